@@ -1,0 +1,212 @@
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "cli/command.h"
+#include "model/settings.h"
+#include "util/encoding.h"
+#include "util/file_util.h"
+#include "util/text.h"
+
+namespace rekkan::cli {
+namespace {
+
+/// Messages of the core go to stderr; questions are answered Yes (a script asked for the run).
+class StderrMessages : public MessageSink {
+public:
+    explicit StderrMessages(const Context& ctx) : ctx_(ctx) {}
+    void Inform(const std::string& text, const std::string&, MessageIcon) override { ctx_.Error(text); }
+    Answer AskYesNo(const std::string&, const std::string&) override { return Answer::Yes; }
+    Answer AskYesNoCancel(const std::string&, const std::string&) override { return Answer::Yes; }
+    Answer AskOkCancel(const std::string&, const std::string&) override { return Answer::Ok; }
+
+private:
+    const Context& ctx_;
+};
+
+const OptionSpec* FindOption(const std::string& name, const Command* cmd) {
+    for (const auto& o : GlobalOptions())
+        if (name == o.name) return &o;
+    if (cmd)
+        for (const auto& o : cmd->options)
+            if (name == o.name) return &o;
+    return nullptr;
+}
+
+std::string ToCp932(const std::string& utf8) {
+    std::string out;
+    if (!Utf8ToCp932(utf8, out)) return utf8;
+    return out;
+}
+
+void PrintHelp(std::ostream& out) {
+    out << "usage: rekkan-cli COMMAND [ARGUMENTS] [OPTIONS]\n\nCommands:\n";
+    for (const auto& c : Commands()) {
+        out << "  " << c.name << " " << c.usage << "\n";
+        for (const auto& o : c.options)
+            out << "      " << o.name << (o.takesValue ? " VALUE" : "") << "  " << o.help << "\n";
+    }
+    out << "\nOptions of every command:\n";
+    for (const auto& o : GlobalOptions())
+        out << "  " << o.name << (o.takesValue ? " VALUE" : "") << "  " << o.help << "\n";
+}
+
+/// Finds the command named by the first one or two words that are not options.
+const Command* MatchCommand(const std::vector<std::string>& words, std::size_t& used) {
+    const Command* best = nullptr;
+    for (const auto& c : Commands()) {
+        const std::vector<std::string> parts = [&] {
+            std::vector<std::string> p;
+            std::istringstream in(c.name);
+            for (std::string w; in >> w;) p.push_back(w);
+            return p;
+        }();
+        if (parts.size() > words.size()) continue;
+        bool match = true;
+        for (std::size_t i = 0; i < parts.size(); ++i) match = match && parts[i] == words[i];
+        if (match && (!best || parts.size() > used)) {
+            best = &c;
+            used = parts.size();
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+std::string Context::Value(const std::string& name, const std::string& fallback) const {
+    std::string v = fallback;
+    auto [b, e] = options.equal_range(name);
+    for (auto it = b; it != e; ++it) v = it->second;
+    return v;
+}
+
+std::vector<std::string> Context::Values(const std::string& name) const {
+    std::vector<std::string> v;
+    auto [b, e] = options.equal_range(name);
+    for (auto it = b; it != e; ++it) v.push_back(it->second);
+    return v;
+}
+
+bool Context::IntValue(const std::string& name, long long& value) const {
+    if (!Has(name)) return true;
+    std::int64_t v = 0;
+    if (!ParseInt64(Trim(Value(name)), v)) {
+        Error(name + ": not an integer: " + Value(name));
+        return false;
+    }
+    value = v;
+    return true;
+}
+
+void Context::Print(std::string_view cp932Text) const {
+    if (utf8)
+        *out << Cp932ToUtf8(cp932Text);
+    else
+        *out << cp932Text;
+}
+
+void Context::Error(std::string_view cp932Text) const {
+    // Message boxes break lines with CR LF or a lone CR; a terminal wants LF.
+    std::string text;
+    for (std::size_t i = 0; i < cp932Text.size(); ++i) {
+        if (cp932Text[i] == '\r') {
+            text += '\n';
+            if (i + 1 < cp932Text.size() && cp932Text[i + 1] == '\n') ++i;
+        } else {
+            text += cp932Text[i];
+        }
+    }
+    *err << (utf8 ? Cp932ToUtf8(text) : text) << "\n";
+}
+
+bool Context::Emit(std::string_view bytes) const {
+    if (!Has("-o")) {
+        out->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return static_cast<bool>(*out);
+    }
+    const std::string path = Value("-o");
+    if (!WriteFileReplacing(path, bytes)) {
+        Error(sj("ファイルに書き込めません。") + "  PATH = " + path);
+        return false;
+    }
+    return true;
+}
+
+int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+    // First pass: the command words are the leading arguments that are not options.
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < argv.size(); ++i) {
+        const std::string& a = argv[i];
+        if (a.size() > 1 && a[0] == '-') {
+            const OptionSpec* spec = FindOption(a, nullptr);
+            if (spec && spec->takesValue) ++i;
+            continue;
+        }
+        words.push_back(a);
+    }
+    std::size_t used = 0;
+    const Command* cmd = MatchCommand(words, used);
+
+    Context ctx;
+    ctx.out = &out;
+    ctx.err = &err;
+    StderrMessages sink(ctx);
+    ctx.messages = &sink;
+
+    std::size_t skipWords = used;
+    for (std::size_t i = 0; i < argv.size(); ++i) {
+        const std::string& a = argv[i];
+        if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && (std::isdigit(static_cast<unsigned char>(a[1])) != 0))) {
+            const OptionSpec* spec = FindOption(a, cmd);
+            if (!spec) {
+                err << "rekkan-cli: unknown option " << a << " (see --help)\n";
+                return kExitFailure;
+            }
+            std::string value;
+            if (spec->takesValue) {
+                if (i + 1 >= argv.size()) {
+                    err << "rekkan-cli: option " << a << " needs a value\n";
+                    return kExitFailure;
+                }
+                value = ToCp932(argv[++i]);
+            }
+            ctx.options.emplace(a, value);
+            continue;
+        }
+        if (skipWords > 0) {
+            --skipWords;
+            continue;
+        }
+        ctx.args.push_back(ToCp932(a));
+    }
+    ctx.utf8 = ctx.Has("--utf8");
+
+    if (ctx.Has("--help") || !cmd) {
+        PrintHelp(ctx.Has("--help") ? out : err);
+        if (ctx.Has("--help")) return kExitOk;
+        if (!words.empty()) err << "rekkan-cli: unknown command " << words.front() << "\n";
+        return kExitFailure;
+    }
+
+    SetDefaults(ctx.settings, "", 8);
+    if (ctx.Has("--settings")) {
+        const std::string path = ctx.Value("--settings");
+        std::string bytes;
+        if (!ReadWholeFile(path, bytes)) {
+            ctx.Error(sj("設定ファイルを読み込めません。") + "  PATH = " + path);
+            return kExitFailure;
+        }
+        ParseSettings(bytes, ctx.settings);
+    }
+    for (const std::string& kv : ctx.Values("--option")) {
+        const std::size_t eq = kv.find('=');
+        if (eq == std::string::npos || !SetSettingByKey(ctx.settings, Trim(kv.substr(0, eq)), Trim(kv.substr(eq + 1)))) {
+            ctx.Error("--option: unknown key or bad value: " + kv);
+            return kExitFailure;
+        }
+    }
+    return cmd->run(ctx);
+}
+
+}  // namespace rekkan::cli

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "model/settings.h"
+#include "util/messages.h"
+
+namespace rekkan::cli {
+
+/// Exit codes of every command.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 2;
+
+/// An option a command accepts: its name ("--from") and whether a value follows it.
+struct OptionSpec {
+    const char* name;
+    bool takesValue;
+    const char* help;
+};
+
+/// What a command gets: its positional arguments (CP932, the command name removed), its
+/// options, the settings for the run, and where text goes.
+class Context {
+public:
+    std::vector<std::string> args;                      ///< positional arguments, CP932
+    std::multimap<std::string, std::string> options;    ///< option name -> value (CP932; "" for a flag)
+    Settings settings;
+    bool utf8 = false;                                  ///< --utf8: our text goes out as UTF-8
+    MessageSink* messages = nullptr;                    ///< messages and notices go to stderr
+    std::ostream* out = nullptr;
+    std::ostream* err = nullptr;
+
+    [[nodiscard]] bool Has(const std::string& name) const { return options.count(name) > 0; }
+    /// Last value given for an option, or `fallback`.
+    [[nodiscard]] std::string Value(const std::string& name, const std::string& fallback = {}) const;
+    /// All values given for a repeatable option, in order.
+    [[nodiscard]] std::vector<std::string> Values(const std::string& name) const;
+    /// Integer option; false (with a message) when present but not an integer.
+    [[nodiscard]] bool IntValue(const std::string& name, long long& value) const;
+
+    /// Writes text the command produced itself (CP932 in memory) in the chosen encoding.
+    void Print(std::string_view cp932Text) const;
+    /// Writes a message to stderr (CP932 in memory) in the chosen encoding, with LF.
+    void Error(std::string_view cp932Text) const;
+    /// Writes bytes whose form a file format defines: to `-o FILE` (replacing it safely) or to
+    /// stdout unchanged. False (after a message) when the file cannot be written.
+    [[nodiscard]] bool Emit(std::string_view bytes) const;
+};
+
+/// One row of the command table.
+struct Command {
+    const char* name;                  ///< "info", or "import cobol" for a two-word command
+    const char* usage;                 ///< argument summary for --help
+    std::vector<OptionSpec> options;   ///< options of its own
+    int (*run)(Context&);
+};
+
+/// Options every command takes.
+[[nodiscard]] const std::vector<OptionSpec>& GlobalOptions();
+
+/// The table of every command.
+[[nodiscard]] const std::vector<Command>& Commands();
+
+/// Runs the command line (argv without the program name); returns the exit code.
+int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err);
+
+}  // namespace rekkan::cli

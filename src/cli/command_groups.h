@@ -1,0 +1,14 @@
+#pragma once
+
+#include <vector>
+
+#include "cli/command.h"
+
+namespace rekkan::cli {
+
+// Each file of commands contributes one group to the command table.
+
+/// info, fields (layout_commands.cpp).
+[[nodiscard]] std::vector<Command> LayoutCommands();
+
+}  // namespace rekkan::cli

@@ -1,0 +1,27 @@
+#include "cli/command_groups.h"
+
+namespace rekkan::cli {
+
+const std::vector<OptionSpec>& GlobalOptions() {
+    static const std::vector<OptionSpec> options = {
+        {"--help", false, "list every command and option"},
+        {"--utf8", false, "write text as UTF-8 instead of CP932"},
+        {"--settings", true, "read the settings from FILE instead of the defaults"},
+        {"--option", true, "KEY=VALUE: set one settings key for this run (repeatable)"},
+        {"-o", true, "write the output to FILE (replaced safely) instead of stdout"},
+    };
+    return options;
+}
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> table = [] {
+        std::vector<Command> all;
+        for (auto group : {LayoutCommands}) {
+            for (auto& c : group()) all.push_back(std::move(c));
+        }
+        return all;
+    }();
+    return table;
+}
+
+}  // namespace rekkan::cli

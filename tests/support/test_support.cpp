@@ -1,0 +1,46 @@
+#include "support/test_support.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <fstream>
+
+#include "util/file_util.h"
+
+namespace rekkan::test {
+
+TempDir::TempDir() {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("rekkan-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string TempDir::File(std::string_view name) const { return FromFsPath(path_) + "/" + std::string(name); }
+
+std::filesystem::path DataDir() {
+    if (const char* env = std::getenv("REKKAN_TEST_DATA")) return env;
+    return std::filesystem::path(__FILE__).parent_path().parent_path() / "data";
+}
+
+void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ReadBytes(const std::filesystem::path& path) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return {};
+    return bytes;
+}
+
+std::string ReadBytes(std::string_view cp932Path) { return ReadBytes(ToFsPath(cp932Path)); }
+
+}  // namespace rekkan::test

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace rekkan::test {
+
+/// A fresh temporary folder, removed with everything in it when the object goes.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
+    /// Path of `name` inside the folder, as the CP932 text the model uses.
+    [[nodiscard]] std::string File(std::string_view name) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+/// Folder of the checked-in test data (tests/data).
+[[nodiscard]] std::filesystem::path DataDir();
+
+/// Writes bytes to a file (test set-up).
+void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
+/// Reads a whole file (test checks); empty when missing.
+[[nodiscard]] std::string ReadBytes(const std::filesystem::path& path);
+[[nodiscard]] std::string ReadBytes(std::string_view cp932Path);
+
+}  // namespace rekkan::test
