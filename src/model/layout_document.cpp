@@ -1,5 +1,7 @@
 #include "model/layout_document.h"
 
+#include <limits>
+
 #include "util/encoding.h"
 
 namespace rekkan {
@@ -62,31 +64,35 @@ void ApplyIntegerSizeRule(TRspec& r, const IntSizes& sizes) {
 
 namespace {
 
-int RawOccurrenceSize(const TRspec& r) {
+long long RawOccurrenceSize(const TRspec& r) {
+    const long long byt = r.BYT;
+    const long long syo = r.SYO;
     switch (r.TYP) {
         case kGroup: return 0;
-        case kJ: return 2 * r.BYT;
-        case kUNum: case kSNum: return r.BYT + r.SYO;
-        case kUComp3: case kSComp3: return (r.BYT + r.SYO + 1 + 1) / 2;
+        case kJ: return 2 * byt;
+        case kUNum: case kSNum: return byt + syo;
+        case kUComp3: case kSComp3: return (byt + syo + 1 + 1) / 2;
         case kUBinary: case kSBinary: case kUComp: case kSComp: case kUComp5: case kSComp5: {
-            const int d = r.BYT + r.SYO;
+            const long long d = byt + syo;
             if (d >= 1 && d <= 4) return 2;
             if (d >= 5 && d <= 9) return 4;
             return 8;
         }
-        case kBit: return (r.BYT + 7) / 8;
+        case kBit: return (byt + 7) / 8;
         case kSComp1: return 4;
         case kSComp2: return 8;
-        default: return r.BYT;  // X and codes 16 to 36
+        default: return byt;  // X and codes 16 to 36
     }
 }
 
 }  // namespace
 
 int OccurrenceSize(const TRspec& r) {
-    // Rows read from files may carry negative counts; they occupy nothing.
-    const int size = RawOccurrenceSize(r);
-    return size < 0 ? 0 : size;
+    // Rows read from files may carry negative or absurd counts: a negative size occupies
+    // nothing, and no size may overflow.
+    const long long size = RawOccurrenceSize(r);
+    if (size < 0) return 0;
+    return size > std::numeric_limits<int>::max() ? std::numeric_limits<int>::max() : static_cast<int>(size);
 }
 
 void SetSampleLayout(LayoutDocument& doc, LangPriority priority) {

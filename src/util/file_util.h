@@ -22,6 +22,12 @@ bool DeleteFileIfExists(std::string_view cp932Path);
 /// Reads a whole file into `bytes`; false when it cannot be opened or read.
 [[nodiscard]] bool ReadWholeFile(std::string_view cp932Path, std::string& bytes);
 [[nodiscard]] bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
+[[nodiscard]] inline bool ReadWholeFile(const std::string& cp932Path, std::string& bytes) {
+    return ReadWholeFile(std::string_view(cp932Path), bytes);
+}
+[[nodiscard]] inline bool ReadWholeFile(const char* cp932Path, std::string& bytes) {
+    return ReadWholeFile(std::string_view(cp932Path), bytes);
+}
 
 /// Hook the tests use to make writes fail (a full disk): called with the bytes about to be
 /// written, returns false to make that write fail. Empty in normal use.
@@ -36,5 +42,11 @@ bool SyncParentFolder(const std::filesystem::path& path);
 /// previous content: the bytes go to a file beside it, are flushed, then renamed over it.
 [[nodiscard]] bool WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes);
 [[nodiscard]] bool WriteFileReplacing(std::string_view cp932Path, std::string_view bytes);
+[[nodiscard]] inline bool WriteFileReplacing(const std::string& cp932Path, std::string_view bytes) {
+    return WriteFileReplacing(std::string_view(cp932Path), bytes);
+}
+[[nodiscard]] inline bool WriteFileReplacing(const char* cp932Path, std::string_view bytes) {
+    return WriteFileReplacing(std::string_view(cp932Path), bytes);
+}
 
 }  // namespace rekkan

@@ -1,0 +1,77 @@
+#include <string>
+
+#include "cli/command_groups.h"
+#include "model/geometry.h"
+#include "model/layout_file.h"
+
+namespace rekkan::cli {
+namespace {
+
+/// Loads a layout for a command as the record editor does: read, normalise, record pass.
+bool LoadLayout(Context& ctx, const std::string& path, LayoutDocument& doc, Geometry& geometry) {
+    doc.sizes = ctx.settings.Sizes();
+    doc.editableLineCount = ctx.settings.EditableLineCount();
+    if (!ReadLayoutFile(doc, path, false, *ctx.messages).ok) return false;
+    NormaliseAll(doc);
+    if (!geometry.Run(doc, GeometryForm::Record)) {
+        ctx.Error(geometry.LastFailure() == GeometryFailure::TooManySteps ? TooManyStepsMessage()
+                                                                          : RecordTooLongMessage());
+        return false;
+    }
+    return true;
+}
+
+int RunInfo(Context& ctx) {
+    if (ctx.args.size() != 1) {
+        ctx.Error("usage: rekkan-cli info LAYOUT");
+        return kExitFailure;
+    }
+    LayoutDocument doc;
+    Geometry geometry;
+    if (!LoadLayout(ctx, ctx.args[0], doc, geometry)) return kExitFailure;
+    std::string out = "Rec.Len\t" + std::to_string(doc.recordLength) + "\n";
+    for (int i = 0; i < doc.Count(); ++i) {
+        const TRspec& r = doc.items[i];
+        const int pos = geometry.Rows()[i].Pos;
+        out += std::to_string(i + 1) + "\t" + (pos < 0 ? std::string() : std::to_string(pos)) + "\t" +
+               std::to_string(r.LVL) + "\t" + std::to_string(r.TYP) + "\t" + std::to_string(r.RPT) + "\t" +
+               std::to_string(r.BYT) + "\t" + std::to_string(r.SYO) + "\t" + r.KOM + "\t" + r.VNM + "\t" + r.RED +
+               "\n";
+    }
+    ctx.Print(out);
+    return kExitOk;
+}
+
+int RunFields(Context& ctx) {
+    if (ctx.args.size() != 1) {
+        ctx.Error("usage: rekkan-cli fields LAYOUT");
+        return kExitFailure;
+    }
+    LayoutDocument doc;
+    Geometry geometry;
+    if (!LoadLayout(ctx, ctx.args[0], doc, geometry)) return kExitFailure;
+    std::vector<FieldDescriptor> fields;
+    if (!ListFields(doc, geometry, fields)) {
+        ctx.Error(RecordTooLongMessage());
+        return kExitFailure;
+    }
+    std::string out;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const FieldDescriptor& f = fields[i];
+        out += std::to_string(i + 1) + "\t" + std::to_string(f.pos) + "\t" + std::to_string(f.size) + "\t" +
+               std::to_string(f.TYP) + "\t" + f.displayName + "\n";
+    }
+    ctx.Print(out);
+    return kExitOk;
+}
+
+}  // namespace
+
+std::vector<Command> LayoutCommands() {
+    return {
+        {"info", "LAYOUT", {}, RunInfo},
+        {"fields", "LAYOUT", {}, RunFields},
+    };
+}
+
+}  // namespace rekkan::cli
