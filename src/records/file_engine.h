@@ -1,0 +1,149 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "codec/codec_options.h"
+#include "util/messages.h"
+
+namespace rekkan {
+
+/// How a data file is opened.
+enum class OpenMode {
+    ReadWrite,  ///< the record editor: every operation
+    ReadOnly,   ///< outputs, search, browse: reads only; writes fail
+};
+
+/// The state of one data file of fixed-length records preceded by a header of any length
+/// (the base position). Reads one record into the record buffer and writes it back as an
+/// update, an insertion or an append; deletes records. Insert and delete rebuild the file
+/// through a work file beside it that replaces the data file in one rename, so the data file
+/// is either the old one or the complete new one, never anything in between.
+/// Offsets, sizes and counts are 64-bit. Messages go to the message sink (none: dropped).
+class TFileInf {
+public:
+    /// Notifications to the window: refresh status (geometry and status fields) and refresh
+    /// fields (decode the record buffer into the grid).
+    struct Callbacks {
+        std::function<void()> refreshStatus;
+        std::function<void()> refreshFields;
+    };
+
+    TFileInf() = default;
+    explicit TFileInf(MessageSink* sink) : sink_(sink) {}
+    ~TFileInf();
+    TFileInf(const TFileInf&) = delete;
+    TFileInf& operator=(const TFileInf&) = delete;
+
+    void SetMessageSink(MessageSink* sink) { sink_ = sink; }
+    void SetCallbacks(Callbacks callbacks) { callbacks_ = std::move(callbacks); }
+    /// Options for the record tail of update and insert; without them the active options.
+    void SetCodecOptions(const CodecOptions& options) { options_ = options; }
+
+    /// Opens `cp932Path` with a 0-based base position and a record length. A missing file
+    /// fails without a message (exists and open false); a file that exists but cannot be
+    /// opened shows the open failure message. Both buffers become record length bytes of
+    /// 0x00; the current index is kept.
+    [[nodiscard]] bool OpenDataFile(const std::string& cp932Path, std::int64_t basePosition,
+                                    int recordLength, OpenMode mode = OpenMode::ReadWrite);
+    /// Closes the file: current index 0, buffers released.
+    void CloseDataFile();
+    /// File size, record count and current offset from the file as it is now.
+    void ComputeGeometry();
+
+    /// Reads record `index` (0-based) into the record buffer; a short last record is padded
+    /// with 0x00. False for a negative index, no records, or nothing read.
+    bool ReadRecord(std::int64_t index, bool refreshStatus, bool refreshFields);
+    bool First() { return ReadRecord(0, true, true); }
+    bool Last() { return ReadRecord(recordCount_ - 1, true, true); }
+    bool Prior() { return ReadRecord(currentIndex_ - 1, true, true); }
+    bool Next() { return ReadRecord(currentIndex_ + 1, true, true); }
+
+    /// Writes the record buffer (record tail applied) at `index`; an offset beyond the end of
+    /// the file is lowered to the file size. Reads the record again on success.
+    bool UpdateRecord(std::int64_t index);
+    /// Writes the record buffer after the last record.
+    bool AppendRecord();
+    /// Inserts `count` copies of the record buffer (record tail applied) before record `index`
+    /// in one pass over the file.
+    bool InsertRecord(std::int64_t index, std::int64_t count = 1);
+    /// Removes `count` records from record `index` on (at most up to the end of the file) in
+    /// one pass over the file.
+    bool DeleteRecord(std::int64_t index, std::int64_t count = 1);
+
+    /// Creates `cp932Path` empty, or truncates it to 0 bytes.
+    [[nodiscard]] static bool CreateEmptyFile(const std::string& cp932Path);
+
+    /// Copies the values of this state into `saved` (path, flags, geometry, current index,
+    /// record buffer) without the file itself: the saved copy only remembers.
+    void CopyStateTo(TFileInf& saved) const;
+
+    [[nodiscard]] bool Exists() const { return exists_; }
+    [[nodiscard]] bool IsOpen() const { return open_; }
+    [[nodiscard]] bool IsReadOnly() const { return mode_ == OpenMode::ReadOnly; }
+    [[nodiscard]] const std::string& Path() const { return path_; }
+    [[nodiscard]] int RecordLength() const { return recordLength_; }
+    [[nodiscard]] std::int64_t RecordCount() const { return recordCount_; }
+    [[nodiscard]] std::int64_t FileSize() const { return fileSize_; }
+    [[nodiscard]] std::int64_t BasePosition() const { return basePosition_; }
+    void SetBasePosition(std::int64_t basePosition) { basePosition_ = basePosition; }
+    [[nodiscard]] std::int64_t CurrentOffset() const { return currentOffset_; }
+    [[nodiscard]] std::int64_t CurrentIndex() const { return currentIndex_; }
+    void SetCurrentIndex(std::int64_t index) { currentIndex_ = index; }
+    /// The current record as edited; the codecs read and write here.
+    [[nodiscard]] std::string& RecordBuffer() { return recordBuffer_; }
+    [[nodiscard]] const std::string& RecordBuffer() const { return recordBuffer_; }
+
+private:
+    enum class Rebuild { Insert, Delete };
+    bool RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count);
+    bool ReopenAfterRebuild();
+    void Inform(const std::string& text);
+    const CodecOptions& Options() const;
+
+    MessageSink* sink_ = nullptr;
+    Callbacks callbacks_;
+    std::optional<CodecOptions> options_;
+    OpenMode mode_ = OpenMode::ReadWrite;
+    int fd_ = -1;
+    bool exists_ = false;
+    bool open_ = false;
+    std::string path_;
+    int recordLength_ = 0;
+    std::int64_t recordCount_ = 0;
+    std::int64_t fileSize_ = 0;
+    std::int64_t basePosition_ = 0;
+    std::int64_t currentOffset_ = 0;
+    std::int64_t currentIndex_ = 0;
+    std::string recordBuffer_;
+    std::string readBuffer_;
+};
+
+/// Path of the work file of a data file: its extension replaced by ".KvelWork" (appended when
+/// the name has none).
+[[nodiscard]] std::string WorkFilePath(const std::string& cp932DataPath);
+
+/// Size of the copy buffer insert and delete start with: 20 MiB.
+inline constexpr std::size_t kCopyBufferBytes = 20'971'520;
+
+/// A transfer buffer: `wanted` bytes, halved (rounded) while the allocation fails.
+struct CopyBuffer {
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+};
+[[nodiscard]] CopyBuffer AllocateCopyBuffer(std::size_t wanted = kCopyBufferBytes);
+
+/// Test hooks: make a step of insert and delete fail, or an allocation of the copy buffer.
+namespace engine_test {
+enum class Step { CreateWork, Copy, SyncWork, Rename, Reopen };
+/// Called before each step; returning false makes that step fail. Empty in normal use.
+void SetStepFailureHook(std::function<bool(Step)> hook);
+/// Called with each size tried for the copy buffer; returning false makes it fail.
+void SetAllocationHook(std::function<bool(std::size_t)> hook);
+}  // namespace engine_test
+
+}  // namespace rekkan

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "codec/field_codec.h"
+#include "records/field_entry.h"
+
+namespace rekkan {
+
+/// Display texts of one record, one per field entry, as the record editor shows them.
+/// Reused from record to record so that decoding allocates nothing once warmed up.
+struct RecordTexts {
+    std::vector<std::string> texts;  ///< entry i -> its display text (group entries: empty)
+    std::vector<bool> errors;        ///< entry i -> its error flag after decoding
+};
+
+/// Decodes every entry of `fields` from `record` into `out` (sized to the field list). The
+/// entries stay untouched: the error flags go to `out.errors` (an entry in hex display keeps
+/// its own flag there, as the window does). `record` is one record of the layout's length.
+void DecodeRecord(std::string_view record, const std::vector<TRdbObj>& fields,
+                  const CodecOptions& options, RecordTexts& out);
+
+/// The same, updating the entries' error flags as the record editor window does.
+void DecodeRecordInto(std::string_view record, std::vector<TRdbObj>& fields,
+                      const CodecOptions& options, std::vector<std::string>& texts);
+
+/// Display text of one entry (hex flags honoured; the entry is not changed).
+[[nodiscard]] std::string DecodeEntry(std::string_view record, const TRdbObj& field,
+                                      const CodecOptions& options);
+
+/// A new record of `recordLength` bytes: every non-group entry encoded from empty text
+/// (character fields hold their fill, numeric fields zero), bytes outside every field 0x00.
+/// The record tail is not applied (the file engine does that when it writes).
+[[nodiscard]] std::string BlankRecord(int recordLength, const std::vector<TRdbObj>& fields,
+                                      const CodecOptions& options);
+
+}  // namespace rekkan
