@@ -1,0 +1,172 @@
+#include "records/range_csv.h"
+
+#include <algorithm>
+
+#include "codec/field_codec.h"
+#include "records/block_reader.h"
+#include "records/record_output.h"
+#include "util/encoding.h"
+#include "util/text.h"
+
+namespace rekkan {
+namespace {
+
+/// Bytes gathered before they are handed to the sink.
+constexpr std::size_t kFlushBytes = 1u << 20;
+
+/// Appends the item columns: every value is followed by "," unless it is the last descriptor
+/// of the field list, so a line whose last descriptor is a left-out group ends with ",".
+void AppendFieldColumns(std::string& line, const std::vector<TRdbObj>& fields, bool groups,
+                        const std::function<void(std::size_t)>& appendValue) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].IsGroup() && !groups) continue;
+        appendValue(i);
+        if (i + 1 != fields.size()) line += ',';
+    }
+}
+
+RangeCsvOptions Effective(const RangeCsvOptions& o) {
+    if (!o.tofgen) return o;
+    RangeCsvOptions off;
+    off.tofgen = true;
+    return off;
+}
+
+}  // namespace
+
+RangeCsvOptions RangeCsvOptions::FromSettings(const Settings& s) {
+    RangeCsvOptions o;
+    o.recNo = s.RecCsv_Chk_Rno;
+    o.position = s.RecCsv_Chk_Pos;
+    o.groups = s.RecCsv_Chk_Grp;
+    o.heading = s.RecCsv_Chk_Mid;
+    return o;
+}
+
+std::string RangeCsvHeading(const std::vector<TRdbObj>& fields, const RangeCsvOptions& options) {
+    std::string line;
+    if (options.recNo) line += "\"Rec.No\",";
+    if (options.position) line += CsvQuote(sj("位置")) + ",";
+    AppendFieldColumns(line, fields, options.groups, [&](std::size_t i) { AppendCsvQuoted(line, fields[i].DisplayName()); });
+    return line;
+}
+
+RangeCsvResult WriteRangeCsv(const RangeCsvRequest& request, const ByteSink& sink) {
+    RangeCsvResult result;
+    static const std::vector<TRdbObj> kNoFields;
+    const std::vector<TRdbObj>& fields = request.fields ? *request.fields : kNoFields;
+    const RangeCsvOptions options = Effective(request.options);
+
+    std::string out;
+    out.reserve(kFlushBytes + 64 * 1024);
+    auto addLine = [&](std::string_view line) {
+        out.append(line);
+        out.append("\r\n");
+        ++result.lines;
+    };
+    if (options.tofgen) {
+        std::vector<TofgenField> tf;
+        tf.reserve(fields.size());
+        for (const TRdbObj& f : fields) tf.push_back(TofgenField{f.type, f.length, f.DisplayName()});
+        std::vector<std::string> statements;
+        AppendTofgenStatements(tf, statements);
+        for (const auto& s : statements) addLine(s);
+    }
+    if (options.heading) addLine(RangeCsvHeading(fields, options));
+
+    bool ok = true;
+    if (request.start >= 1 && request.end >= request.start && request.recordLength > 0) {
+        BlockReader reader;
+        if (!reader.Open(request.path, request.basePosition, request.recordLength)) {
+            ok = false;
+        } else {
+            reader.Seek(request.start - 1);
+            std::string_view record;
+            std::int64_t index = 0;
+            std::string text;
+            bool error = false;
+            std::string line;
+            for (std::int64_t wanted = request.start; wanted <= request.end; ++wanted) {
+                if (!reader.Next(record, index)) break;
+                const std::int64_t n = index + 1;
+                line.clear();
+                if (options.recNo) {
+                    line += '"';
+                    line += std::to_string(n);
+                    line += "\",";
+                }
+                if (options.position) {
+                    line += '"';
+                    line += std::to_string(static_cast<std::int64_t>(request.recordLength) * index + request.basePosition + 1);
+                    line += "\",";
+                }
+                AppendFieldColumns(line, fields, options.groups, [&](std::size_t i) {
+                    if (fields[i].IsGroup()) {
+                        line += "\"\"";
+                        return;
+                    }
+                    DecodeFieldTo(text, error, record, fields[i], request.codec);
+                    AppendCsvQuoted(line, text);
+                });
+                addLine(line);
+                if (out.size() >= kFlushBytes) {
+                    if (!sink(out)) return result;
+                    out.clear();
+                }
+            }
+            if (reader.Failed()) ok = false;
+        }
+    }
+    if (!out.empty() && !sink(out)) return result;
+    result.ok = ok;
+    return result;
+}
+
+void NormaliseRange(std::string_view startText, std::string_view endText, std::int64_t recordCount,
+                    std::int64_t& start, std::int64_t& end) {
+    const std::string startDigits = Trim(DigitsOnly(startText));
+    std::string endDigits = Trim(DigitsOnly(Trim(endText).empty() ? startText : endText));
+    auto value = [](const std::string& digits) {
+        std::int64_t v = 0;
+        // Absurdly long digit strings saturate instead of overflowing.
+        if (digits.empty()) return v;
+        if (digits.size() > 18 || !ParseInt64(digits, v)) return static_cast<std::int64_t>(999'999'999'999'999'999);
+        return v;
+    };
+    start = value(startDigits);
+    end = value(endDigits);
+    if (start > end) std::swap(start, end);
+    if (start == 0) start = 1;
+    if (end == 0) end = 1;
+    if (end > recordCount) end = recordCount;
+}
+
+std::string InitialEndText(std::int64_t baseRecord, std::int64_t dataRows, std::int64_t recordCount) {
+    return GroupThousands(std::min(baseRecord + dataRows, recordCount));
+}
+
+std::string RangeCsvQuestion(std::string_view cp932Path, std::int64_t start, std::int64_t end) {
+    return sj("レコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。\r\n\r\n     PATH = ") + std::string(cp932Path) +
+           "\r\n" + "\r\n" + sj("     出力 Rec.No = ") + GroupThousands(start) + sj("  ～ ") + GroupThousands(end);
+}
+
+std::string RangeCsvManyLinesMessage(std::string_view cp932Path, std::int64_t start, std::int64_t end) {
+    return sj("★出力しました。\r\n\r\n出力行数が 1000行を超えているので出力内容の\r\n表示は行いませんが、レコード内容をＣＳＶ形式で\r\n下記のファイルに出力しました。\r\n\r\n     PATH = ") +
+           std::string(cp932Path) + "\r\n" + "\r\n" + sj("     出力 Rec.No = ") + std::to_string(start) + sj("  ～ ") +
+           std::to_string(end);
+}
+
+std::string RangeCsvDefaultPath(std::string_view dataPath, std::string_view programFolder) {
+    const std::string path = Trim(dataPath);
+    if (!path.empty()) return ReplaceExtension(path, ".csv");
+    std::string folder(programFolder);
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    // Only the name is upper-cased: the folder's letter case matters on this file system.
+    return folder + "REKKAN.CSV";
+}
+
+std::string DataFileOpenFailedMessage() {
+    return sj("編集中のファイルのオープンに失敗しました。\r\n\r\n編集中のファイルにアクセスできませんでした。");
+}
+
+}  // namespace rekkan

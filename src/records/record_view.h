@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "records/field_entry.h"
+#include "records/file_engine.h"
+#include "records/record_fields.h"
+#include "records/record_output.h"
+
+namespace rekkan {
+
+/// The information values the record editor shows for a file state (numbers grouped by
+/// thousands, negative values as 0, Rec.No empty without records).
+[[nodiscard]] RecordInfo RecordInfoOf(const std::string& comment, const std::string& editFilePath,
+                                      const TFileInf& file);
+
+/// Type column text of the field grid: a blank and the type's label without its leading "#".
+[[nodiscard]] std::string GridTypeText(int type);
+
+/// The grid row of field entry `entry` (row number `seq`, 1-based) holding `content`. The
+/// position is the 1-based file offset while a file is open (`recordOffset` the current
+/// record's offset), else the position in the record.
+[[nodiscard]] RecordGridRow GridRowOf(int seq, const TRdbObj& entry, const std::string& content, bool error,
+                                      bool fileOpen, std::int64_t recordOffset);
+
+/// The record on screen: information values and one grid row per field entry, the contents
+/// being `texts` (as decoded from the file state's record buffer).
+[[nodiscard]] RecordView BuildRecordView(const std::string& comment, const std::string& editFilePath,
+                                         const TFileInf& file, const std::vector<TRdbObj>& fields,
+                                         const RecordTexts& texts);
+
+}  // namespace rekkan

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rekkan {
+
+/// The search words of a words box: separated by half-width blanks while any remains, then by
+/// full-width blanks; every word trimmed, empty words dropped. Texts are CP932.
+[[nodiscard]] std::vector<std::string> SplitSearchWords(std::string_view boxText);
+
+/// The text with the single-byte letters a-z made upper case; the bytes of double-byte
+/// characters are left alone (a trail byte may look like a lower-case letter).
+[[nodiscard]] std::string UpperSjis(std::string_view text);
+
+/// Byte position of `needle` in `hay` at or after `from`, letters compared without case, the
+/// match starting only on a character boundary (never on the trail byte of a double-byte
+/// character); npos when absent. `from` must itself be a character boundary.
+[[nodiscard]] std::size_t FindNoCaseSjis(std::string_view hay, std::string_view needle, std::size_t from = 0);
+
+/// Search words prepared once for matching many records.
+class SearchWords {
+public:
+    SearchWords() = default;
+    explicit SearchWords(const std::vector<std::string>& words);
+
+    [[nodiscard]] bool Empty() const { return upper_.empty(); }
+    [[nodiscard]] std::size_t Size() const { return upper_.size(); }
+    /// True when word `j` occurs in `text` (character-aware, letters without case).
+    [[nodiscard]] bool Occurs(std::size_t j, std::string_view text) const;
+
+private:
+    std::vector<std::string> upper_;
+};
+
+/// Outcome of matching one record: whether it is a hit and, per item, whether any word occurs
+/// in it.
+struct RecordMatch {
+    bool hit = false;
+    std::vector<bool> itemFlags;
+};
+
+/// Matches the display texts of one record's items against the words: with `orMode` a hit
+/// when any word occurs in any item, otherwise when every word occurs somewhere in the record.
+/// No words never hit. `flagsWanted` false skips the per-item flags once the answer is known.
+[[nodiscard]] RecordMatch MatchRecord(const std::vector<std::string>& itemTexts, const SearchWords& words,
+                                      bool orMode, bool flagsWanted = true);
+
+}  // namespace rekkan
