@@ -42,7 +42,8 @@ private:
     void ResolvePositions();
     void HandField(int c);
 
-    [[nodiscard]] int Lvl(int i) const { return i >= n_ ? 0 : items_[i].LVL; }
+    /// Level of a row, kept within 1..15 (0 for the end of the table).
+    [[nodiscard]] int Lvl(int i) const { return i >= n_ ? 0 : std::clamp(items_[i].LVL, 1, kStackSlots - 1); }
     [[nodiscard]] bool IsGroup(int i) const { return i >= n_ || items_[i].TYP == kGroup; }
     [[nodiscard]] int Rpt(int i) const { return i >= n_ ? 1 : items_[i].RPT; }
     [[nodiscard]] int& Occ(int i) { return i >= n_ ? sentinelOcc_ : items_[i].OccCount; }
@@ -207,14 +208,13 @@ bool Walker::Walk(GeometryFailure& failure) {
 }
 
 void Walker::AddToGroups(int c) {
-    const TRspec& item = items_[c];
     if (hasRed_[c]) return;
     const GeometryRow& row = rows_[c];
     const long long size = row.ElemLen;
     const long long sizeAll = row.ElemLenAll;
-    for (int s = Slot(item.LVL) - 1; s >= 0; --s) {
+    for (int s = Lvl(c) - 1; s >= 0; --s) {
         const int gi = stack_[s];
-        if (gi < 0 || gi >= n_ || items_[gi].TYP != kGroup || items_[gi].LVL >= item.LVL) continue;
+        if (gi < 0 || gi >= n_ || items_[gi].TYP != kGroup || Lvl(gi) >= Lvl(c)) continue;
         // Only the groups that really enclose the item collect it; a group left on the stack
         // by an earlier, closed part of the table does not.
         if (rows_[gi].SubtreeEnd < c) continue;
@@ -260,9 +260,9 @@ void Walker::ResolvePositions() {
         }
         g.Pos = -1;
         for (int k = i - 1; k >= 0; --k) {
-            if (items_[k].LVL > items_[i].LVL) continue;
+            if (Lvl(k) > Lvl(i)) continue;
             const GeometryRow& other = rows_[k];
-            if (items_[k].LVL < items_[i].LVL) {
+            if (Lvl(k) < Lvl(i)) {
                 g.Pos = other.Pos;
             } else if (other.Pos >= 0) {
                 g.Pos = ClampToInt(other.Pos + static_cast<long long>(other.ElemLenAll) * std::max(1, items_[k].RPT));
@@ -293,13 +293,13 @@ void Walker::HandField(int c) {
     d.BYT = item.BYT;
     d.SYO = item.SYO;
     d.TYP = item.TYP;
-    for (int s = 0; s <= Slot(item.LVL); ++s) {
+    for (int s = 0; s <= Lvl(c); ++s) {
         const int r = stack_[s];
         if (r < 0 || r >= n_ || items_[r].RPT <= 1) continue;
         d.prefix += std::to_string(items_[r].OccCount + 1);
         d.prefix += '.';
     }
-    const std::string indent = Blanks(item.LVL - 1);
+    const std::string indent = Blanks(Lvl(c) - 1);
     d.displayName = indent + d.prefix + item.KOM;
     d.displayVarName = indent + d.prefix + item.VNM;
     d.inRdf = g.InRdf;

@@ -1,0 +1,248 @@
+#include "model/layout_file.h"
+
+#include <gtest/gtest.h>
+
+#include "model/layout_commands.h"
+#include "model_test_rows.h"
+#include "support/test_support.h"
+#include "util/encoding.h"
+#include "util/scripted_messages.h"
+#include "util/text.h"
+
+namespace rekkan {
+namespace {
+
+using test::Row;
+
+LayoutDocument Sample() {
+    LayoutDocument d;
+    d.RdfCmt = sj(" 顧客マスタ ");
+    d.PreFix = "CM-";
+    d.items = {Row(1, kGroup, 1, 0, 0, sj("顧客レコード")), Row(2, kSNum, 1, 7, 2, "CUST-NO"),
+               Row(2, kX, 3, 10, 0, sj("  氏名  "), ""), Row(2, kX, 1, 30, 0, "ALT", sj("氏名"))};
+    d.items[1].VNM = "CUST_NO";
+    d.items[2].BKO = sj("備考");
+    d.keyLines = {"K1\tx"};
+    d.memoLines = {sj("メモ一行目"), "line two"};
+    return d;
+}
+
+TEST(LayoutFileFormat, ItemLineIsByteExact) {
+    TRspec r = Row(3, kSNum, 1, 7, 2, "CUST-NO");
+    r.VNM = "CUST_NO";
+    EXPECT_EQ(ItemLine(r, 11),
+              "%!#SEQ=12%!#%!#LVL=3%!#KOM=CUST-NO%!#VNM=CUST_NO%!#RED=%!#TYP=4%!#RPT=1%!#BYT=7%!#SYO=2%!#BKO=%!#");
+    const std::string file = FormatLayoutFile(Sample());
+    EXPECT_EQ(file.substr(0, 13 + 2), "kvel#32.lay\r\n" + std::string("%!"));
+    EXPECT_NE(file.find("%!#RdfCmt=" + sj("顧客マスタ") + "%!#\r\n"), std::string::npos);
+    EXPECT_NE(file.find("\r\n%key!K1\tx\r\n%memo!"), std::string::npos);
+    EXPECT_EQ(file.substr(file.size() - 2), "\r\n");
+}
+
+TEST(LayoutFileFormat, WriteThenReadGivesEveryFieldBack) {
+    const LayoutDocument original = Sample();
+    LayoutDocument back;
+    ScriptedMessages msgs;
+    const auto r = ReadLayoutText(back, FormatLayoutFile(original), msgs);
+    ASSERT_TRUE(r.ok);
+    EXPECT_TRUE(r.notice.empty());
+    EXPECT_TRUE(msgs.Log().empty());
+    ASSERT_EQ(back.Count(), original.Count());
+    for (int i = 0; i < back.Count(); ++i) {
+        TRspec want = original.items[i];
+        want.KOM = Trim(want.KOM);
+        want.VNM = Trim(want.VNM);
+        EXPECT_EQ(back.items[i], want) << "row " << i;
+    }
+    EXPECT_EQ(back.RdfCmt, Trim(original.RdfCmt));
+    EXPECT_EQ(back.PreFix, "CM-");
+    EXPECT_EQ(back.keyLines, original.keyLines);
+    EXPECT_EQ(back.memoLines, original.memoLines);
+    EXPECT_EQ(back.headerLine, "kvel#32.lay");
+}
+
+TEST(LayoutFileReader, ClassifiesOddLines) {
+    LayoutDocument d;
+    ScriptedMessages msgs;
+    const std::string text =
+        "kvel#32.lay\r\n"
+        "%!#seq=1%!#%!#lvl=1%!#kom=A%!#vnm=a%!#red=%!#typ=1%!#rpt=0%!#byt=0%!#syo=0%!#bko=%!#\n"
+        "%!#SEQ=2%!#%!#LVL=1%!#KOM=B%!#%!#VNM=b%!#RED=%!#TYP=0%!#RPT=1%!#BYT=5%!#SYO=0%!#BKO=%!#\r"
+        "%!#SEQ=%!#garbage\r\n"
+        "\r\n"
+        "%memo!   indented memo\r\n"
+        "%!#SEQ=3%!#KOM=has %key! inside%!#\r\n";
+    ASSERT_TRUE(ReadLayoutText(d, text, msgs).ok);
+    ASSERT_EQ(d.Count(), 2);
+    EXPECT_EQ(d.items[0].RPT, 1) << "repeat below 1 becomes 1";
+    EXPECT_EQ(d.items[0].BYT, 0) << "not normalised by the reader";
+    EXPECT_EQ(d.items[1].KOM, "B") << "a KOM holding the marker is cut there";
+    EXPECT_EQ(d.items[1].BYT, 0) << "a group's BYT becomes 0";
+    EXPECT_EQ(d.memoLines, std::vector<std::string>{"indented memo"});
+    ASSERT_EQ(d.keyLines.size(), 1u);
+    EXPECT_EQ(d.keyLines[0], "inside%!#");
+}
+
+TEST(LayoutFileReader, BadNumberFailsAndKeepsRowsReadBefore) {
+    LayoutDocument d;
+    ScriptedMessages msgs;
+    const std::string text = "kvel#32.lay\r\n" + ItemLine(Row(1, kX, 1, 4, 0, "A"), 0) +
+                             "\r\n%!#SEQ=2%!#%!#LVL=x%!#KOM=B%!#TYP=1%!#RPT=1%!#BYT=1%!#SYO=0%!#\r\n";
+    EXPECT_FALSE(ReadLayoutText(d, text, msgs, "/tmp/a.kvl").ok);
+    EXPECT_EQ(d.Count(), 1);
+    ASSERT_EQ(msgs.Texts().size(), 1u);
+    EXPECT_EQ(msgs.Texts()[0], sj("<< エラー >>\r\rこのファイルは MORVANE のファイルレイアウトではありません。\r\r     PATH = /tmp/a.kvl"));
+    EXPECT_FALSE(ReadLayoutText(d, "not a layout", msgs).ok);
+    EXPECT_FALSE(ReadLayoutText(d, "kvel", msgs).ok);
+}
+
+TEST(LayoutFileReader, UnknownTypesAndLevelsAreConvertedWithANotice) {
+    LayoutDocument d;
+    ScriptedMessages msgs;
+    TRspec bad = Row(1, 40, 1, 4, 0, sj("謎"));
+    TRspec negative = Row(99, -2, 1, 4, 0, "N");
+    const std::string text = std::string("kvel#32.lay\r\n") + ItemLine(Row(1, kX, 1, 1, 0, "ok"), 0) + "\r\n" +
+                             ItemLine(bad, 1) + "\r\n" + ItemLine(negative, 2) + "\r\n";
+    const auto r = ReadLayoutText(d, text, msgs);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(d.items[1].TYP, kString);
+    EXPECT_EQ(d.items[1].TYP2, kString);
+    EXPECT_EQ(d.items[2].TYP, kString);
+    EXPECT_EQ(d.items[2].LVL, 15);
+    ASSERT_EQ(msgs.Log().size(), 1u);
+    EXPECT_EQ(msgs.Texts()[0].find(sj("変換された行番号")), std::string::npos) << "the box shows no list";
+    EXPECT_NE(r.notice.find(sj("「 # String 」に変換されて読み込まれました。")), std::string::npos);
+    EXPECT_NE(r.notice.find("\r\r2" + sj("：謎") + ", 3" + sj("：") + "N"), std::string::npos);
+}
+
+TEST(LayoutFileReader, TooManyLinesAreDroppedWithANotice) {
+    LayoutDocument d;
+    d.editableLineCount = 2;
+    ScriptedMessages msgs;
+    std::string text = "kvel#32.lay\r\n";
+    for (int i = 0; i < 2; ++i) text += ItemLine(Row(1, kX, 1, 1, 0, "r"), i) + "\r\n";
+    text += "\r\n";  // a blank line after a full table already sets the flag
+    const auto r = ReadLayoutText(d, text, msgs);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(d.Count(), 2);
+    EXPECT_EQ(r.notice.rfind(sj("<< 注意 >>"), 0), 0u);
+    EXPECT_NE(r.notice.find("2" + sj(" 行目以降は読み込まれていません。")), std::string::npos);
+    EXPECT_EQ(msgs.Texts().back(), r.notice);
+}
+
+std::string LegacyFile(const std::vector<std::string>& records) {
+    std::string bytes = "morvane.lay";
+    std::string cmt(255, '\0');
+    cmt.replace(0, 4, "Cmt1");
+    std::string pre(255, '\0');
+    pre.replace(0, 2, "P-");
+    bytes += cmt + pre;
+    for (const std::string& r : records) bytes += r;
+    return bytes;
+}
+
+std::string LegacyItem(int lvl, int rpt, int byt, int syo, int typ, int typ2, const std::string& kom,
+                       const std::string& vnm) {
+    std::string r(94, '\0');
+    const auto put = [&](int at, int v) {
+        r[at] = static_cast<char>(v & 0xFF);
+        r[at + 1] = static_cast<char>((v >> 8) & 0xFF);
+    };
+    put(0, lvl);
+    put(2, rpt);
+    put(6, byt);
+    put(8, syo);
+    put(10, typ);
+    put(12, typ2);
+    r.replace(14, kom.size(), kom);
+    r.replace(54, vnm.size(), vnm);
+    return r;
+}
+
+TEST(LegacyLayoutReader, ConvertsTypesAndReadsKeys) {
+    test::TempDir dir;
+    std::string key(94, '\0');
+    key.replace(0, 12, "%key!01. K1 ");
+    const std::string bytes = LegacyFile({LegacyItem(1, 1, 0, 0, 0, 0, "G", "g"), LegacyItem(2, 2, 5, 1, 21, 21, sj("金額"), "amt"),
+                                          LegacyItem(2, 1, 0, 0, 3, 3, "I", "i"), key});
+    test::WriteBytes(dir.Path() / "cust.lay", bytes);
+    LayoutDocument d;
+    ScriptedMessages msgs;
+    Settings settings;
+    std::string notice;
+    ASSERT_TRUE(OpenLayout(d, dir.File("cust.lay"), settings, msgs, notice));
+    EXPECT_TRUE(d.legacy);
+    ASSERT_EQ(d.Count(), 3);
+    EXPECT_EQ(d.items[1].TYP, kSComp3);
+    EXPECT_EQ(d.items[1].RPT, 2);
+    EXPECT_EQ(d.items[1].KOM, sj("金額"));
+    EXPECT_EQ(d.items[2].TYP, kUInt);
+    EXPECT_EQ(d.items[2].BYT, 2);
+    EXPECT_EQ(d.RdfCmt, "Cmt1");
+    EXPECT_EQ(d.PreFix, "P-");
+    EXPECT_EQ(d.keyLines, std::vector<std::string>{"K1"});
+    ASSERT_FALSE(msgs.Texts().empty());
+    EXPECT_NE(msgs.Texts()[0].find(sj("これは MORVANE 16 Bit 版のファイルレイアウトです。")), std::string::npos);
+
+    // Saved as cust.kvl beside it; the legacy file stays as it was.
+    msgs.Clear();
+    ASSERT_TRUE(SaveLayout(d, DirectSavePath(d, false), settings, msgs));
+    EXPECT_EQ(d.path, dir.File("cust.kvl"));
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "cust.lay"), bytes);
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "cust.kvl").rfind("kvel#32.lay\r\n", 0), 0u);
+}
+
+TEST(LegacyLayoutReader, ARecordCutShortFails) {
+    LayoutDocument d;
+    ScriptedMessages msgs;
+    std::string bytes = LegacyFile({LegacyItem(1, 1, 4, 0, 16, 16, "A", "a")});
+    bytes += std::string(50, '\0');
+    EXPECT_FALSE(ReadLayoutText(d, bytes, msgs).ok);
+    EXPECT_EQ(d.Count(), 1);
+}
+
+TEST(LayoutCommands, SaveAsksRefusesLayNamesAndAddsTheExtension) {
+    test::TempDir dir;
+    LayoutDocument d = Sample();
+    d.modified = true;
+    Settings settings;
+    ScriptedMessages msgs;
+    EXPECT_FALSE(SaveLayout(d, dir.File("sample.layout"), settings, msgs));
+    ASSERT_EQ(msgs.Log().size(), 1u);
+    EXPECT_EQ(msgs.Texts()[0], sj("「*.lay」では保存できません。(16Bit版の識別子の為)\r\n\r\n     PATH = ") + dir.File("sample.layout"));
+
+    msgs.Clear();
+    msgs.Script(Answer::No);
+    EXPECT_FALSE(SaveLayout(d, dir.File("cust"), settings, msgs));
+    EXPECT_EQ(msgs.Texts()[0], sj("編集中の内容を下記のファイル名で保存します。\r\n\r\n     PATH = ") + dir.File("cust.kvl"));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "cust.kvl"));
+    EXPECT_TRUE(d.modified);
+
+    ASSERT_TRUE(SaveLayout(d, dir.File("cust"), settings, msgs));
+    EXPECT_FALSE(d.modified);
+    EXPECT_EQ(settings.Path_Rdf, dir.File("cust.kvl"));
+    EXPECT_EQ(DirectSavePath(d, false), dir.File("cust.kvl"));
+    EXPECT_EQ(DirectSavePath(d, true), "");
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "cust.kvl"), FormatLayoutFile(d));
+}
+
+TEST(LayoutCommands, InitialiseAsksAndSetsTheSample) {
+    LayoutDocument d = Sample();
+    d.path = "/x/y.kvl";
+    ScriptedMessages msgs;
+    msgs.Script(Answer::No);
+    EXPECT_FALSE(InitialiseLayout(d, LangPriority::C, msgs, true));
+    EXPECT_EQ(d.Count(), 4);
+    EXPECT_TRUE(InitialiseLayout(d, LangPriority::C, msgs, true));
+    ASSERT_EQ(d.Count(), 2);
+    EXPECT_EQ(d.items[1].TYP, kString);
+    EXPECT_EQ(d.items[1].BYT, 20);
+    EXPECT_EQ(d.RdfCmt, sj("サンプル ファイル"));
+    EXPECT_TRUE(d.modified);
+    EXPECT_EQ(d.path, "/x/y.kvl");
+    EXPECT_TRUE(d.keyLines.empty());
+    EXPECT_TRUE(AskSaveBeforeOpen(d, msgs));
+}
+
+}  // namespace
+}  // namespace rekkan

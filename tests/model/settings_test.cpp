@@ -1,0 +1,86 @@
+#include "model/settings.h"
+
+#include <gtest/gtest.h>
+
+#include "util/encoding.h"
+
+namespace rekkan {
+namespace {
+
+Settings Defaults() {
+    Settings s;
+    SetDefaults(s, "/opt/rekkan", 8);
+    return s;
+}
+
+TEST(SettingsFile, DefaultsAndTheirText) {
+    const Settings s = Defaults();
+    EXPECT_EQ(s.Cmb_CobPP, 37);
+    EXPECT_EQ(s.EGW_KOM, 8 * 24);
+    EXPECT_EQ(s.Path_Rdf, "/opt/rekkan");
+    EXPECT_EQ(s.Edt_CobCmtTrim, "-+*=/%");
+    const std::string text = FormatSettings(s);
+    EXPECT_EQ(text.rfind("FPS_RecEditor=-1,-1,-1,-1\r\n", 0), 0u);
+    EXPECT_NE(text.find("\r\nOpt_LayoutBC=-2147483643\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nReMemori=True\r\nReColWidths0=0\r\n"), std::string::npos);
+    EXPECT_NE(text.find("ReColWidths7=0\r\nRT_WinSta=0\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nStr_BtmChar=\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("FPS_Fmt"), std::string::npos) << "read-only keys are never written";
+    EXPECT_EQ(text.substr(text.size() - 13), "EGW_BKO=240\r\n");
+    Settings empty = Defaults();
+    ParseSettings("", empty);
+    EXPECT_EQ(FormatSettings(empty), text);
+}
+
+TEST(SettingsFile, KeysAnyCaseFirstMatchAndBadValues) {
+    Settings s = Defaults();
+    int bad = 0;
+    ParseSettings(" cmb_lang = 2 \r\n"
+                  "Cmb_Lang=1\r\n"
+                  "RecEtcFmt=yes\r\n"
+                  "Chk_Msg_Update=TRUE\r\n"
+                  "Cmb_FontSize=big\r\n"
+                  "Cmb_Indent=4\r\n"
+                  "no equals sign\r\n"
+                  "Unknown=1\r\n"
+                  "recolwidths3=77\r\n"
+                  "FPS_kvel=10,20,300,400\r\n"
+                  "FPS_Tfm=1,2,3\r\n"
+                  "Path_EditFile= " + sj("/データ/顧客.dat") + " \r\n"
+                  "GP_CellScale=3\r\n"
+                  "GPB_Keep= exactly \r\n",
+                  s, &bad);
+    EXPECT_EQ(s.Cmb_Lang, 1) << "later lines apply over earlier ones";
+    EXPECT_FALSE(s.RecEtcFmt);
+    EXPECT_TRUE(s.Chk_Msg_Update);
+    EXPECT_EQ(s.Cmb_FontSize, 9) << "a bad integer skips its line";
+    EXPECT_EQ(s.Cmb_Indent, 4) << "and the lines after it still apply";
+    EXPECT_EQ(s.ReColWidths[3], 77);
+    EXPECT_EQ(s.FPS_kvel, (WindowPlace{10, 20, 300, 400}));
+    EXPECT_EQ(s.FPS_Tfm, WindowPlace{});
+    EXPECT_EQ(s.Path_EditFile, sj("/データ/顧客.dat"));
+    EXPECT_EQ(bad, 2);
+    const std::string text = FormatSettings(s);
+    EXPECT_NE(text.find("EGW_BKO=240\r\nGP_CellScale=3\r\nGPB_Keep= exactly \r\n"), std::string::npos);
+
+    Settings back = Defaults();
+    ParseSettings(text, back);
+    EXPECT_EQ(FormatSettings(back), text);
+}
+
+TEST(SettingsFile, OptionOverridesAndWindowPlaces) {
+    Settings s = Defaults();
+    EXPECT_TRUE(SetSettingByKey(s, "Cmb_Int", "1"));
+    EXPECT_EQ(s.Sizes().intSize, 4);
+    EXPECT_FALSE(SetSettingByKey(s, "Cmb_Int", "one"));
+    EXPECT_FALSE(SetSettingByKey(s, "NoSuchKey", "1"));
+    EXPECT_TRUE(SetSettingByKey(s, "Cmb_EditLine", "3"));
+    EXPECT_EQ(s.EditableLineCount(), 5000);
+    EXPECT_FALSE(UsePlace(WindowPlace{}, 1920, 1080));
+    EXPECT_FALSE(UsePlace(WindowPlace{0, 10, 100, 100}, 1920, 1080));
+    EXPECT_FALSE(UsePlace(WindowPlace{1200, 10, 100, 100}, 1920, 1080));
+    EXPECT_TRUE(UsePlace(WindowPlace{1, 1, 100, 100}, 1920, 1080));
+}
+
+}  // namespace
+}  // namespace rekkan

@@ -1,0 +1,115 @@
+#include "model/type_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include "model/layout_document.h"
+#include "model/type_notation.h"
+#include "model_test_rows.h"
+#include "util/encoding.h"
+
+namespace rekkan {
+namespace {
+
+using test::Row;
+
+TEST(TypeCatalogue, LabelsRulesAndKeywords) {
+    EXPECT_EQ(TypeInfoOf(kX).standardLabel, "#  X");
+    EXPECT_EQ(TypeInfoOf(kString).standardLabel, "# String");
+    EXPECT_EQ(TypeInfoOf(kFloat).description, sj("float  (単精度)"));
+    EXPECT_EQ(TypeInfoOf(kDword).keyword, "DWORD");
+    EXPECT_EQ(TypeInfoOf(kUInt).keyword, "U_Integer");
+    EXPECT_EQ(TypeInfoOf(kSNum).keyword, "");
+    EXPECT_EQ(BytRule(kGroup), '0');
+    EXPECT_EQ(SyoRule(kSComp3), '2');
+    EXPECT_EQ(BytRule(kSLong), '1');
+    EXPECT_EQ(SyoRule(kSComp1), '0');
+    EXPECT_EQ(TypeInfoOf(99).standardLabel, "# String");
+}
+
+TEST(TypeCatalogue, TypeListOrdersHoldEveryCodeOnce) {
+    for (LangPriority p : {LangPriority::Cobol, LangPriority::C, LangPriority::Vb}) {
+        const auto list = TypeListOrder(p);
+        std::vector<int> seen(kTypeCount, 0);
+        int separators = 0;
+        for (const auto& e : list) {
+            if (e.code < 0) ++separators;
+            else ++seen[e.code];
+        }
+        EXPECT_EQ(separators, 2);
+        for (int c = 0; c < kTypeCount; ++c) EXPECT_EQ(seen[c], 1) << "code " << c;
+        EXPECT_EQ(list.front().code, kGroup);
+        EXPECT_EQ(list[1].code, FirstTypeAfterGroup(p));
+    }
+    const auto vb = TypeListOrder(LangPriority::Vb);
+    EXPECT_EQ(vb[2].code, kByte);
+    EXPECT_EQ(vb[3].code, kSInt);
+}
+
+TEST(TypeCatalogue, LegacyCodesConvert) {
+    EXPECT_EQ(LegacyTypeToCurrent(0), 0);
+    EXPECT_EQ(LegacyTypeToCurrent(3), kUInt);
+    EXPECT_EQ(LegacyTypeToCurrent(18), kUNum);
+    EXPECT_EQ(LegacyTypeToCurrent(33), kDate8);
+    EXPECT_EQ(LegacyTypeToCurrent(37), -1);
+    EXPECT_EQ(LegacyTypeToCurrent(-1), -1);
+}
+
+TEST(BytNormalisation, FollowsTheType) {
+    const IntSizes sizes;  // int 2, short 2, long 4
+    struct Case { int typ, byt, syo, wantByt, wantSyo; };
+    for (const Case& c : {Case{kX, 0, 0, 1, 0}, Case{kSNum, 0, 0, 1, 0}, Case{kSNum, 0, 2, 0, 2},
+                          Case{kSNum, -3, -1, 1, 0}, Case{kUChar, 9, 0, 1, 0}, Case{kSInt, 9, 0, 2, 0},
+                          Case{kSShort, 9, 0, 2, 0}, Case{kSLong, 9, 0, 4, 0}, Case{kDouble, 1, 0, 8, 0},
+                          Case{kWord, 4, 0, 2, 0}, Case{kDword, 2, 0, 4, 0}, Case{kGroup, 7, 0, 7, 0}}) {
+        TRspec r = Row(2, c.typ, 1, c.byt, c.syo, "a");
+        NormaliseByt(r, sizes);
+        EXPECT_EQ(r.BYT, c.wantByt) << "type " << c.typ;
+        EXPECT_EQ(r.SYO, c.wantSyo) << "type " << c.typ;
+    }
+    // The integer-size rule moves WORD and DWORD with short and long.
+    TRspec w = Row(2, kWord, 1, 2, 0, "w");
+    ApplyIntegerSizeRule(w, IntSizes::FromChoices(1, 1, 3));
+    EXPECT_EQ(w.BYT, 4);
+    EXPECT_EQ(IntSizes::FromChoices(1, 0, 1).intSize, 4);
+    EXPECT_EQ(IntSizes::FromChoices(0, 0, 1).intSize, 2);
+}
+
+TEST(OccurrenceSizes, ByTypeAndDigits) {
+    struct Case { int typ, byt, syo, size; };
+    for (const Case& c : {Case{kX, 10, 0, 10}, Case{kJ, 3, 0, 6}, Case{kSNum, 0, 2, 2}, Case{kSComp3, 5, 2, 4},
+                          Case{kSComp3, 4, 0, 3}, Case{kSBinary, 4, 0, 2}, Case{kSBinary, 5, 0, 4},
+                          Case{kSBinary, 9, 0, 4}, Case{kSBinary, 10, 0, 8}, Case{kSBinary, 18, 0, 8},
+                          Case{kUComp5, 0, 0, 8}, Case{kBit, 8, 0, 1}, Case{kBit, 9, 0, 2}, Case{kSComp1, 3, 0, 4},
+                          Case{kSComp2, 3, 0, 8}, Case{kGroup, 5, 0, 0}, Case{kX, -5, 0, 0},
+                          Case{kJ, 2'000'000'000, 0, 2'147'483'647}})
+        EXPECT_EQ(OccurrenceSize(Row(2, c.typ, 1, c.byt, c.syo, "a")), c.size) << "type " << c.typ << " byt " << c.byt;
+}
+
+TEST(TypeNotationFile, ReadsLabelsAndNotations) {
+    TypeNotation t;
+    t.Parse("#  X : " + sj("文字") + "  <moji>\r\n"
+            "# X : ignored  <no>\r\n"
+            "#  S.NUM :   <SN>\r\n"
+            "# Float : #Real\r\n"
+            "no colon here\r\n");
+    EXPECT_EQ(t.DisplayLabel(kX), sj("文字"));
+    EXPECT_EQ(t.Notation(kX), "moji");
+    EXPECT_EQ(t.Label(kSNum), "#  S.NUM");
+    EXPECT_EQ(t.Notation(kSNum), "SN");
+    // Without '<' both parts are empty, so both fall back to the standard values.
+    EXPECT_EQ(t.Label(kFloat), "# Float");
+    EXPECT_EQ(t.DisplayLabel(kGroup), " Group");
+    EXPECT_EQ(t.DisplayLabel(kX + 2), "  U.NUM");
+
+    const std::string text = t.Format();
+    EXPECT_EQ(text.substr(0, text.find("\r\n")), "# Group : # Group  <group>");
+    TypeNotation back;
+    back.Parse(text);
+    for (int c = 0; c < kTypeCount; ++c) {
+        EXPECT_EQ(back.Label(c), t.Label(c));
+        EXPECT_EQ(back.Notation(c), t.Notation(c));
+    }
+}
+
+}  // namespace
+}  // namespace rekkan
