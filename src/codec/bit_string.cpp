@@ -1,0 +1,26 @@
+#include "codec/codec_detail.h"
+
+namespace rekkan::codec_detail {
+
+void DecodeBits(const std::uint8_t* p, int n, std::string& out) {
+    out.resize(static_cast<std::size_t>(n > 0 ? n : 0) * 8);
+    char* q = out.data();
+    for (int i = 0; i < n; ++i) {
+        for (int bit = 7; bit >= 0; --bit) *q++ = ((p[i] >> bit) & 1) ? '1' : '0';
+    }
+}
+
+void EncodeBits(std::string_view text, std::uint8_t* p, int n) {
+    if (n <= 0) return;
+    for (int i = 0; i < n; ++i) p[i] = 0;
+    const std::size_t capacity = static_cast<std::size_t>(n) * 8;
+    std::size_t bit = 0;
+    for (char c : text) {
+        if (bit >= capacity) break;
+        if (c != '0' && c != '1') continue;
+        if (c == '1') p[bit / 8] = static_cast<std::uint8_t>(p[bit / 8] | (0x80 >> (bit % 8)));
+        ++bit;
+    }
+}
+
+}  // namespace rekkan::codec_detail

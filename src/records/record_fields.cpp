@@ -1,0 +1,39 @@
+#include "records/record_fields.h"
+
+namespace rekkan {
+
+void DecodeRecord(std::string_view record, const std::vector<TRdbObj>& fields, const CodecOptions& options,
+                  RecordTexts& out) {
+    out.texts.resize(fields.size());
+    out.errors.resize(fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        bool error = fields[i].error;
+        DecodeFieldTo(out.texts[i], error, record, fields[i], options);
+        out.errors[i] = error;
+    }
+}
+
+void DecodeRecordInto(std::string_view record, std::vector<TRdbObj>& fields, const CodecOptions& options,
+                      std::vector<std::string>& texts) {
+    texts.resize(fields.size());
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        DecodeFieldTo(texts[i], fields[i].error, record, fields[i], options);
+    }
+}
+
+std::string DecodeEntry(std::string_view record, const TRdbObj& field, const CodecOptions& options) {
+    std::string text;
+    bool error = field.error;
+    DecodeFieldTo(text, error, record, field, options);
+    return text;
+}
+
+std::string BlankRecord(int recordLength, const std::vector<TRdbObj>& fields, const CodecOptions& options) {
+    std::string record(static_cast<std::size_t>(recordLength > 0 ? recordLength : 0), '\0');
+    for (const TRdbObj& f : fields) {
+        if (!f.IsGroup()) EncodeField("", true, record, f, options);
+    }
+    return record;
+}
+
+}  // namespace rekkan
