@@ -1,0 +1,147 @@
+#include "layout_editor/undo_history.h"
+
+#include <algorithm>
+
+#include "util/encoding.h"
+#include "util/sjis.h"
+
+namespace rekkan {
+
+namespace {
+
+GeometryRow GeometryRowOf(const Geometry& geometry, int row) {
+    const auto& rows = geometry.Rows();
+    if (row >= 0 && row < static_cast<int>(rows.size())) return rows[static_cast<std::size_t>(row)];
+    return {};
+}
+
+bool SavesRows(StepKind kind) {
+    return kind == StepKind::Delete || kind == StepKind::RangeDelete || kind == StepKind::EditorText;
+}
+
+std::string First20(const std::string& text) { return text.substr(0, CharSafeLength(text, 20)); }
+
+template <typename T>
+void EraseRange(std::vector<T>& v, int first, int count) {
+    const int size = static_cast<int>(v.size());
+    if (first >= size || count <= 0) return;
+    const int last = std::min(size, first + count);
+    v.erase(v.begin() + first, v.begin() + last);
+}
+
+}  // namespace
+
+THistCtl MakeStep(StepKind kind, int row, int count, const LayoutDocument& doc, const Geometry& geometry,
+                  int gridRow, int column) {
+    THistCtl step;
+    step.kind = kind;
+    step.row = row;
+    step.count = count;
+    step.modified = doc.modified;
+    step.gridRow = gridRow;
+    step.column = column;
+    if (row >= 0 && row < doc.Count()) step.item = doc.items[static_cast<std::size_t>(row)];
+    step.geometry = GeometryRowOf(geometry, row);
+    if (SavesRows(kind)) {
+        for (int i = row; i < row + count && i < doc.Count(); ++i) {
+            step.saved.push_back({doc.items[static_cast<std::size_t>(i)], GeometryRowOf(geometry, i)});
+        }
+    }
+    return step;
+}
+
+UndoOutcome ReverseStep(LayoutDocument& doc, Geometry& geometry, const THistCtl& step) {
+    UndoOutcome out;
+    auto& grows = geometry.Rows();
+    const int n = doc.Count();
+    const int row = std::clamp(step.row, 0, n);
+    out.row = row;
+    switch (step.kind) {
+        case StepKind::CellContent:
+            if (step.row >= 0 && step.row < n) {
+                doc.items[static_cast<std::size_t>(step.row)] = step.item;
+                if (step.row < static_cast<int>(grows.size())) grows[static_cast<std::size_t>(step.row)] = step.geometry;
+                out.restoredFirst = out.restoredLast = step.row;
+            }
+            break;
+        case StepKind::Copy:
+        case StepKind::RangeCopy:
+        case StepKind::Paste:
+            EraseRange(doc.items, row, step.count);
+            EraseRange(grows, row, step.count);
+            break;
+        case StepKind::Delete:
+        case StepKind::RangeDelete: {
+            std::vector<TRspec> rows;
+            std::vector<GeometryRow> geo;
+            for (const THistInf& s : step.saved) {
+                rows.push_back(s.row);
+                geo.push_back(s.geometry);
+            }
+            doc.items.insert(doc.items.begin() + row, rows.begin(), rows.end());
+            if (row <= static_cast<int>(grows.size())) grows.insert(grows.begin() + row, geo.begin(), geo.end());
+            out.restoredFirst = row;
+            out.restoredLast = row + static_cast<int>(rows.size()) - 1;
+            break;
+        }
+        case StepKind::EditorText:
+            doc.items.clear();
+            grows.clear();
+            for (const THistInf& s : step.saved) {
+                doc.items.push_back(s.row);
+                grows.push_back(s.geometry);
+            }
+            out.row = std::clamp(step.row, 0, doc.Count());
+            out.restoredFirst = 0;
+            out.restoredLast = doc.Count() - 1;
+            break;
+    }
+    return out;
+}
+
+std::string StepCaption(const THistCtl& step, const TypeLabelFn& typeLabel) {
+    switch (step.kind) {
+        case StepKind::Delete: return sj("削除");
+        case StepKind::RangeDelete: return sj("範囲削除");
+        case StepKind::Copy: return sj("複写");
+        case StepKind::RangeCopy: return sj("範囲複写");
+        case StepKind::Paste: return sj("←Clipboard");
+        case StepKind::EditorText: return "Editor";
+        case StepKind::CellContent: break;
+        default: return sj("？");
+    }
+    const TRspec& old = step.item;
+    std::string detail;
+    switch (step.column) {
+        case 3: detail = sj("項目名 - ") + First20(old.KOM); break;
+        case 4: detail = "Var.Name - " + First20(old.VNM); break;
+        case 5: detail = sj("再定義 - ") + First20(old.RED); break;
+        case 6: detail = sj("型 - ") + (typeLabel ? typeLabel(old.TYP) : StandardTypeLabel(old.TYP)); break;
+        case 7: detail = sj("繰返 - ") + std::to_string(old.RPT); break;
+        case 8: detail = sj("桁数 - ") + std::to_string(old.BYT); break;
+        case 9: detail = sj("小数 - ") + std::to_string(old.SYO); break;
+        case 10: detail = sj("備考 - ") + First20(old.BKO); break;
+        default: break;
+    }
+    std::string caption = sj("セル内容");
+    if (!detail.empty()) caption += " " + detail;
+    return caption;
+}
+
+void UndoHistory::Record(THistCtl step) {
+    steps_.push_back(std::move(step));
+    while (static_cast<int>(steps_.size()) > kMaxSteps) steps_.pop_front();
+}
+
+THistCtl UndoHistory::TakeNewest() {
+    THistCtl step = std::move(steps_.back());
+    steps_.pop_back();
+    return step;
+}
+
+std::string UndoHistory::MenuText(const TypeLabelFn& typeLabel) const {
+    if (steps_.empty()) return sj("元に戻す");
+    return sj("元に戻す  ") + "#" + std::to_string(Count()) + sj("  【") + StepCaption(Newest(), typeLabel) + sj("】");
+}
+
+}  // namespace rekkan

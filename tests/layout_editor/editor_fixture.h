@@ -1,0 +1,61 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "layout_editor/layout_editor_model.h"
+#include "util/encoding.h"
+#include "util/scripted_messages.h"
+
+namespace rekkan::test {
+
+/// An item row for the tests.
+inline TRspec Row(int lvl, std::string kom, int typ = kX, int byt = 1, int rpt = 1, std::string red = {},
+                  std::string vnm = {}) {
+    TRspec r;
+    r.LVL = lvl;
+    r.KOM = std::move(kom);
+    r.VNM = vnm.empty() ? r.KOM : std::move(vnm);
+    r.TYP = r.TYP2 = typ;
+    r.BYT = typ == kGroup ? 0 : byt;
+    r.RPT = rpt;
+    r.RED = std::move(red);
+    return r;
+}
+
+/// `count` elementary rows named R1, R2, ... under one group row named ROOT.
+inline std::vector<TRspec> NumberedRows(int count) {
+    std::vector<TRspec> rows{Row(1, "ROOT", kGroup)};
+    for (int i = 1; i < count; ++i) rows.push_back(Row(2, "R" + std::to_string(i), kX, i));
+    return rows;
+}
+
+/// The model over a document, with scripted answers and a clipboard in memory.
+class EditorFixture : public ::testing::Test {
+protected:
+    EditorFixture() : model(doc, geometry, messages, clipboard) {}
+
+    void SetRows(std::vector<TRspec> rows) {
+        doc.items = std::move(rows);
+        doc.modified = false;
+        ASSERT_TRUE(model.Recompute());
+    }
+    [[nodiscard]] std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const TRspec& r : doc.items) names.push_back(r.KOM);
+        return names;
+    }
+    [[nodiscard]] std::string LastMessage() const {
+        return messages.Log().empty() ? std::string() : messages.Log().back().text;
+    }
+
+    LayoutDocument doc;
+    Geometry geometry;
+    ScriptedMessages messages{Answer::Cancel};
+    MemoryClipboard clipboard;
+    LayoutEditorModel model;
+};
+
+}  // namespace rekkan::test

@@ -1,0 +1,180 @@
+#include "editor_fixture.h"
+
+namespace rekkan::test {
+namespace {
+
+using Delete = EditorFixture;
+using RangeDelete = EditorFixture;
+using Copy = EditorFixture;
+using RangeCopy = EditorFixture;
+
+void MarkRange(LayoutEditorModel& model, int from, int to, bool confirm) {
+    ASSERT_TRUE(model.BeginMarking(from));
+    model.MarkTo(to);
+    if (confirm) {
+        ASSERT_TRUE(model.ConfirmRange());
+    }
+}
+
+std::vector<std::string> Numbered(std::initializer_list<int> numbers) {
+    std::vector<std::string> names;
+    for (int n : numbers) names.push_back(n == 0 ? "ROOT" : "R" + std::to_string(n));
+    return names;
+}
+
+TEST_F(Delete, WithoutRangeRemovesCursorRowWithoutQuestion) {
+    SetRows(NumberedRows(5));
+    model.SetCursor(2, 3);
+    ASSERT_TRUE(model.Delete());
+    EXPECT_TRUE(messages.Log().empty());
+    EXPECT_EQ(Names(), Numbered({0, 1, 3, 4}));
+    EXPECT_TRUE(doc.modified);
+    ASSERT_EQ(model.History().Count(), 1);
+    EXPECT_EQ(model.History().Newest().kind, StepKind::Delete);
+    EXPECT_EQ(doc.displayedRecordLength, 1 + 3 + 4) << "the geometry pass ran";
+}
+
+TEST_F(Delete, BelowLastItemDoesNothing) {
+    SetRows(NumberedRows(3));
+    model.SetCursor(3, 3);
+    EXPECT_FALSE(model.Delete());
+    EXPECT_EQ(doc.Count(), 3);
+    EXPECT_TRUE(model.History().Empty());
+    EXPECT_FALSE(doc.modified);
+}
+
+TEST_F(RangeDelete, AsksWithRowNumbersAndDeletesOnOk) {
+    SetRows(NumberedRows(10));
+    MarkRange(model, 2, 6, false);  // still being marked: delete works on it as well
+    messages.Script(Answer::Ok);
+    ASSERT_TRUE(model.Delete());
+    ASSERT_EQ(messages.Log().size(), 1u);
+    EXPECT_EQ(messages.Log()[0].kind, ScriptedMessages::Entry::Kind::OkCancel);
+    EXPECT_EQ(messages.Log()[0].caption, sj("確認"));
+    EXPECT_EQ(messages.Log()[0].text,
+              sj("【 削除 】\r\n\r\n    選択範囲の行を削除します。\r\n\r\n    行番号 ： 3 ～ 7\r\n\r\n"));
+    EXPECT_EQ(Names(), Numbered({0, 1, 7, 8, 9}));
+    EXPECT_FALSE(model.Range().Active());
+    EXPECT_EQ(model.History().Newest().kind, StepKind::RangeDelete);
+    EXPECT_EQ(model.History().Newest().count, 5);
+}
+
+TEST_F(RangeDelete, RangeIsDrawnOnRedWhileAsked) {
+    SetRows(NumberedRows(6));
+    MarkRange(model, 1, 3, true);
+    struct Spy : EditorObserver {
+        LayoutEditorModel* model = nullptr;
+        std::vector<RowMark> marks;
+        void Refresh() override {
+            if (marks.empty()) marks = {model->MarkOf(0), model->MarkOf(1), model->MarkOf(3), model->MarkOf(4)};
+        }
+    } spy;
+    spy.model = &model;
+    model.SetObserver(&spy);
+    messages.Script(Answer::Cancel);
+    EXPECT_FALSE(model.Delete());
+    model.SetObserver(nullptr);
+    EXPECT_EQ(spy.marks, (std::vector<RowMark>{RowMark::None, RowMark::DeleteQuestion, RowMark::DeleteQuestion,
+                                               RowMark::None}));
+    EXPECT_EQ(model.MarkOf(1), RowMark::Confirmed) << "cancel keeps the range";
+    EXPECT_EQ(doc.Count(), 6);
+    EXPECT_TRUE(model.History().Empty());
+}
+
+TEST_F(RangeDelete, ScrollsToFirstDeletedRowWhenItLeftTheWindow) {
+    SetRows(NumberedRows(40));
+    MarkRange(model, 30, 35, true);
+    model.SetGridWindow(0, 20);
+    model.SetCursor(5, 3);
+    messages.Script(Answer::Ok);
+    ASSERT_TRUE(model.Delete());
+    EXPECT_EQ(model.TopRow(), 30);
+    EXPECT_EQ(model.CursorRow(), 30);
+
+    MarkRange(model, 3, 4, true);
+    messages.Script(Answer::Ok);
+    model.SetCursor(31, 3);
+    ASSERT_TRUE(model.Delete());
+    EXPECT_EQ(model.TopRow(), 3);
+    EXPECT_EQ(model.CursorRow(), 3);
+}
+
+TEST_F(Copy, WithoutRangeDuplicatesCursorRow) {
+    SetRows(NumberedRows(8));
+    model.SetCursor(5, 3);
+    ASSERT_TRUE(model.Copy());
+    EXPECT_TRUE(messages.Log().empty());
+    EXPECT_EQ(Names(), Numbered({0, 1, 2, 3, 4, 5, 5, 6, 7}));
+    EXPECT_EQ(doc.items[5], doc.items[6]);
+    EXPECT_EQ(model.History().Newest().kind, StepKind::Copy);
+    EXPECT_EQ(model.History().Newest().count, 1);
+}
+
+TEST_F(Copy, BelowLastItemDoesNothing) {
+    SetRows(NumberedRows(3));
+    model.SetCursor(7, 3);
+    EXPECT_FALSE(model.Copy());
+    EXPECT_EQ(doc.Count(), 3);
+}
+
+TEST_F(Copy, RefusedWhenTableIsFull) {
+    doc.editableLineCount = 4;
+    SetRows(NumberedRows(4));
+    model.SetCursor(1, 3);
+    EXPECT_FALSE(model.Copy());
+    EXPECT_EQ(LastMessage(), sj("これ以上、行の追加はできません。"));
+    EXPECT_EQ(doc.Count(), 4);
+}
+
+TEST_F(RangeCopy, InsertsCopiesAtCursorAndRangeDesignatesThem) {
+    SetRows(NumberedRows(8));
+    MarkRange(model, 1, 2, true);
+    model.SetCursor(6, 3);
+    messages.Script(Answer::Ok);
+    ASSERT_TRUE(model.Copy());
+    EXPECT_EQ(messages.Log()[0].text,
+              sj("【 複写 】\r\n\r\n   選択範囲の行をカーソル行に挿入して複写します。\r\n\r\n   行番号 ： 2 ～ 3    →   7\r\n\r\n"));
+    EXPECT_EQ(Names(), Numbered({0, 1, 2, 3, 4, 5, 1, 2, 6, 7}));
+    EXPECT_EQ(model.Range().start, 6);
+    EXPECT_EQ(model.Range().end, 7);
+    EXPECT_EQ(model.Range().state, RangeState::Confirmed);
+    EXPECT_EQ(model.History().Newest().kind, StepKind::RangeCopy);
+    EXPECT_EQ(model.History().Newest().row, 6);
+    EXPECT_EQ(model.History().Newest().count, 2);
+}
+
+TEST_F(RangeCopy, TargetInsideRangeInsertsBeforeRange) {
+    SetRows(NumberedRows(8));
+    MarkRange(model, 2, 4, true);
+    model.SetCursor(3, 3);
+    messages.Script(Answer::Ok);
+    ASSERT_TRUE(model.Copy());
+    EXPECT_NE(messages.Log()[0].text.find(sj("3 ～ 5    →   3")), std::string::npos);
+    EXPECT_EQ(Names(), Numbered({0, 1, 2, 3, 4, 2, 3, 4, 5, 6, 7}));
+}
+
+TEST_F(RangeCopy, CursorBelowLastItemAppends) {
+    SetRows(NumberedRows(4));
+    MarkRange(model, 1, 2, true);
+    model.SetCursor(9, 3);
+    messages.Script(Answer::Ok);
+    ASSERT_TRUE(model.Copy());
+    EXPECT_EQ(Names(), Numbered({0, 1, 2, 3, 1, 2}));
+}
+
+TEST_F(RangeCopy, CancelAndTooManyRowsChangeNothing) {
+    doc.editableLineCount = 7;
+    SetRows(NumberedRows(6));
+    MarkRange(model, 1, 3, true);
+    messages.Script(Answer::Cancel);
+    EXPECT_FALSE(model.Copy());
+    messages.Script(Answer::Ok);
+    EXPECT_FALSE(model.Copy());
+    EXPECT_EQ(LastMessage(), sj("選択の行数が多すぎるため追加できません。"));
+    EXPECT_EQ(doc.Count(), 6);
+    EXPECT_TRUE(model.History().Empty());
+    EXPECT_FALSE(doc.modified);
+}
+
+}  // namespace
+}  // namespace rekkan::test
