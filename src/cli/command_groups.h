@@ -10,5 +10,7 @@ namespace rekkan::cli {
 
 /// info, fields (layout_commands.cpp).
 [[nodiscard]] std::vector<Command> LayoutCommands();
+/// csv, search, show, set, insert, append, delete (record_commands.cpp).
+[[nodiscard]] std::vector<Command> RecordCommands();
 
 }  // namespace rekkan::cli

@@ -1,0 +1,504 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cli/command_groups.h"
+#include "codec/field_codec.h"
+#include "model/geometry.h"
+#include "model/layout_file.h"
+#include "records/block_reader.h"
+#include "records/field_entry.h"
+#include "records/file_engine.h"
+#include "records/range_csv.h"
+#include "records/record_fields.h"
+#include "records/record_output.h"
+#include "records/record_search.h"
+#include "records/record_view.h"
+#include "util/encoding.h"
+#include "util/file_util.h"
+#include "util/text.h"
+
+namespace rekkan::cli {
+namespace {
+
+/// The layout, its field list and the codec options of a record command.
+struct RecordSetup {
+    LayoutDocument doc;
+    std::vector<TRdbObj> fields;
+    CodecOptions codec;
+    std::int64_t basePosition = 0;  ///< 0-based
+    int recordLength = 0;
+};
+
+const std::vector<OptionSpec>& CodecOptionSpecs() {
+    static const std::vector<OptionSpec> specs = {
+        {"--base", true, "1-based read base position (default 1)"},
+        {"--zone", true, "zoned sign form: ebcdic (default) or ascii"},
+        {"--pack", true, "packed sign form: ebcdic (default) or ascii"},
+        {"--order", true, "byte order of C/VB integers: intel (default) or motorola"},
+        {"--hex-binary", false, "show COBOL binary fields in hex, as the record editor does"},
+    };
+    return specs;
+}
+
+std::vector<OptionSpec> WithCodecOptions(std::vector<OptionSpec> own) {
+    own.insert(own.begin(), CodecOptionSpecs().begin(), CodecOptionSpecs().end());
+    return own;
+}
+
+bool SignFormOption(Context& ctx, const char* name, SignForm& form) {
+    if (!ctx.Has(name)) return true;
+    const std::string v = ToUpperAscii(Trim(ctx.Value(name)));
+    if (v == "EBCDIC") {
+        form = SignForm::Ebcdic;
+    } else if (v == "ASCII") {
+        form = SignForm::Ascii;
+    } else {
+        ctx.Error(std::string(name) + ": ebcdic or ascii expected: " + ctx.Value(name));
+        return false;
+    }
+    return true;
+}
+
+/// Reads the layout as the record editor does and builds its field list and options.
+bool Prepare(Context& ctx, const std::string& layoutPath, RecordSetup& s) {
+    s.codec = CodecOptions::FromSettings(ctx.settings);
+    if (!SignFormOption(ctx, "--zone", s.codec.zoneSign) || !SignFormOption(ctx, "--pack", s.codec.packSign))
+        return false;
+    if (ctx.Has("--order")) {
+        const std::string v = ToUpperAscii(Trim(ctx.Value("--order")));
+        if (v == "INTEL") {
+            s.codec.byteOrder = ByteOrder::Intel;
+        } else if (v == "MOTOROLA") {
+            s.codec.byteOrder = ByteOrder::Motorola;
+        } else {
+            ctx.Error("--order: intel or motorola expected: " + ctx.Value("--order"));
+            return false;
+        }
+    }
+    long long base = 1;
+    if (!ctx.IntValue("--base", base)) return false;
+    if (base < 1) {
+        ctx.Error("--base: the read base position starts at 1");
+        return false;
+    }
+    s.basePosition = base - 1;
+
+    s.doc.sizes = ctx.settings.Sizes();
+    s.doc.editableLineCount = ctx.settings.EditableLineCount();
+    if (!ReadLayoutFile(s.doc, layoutPath, false, *ctx.messages).ok) return false;
+    NormaliseAll(s.doc);
+    Geometry geometry;
+    std::vector<FieldDescriptor> descriptors;
+    if (!ListFields(s.doc, geometry, descriptors)) {
+        ctx.Error(geometry.LastFailure() == GeometryFailure::TooManySteps ? TooManyStepsMessage()
+                                                                          : RecordTooLongMessage());
+        return false;
+    }
+    s.fields = MakeFieldList(descriptors, ctx.Has("--hex-binary") ? HexStart::Window : HexStart::Script);
+    s.recordLength = s.doc.recordLength;
+    if (s.recordLength < 1) {
+        ctx.Error("the layout has no bytes (record length 0): " + layoutPath);
+        return false;
+    }
+    return true;
+}
+
+/// A Rec.No argument: a whole number of 1 or more.
+bool RecNoArgument(Context& ctx, const std::string& text, std::int64_t& recNo) {
+    if (!ParseInt64(Trim(text), recNo) || recNo < 1) {
+        ctx.Error("REC must be a Rec.No of 1 or more: " + text);
+        return false;
+    }
+    return true;
+}
+
+bool CountOption(Context& ctx, std::int64_t& count) {
+    long long k = 1;
+    if (!ctx.IntValue("--count", k)) return false;
+    if (k < 1) {
+        ctx.Error("--count must be 1 or more");
+        return false;
+    }
+    count = k;
+    return true;
+}
+
+std::string NoRecordMessage(std::int64_t recNo) {
+    return "Rec.No [" + std::to_string(recNo) + sj("] のレコードは存在しません。");
+}
+
+/// Finds a field entry by its field number (1-based, groups counted) or by variable name
+/// with optional occurrence subscripts ("AMOUNT(2,1)"). -1 after a message when none fits.
+int ResolveField(Context& ctx, const RecordSetup& s, const std::string& spec) {
+    const std::string text = Trim(spec);
+    if (!text.empty() && DigitsOnly(text) == text) {
+        std::int64_t n = 0;
+        if (!ParseInt64(text, n) || n < 1 || n > static_cast<std::int64_t>(s.fields.size())) {
+            ctx.Error("no field number " + text + " (see rekkan-cli fields)");
+            return -1;
+        }
+        if (s.fields[static_cast<std::size_t>(n - 1)].IsGroup()) {
+            ctx.Error("field " + text + " is a group item and holds no value of its own");
+            return -1;
+        }
+        return static_cast<int>(n - 1);
+    }
+    std::string name = text;
+    std::string prefix;
+    const std::size_t open = text.find('(');
+    if (open != std::string::npos) {
+        const std::size_t close = text.find(')', open);
+        if (close == std::string::npos || Trim(text.substr(close + 1)) != "") {
+            ctx.Error("bad field subscripts: " + text);
+            return -1;
+        }
+        name = Trim(text.substr(0, open));
+        std::string inner = text.substr(open + 1, close - open - 1);
+        for (std::size_t start = 0;;) {
+            const std::size_t comma = inner.find(',', start);
+            const std::string sub = Trim(inner.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+            int value = 0;
+            if (sub.empty() || DigitsOnly(sub) != sub || !ParseInt(sub, value) || value < 1) {
+                ctx.Error("bad field subscripts: " + text);
+                return -1;
+            }
+            prefix += std::to_string(value) + ".";
+            if (comma == std::string::npos) break;
+            start = comma + 1;
+        }
+    }
+    int found = -1;
+    bool repeats = false;
+    for (std::size_t i = 0; i < s.fields.size(); ++i) {
+        const TRdbObj& f = s.fields[i];
+        const std::size_t row = static_cast<std::size_t>(f.desc.row);
+        if (row >= s.doc.items.size() || !EqualsNoCase(Trim(s.doc.items[row].VNM), name)) continue;
+        if (!f.desc.prefix.empty()) repeats = true;
+        if (f.desc.prefix != prefix) continue;
+        if (found >= 0 && s.fields[static_cast<std::size_t>(found)].desc.row != f.desc.row) {
+            ctx.Error("the variable name " + name + " names more than one item; use the field number");
+            return -1;
+        }
+        if (found < 0) found = static_cast<int>(i);
+    }
+    if (found < 0) {
+        if (repeats && prefix.empty())
+            ctx.Error("the item " + name + " repeats; give its subscripts, e.g. " + name + "(1)");
+        else
+            ctx.Error("no field " + text + " (see rekkan-cli fields)");
+        return -1;
+    }
+    if (s.fields[static_cast<std::size_t>(found)].IsGroup()) {
+        ctx.Error("field " + text + " is a group item and holds no value of its own");
+        return -1;
+    }
+    return found;
+}
+
+/// Encodes FIELD=VALUE arguments (from `first` on) into `record`.
+bool ApplyAssignments(Context& ctx, const RecordSetup& s, std::size_t first, std::string& record) {
+    for (std::size_t a = first; a < ctx.args.size(); ++a) {
+        const std::string& arg = ctx.args[a];
+        const std::size_t eq = arg.find('=');
+        if (eq == std::string::npos) {
+            ctx.Error("FIELD=VALUE expected: " + arg);
+            return false;
+        }
+        const int index = ResolveField(ctx, s, arg.substr(0, eq));
+        if (index < 0) return false;
+        EncodeField(arg.substr(eq + 1), true, record, s.fields[static_cast<std::size_t>(index)], s.codec);
+    }
+    return true;
+}
+
+/// Opens the data file for reading and writing with the engine.
+bool OpenForEdit(Context& ctx, const RecordSetup& s, const std::string& path, TFileInf& file) {
+    file.SetMessageSink(ctx.messages);
+    file.SetCodecOptions(s.codec);
+    if (!file.OpenDataFile(path, s.basePosition, s.recordLength, OpenMode::ReadWrite)) {
+        if (!FileExists(path)) ctx.Error(sj("編集ファイルが存在しません。") + "  PATH = " + path);
+        return false;
+    }
+    return true;
+}
+
+/// Writes streamed bytes to stdout, or to `-o FILE` through a file beside it that replaces the
+/// target only when everything was written and flushed.
+class StreamOutput {
+public:
+    explicit StreamOutput(Context& ctx) : ctx_(ctx) {}
+    ~StreamOutput() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!tempPath_.empty()) DeleteFileIfExists(tempPath_);
+    }
+
+    bool Begin() {
+        if (!ctx_.Has("-o")) return true;
+        target_ = ctx_.Value("-o");
+        tempPath_ = target_ + ".rekkan-tmp";
+        fd_ = ::open(ToFsPath(tempPath_).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd_ < 0) {
+            tempPath_.clear();
+            return Fail();
+        }
+        return true;
+    }
+
+    bool Write(std::string_view bytes) {
+        if (fd_ < 0) {
+            ctx_.out->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            return static_cast<bool>(*ctx_.out);
+        }
+        return WriteAll(fd_, bytes.data(), bytes.size()) || Fail();
+    }
+
+    bool Finish() {
+        if (fd_ < 0) {
+            ctx_.out->flush();
+            return static_cast<bool>(*ctx_.out);
+        }
+        const bool synced = ::fsync(fd_) == 0;
+        const bool closed = ::close(fd_) == 0;
+        fd_ = -1;
+        if (!synced || !closed || !RenameFile(tempPath_, target_)) return Fail();
+        tempPath_.clear();
+        SyncParentFolder(ToFsPath(target_));
+        return true;
+    }
+
+private:
+    bool Fail() {
+        if (!failed_) ctx_.Error(sj("ファイルに書き込めません。") + "  PATH = " + target_);
+        failed_ = true;
+        return false;
+    }
+
+    Context& ctx_;
+    std::string target_;
+    std::string tempPath_;
+    int fd_ = -1;
+    bool failed_ = false;
+};
+
+int RunCsv(Context& ctx) {
+    if (ctx.args.size() != 2) {
+        ctx.Error("usage: rekkan-cli csv LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen]");
+        return kExitFailure;
+    }
+    RecordSetup s;
+    if (!Prepare(ctx, ctx.args[0], s)) return kExitFailure;
+    const std::string& path = ctx.args[1];
+    BlockReader probe;
+    if (!probe.Open(path, s.basePosition, s.recordLength)) {
+        ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + path);
+        return kExitFailure;
+    }
+    const std::int64_t count = probe.RecordCount();
+    probe.Close();
+
+    RangeCsvRequest request;
+    request.path = path;
+    request.basePosition = s.basePosition;
+    request.recordLength = s.recordLength;
+    request.fields = &s.fields;
+    request.codec = s.codec;
+    request.options.recNo = ctx.Has("--rec-no");
+    request.options.position = ctx.Has("--pos");
+    request.options.groups = ctx.Has("--groups");
+    request.options.heading = ctx.Has("--heading");
+    request.options.tofgen = ctx.Has("--tofgen");
+    NormaliseRange(ctx.Value("--from", "1"), ctx.Value("--to", std::to_string(count)), count, request.start,
+                   request.end);
+
+    StreamOutput output(ctx);
+    if (!output.Begin()) return kExitFailure;
+    const RangeCsvResult result = WriteRangeCsv(request, [&](std::string_view bytes) { return output.Write(bytes); });
+    if (!result.ok) {
+        ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + path);
+        return kExitFailure;
+    }
+    return output.Finish() ? kExitOk : kExitFailure;
+}
+
+int RunSearch(Context& ctx) {
+    if (ctx.args.size() < 2) {
+        ctx.Error("usage: rekkan-cli search LAYOUT DATA [--or] WORD...");
+        return kExitFailure;
+    }
+    RecordSetup s;
+    if (!Prepare(ctx, ctx.args[0], s)) return kExitFailure;
+    SearchRequest request;
+    request.path = ctx.args[1];
+    request.basePosition = s.basePosition;
+    request.recordLength = s.recordLength;
+    request.fields = &s.fields;
+    request.codec = s.codec;
+    request.orMode = ctx.Has("--or");
+    request.wantTexts = false;
+    for (std::size_t i = 2; i < ctx.args.size(); ++i)
+        if (!ctx.args[i].empty()) request.words.push_back(ctx.args[i]);
+
+    std::string pending;
+    const SearchOutcome outcome = SearchFile(
+        request, {},
+        [&](SearchHit&& hit) {
+            pending += std::to_string(hit.index + 1);
+            pending += '\n';
+            if (pending.size() >= 64 * 1024) {
+                ctx.Print(pending);
+                pending.clear();
+            }
+        },
+        nullptr);
+    ctx.Print(pending);
+    if (!outcome.opened || outcome.readFailed) {
+        ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + request.path);
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+int RunShow(Context& ctx) {
+    if (ctx.args.size() != 3) {
+        ctx.Error("usage: rekkan-cli show LAYOUT DATA REC");
+        return kExitFailure;
+    }
+    RecordSetup s;
+    std::int64_t recNo = 0;
+    if (!Prepare(ctx, ctx.args[0], s) || !RecNoArgument(ctx, ctx.args[2], recNo)) return kExitFailure;
+    const std::string& path = ctx.args[1];
+    TFileInf file(ctx.messages);
+    file.SetCodecOptions(s.codec);
+    if (!file.OpenDataFile(path, s.basePosition, s.recordLength, OpenMode::ReadOnly)) {
+        if (!FileExists(path)) ctx.Error(sj("編集ファイルが存在しません。") + "  PATH = " + path);
+        return kExitFailure;
+    }
+    if (!file.ReadRecord(recNo - 1, false, false)) {
+        ctx.Error(NoRecordMessage(recNo));
+        return kExitFailure;
+    }
+    file.ComputeGeometry();
+    RecordTexts texts;
+    DecodeRecord(file.RecordBuffer(), s.fields, s.codec, texts);
+    const RecordView view = BuildRecordView(s.doc.RdfCmt, path, file, s.fields, texts);
+    return ctx.Emit(RecordListText(view)) ? kExitOk : kExitFailure;
+}
+
+int RunSet(Context& ctx) {
+    if (ctx.args.size() < 4) {
+        ctx.Error("usage: rekkan-cli set LAYOUT DATA REC FIELD=VALUE...");
+        return kExitFailure;
+    }
+    RecordSetup s;
+    std::int64_t recNo = 0;
+    if (!Prepare(ctx, ctx.args[0], s) || !RecNoArgument(ctx, ctx.args[2], recNo)) return kExitFailure;
+    TFileInf file;
+    if (!OpenForEdit(ctx, s, ctx.args[1], file)) return kExitFailure;
+    if (!file.ReadRecord(recNo - 1, false, false)) {
+        ctx.Error(NoRecordMessage(recNo));
+        return kExitFailure;
+    }
+    std::string record = file.RecordBuffer();
+    if (!ApplyAssignments(ctx, s, 3, record)) return kExitFailure;
+    file.RecordBuffer() = record;
+    return file.UpdateRecord(recNo - 1) ? kExitOk : kExitFailure;
+}
+
+/// The record a new insert or append writes: blank, then the assignments.
+bool NewRecord(Context& ctx, const RecordSetup& s, std::size_t firstAssignment, std::string& record) {
+    record = BlankRecord(s.recordLength, s.fields, s.codec);
+    return ApplyAssignments(ctx, s, firstAssignment, record);
+}
+
+int RunInsert(Context& ctx) {
+    if (ctx.args.size() < 3) {
+        ctx.Error("usage: rekkan-cli insert LAYOUT DATA REC [FIELD=VALUE...] [--count K]");
+        return kExitFailure;
+    }
+    RecordSetup s;
+    std::int64_t recNo = 0;
+    std::int64_t count = 1;
+    if (!Prepare(ctx, ctx.args[0], s) || !RecNoArgument(ctx, ctx.args[2], recNo) || !CountOption(ctx, count))
+        return kExitFailure;
+    std::string record;
+    if (!NewRecord(ctx, s, 3, record)) return kExitFailure;
+    TFileInf file;
+    if (!OpenForEdit(ctx, s, ctx.args[1], file)) return kExitFailure;
+    const std::int64_t records = file.RecordCount();
+    if (recNo > std::max<std::int64_t>(records, 1)) {
+        ctx.Error(NoRecordMessage(recNo) + " (append adds records after the last one)");
+        return kExitFailure;
+    }
+    file.RecordBuffer() = record;
+    return file.InsertRecord(recNo - 1, count) ? kExitOk : kExitFailure;
+}
+
+int RunAppend(Context& ctx) {
+    if (ctx.args.size() < 2) {
+        ctx.Error("usage: rekkan-cli append LAYOUT DATA [FIELD=VALUE...] [--count K]");
+        return kExitFailure;
+    }
+    RecordSetup s;
+    std::int64_t count = 1;
+    if (!Prepare(ctx, ctx.args[0], s) || !CountOption(ctx, count)) return kExitFailure;
+    std::string record;
+    if (!NewRecord(ctx, s, 2, record)) return kExitFailure;
+    TFileInf file;
+    if (!OpenForEdit(ctx, s, ctx.args[1], file)) return kExitFailure;
+    for (std::int64_t k = 0; k < count; ++k) {
+        file.RecordBuffer() = record;
+        if (!file.AppendRecord()) return kExitFailure;
+    }
+    return kExitOk;
+}
+
+int RunDelete(Context& ctx) {
+    if (ctx.args.size() != 3) {
+        ctx.Error("usage: rekkan-cli delete LAYOUT DATA REC [--count K]");
+        return kExitFailure;
+    }
+    RecordSetup s;
+    std::int64_t recNo = 0;
+    std::int64_t count = 1;
+    if (!Prepare(ctx, ctx.args[0], s) || !RecNoArgument(ctx, ctx.args[2], recNo) || !CountOption(ctx, count))
+        return kExitFailure;
+    TFileInf file;
+    if (!OpenForEdit(ctx, s, ctx.args[1], file)) return kExitFailure;
+    if (recNo > file.RecordCount()) {
+        ctx.Error(NoRecordMessage(recNo));
+        return kExitFailure;
+    }
+    return file.DeleteRecord(recNo - 1, count) ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+std::vector<Command> RecordCommands() {
+    return {
+        {"csv", "LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen]",
+         WithCodecOptions({{"--from", true, "first Rec.No (default 1)"},
+                           {"--to", true, "last Rec.No (default the last record)"},
+                           {"--rec-no", false, "Rec.No column"},
+                           {"--pos", false, "position column"},
+                           {"--groups", false, "group items as columns"},
+                           {"--heading", false, "heading line of item names"},
+                           {"--tofgen", false, "Tofgen control statements in front (the four above off)"}}),
+         RunCsv},
+        {"search", "LAYOUT DATA [--or] WORD...", WithCodecOptions({{"--or", false, "any word (default: every word)"}}),
+         RunSearch},
+        {"show", "LAYOUT DATA REC", WithCodecOptions({}), RunShow},
+        {"set", "LAYOUT DATA REC FIELD=VALUE...", WithCodecOptions({}), RunSet},
+        {"insert", "LAYOUT DATA REC [FIELD=VALUE...] [--count K]",
+         WithCodecOptions({{"--count", true, "number of records (default 1)"}}), RunInsert},
+        {"append", "LAYOUT DATA [FIELD=VALUE...] [--count K]",
+         WithCodecOptions({{"--count", true, "number of records (default 1)"}}), RunAppend},
+        {"delete", "LAYOUT DATA REC [--count K]",
+         WithCodecOptions({{"--count", true, "number of records (default 1)"}}), RunDelete},
+    };
+}
+
+}  // namespace rekkan::cli

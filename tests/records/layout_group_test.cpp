@@ -1,0 +1,239 @@
+#include "records/layout_group.h"
+
+#include <gtest/gtest.h>
+
+#include "record_test_layouts.h"
+#include "util/file_util.h"
+#include "util/scripted_messages.h"
+#include "util/text.h"
+
+namespace rekkan {
+namespace {
+
+using test::TempDir;
+
+struct GroupFixture : ::testing::Test {
+    TempDir dir;
+    LayoutDocument doc;
+    Settings settings;
+    ScriptedMessages messages{Answer::Yes};
+    LayoutGroup group;
+
+    std::string Layout(const std::string& name, const std::string& comment) {
+        return test::WriteLayout(dir.File(name), comment, test::OrderItems());
+    }
+};
+
+TEST_F(GroupFixture, SaveWritesOneLinePerLayoutAndLoadGivesTheSameGroup) {
+    const std::string a = Layout("a.kvl", "Order A");
+    const std::string b = Layout("b.kvl", "Order B");
+    group.AddLayoutEntry(a, "/data/orders.dat", 16, 3, doc, settings, messages);
+    group.AddLayoutEntry(b, "", 0, 0, doc, settings, messages);
+    const std::string path = dir.File("group.LGP");
+    ASSERT_TRUE(group.SaveGroup(path, false, settings, messages));
+
+    const std::string expected = "Layout#Group=Layout#Group\r\n"
+                                 "Path_Rdf=" + a + " Path_EditFile=/data/orders.dat #BrowseFixedCol=3 #GetBasePos=16\r\n"
+                                 "Path_Rdf=" + b + " Path_EditFile= #BrowseFixedCol=0 #GetBasePos=0\r\n";
+    EXPECT_EQ(test::ReadBytes(std::string_view(path)), expected);
+    EXPECT_EQ(group.Path(), path);
+    EXPECT_EQ(settings.Path_LayoutGroup, path);
+    EXPECT_FALSE(group.Modified());
+
+    LayoutGroup loaded;
+    loaded.SetModified(true);
+    ASSERT_TRUE(loaded.LoadGroup(path, doc, settings, messages));
+    EXPECT_FALSE(loaded.Modified());
+    EXPECT_EQ(loaded.Lines(), group.Lines());
+    ASSERT_EQ(loaded.Count(), 2);
+    EXPECT_EQ(loaded.Entry(0).comment, "Order A");
+    EXPECT_EQ(loaded.Entry(0).basePosition, 16);
+    EXPECT_EQ(loaded.Entry(0).browseFixedItem, 3);
+    EXPECT_TRUE(loaded.Entry(1).editFilePath.empty());
+    EXPECT_TRUE(loaded.Entry(1).layoutPresent);
+    EXPECT_EQ(loaded.Caption(1), " 2. Order B                       ");
+    EXPECT_EQ(settings.Path_Rdf, b);
+}
+
+TEST(GroupLineParsing, FollowsTheReadingRules) {
+    struct Case {
+        const char* line;
+        bool isEntry;
+        GroupLine expected;
+    };
+    const Case cases[] = {
+        {"Path_Rdf=/l/a.kvl Path_EditFile=/d/a.dat #BrowseFixedCol=2 #GetBasePos=10", true, {"/l/a.kvl", "/d/a.dat", 2, 10}},
+        // Blanks inside both paths; the separator key in lower case.
+        {"Path_Rdf= /my layouts/a b.kvl  path_editfile = /my data/x y.dat #GetBasePos=7", true,
+         {"/my layouts/a b.kvl", "/my data/x y.dat", 0, 7}},
+        // The numbers are found anywhere in the line; each value runs up to the next "#"
+        // (here "4 Path_Rdf=/a.kvl", which is no number).
+        {"#GetBasePos= 5 #BrowseFixedCol=4 Path_Rdf=/a.kvl", true, {"/a.kvl", "", 0, 5}},
+        {"Path_Rdf=/a.kvl #GetBasePos= 5 #BrowseFixedCol=4", true, {"/a.kvl", "", 4, 5}},
+        {"Path_Rdf=/a.kvl Path_EditFile=", true, {"/a.kvl", "", 0, 0}},
+        {"Path_Rdf=/a.kvl", true, {"/a.kvl", "", 0, 0}},
+        // Unreadable or negative numbers count as 0.
+        {"Path_Rdf=/a.kvl #BrowseFixedCol=x #GetBasePos=-4", true, {"/a.kvl", "", 0, 0}},
+        {"Layout#Group=Layout#Group", false, {}},
+        {"path_rdf=/a.kvl", false, {}},
+    };
+    for (const Case& c : cases) {
+        GroupLine line;
+        const bool isEntry = ParseGroupLine(c.line, line);
+        EXPECT_EQ(isEntry, c.isEntry) << c.line;
+        if (c.isEntry) {
+            EXPECT_EQ(line, c.expected) << c.line;
+        }
+    }
+}
+
+TEST(GroupLineParsing, FormatAndParseAreInverse) {
+    const std::vector<GroupLine> lines = {{"/a b/c.kvl", "/x/y z.dat", 12, 3000000000LL}, {sj("/データ/表.kvl"), "", 0, 0}};
+    const std::string text = FormatGroupText(lines);
+    EXPECT_TRUE(IsLayoutGroupText(text));
+    EXPECT_EQ(ParseGroupText(text), lines);
+}
+
+TEST(GroupText, IsRecognisedByTheKeyWithinTheFirst1000Bytes) {
+    EXPECT_TRUE(IsLayoutGroupText("Path_Rdf=/a.kvl\r\nLayout#Group\r\n"));
+    EXPECT_TRUE(IsLayoutGroupText(std::string(988, 'x') + "Layout#Group"));
+    EXPECT_FALSE(IsLayoutGroupText(std::string(989, 'x') + "Layout#Group"));
+    EXPECT_FALSE(IsLayoutGroupText("kvel#32.lay\r\n"));
+}
+
+TEST_F(GroupFixture, FileWithoutFirstLineButWithTheKeyIsAccepted) {
+    const std::string a = Layout("a.kvl", "A");
+    const std::string path = dir.File("nofirst.LGP");
+    test::WriteBytes(ToFsPath(path), "Path_Rdf=" + a + " Path_EditFile=/d.dat #BrowseFixedCol=1 #GetBasePos=2 Layout#Group\n");
+    ASSERT_TRUE(group.LoadGroup(path, doc, settings, messages));
+    ASSERT_EQ(group.Count(), 1);
+    EXPECT_EQ(group.Entry(0).editFilePath, "/d.dat");
+}
+
+TEST_F(GroupFixture, NotAGroupGivesTheMessageAndKeepsTheGroup) {
+    group.AddLayoutEntry(Layout("a.kvl", "A"), "", 0, 0, doc, settings, messages);
+    const std::string path = dir.File("other.txt");
+    test::WriteBytes(ToFsPath(path), "Path_Rdf=/a.kvl\r\n");
+    messages.Clear();
+    EXPECT_FALSE(group.LoadGroup(path, doc, settings, messages));
+    ASSERT_EQ(messages.Log().size(), 1u);
+    EXPECT_EQ(messages.Log()[0].text, sj("<< エラー >>\r\rこのファイルは Rekkan の ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟ ではありません。\r\r     PATH = ") + path);
+    EXPECT_EQ(messages.Log()[0].caption, sj("確認"));
+    EXPECT_EQ(group.Count(), 1);
+    EXPECT_TRUE(group.Path().empty());
+    EXPECT_EQ(group.PathLabel(), "Path=");
+}
+
+TEST_F(GroupFixture, JapanesePathsRoundTripThroughTheFileSystem) {
+    const std::string layout = Layout(sj("受注 レイアウト.kvl"), sj("受注ファイル"));
+    const std::string data = dir.File(sj("受注データ.dat"));
+    group.AddLayoutEntry(layout, data, 0, 0, doc, settings, messages);
+    EXPECT_EQ(group.Entry(0).comment, sj("受注ファイル"));
+    const std::string path = dir.File(sj("グループ"));
+    ASSERT_TRUE(group.SaveGroup(path, false, settings, messages));
+    EXPECT_EQ(group.Path(), path + ".LGP");
+    // The file holds CP932 and the file system the UTF-8 name.
+    const std::string bytes = test::ReadBytes(dir.Path() / Cp932ToUtf8(sj("グループ.LGP")));
+    EXPECT_NE(bytes.find(layout), std::string::npos);
+
+    LayoutGroup loaded;
+    ASSERT_TRUE(loaded.LoadGroup(path + ".LGP", doc, settings, messages));
+    ASSERT_EQ(loaded.Count(), 1);
+    EXPECT_EQ(loaded.Entry(0).layoutPath, layout);
+    EXPECT_EQ(loaded.Entry(0).editFilePath, data);
+    EXPECT_TRUE(loaded.Entry(0).layoutPresent);
+    EXPECT_EQ(loaded.Entry(0).comment, sj("受注ファイル"));
+}
+
+TEST_F(GroupFixture, StandInCommentsForMissingAndUnnamedLayouts) {
+    settings.Path_Rdf = "before";
+    group.AddLayoutEntry(dir.File("missing.kvl"), "", 0, 0, doc, settings, messages);
+    EXPECT_EQ(group.Entry(0).comment, sj("★★ レイアウトが存在しません ★★"));
+    EXPECT_FALSE(group.Entry(0).layoutPresent);
+    EXPECT_EQ(settings.Path_Rdf, "before");
+    group.AddLayoutEntry(Layout("noname.kvl", ""), "", 0, 0, doc, settings, messages);
+    EXPECT_EQ(group.Entry(1).comment, sj("ファイル名なし"));
+    EXPECT_EQ(settings.Path_Rdf, dir.File("noname.kvl"));
+    EXPECT_NE(group.Entry(0).serial, group.Entry(1).serial);
+    EXPECT_TRUE(group.Entry(0).fileState && group.Entry(0).savedFileState);
+}
+
+TEST_F(GroupFixture, RemoveAsksAndRenumbersAndSelectsTheNextEntry) {
+    for (const char* name : {"a", "b", "c"}) group.AddLayoutEntry(Layout(std::string(name) + ".kvl", name), "", 0, 0, doc, settings, messages);
+    group.SetShown(1);
+    group.SetModified(false);
+    int select = -2;
+
+    messages.Script(Answer::No);
+    EXPECT_FALSE(group.RemoveLayoutEntry(1, messages, select));
+    EXPECT_EQ(group.Count(), 3);
+    EXPECT_EQ(messages.Log().back().text, sj("下記のレイアウトをレイアウト・グループより削除します。\r\n\r\n      2. b                             \r\n\r\nよろしいですか？"));
+
+    EXPECT_TRUE(group.RemoveLayoutEntry(1, messages, select));
+    EXPECT_TRUE(group.Modified());
+    EXPECT_EQ(group.Shown(), -1);
+    EXPECT_EQ(select, 1);
+    EXPECT_EQ(group.Entry(1).comment, "c");
+    EXPECT_EQ(group.Entry(1).number, 2);
+
+    group.SetShown(0);
+    EXPECT_TRUE(group.RemoveLayoutEntry(1, messages, select));
+    EXPECT_EQ(select, 0);
+    EXPECT_EQ(group.Shown(), 0);
+    EXPECT_TRUE(group.RemoveLayoutEntry(0, messages, select));
+    EXPECT_EQ(select, -1);
+    EXPECT_EQ(group.Shown(), -1);
+    EXPECT_FALSE(group.RemoveLayoutEntry(0, messages, select));
+}
+
+TEST_F(GroupFixture, DropMovesInFrontOfTheTargetKeepingNumbersUntilRenumbered) {
+    for (const char* name : {"a", "b", "c", "d"}) group.AddLayoutEntry(Layout(std::string(name) + ".kvl", name), "", 0, 0, doc, settings, messages);
+    group.SetModified(false);
+    group.SetShown(3);
+    group.MoveEntry(3, 1);  // d in front of b
+    group.MoveEntry(0, 3);  // a in front of c
+    std::string order;
+    std::string numbers;
+    for (int i = 0; i < group.Count(); ++i) {
+        order += group.Entry(i).comment;
+        numbers += std::to_string(group.Entry(i).number);
+    }
+    EXPECT_EQ(order, "dbac");
+    EXPECT_EQ(numbers, "4213");
+    EXPECT_EQ(group.Shown(), 0);
+    EXPECT_FALSE(group.Modified());
+    group.Renumber();
+    EXPECT_EQ(group.Caption(0).substr(0, 4), " 1. ");
+    EXPECT_EQ(group.Lines()[0].layoutPath, dir.File("d.kvl"));
+}
+
+TEST(GroupCaptions, AlignNumberAndComment) {
+    EXPECT_EQ(EntryCaption(7, "abc"), " 7. abc                           ");
+    EXPECT_EQ(EntryCaption(123, "abc").substr(0, 5), "123. ");
+    EXPECT_EQ(EntryCaption(1, std::string(35, 'x')), " 1. " + std::string(35, 'x'));
+    EXPECT_EQ(LayoutChildCaption("/a.kvl"), "Layout = /a.kvl");
+    EXPECT_EQ(EditChildCaption(""), "Edit   = ");
+    EXPECT_EQ(WithGroupExtension("/x/grp"), "/x/grp.LGP");
+    EXPECT_EQ(WithGroupExtension("/x.d/grp.lgp"), "/x.d/grp.lgp");
+    EXPECT_EQ(WithGroupExtension("/x.d/grp"), "/x.d/grp.LGP");
+}
+
+TEST_F(GroupFixture, SaveAsksFirstAndReportsAFileThatCannotBeWritten) {
+    group.AddLayoutEntry(Layout("a.kvl", "A"), "", 0, 0, doc, settings, messages);
+    group.SetModified(true);
+    const std::string path = dir.File("g.LGP");
+    messages.Script(Answer::No);
+    EXPECT_FALSE(group.SaveGroup(path, true, settings, messages));
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_EQ(messages.Log().back().text, sj("ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟを下記のファイル名で保存します。\r\n\r\n     PATH = ") + path);
+    EXPECT_TRUE(group.Modified());
+
+    const std::string bad = dir.File("no-such-folder/g.LGP");
+    EXPECT_FALSE(group.SaveGroup(bad, false, settings, messages));
+    EXPECT_EQ(messages.Log().back().kind, ScriptedMessages::Entry::Kind::Inform);
+    EXPECT_TRUE(group.Modified());
+    EXPECT_TRUE(group.Path().empty());
+}
+
+}  // namespace
+}  // namespace rekkan
