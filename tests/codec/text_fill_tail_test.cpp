@@ -1,0 +1,216 @@
+// Character and bit fields, hex display, fill modes, the record tail and the helpers around
+// them; also the conditions under which the conversions do nothing.
+
+#include <gtest/gtest.h>
+
+#include "codec_test_util.h"
+#include "model/settings.h"
+#include "util/encoding.h"
+
+namespace rekkan {
+namespace {
+
+using test::Bytes;
+using test::DecodeAs;
+using test::EncodeAs;
+
+TEST(CharacterField, StopsAtNulAndFlagsControlBytes) {
+    const auto stop = DecodeAs(kX, Bytes({'A', 'B', 0x00, 0x41}));
+    EXPECT_EQ(stop.text, "AB");
+    EXPECT_FALSE(stop.error);
+    const auto tab = DecodeAs(kX, Bytes({'A', 0x09, 'B'}));
+    EXPECT_EQ(tab.text, std::string("A\tB"));   // flagged, but a character field keeps its text
+    EXPECT_TRUE(tab.error);
+    const auto afterNul = DecodeAs(kString, Bytes({'A', 0x00, 0x1F}));
+    EXPECT_EQ(afterNul.text, "A");
+    EXPECT_TRUE(afterNul.error);
+    const std::string kanji = sj("漢字");
+    EXPECT_EQ(DecodeAs(kJ, kanji).text, kanji);
+    EXPECT_FALSE(DecodeAs(kVariant, Bytes({0x7F, 0x20})).error);
+}
+
+TEST(CharacterField, EncodeCopiesAndFills) {
+    CodecOptions spaces;
+    spaces.fillMode = FillMode::Space;
+    EXPECT_EQ(EncodeAs(kX, 4, "AB", spaces), "AB  ");
+    EXPECT_EQ(EncodeAs(kX, 2, "ABCD"), "AB");
+    EXPECT_EQ(EncodeAs(kX, 3, "A"), Bytes({'A', 0, 0}));
+    CodecOptions user;
+    user.fillMode = FillMode::User;
+    user.userFill = 0x20;
+    EXPECT_EQ(EncodeAs(kX, 3, "", user), "   ");
+    EXPECT_EQ(EncodeAs(kVariant, 2, "", user), "  ");
+    EXPECT_EQ(EncodeAs(kString, 2, "", spaces), "  ");
+    // J and every other type always fill with 0x00.
+    EXPECT_EQ(EncodeAs(kJ, 3, "", spaces), Bytes({0, 0, 0}));
+    EXPECT_EQ(EncodeAs(kJ, 3, "", user), Bytes({0, 0, 0}));
+    EXPECT_EQ(EncodeAs(kHex, 2, "12", spaces), Bytes({0, 0}));
+}
+
+TEST(BitString, DecodesAndEncodes) {
+    EXPECT_EQ(DecodeAs(kBit, Bytes({0xA5})).text, "10100101");
+    EXPECT_EQ(DecodeAs(kBit, Bytes({0x01, 0x80})).text, "0000000110000000");
+    EXPECT_EQ(EncodeAs(kBit, 1, "101"), Bytes({0xA0}));
+    EXPECT_EQ(EncodeAs(kBit, 1, "1 0-1x"), Bytes({0xA0}));
+    EXPECT_EQ(EncodeAs(kBit, 1, "111111111"), Bytes({0xFF}));  // surplus dropped on the right
+    EXPECT_EQ(EncodeAs(kBit, 2, "000000011"), Bytes({0x01, 0x80}));
+    for (int b = 0; b < 256; ++b) {
+        const std::string bytes(1, static_cast<char>(b));
+        ASSERT_EQ(EncodeAs(kBit, 1, DecodeAs(kBit, bytes).text), bytes);
+    }
+}
+
+TEST(HexDisplay, ShowsBytesAndKeepsErrorFlag) {
+    CodecField f;
+    f.position = 2;
+    f.length = 2;
+    f.type = kSNum;
+    f.hexDisplay = true;
+    f.error = true;
+    const std::string record = Bytes({0x00, 0xF1, 0xAB, 0x00});
+    EXPECT_EQ(DecodeField(true, record, f, CodecOptions{}), "F1AB");
+    EXPECT_TRUE(f.error);
+    f.error = false;
+    EXPECT_EQ(DecodeField(true, record, f, CodecOptions{}), "F1AB");
+    EXPECT_FALSE(f.error);
+    // Every type decodes in hex the same way, every byte value included.
+    std::string all;
+    for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+    for (int type = 1; type < kTypeCount; ++type) {
+        const auto d = DecodeAs(type, all, CodecOptions{}, true);
+        ASSERT_EQ(d.text, BytesToHex(all));
+        ASSERT_EQ(EncodeAs(type, 256, d.text, CodecOptions{}, true), all) << type;
+    }
+}
+
+TEST(HexDisplay, EncodePadsAndIgnoresNonHex) {
+    EXPECT_EQ(EncodeAs(kX, 3, "1f", CodecOptions{}, true), Bytes({0x1F, 0, 0}));
+    EXPECT_EQ(EncodeAs(kX, 2, "1 2-3z4 56", CodecOptions{}, true), Bytes({0x12, 0x34}));
+    EXPECT_EQ(EncodeAs(kX, 2, "abc", CodecOptions{}, true), Bytes({0xAB, 0xC0}));
+}
+
+TEST(HexText, BytesToHexAndBack) {
+    EXPECT_EQ(BytesToHex(Bytes({0x00, 0x9A, 0xFF})), "009AFF");
+    std::uint8_t out[3];
+    HexToBytes("009aff", out, 3);
+    EXPECT_EQ(out[0], 0x00);
+    EXPECT_EQ(out[1], 0x9A);
+    EXPECT_EQ(out[2], 0xFF);
+    HexToBytes("", out, 3);
+    EXPECT_EQ(out[2], 0);
+}
+
+TEST(NoConverter, DecodesEmptyAndEncodesFill) {
+    for (int type : {kSComp1, kSComp2, kDate, kTime, kObject, kHex}) {
+        const auto d = DecodeAs(type, Bytes({0x12, 0x34}));
+        EXPECT_EQ(d.text, "");
+        EXPECT_FALSE(d.error);
+        EXPECT_EQ(EncodeAs(type, 2, "1234"), Bytes({0, 0}));
+    }
+}
+
+TEST(FieldCodec, ClosedFileAndGroupDoNothing) {
+    CodecField f;
+    f.position = 1;
+    f.length = 2;
+    f.type = kSNum;
+    f.error = true;
+    std::string record = Bytes({0xAA, 0xBB});
+    EXPECT_EQ(DecodeField(false, record, f, CodecOptions{}), "");
+    EXPECT_TRUE(f.error);
+    EncodeField("12", false, record, f, CodecOptions{});
+    EXPECT_EQ(record, Bytes({0xAA, 0xBB}));
+    f.type = kGroup;
+    EncodeField("12", true, record, f, CodecOptions{});
+    EXPECT_EQ(record, Bytes({0xAA, 0xBB}));
+    EXPECT_EQ(DecodeField(true, record, f, CodecOptions{}), "");
+    EXPECT_TRUE(f.error);
+}
+
+TEST(FieldCodec, FieldReachingPastRecordIsClipped) {
+    CodecField f;
+    f.position = 3;
+    f.length = 4;
+    f.type = kX;
+    std::string record = "ABCD";
+    EXPECT_EQ(DecodeField(true, record, f, CodecOptions{}), "CD");
+    EncodeField("WXYZ", true, record, f, CodecOptions{});
+    EXPECT_EQ(record, "ABWX");
+}
+
+TEST(FieldCodec, ActiveOptionsFollowRefreshSignTable) {
+    const CodecOptions saved = ActiveCodecOptions();
+    CodecField f;
+    f.position = 1;
+    f.length = 3;
+    f.type = kSNum;
+    RefreshSignTable(ByteOrder::Intel, SignForm::Ascii, SignForm::Ebcdic);
+    EXPECT_EQ(DecodeField(true, Bytes({0x31, 0x32, 0x73}), f), "-123");
+    RefreshSignTable(ByteOrder::Intel, SignForm::Ebcdic, SignForm::Ebcdic);
+    EXPECT_EQ(DecodeField(true, Bytes({0x31, 0x32, 0x73}), f), "");
+    EXPECT_TRUE(f.error);
+    SetActiveCodecOptions(saved);
+}
+
+struct TailCase {
+    const char* name;
+    bool on;
+    const char* hex;
+    int length;
+    std::string expected;  // starting from ten bytes of 'a'
+};
+
+class RecordTail : public ::testing::TestWithParam<TailCase> {};
+
+TEST_P(RecordTail, OverwritesEnd) {
+    const TailCase& c = GetParam();
+    CodecOptions o;
+    o.recordTail = c.on;
+    o.tailHex = c.hex;
+    std::string record(10, 'a');
+    ApplyRecordTail(record, c.length, o);
+    EXPECT_EQ(record, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RecordTail,
+    ::testing::Values(TailCase{"CrLf", true, "0D0A", 10, "aaaaaaaa\r\n"},
+                      TailCase{"Off", false, "0D0A", 10, "aaaaaaaaaa"},
+                      TailCase{"Empty", true, "", 10, "aaaaaaaaaa"},
+                      TailCase{"OddLengthGetsLeadingZero", true, "D0A", 10, std::string("aaaaaaaa\x0D\x0A", 10)},
+                      TailCase{"BlanksIgnored", true, "0D 0A", 10, "aaaaaaaa\r\n"},
+                      TailCase{"NeverFirstByte", true, "414243", 2, std::string("aCaaaaaaaa")},
+                      TailCase{"LongerThanRecordSkipsFront", true, "0102030405", 3,
+                               std::string("a\x04\x05" "aaaaaaa", 10)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CodecOptions, FromSettings) {
+    Settings s;
+    s.Cmb_ByteOrder = 1;
+    s.Cmb_ZoneSign = 1;
+    s.Cmb_PackSign = 0;
+    s.Cmb_DefChar = 2;
+    s.Str_DefChar = "2A";
+    s.Cmb_BtmChar = 1;
+    s.Str_BtmChar = "0D0A";
+    const CodecOptions o = CodecOptions::FromSettings(s);
+    EXPECT_EQ(o.byteOrder, ByteOrder::Motorola);
+    EXPECT_EQ(o.zoneSign, SignForm::Ascii);
+    EXPECT_EQ(o.packSign, SignForm::Ebcdic);
+    EXPECT_EQ(o.fillMode, FillMode::User);
+    EXPECT_EQ(o.userFill, 0x2A);
+    EXPECT_TRUE(o.recordTail);
+    EXPECT_EQ(o.tailHex, "0D0A");
+    EXPECT_EQ(ParseFillByte("A"), 0x0A);
+    EXPECT_EQ(ParseFillByte(""), 0x00);
+    EXPECT_EQ(ParseFillByte("zz"), 0x00);
+}
+
+TEST(QuoteIfComma, QuotesOnlyWithComma) {
+    EXPECT_EQ(QuoteIfComma("a,b"), "\"a,b\"");
+    EXPECT_EQ(QuoteIfComma("ab"), "ab");
+    EXPECT_EQ(QuoteIfComma(""), "");
+}
+
+}  // namespace
+}  // namespace rekkan
