@@ -42,7 +42,7 @@ bool LayoutEditorModel::CommitRow(int row, const RowTexts& cells) {
     typed.KOM = levelAndName.name;
     typed.VNM = Trim(cells.varName);
     typed.RED = Trim(cells.redefines);
-    typed.RPT = LeadingNumber(cells.repeat);
+    typed.RPT = std::max(1, LeadingNumber(cells.repeat));  // a blank repeat cell means one occurrence
     typed.BYT = LeadingNumber(cells.digits);
     typed.SYO = LeadingNumber(cells.decimals);
     typed.BKO = Trim(cells.remarks);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "layout_editor/group_rule.h"
 #include "util/encoding.h"
 #include "util/sjis.h"
 
@@ -59,7 +60,11 @@ UndoOutcome ReverseStep(LayoutDocument& doc, Geometry& geometry, const THistCtl&
     switch (step.kind) {
         case StepKind::CellContent:
             if (step.row >= 0 && step.row < n) {
+                const int levelNow = doc.items[static_cast<std::size_t>(step.row)].LVL;
                 doc.items[static_cast<std::size_t>(step.row)] = step.item;
+                // The level change made neighbours groups or gave them their types back; the
+                // same rule undoes that when the old level returns.
+                if (step.item.LVL != levelNow) ApplyGroupRule(doc.items, step.row);
                 if (step.row < static_cast<int>(grows.size())) grows[static_cast<std::size_t>(step.row)] = step.geometry;
                 out.restoredFirst = out.restoredLast = step.row;
             }

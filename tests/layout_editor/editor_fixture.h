@@ -2,12 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "layout_editor/layout_editor_model.h"
 #include "util/encoding.h"
 #include "util/scripted_messages.h"
+
+namespace rekkan {
+
+/// Readable rows in test failures.
+inline void PrintTo(const TRspec& r, std::ostream* os) {
+    *os << "{LVL " << r.LVL << " KOM " << r.KOM << " VNM " << r.VNM << " RED " << r.RED << " TYP " << r.TYP
+        << " TYP2 " << r.TYP2 << " RPT " << r.RPT << " BYT " << r.BYT << " SYO " << r.SYO << " BKO " << r.BKO
+        << " Rdf " << r.RdfKind << "/" << r.RdfBase << "/" << r.RdfPos << "}";
+}
+
+}  // namespace rekkan
 
 namespace rekkan::test {
 
@@ -34,7 +46,7 @@ inline std::vector<TRspec> NumberedRows(int count) {
 
 /// The model over a document, with scripted answers and a clipboard in memory.
 class EditorFixture : public ::testing::Test {
-protected:
+public:
     EditorFixture() : model(doc, geometry, messages, clipboard) {}
 
     void SetRows(std::vector<TRspec> rows) {

@@ -1,0 +1,265 @@
+#include <functional>
+
+#include "editor_fixture.h"
+#include "model/layout_file.h"
+
+namespace rekkan::test {
+namespace {
+
+using Undo = EditorFixture;
+
+TEST(UndoHistory, KeepsTheNewest64Steps) {
+    LayoutDocument doc;
+    doc.items = NumberedRows(3);
+    Geometry geometry;
+    UndoHistory history;
+    for (int i = 0; i < 65; ++i) history.Record(MakeStep(StepKind::Copy, i, 1, doc, geometry));
+    ASSERT_EQ(history.Count(), UndoHistory::kMaxSteps);
+    EXPECT_EQ(history.At(0).row, 1) << "the 65th step discards the first";
+    EXPECT_EQ(history.Newest().row, 64);
+}
+
+TEST(UndoHistory, SavesRowsOnlyForDeleteAndEditorKinds) {
+    LayoutDocument doc;
+    doc.items = NumberedRows(6);
+    doc.modified = true;
+    Geometry geometry;
+    for (StepKind kind : {StepKind::Delete, StepKind::RangeDelete, StepKind::Copy, StepKind::RangeCopy,
+                          StepKind::Paste, StepKind::CellContent, StepKind::EditorText}) {
+        const THistCtl step = MakeStep(kind, 2, 3, doc, geometry);
+        const bool saves = kind == StepKind::Delete || kind == StepKind::RangeDelete || kind == StepKind::EditorText;
+        ASSERT_EQ(step.saved.size(), saves ? 3u : 0u) << static_cast<int>(kind);
+        if (saves) {
+            EXPECT_EQ(step.saved[0].row.KOM, "R2");
+        }
+        EXPECT_EQ(step.item.KOM, "R2");
+        EXPECT_TRUE(step.modified);
+    }
+}
+
+TEST(UndoCaption, EveryKindAndEveryCellColumn) {
+    THistCtl step;
+    step.item = Row(2, sj("顧客番号顧客番号顧客番号"), kSComp3, 7, 3);  // 24 bytes of name
+    step.item.VNM = "CUSTOMER-NUMBER-OF-THE-ACCOUNT";
+    step.item.RED = "OTHER";
+    step.item.SYO = 2;
+    step.item.BKO = sj("備考");
+    struct Case {
+        StepKind kind;
+        int column;
+        std::string caption;
+    };
+    const Case cases[] = {
+        {StepKind::Delete, 0, sj("削除")},
+        {StepKind::RangeDelete, 0, sj("範囲削除")},
+        {StepKind::Copy, 0, sj("複写")},
+        {StepKind::RangeCopy, 0, sj("範囲複写")},
+        {StepKind::Paste, 0, sj("←Clipboard")},
+        {StepKind::EditorText, 0, "Editor"},
+        {static_cast<StepKind>(9), 0, sj("？")},
+        {StepKind::CellContent, 3, sj("セル内容 項目名 - 顧客番号顧客番号顧客")},
+        {StepKind::CellContent, 4, sj("セル内容 Var.Name - CUSTOMER-NUMBER-OF-T")},
+        {StepKind::CellContent, 5, sj("セル内容 再定義 - OTHER")},
+        {StepKind::CellContent, 6, sj("セル内容 型 -   S.COMP-3")},
+        {StepKind::CellContent, 7, sj("セル内容 繰返 - 3")},
+        {StepKind::CellContent, 8, sj("セル内容 桁数 - 7")},
+        {StepKind::CellContent, 9, sj("セル内容 小数 - 2")},
+        {StepKind::CellContent, 10, sj("セル内容 備考 - 備考")},
+    };
+    for (const Case& c : cases) {
+        step.kind = c.kind;
+        step.column = c.column;
+        EXPECT_EQ(StepCaption(step), c.caption) << static_cast<int>(c.kind) << "/" << c.column;
+    }
+}
+
+TEST(UndoCaption, NameCutNeverSplitsADoubleByteCharacter) {
+    THistCtl step;
+    step.kind = StepKind::CellContent;
+    step.column = 3;
+    step.item.KOM = "A" + sj("顧客番号顧客番号顧客番号");  // 1 + 24 bytes: byte 20 is a lead byte
+    EXPECT_EQ(StepCaption(step), sj("セル内容 項目名 - A顧客番号顧客番号顧"));
+}
+
+TEST_F(Undo, MenuTextCountsStepsAndNamesTheNewest) {
+    SetRows(NumberedRows(4));
+    EXPECT_EQ(model.UndoMenuText(), sj("元に戻す"));
+    EXPECT_FALSE(model.IsEnabled(EditorCommand::Undo));
+    model.SetCursor(1, 3);
+    ASSERT_TRUE(model.Copy());
+    ASSERT_TRUE(model.Delete());
+    EXPECT_EQ(model.UndoMenuText(), sj("元に戻す  #2  【削除】"));
+    EXPECT_TRUE(model.IsEnabled(EditorCommand::Undo));
+}
+
+/// One operation per step kind: apply it, check it changed the table, undo, compare.
+struct UndoCase {
+    const char* name;
+    StepKind kind;
+    std::function<void(EditorFixture&, LayoutEditorModel&, ScriptedMessages&)> apply;
+};
+
+class UndoKinds : public EditorFixture, public ::testing::WithParamInterface<UndoCase> {};
+
+TEST_P(UndoKinds, UndoGivesBackTableAndModifiedFlag) {
+    std::vector<TRspec> rows = NumberedRows(10);
+    rows[4].BKO = "remark";
+    SetRows(rows);
+    for (bool modifiedBefore : {false, true}) {
+        SetRows(rows);
+        doc.modified = modifiedBefore;
+        model.ClearHistory();
+        const std::vector<TRspec> before = doc.items;
+        GetParam().apply(*this, model, messages);
+        ASSERT_NE(doc.items, before) << "the operation changed nothing";
+        ASSERT_EQ(model.History().Newest().kind, GetParam().kind);
+        ASSERT_TRUE(model.Execute(EditorCommand::Undo));
+        EXPECT_EQ(doc.items, before);
+        EXPECT_EQ(doc.modified, modifiedBefore);
+        EXPECT_FALSE(model.Range().Active());
+        EXPECT_GE(model.CursorRow(), 0);
+    }
+}
+
+void Mark(LayoutEditorModel& m, int from, int to) {
+    ASSERT_TRUE(m.BeginMarking(from));
+    m.MarkTo(to);
+    ASSERT_TRUE(m.ConfirmRange());
+}
+
+const UndoCase kUndoCases[] = {
+    {"Delete", StepKind::Delete, [](auto&, auto& m, auto&) { m.SetCursor(4, 3); ASSERT_TRUE(m.Delete()); }},
+    {"RangeDelete", StepKind::RangeDelete,
+     [](auto&, auto& m, auto& msg) {
+         Mark(m, 2, 6);
+         msg.Script(Answer::Ok);
+         ASSERT_TRUE(m.Delete());
+     }},
+    {"DeleteLastRows", StepKind::RangeDelete,
+     [](auto&, auto& m, auto& msg) {
+         Mark(m, 7, 9);
+         msg.Script(Answer::Ok);
+         ASSERT_TRUE(m.Delete());
+     }},
+    {"Copy", StepKind::Copy, [](auto&, auto& m, auto&) { m.SetCursor(5, 3); ASSERT_TRUE(m.Copy()); }},
+    {"RangeCopy", StepKind::RangeCopy,
+     [](auto&, auto& m, auto& msg) {
+         Mark(m, 1, 3);
+         m.SetCursor(8, 3);
+         msg.Script(Answer::Ok);
+         ASSERT_TRUE(m.Copy());
+     }},
+    {"Paste", StepKind::Paste,
+     [](EditorFixture&, LayoutEditorModel& m, ScriptedMessages& msg) {
+         Mark(m, 2, 3);
+         msg.Script(Answer::Ok);
+         ASSERT_TRUE(m.WriteClipboard());
+         m.ClearRange();
+         m.SetCursor(6, 3);
+         msg.Script(Answer::Ok);
+         ASSERT_TRUE(m.PasteClipboard());
+     }},
+    {"CellCommitInPlace", StepKind::CellContent,
+     [](auto&, auto& m, auto&) {
+         EditorOptions o;
+         o.cellEdit = 0;
+         m.SetOptions(o);
+         RowTexts cells = m.CellsOf(4);
+         cells.remarks = "changed";
+         ASSERT_TRUE(m.CommitRow(4, cells));
+     }},
+    {"LevelButton", StepKind::CellContent, [](auto&, auto& m, auto&) { m.SetCursor(3, 3); ASSERT_TRUE(m.LevelUp()); }},
+    {"TypeChoice", StepKind::CellContent,
+     [](auto&, auto& m, auto&) {
+         m.SetCursor(2, 6);
+         ASSERT_TRUE(m.ChooseType(m.Types().IndexOf(kSComp3)));
+     }},
+    {"EditorText", StepKind::EditorText,
+     [](EditorFixture& f, LayoutEditorModel& m, auto&) {
+         m.RecordStep(StepKind::EditorText, 0, f.doc.Count());
+         f.doc.items.resize(3);
+         f.doc.items[1].KOM = "EDITED";
+         f.doc.modified = true;
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, UndoKinds, ::testing::ValuesIn(kUndoCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Undo, CellCommitInPlaceRecordsOneStepPerChangedField) {
+    EditorOptions o;
+    o.cellEdit = 0;
+    model.SetOptions(o);
+    SetRows(NumberedRows(4));
+    const TRspec original = doc.items[2];
+    RowTexts cells = model.CellsOf(2);
+    cells.name = "03 NEWNAME";
+    cells.varName = " NEW_VAR";
+    cells.digits = " 9";
+    ASSERT_TRUE(model.CommitRow(2, cells));
+    ASSERT_EQ(model.History().Count(), 3);
+    EXPECT_EQ(model.History().At(0).column, 3);
+    EXPECT_EQ(model.History().At(1).column, 4);
+    EXPECT_EQ(model.History().At(2).column, 8);
+    ASSERT_TRUE(model.Undo());
+    EXPECT_EQ(doc.items[2].BYT, original.BYT);
+    EXPECT_EQ(doc.items[2].VNM, "NEW_VAR") << "one field at a time";
+    EXPECT_EQ(model.CursorColumn(), 8);
+    ASSERT_TRUE(model.Undo());
+    ASSERT_TRUE(model.Undo());
+    EXPECT_EQ(doc.items[2], original);
+}
+
+TEST_F(Undo, CommitWithCellEditorRecordsNoStepButCellEditorDoes) {
+    SetRows(NumberedRows(4));  // default: cells are edited in a box (Cmb_CellEdit 1)
+    RowTexts cells = model.CellsOf(2);
+    cells.remarks = "x";
+    model.CellEditorStored(2, 10);
+    ASSERT_TRUE(model.CommitRow(2, cells));
+    ASSERT_EQ(model.History().Count(), 1);
+    EXPECT_EQ(StepCaption(model.History().Newest()), sj("セル内容 備考 - "));
+    ASSERT_TRUE(model.Undo());
+    EXPECT_EQ(doc.items[2].BKO, "");
+    EXPECT_FALSE(doc.modified);
+}
+
+TEST_F(Undo, RangeDeleteGivesRowsBackInPlaceAndMarksThem) {
+    SetRows(NumberedRows(12));
+    Mark(model, 2, 6);
+    messages.Script(Answer::Ok);
+    ASSERT_TRUE(model.Delete());
+    model.SetGridWindow(9, 3);
+    ASSERT_TRUE(model.Undo());
+    EXPECT_EQ(doc.Count(), 12);
+    EXPECT_EQ(model.CursorRow(), 2);
+    EXPECT_EQ(model.TopRow(), 1) << "the row before it becomes the first visible row";
+    for (int r = 0; r < 12; ++r) {
+        EXPECT_EQ(model.MarkOf(r), r >= 2 && r <= 6 ? RowMark::Restored : RowMark::None) << r;
+    }
+    model.MousePressed();
+    EXPECT_EQ(model.MarkOf(3), RowMark::None);
+}
+
+TEST_F(Undo, GoesBack64StepsAndNoFurther) {
+    SetRows(NumberedRows(3));
+    model.SetCursor(1, 3);
+    for (int i = 0; i < 70; ++i) ASSERT_TRUE(model.Copy());
+    EXPECT_EQ(doc.Count(), 73);
+    int undone = 0;
+    while (model.Execute(EditorCommand::Undo)) ++undone;
+    EXPECT_EQ(undone, 64);
+    EXPECT_EQ(doc.Count(), 9);
+    EXPECT_EQ(model.UndoMenuText(), sj("元に戻す"));
+}
+
+TEST_F(Undo, EditorTextStepRestoresAnEmptiedTable) {
+    SetRows(NumberedRows(5));
+    const auto before = doc.items;
+    model.RecordStep(StepKind::EditorText, 0, doc.Count());
+    doc.items.clear();
+    ASSERT_TRUE(model.Undo());
+    EXPECT_EQ(doc.items, before);
+}
+
+}  // namespace
+}  // namespace rekkan::test
