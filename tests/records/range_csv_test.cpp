@@ -1,0 +1,161 @@
+#include "records/range_csv.h"
+
+#include <gtest/gtest.h>
+
+#include "record_test_layouts.h"
+#include "util/text.h"
+
+namespace rekkan {
+namespace {
+
+/// Runs the writer into a string.
+std::string Csv(const RangeCsvRequest& request, RangeCsvResult* result = nullptr) {
+    std::string out;
+    const RangeCsvResult r = WriteRangeCsv(request, [&](std::string_view b) {
+        out.append(b);
+        return true;
+    });
+    if (result) *result = r;
+    return out;
+}
+
+TEST(RangeCsv, ThreeItemsGiveOneLineOfElevenBytes) {
+    test::TempDir dir;
+    LayoutDocument doc;
+    doc.items = {test::Item(1, kX, 1, 1, "A", "A"), test::Item(1, kX, 1, 1, "B", "B"), test::Item(1, kX, 1, 1, "C", "C")};
+    std::vector<TRdbObj> fields;
+    ASSERT_TRUE(BuildFieldList(doc, fields));
+    const std::string path = dir.File("abc.dat");
+    test::WriteBytes(ToFsPath(path), "ABC");
+    RangeCsvRequest r;
+    r.path = path;
+    r.recordLength = 3;
+    r.fields = &fields;
+    r.start = r.end = 1;
+    EXPECT_EQ(Csv(r), "\"A\",\"B\",\"C\"\r\n");
+}
+
+struct RangeCsvFixture : ::testing::Test {
+    test::TempDir dir;
+    std::vector<TRdbObj> fields;
+    RangeCsvRequest request;
+
+    void SetUp() override {
+        LayoutDocument doc;
+        doc.items = test::OrderItems();
+        ASSERT_TRUE(BuildFieldList(doc, fields, HexStart::Script));
+        std::string bytes = "HEAD";
+        bytes += test::OrderRecord("ab\"c", 5, 12, -3, sj("受注"), 258);
+        bytes += test::OrderRecord("x", -7, 0, 999, "AB", 1);
+        bytes += test::OrderRecord("short", 1, 1, 1, "", 2).substr(0, 8);  // partial last record
+        request.path = dir.File("orders.dat");
+        test::WriteBytes(ToFsPath(request.path), bytes);
+        request.basePosition = 4;
+        request.recordLength = test::kOrderLength;
+        request.fields = &fields;
+        request.start = 1;
+        request.end = 3;
+    }
+};
+
+TEST_F(RangeCsvFixture, PlainLinesLeaveOutGroupsAndEndWithoutComma) {
+    request.end = 2;
+    EXPECT_EQ(Csv(request), sj("\"ab\"\"c  \",\"5\",\"12\",\"-3\",\"受注\",\"258\"\r\n"
+                               "\"x     \",\"-7\",\"0\",\"999\",\"AB\",\"1\"\r\n"));
+}
+
+TEST_F(RangeCsvFixture, EveryOptionOn) {
+    request.start = request.end = 2;
+    request.options = {true, true, true, true, false};
+    EXPECT_EQ(Csv(request), sj("\"Rec.No\",\"位置\",\"REC\",\" NAME\",\" QTY\",\" 1.AMT-G\",\"  1.AMOUNT\",\" 2.AMT-G\",\"  2.AMOUNT\",\" 漢字\",\" CNT\"\r\n"
+                               "\"2\",\"24\",\"\",\"x     \",\"-7\",\"\",\"0\",\"\",\"999\",\"AB\",\"1\"\r\n"));
+}
+
+TEST_F(RangeCsvFixture, ALeftOutGroupAsLastDescriptorLeavesATrailingComma) {
+    LayoutDocument doc;
+    doc.items = {test::Item(1, kX, 1, 2, "A", "A"), test::Item(1, kGroup, 1, 0, "G", "G")};
+    std::vector<TRdbObj> f;
+    ASSERT_TRUE(BuildFieldList(doc, f));
+    request.fields = &f;
+    request.recordLength = 2;
+    request.basePosition = 0;
+    request.end = 1;
+    request.options.heading = true;
+    EXPECT_EQ(Csv(request), "\"A\",\r\n\"HE\",\r\n");
+}
+
+TEST_F(RangeCsvFixture, ControlStatementsTurnTheOtherOptionsOff) {
+    request.start = request.end = 3;
+    request.options = {true, true, true, true, true};
+    EXPECT_EQ(Csv(request), sj(" NAME, QTY,  1.AMOUNT,  2.AMOUNT, 漢字, CNT\r\n"
+                               "X(6),S.ZONE(3),S.PACK(2),S.PACK(2),X(4),HEX(2)\r\n"
+                               "\"short \",\"\",\"\",\"\",\"\",\"0\"\r\n"));
+}
+
+TEST_F(RangeCsvFixture, LinesAreCountedAndUnreadableRecordsWriteNothing) {
+    RangeCsvResult result;
+    request.options.heading = true;
+    request.start = 2;
+    request.end = 9;  // past the end: only records 2 and 3 exist
+    const std::string out = Csv(request, &result);
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(result.lines, 3);
+    EXPECT_EQ(SplitLines(out).size(), 3u);
+
+    request.path = dir.File("missing.dat");
+    (void)Csv(request, &result);
+    EXPECT_FALSE(result.ok);
+}
+
+TEST_F(RangeCsvFixture, LargeRangesStreamInPiecesWithFlatMemory) {
+    std::string bytes;
+    const std::string record = test::OrderRecord("name", 1, 2, 3, "AB", 4);
+    for (int i = 0; i < 100000; ++i) bytes += record;
+    request.path = dir.File("big.dat");
+    request.basePosition = 0;
+    test::WriteBytes(ToFsPath(request.path), bytes);
+    request.end = 100000;
+    std::size_t pieces = 0;
+    std::size_t largest = 0;
+    std::size_t total = 0;
+    const RangeCsvResult result = WriteRangeCsv(request, [&](std::string_view b) {
+        ++pieces;
+        largest = std::max(largest, b.size());
+        total += b.size();
+        return true;
+    });
+    EXPECT_EQ(result.lines, 100000);
+    EXPECT_GT(pieces, 1u);
+    EXPECT_LT(largest, 2u << 20);
+    EXPECT_EQ(total, 100000u * std::string("\"name  \",\"1\",\"2\",\"3\",\"AB\",\"4\"\r\n").size());
+}
+
+TEST(RangeCsvRange, ExecuteRules) {
+    struct Case {
+        const char* start;
+        const char* end;
+        std::int64_t count;
+        std::int64_t wantStart;
+        std::int64_t wantEnd;
+    };
+    const Case cases[] = {
+        {"10", "3", 20, 3, 10},   {"1", "1,000", 50, 1, 50}, {"", "", 50, 1, 1},   {"7", "", 50, 7, 7},
+        {"0", "0", 50, 1, 1},     {"a2b", "x5", 50, 2, 5},   {"1", "5", 0, 1, 0},  {"3", "99999999999999999999", 9, 3, 9},
+    };
+    for (const Case& c : cases) {
+        std::int64_t s = -1;
+        std::int64_t e = -1;
+        NormaliseRange(c.start, c.end, c.count, s, e);
+        EXPECT_EQ(s, c.wantStart) << c.start << " " << c.end;
+        EXPECT_EQ(e, c.wantEnd) << c.start << " " << c.end;
+    }
+    EXPECT_EQ(InitialEndText(10, 20, 1000000), "30");
+    EXPECT_EQ(InitialEndText(999990, 20, 1000000), "1,000,000");
+    EXPECT_EQ(RangeCsvQuestion("/o.csv", 1000, 2000),
+              sj("レコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。\r\n\r\n     PATH = /o.csv\r\n\r\n     出力 Rec.No = 1,000  ～ 2,000"));
+    EXPECT_EQ(RangeCsvDefaultPath(" /d/o.dat ", "/p"), "/d/o.csv");
+    EXPECT_EQ(RangeCsvDefaultPath("", "/p"), "/p/REKKAN.CSV");
+}
+
+}  // namespace
+}  // namespace rekkan

@@ -1,0 +1,97 @@
+#include "records/record_output.h"
+
+#include <gtest/gtest.h>
+
+#include "model/type_catalogue.h"
+#include "util/encoding.h"
+
+namespace rekkan {
+namespace {
+
+RecordGridRow Row(std::array<const char*, 8> cells, int typ, int len, const char* name) {
+    RecordGridRow r;
+    for (std::size_t i = 0; i < 8; ++i) r.cells[i] = sj(cells[i]);
+    r.TYP = typ;
+    r.byteLength = len;
+    r.displayName = sj(name);
+    return r;
+}
+
+RecordView SampleView() {
+    RecordView v;
+    v.info = {sj(" 受注 "), " /data/order.dat ", "1", "12,345", "1,235", "19", "649", "65"};
+    v.rows.push_back(Row({"1", "1,234", "19", " # Group", "  REC", "", "", ""}, kGroup, 19, "REC"));
+    v.rows.push_back(Row({"2", "1,235", "6", "   X", "   NAME", "", "", "  A\"B"}, kX, 6, " NAME"));
+    v.rows.push_back(Row({"3", "1,241", "2", " U.Short", "   CNT", "×", "HEX", "0102"}, kUShort, 2, " CNT"));
+    return v;
+}
+
+TEST(RecordListText, AlignsEveryColumnAndKeepsTheContentAsShown) {
+    const std::string expected = sj(
+        "FileName = 受注\r\n"
+        "Path     = /data/order.dat\r\n"
+        "読込基底位置 = 1   File.Size = 12,345   File.Pos = 1,235    Rec.Len = 19   Records = 649   Rec.No = 65\r\n"
+        "\r\n"
+        "1.  [       1,234 :         19]  # Group     REC             ＞\r\n"
+        "2.  [       1,235 :          6]  X            NAME           ＞  A\"B\r\n"
+        "3.  [       1,241 :          2]  U.Short      CNT   ×   HEX ＞0102\r\n");
+    EXPECT_EQ(RecordListText(SampleView()), expected);
+}
+
+TEST(RecordCsvText, QuotesEveryValueTrimsAndDropsThousandsSeparators) {
+    const std::string expected = sj(
+        "\"FileName\",\"受注\"\r\n"
+        "\"Path\",\"/data/order.dat\"\r\n"
+        "\"読込基底位置\",\"1\"\r\n"
+        "\"File.Size\",\"12345\"\r\n"
+        "\"File.Pos\",\"1235\"\r\n"
+        "\"Rec.Len\",\"19\"\r\n"
+        "\"Records\",\"649\"\r\n"
+        "\"Rec.No\",\"65\"\r\n"
+        "\"SEQ\",\"位置\",\"桁数\",\"型\",\"項目名\",\"誤\",\"HEX\",\"内容\"\r\n"
+        "\"1\",\"1234\",\"19\",\"# Group\",\"REC\",\"\",\"\",\"\"\r\n"
+        // A double quote inside a value is doubled.
+        "\"2\",\"1235\",\"6\",\"X\",\"NAME\",\"\",\"\",\"A\"\"B\"\r\n"
+        "\"3\",\"1241\",\"2\",\"U.Short\",\"CNT\",\"×\",\"HEX\",\"0102\"\r\n");
+    EXPECT_EQ(RecordCsvText(SampleView()), expected);
+}
+
+TEST(TofgenStatements, TrailingCommaOnlyWhenTheLastRowIsAGroup) {
+    std::vector<TofgenField> fields = {{kGroup, 10, "REC"}, {kX, 4, " NAME,KANA"}, {kSComp3, 3, " 1.AMT"}};
+    EXPECT_EQ(TofgenStatementsText(fields), "\" NAME,KANA\", 1.AMT\r\nX(4),S.PACK(3)\r\n");
+    fields.push_back({kGroup, 0, " TAIL"});
+    EXPECT_EQ(TofgenStatementsText(fields), "\" NAME,KANA\", 1.AMT,\r\nX(4),S.PACK(3),\r\n");
+    std::vector<std::string> lines = {"first"};
+    AppendTofgenStatements({}, lines);
+    EXPECT_EQ(lines, (std::vector<std::string>{"first", "", ""}));
+}
+
+TEST(TofgenStatements, OneStatementPerType) {
+    const std::pair<int, const char*> table[] = {
+        {kX, "X(7)"},        {kJ, "X(7)"},           {kString, "X(7)"},      {kVariant, "X(7)"},
+        {kUNum, "U.ZONE(7)"}, {kSNum, "S.ZONE(7)"},   {kUComp3, "U.PACK(7)"}, {kSComp3, "S.PACK(7)"},
+        {kBit, "BIT(7)"},    {kUChar, "U.INT1"},     {kByte, "U.INT1"},      {kUShort, "U.INT2"},
+        {kWord, "U.INT2"},   {kULong, "U.INT4"},     {kDword, "U.INT4"},     {kSChar, "S.INT1"},
+        {kSShort, "S.INT2"}, {kSLong, "S.INT4"},     {kFloat, "FLOAT"},      {kDouble, "DOUBLE"},
+        {kDate8, "DATE"},    {kUBinary, "HEX(7)"},   {kSBinary, "HEX(7)"},   {kUComp, "HEX(7)"},
+        {kSComp, "HEX(7)"},  {kUComp5, "HEX(7)"},    {kSComp5, "HEX(7)"},    {kSComp1, "HEX(7)"},
+        {kSComp2, "HEX(7)"}, {kUInt, "HEX(7)"},      {kSInt, "HEX(7)"},      {kCurrency, "HEX(7)"},
+        {kDate, "HEX(7)"},   {kTime, "HEX(7)"},      {kObject, "HEX(7)"},    {kHex, "HEX(7)"},
+    };
+    for (const auto& [typ, statement] : table) EXPECT_EQ(TofgenStatement(typ, 7), statement) << typ;
+}
+
+TEST(RecordOutputFrame, FileNamesDialogsAndQuestions) {
+    EXPECT_EQ(DefaultOutputPath(RecordOutputKind::List, "/d/orders.dat", "/prog"), "/d/orders.lst");
+    EXPECT_EQ(DefaultOutputPath(RecordOutputKind::Csv, "/d.x/orders", "/prog"), "/d.x/orders.csv");
+    EXPECT_EQ(DefaultOutputPath(RecordOutputKind::Tofgen, "  ", "/prog/"), "/prog/Rekkan.csv");
+    EXPECT_EQ(DefaultOutputPath(RecordOutputKind::List, "", "/prog"), "/prog/Rekkan.lst");
+    EXPECT_EQ(OutputQuestion(RecordOutputKind::Csv, "/o.csv"),
+              sj("編集中のレコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。\r\n\r\n     PATH = /o.csv"));
+    EXPECT_EQ(OutputFilter(RecordOutputKind::List), "(*.lst)|*.lst|(*.txt)|*.txt|(*.*)|*.*");
+    EXPECT_EQ(CsvQuote("a\"\"b"), "\"a\"\"\"\"b\"");
+    EXPECT_EQ(QuoteNameIfComma("a\"b"), "a\"b");
+}
+
+}  // namespace
+}  // namespace rekkan

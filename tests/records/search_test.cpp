@@ -1,0 +1,161 @@
+#include "records/record_search.h"
+
+#include <gtest/gtest.h>
+
+#include "record_test_layouts.h"
+#include "util/scripted_messages.h"
+
+namespace rekkan {
+namespace {
+
+TEST(SearchWordSplitting, HalfWidthBlanksFirstThenFullWidth) {
+    const std::string fw = sj("　");
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"abc DEF", {"abc", "DEF"}},
+        {"A" + fw + "B C", {"A" + fw + "B", "C"}},
+        {"A" + fw + "B", {"A", "B"}},
+        {"  x   y  ", {"x", "y"}},
+        {fw + fw + sj("受注") + fw, {sj("受注")}},
+        {"", {}},
+        {"   ", {}},
+        // A full-width blank is found only as a whole character: here 0x81 0x40 would span the
+        // trail byte of the first character and the "@" after it.
+        {"\x88\x81@x", {"\x88\x81@x"}},
+    };
+    for (const auto& [text, words] : cases) EXPECT_EQ(SplitSearchWords(text), words) << text;
+}
+
+TEST(SearchMatching, IsCaseInsensitiveAndNeverStartsOnATrailByte) {
+    struct Case {
+        std::string hay;
+        std::string needle;
+        std::size_t at;
+    };
+    const std::size_t none = std::string::npos;
+    const Case cases[] = {
+        {"abcDEF", "Cd", 2},
+        {"abcDEF", "cdf", none},
+        {sj("ア"), "a", none},           // 0x83 0x41: the trail byte is 'A'
+        {sj("Ｂ"), "a", none},           // 0x82 0x61: the trail byte is 'a'
+        {sj("ＡＢ"), "\x60\x82", none},  // trail of one character and lead of the next
+        {sj("xアa"), "A", 3},
+        {sj("受注ﾃﾞｰﾀ abc"), sj("ﾃﾞｰﾀ A"), 4},
+        {sj("受注"), sj("注"), 2},
+        {"abc", "", 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FindNoCaseSjis(c.hay, c.needle), c.at) << c.hay << " / " << c.needle;
+    EXPECT_EQ(UpperSjis(sj("aＢbア")), sj("AＢBア"));
+}
+
+TEST(SearchMatching, AndNeedsEveryWordOrAnyWord) {
+    const SearchWords words({"abc", "DEF"});
+    const std::vector<std::string> both = {"xxABCxx", "", "", "", "def"};
+    RecordMatch m = MatchRecord(both, words, false);
+    EXPECT_TRUE(m.hit);
+    EXPECT_EQ(m.itemFlags, (std::vector<bool>{true, false, false, false, true}));
+    EXPECT_FALSE(MatchRecord({"abc"}, words, false).hit);
+    EXPECT_TRUE(MatchRecord({"abc"}, words, true).hit);
+    EXPECT_FALSE(MatchRecord({"ab", "cd"}, words, true).hit);
+
+    const SearchWords xy({"X", "Y"});
+    m = MatchRecord({"q", "XY"}, xy, true);
+    EXPECT_TRUE(m.hit);
+    EXPECT_EQ(m.itemFlags, (std::vector<bool>{false, true}));
+    EXPECT_FALSE(MatchRecord({"XY"}, SearchWords(std::vector<std::string>{}), true).hit);
+}
+
+struct SearchFixture : ::testing::Test {
+    test::TempDir dir;
+    std::vector<TRdbObj> fields;
+    std::string path;
+
+    void SetUp() override {
+        LayoutDocument doc;
+        doc.items = test::OrderItems();
+        ASSERT_TRUE(BuildFieldList(doc, fields, HexStart::Script));
+        ASSERT_EQ(doc.recordLength, test::kOrderLength);
+        std::string bytes = "HDR";  // a header before record 1
+        for (int i = 0; i < 1200; ++i) {
+            const std::string name = i == 7 ? "apple" : (i == 620 ? "Apple" : (i == 900 ? "pear" : "plum"));
+            bytes += test::OrderRecord(name, i % 1000, 12, i == 900 ? -345 : 0, sj("受注"), 0);
+        }
+        path = dir.File("orders.dat");
+        test::WriteBytes(ToFsPath(path), bytes);
+    }
+
+    SearchRequest Request(std::vector<std::string> words, bool orMode) const {
+        SearchRequest r;
+        r.path = path;
+        r.basePosition = 3;
+        r.recordLength = test::kOrderLength;
+        r.fields = &fields;
+        r.words = std::move(words);
+        r.orMode = orMode;
+        return r;
+    }
+};
+
+TEST_F(SearchFixture, FindsHitsInFileOrderAndReportsProgressEvery500Records) {
+    std::vector<std::int64_t> hits;
+    std::vector<std::int64_t> progressAt;
+    const SearchOutcome outcome = SearchFile(
+        Request({"APPLE"}, false),
+        [&](const SearchProgress& p) {
+            progressAt.push_back(p.index);
+            EXPECT_EQ(p.recordCount, 1200);
+            return true;
+        },
+        [&](SearchHit&& h) {
+            hits.push_back(h.index);
+            ASSERT_EQ(h.flags.size(), fields.size());
+            EXPECT_TRUE(h.flags[1]);  // NAME
+            EXPECT_FALSE(h.flags[2]);
+        },
+        nullptr);
+    EXPECT_EQ(hits, (std::vector<std::int64_t>{7, 620}));
+    EXPECT_EQ(progressAt, (std::vector<std::int64_t>{0, 500, 1000}));
+    EXPECT_EQ(outcome.hits, 2);
+    EXPECT_FALSE(outcome.stopped);
+    EXPECT_EQ(SearchProgressText({499, 1200, 0}), " [ 500 / 1,200 ]");
+}
+
+TEST_F(SearchFixture, MatchesDecodedNumbersAndDoubleByteText) {
+    std::vector<std::int64_t> hits;
+    auto collect = [&](SearchHit&& h) { hits.push_back(h.index); };
+    // The second amount of record 900 decodes to -345; its name is "pear".
+    (void)SearchFile(Request({"-345", "PEAR"}, false), {}, collect, nullptr);
+    EXPECT_EQ(hits, (std::vector<std::int64_t>{900}));
+    hits.clear();
+    (void)SearchFile(Request({"-345", "apple"}, false), {}, collect, nullptr);
+    EXPECT_TRUE(hits.empty());
+    (void)SearchFile(Request({"-345", "apple"}, true), {}, collect, nullptr);
+    EXPECT_EQ(hits, (std::vector<std::int64_t>{7, 620, 900}));
+    hits.clear();
+    const SearchOutcome outcome = SearchFile(Request({sj("注")}, false), {}, collect, nullptr);
+    EXPECT_EQ(outcome.hits, 1200);
+}
+
+TEST_F(SearchFixture, StopFlagEndsTheSearchAtTheNextMultipleOf500) {
+    std::vector<std::int64_t> hits;
+    const SearchOutcome outcome = SearchFile(
+        Request({"apple"}, false), [&](const SearchProgress& p) { return p.index < 500; },
+        [&](SearchHit&& h) { hits.push_back(h.index); }, nullptr);
+    EXPECT_TRUE(outcome.stopped);
+    EXPECT_EQ(hits, (std::vector<std::int64_t>{7}));
+}
+
+TEST_F(SearchFixture, NoWordsAndMissingFilesFindNothing) {
+    int hits = 0;
+    EXPECT_EQ(SearchFile(Request({}, true), {}, [&](SearchHit&&) { ++hits; }, nullptr).hits, 0);
+    ScriptedMessages messages;
+    SearchRequest r = Request({"apple"}, true);
+    r.path = dir.File("missing.dat");
+    const SearchOutcome outcome = SearchFile(r, {}, [&](SearchHit&&) { ++hits; }, &messages);
+    EXPECT_FALSE(outcome.opened);
+    EXPECT_EQ(hits, 0);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{sj("編集中のファイルのオープンに失敗しました。\r\n\r\n編集中のファイルにアクセスできませんでした。")});
+}
+
+}  // namespace
+}  // namespace rekkan
