@@ -37,6 +37,16 @@ inline TRspec Row(int lvl, std::string kom, int typ = kX, int byt = 1, int rpt =
     return r;
 }
 
+/// Rows without the walk's working field (`OccCount`), for comparing tables.
+inline std::vector<TRspec> Stripped(std::vector<TRspec> rows) {
+    for (TRspec& r : rows) r.OccCount = 0;
+    return rows;
+}
+inline TRspec Stripped(TRspec row) {
+    row.OccCount = 0;
+    return row;
+}
+
 /// `count` elementary rows named R1, R2, ... under one group row named ROOT.
 inline std::vector<TRspec> NumberedRows(int count) {
     std::vector<TRspec> rows{Row(1, "ROOT", kGroup)};

@@ -1,0 +1,211 @@
+#include "editor_fixture.h"
+
+namespace rekkan::test {
+namespace {
+
+using RowCommit = EditorFixture;
+using LevelButtons = EditorFixture;
+using TypeChoice = EditorFixture;
+
+RowTexts NameOnly(std::string name) {
+    RowTexts t;
+    t.name = std::move(name);
+    return t;
+}
+
+TEST(RowCells, ShowRowAsTheGridDoes) {
+    TRspec r = Row(3, "AMOUNT", kSNum, 7, 4, {}, "AMT");
+    r.SYO = 2;
+    r.BKO = "note";
+    const RowTexts t = FormatRowCells(r, 3);
+    EXPECT_EQ(t.name, "      03 AMOUNT");
+    EXPECT_EQ(t.varName, " AMT");
+    EXPECT_EQ(t.redefines, " ");
+    EXPECT_EQ(t.type, "  S.NUM");
+    EXPECT_EQ(t.repeat, " 4");
+    EXPECT_EQ(t.digits, " 7");
+    EXPECT_EQ(t.decimals, " 2");
+    EXPECT_EQ(t.remarks, "note");
+    const RowTexts g = FormatRowCells(Row(1, "G", kGroup), 2);
+    EXPECT_EQ(g.name, "01 G");
+    EXPECT_EQ(g.repeat, "");
+    EXPECT_EQ(g.digits, "") << "BYT rule 0";
+    EXPECT_EQ(FormatRowCells(Row(1, "S", kSInt, 2), 2).decimals, "");
+    EXPECT_EQ(SeqCellText(11), "   12");
+}
+
+TEST(RowCells, PositionCellInBothViews) {
+    TRspec r = Row(2, "A");
+    GeometryRow g;
+    g.Pos = 17;
+    EXPECT_EQ(PositionCellText(r, g, false), "17");
+    g.Pos = -1;
+    EXPECT_EQ(PositionCellText(r, g, false), "");
+    r.RdfPos = 9;
+    EXPECT_EQ(PositionCellText(r, g, true), "9");
+    r.RdfKind = 1;
+    EXPECT_EQ(PositionCellText(r, g, true), "");
+}
+
+TEST(RowCells, LevelDigitsAndNumbersAreReadFromTheFront) {
+    struct Case {
+        std::string cell;
+        std::optional<int> level;
+        std::string name;
+    };
+    for (const Case& c : {Case{"  02 CUSTOMER ", 2, "CUSTOMER"}, Case{"CUSTOMER", std::nullopt, "CUSTOMER"},
+                          Case{"123ABC", 12, "3ABC"}, Case{"7", 7, ""}, Case{"", std::nullopt, ""}}) {
+        const LevelAndName got = SplitLevelAndName(c.cell);
+        EXPECT_EQ(got.level, c.level) << c.cell;
+        EXPECT_EQ(got.name, c.name) << c.cell;
+    }
+    EXPECT_EQ(LeadingNumber(" 12abc"), 12);
+    EXPECT_EQ(LeadingNumber("x12"), 0);
+    EXPECT_EQ(LeadingNumber(""), 0);
+    EXPECT_EQ(LeadingNumber("99999999999999999999"), 999'999'999);
+}
+
+TEST_F(RowCommit, TypedBelowLastItemAppendsWithTypeOfRowAbove) {
+    SetRows({Row(1, "REC", kGroup), Row(2, "A", kSComp3, 5)});
+    RowTexts cells = NameOnly("02 CUSTOMER");
+    cells.digits = "4";
+    ASSERT_TRUE(model.CommitRow(6, cells));
+    ASSERT_EQ(doc.Count(), 3);
+    const TRspec& added = doc.items[2];
+    EXPECT_EQ(added.LVL, 2);
+    EXPECT_EQ(added.KOM, "CUSTOMER");
+    EXPECT_EQ(added.TYP, kSComp3);
+    EXPECT_EQ(added.BYT, 4);
+    EXPECT_EQ(model.CursorRow(), 2);
+    EXPECT_TRUE(doc.modified);
+    EXPECT_TRUE(model.History().Empty()) << "an appended row records no step";
+    EXPECT_EQ(doc.displayedRecordLength, 3 + 3);
+}
+
+TEST_F(RowCommit, FirstRowIsAGroupAndNameWithoutDigitsKeepsLevelAbove) {
+    ASSERT_TRUE(model.CommitRow(0, NameOnly("RECORD")));
+    EXPECT_EQ(doc.items[0].TYP, kGroup);
+    EXPECT_EQ(doc.items[0].LVL, 1);
+    ASSERT_TRUE(model.CommitRow(1, NameOnly("03 FIELD")));
+    ASSERT_TRUE(model.CommitRow(2, NameOnly("NEXT")));
+    EXPECT_EQ(doc.items[2].LVL, 3);
+    EXPECT_FALSE(model.CommitRow(3, RowTexts{})) << "an empty row past the end appends nothing";
+    EXPECT_EQ(doc.Count(), 3);
+}
+
+TEST_F(RowCommit, LevelsOutsideOneToFifteenAreHeldInside) {
+    SetRows(NumberedRows(3));
+    ASSERT_TRUE(model.CommitRow(1, NameOnly("00 ZERO")));
+    EXPECT_EQ(doc.items[1].LVL, 1);
+    ASSERT_TRUE(model.CommitRow(2, NameOnly("42 DEEP")));
+    EXPECT_EQ(doc.items[2].LVL, 15);
+}
+
+TEST_F(RowCommit, ValuesAreNormalisedByType) {
+    SetRows({Row(1, "REC", kGroup), Row(2, "X", kX, 3), Row(2, "I", kSLong, 4), Row(2, "N", kSNum, 3)});
+    RowTexts x = model.CellsOf(1);
+    x.digits = "";
+    x.repeat = "3 times";
+    ASSERT_TRUE(model.CommitRow(1, x));
+    EXPECT_EQ(doc.items[1].BYT, 1);
+    EXPECT_EQ(doc.items[1].RPT, 3);
+    RowTexts i = model.CellsOf(2);
+    i.digits = " 9";
+    model.CommitRow(2, i);
+    EXPECT_EQ(doc.items[2].BYT, 4) << "a fixed-size type keeps its size";
+    RowTexts n = model.CellsOf(3);
+    n.digits = "";
+    n.decimals = "2";
+    ASSERT_TRUE(model.CommitRow(3, n));
+    EXPECT_EQ(doc.items[3].BYT, 0);
+    EXPECT_EQ(doc.items[3].SYO, 2);
+}
+
+TEST_F(RowCommit, UnchangedRowIsNoChange) {
+    SetRows(NumberedRows(3));
+    EXPECT_FALSE(model.CommitRow(1, model.CellsOf(1)));
+    EXPECT_FALSE(doc.modified);
+}
+
+TEST_F(RowCommit, FullTableRefusesAnAppend) {
+    doc.editableLineCount = 3;
+    SetRows(NumberedRows(3));
+    EXPECT_FALSE(model.CommitRow(3, NameOnly("MORE")));
+    EXPECT_EQ(LastMessage(), sj("これ以上、行の追加はできません。"));
+    EXPECT_EQ(doc.Count(), 3);
+}
+
+TEST_F(RowCommit, DeeperLevelMakesRowAboveAGroupAndBackRestoresIt) {
+    SetRows({Row(1, "REC", kGroup), Row(2, "A", kX, 4), Row(2, "B", kX, 2)});
+    ASSERT_TRUE(model.CommitRow(2, NameOnly("03 B")));
+    EXPECT_EQ(doc.items[1].TYP, kGroup);
+    EXPECT_EQ(doc.items[1].TYP2, kX);
+    ASSERT_TRUE(model.CommitRow(2, NameOnly("02 B")));
+    EXPECT_EQ(doc.items[1].TYP, kX);
+}
+
+TEST_F(LevelButtons, RaiseAndLowerWithinOneToFifteen) {
+    SetRows({Row(1, "REC", kGroup), Row(2, "A", kX, 4), Row(2, "B", kX, 2)});
+    model.SetCursor(2, 3);
+    ASSERT_TRUE(model.Execute(EditorCommand::LevelUp));
+    EXPECT_EQ(doc.items[2].LVL, 3);
+    EXPECT_EQ(doc.items[1].TYP, kGroup);
+    EXPECT_EQ(StepCaption(model.History().Newest()), sj("セル内容 項目名 - B"));
+    ASSERT_TRUE(model.LevelDown());
+    EXPECT_EQ(doc.items[1].TYP, kX);
+
+    model.SetCursor(0, 3);
+    EXPECT_FALSE(model.LevelDown()) << "level 1 is the lowest";
+    doc.items[0].LVL = 15;
+    EXPECT_FALSE(model.LevelUp()) << "16 is never reached";
+    model.SetCursor(3, 3);
+    EXPECT_FALSE(model.IsEnabled(EditorCommand::LevelUp)) << "only on item rows";
+}
+
+TEST_F(TypeChoice, SeparatorDoesNothingAndTypeIsSavedInTyp2) {
+    SetRows({Row(1, "REC", kGroup), Row(2, "L", kSLong, 4)});
+    model.SetCursor(1, 6);
+    int separator = -1;
+    for (int i = 0; i < model.Types().Size(); ++i) {
+        if (model.Types().TextAt(i) == "--- < VB,Etc >-----") separator = i;
+    }
+    ASSERT_GE(separator, 0);
+    EXPECT_FALSE(model.ChooseType(separator));
+    EXPECT_FALSE(doc.modified);
+
+    ASSERT_TRUE(model.ChooseType(model.Types().IndexOf(kSShort)));
+    EXPECT_EQ(doc.items[1].TYP, kSShort);
+    EXPECT_EQ(doc.items[1].TYP2, kSLong);
+    EXPECT_EQ(doc.items[1].BYT, doc.sizes.shortSize);
+    EXPECT_EQ(StepCaption(model.History().Newest()), sj("セル内容 型 -  S.Long"));
+    EXPECT_TRUE(doc.modified);
+}
+
+TEST_F(TypeChoice, BelowLastItemAppendsAtLevelOfRowAbove) {
+    SetRows({Row(1, "REC", kGroup), Row(3, "A", kX, 2)});
+    model.SetCursor(4, 6);
+    ASSERT_TRUE(model.ChooseType(model.Types().IndexOf(kX)));
+    ASSERT_EQ(doc.Count(), 3);
+    EXPECT_EQ(doc.items[2].LVL, 3);
+    EXPECT_EQ(doc.items[2].TYP, kX);
+    EXPECT_EQ(doc.items[2].BYT, 1);
+    EXPECT_EQ(model.CursorRow(), 2);
+    EXPECT_TRUE(model.History().Empty());
+}
+
+TEST(TypeListOrderView, InverseMapAndLabels) {
+    for (LangPriority p : {LangPriority::Cobol, LangPriority::C, LangPriority::Vb}) {
+        TypeList list(p);
+        ASSERT_EQ(list.Size(), 39);
+        for (int code = 0; code < kTypeCount; ++code) EXPECT_EQ(list.CodeAt(list.IndexOf(code)), code);
+        EXPECT_EQ(list.CodeAt(0), kGroup);
+    }
+    TypeList cobol(LangPriority::Cobol);
+    EXPECT_EQ(cobol.TextAt(cobol.IndexOf(kX)), "  X");
+    EXPECT_EQ(cobol.TextAt(cobol.IndexOf(kString)), " String");
+    EXPECT_EQ(cobol.IndexOf(99), -1);
+    EXPECT_TRUE(cobol.IsSeparator(99));
+}
+
+}  // namespace
+}  // namespace rekkan::test

@@ -1,0 +1,184 @@
+#include "editor_fixture.h"
+#include "model/layout_file.h"
+#include "util/text.h"
+
+namespace rekkan::test {
+namespace {
+
+using ClipboardWrite = EditorFixture;
+using ClipboardPaste = EditorFixture;
+using ClipboardMenu = EditorFixture;
+
+std::string Lines(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const std::string& l : lines) text += l + "\r\n";
+    return text;
+}
+
+TEST_F(ClipboardWrite, WritesMagicAndOneItemLinePerRangeRow) {
+    std::vector<TRspec> rows = NumberedRows(6);
+    rows[2].BKO = sj("備考");
+    SetRows(rows);
+    ASSERT_TRUE(model.BeginMarking(2));
+    model.MarkTo(3);
+    ASSERT_TRUE(model.ConfirmRange());
+    messages.Script(Answer::Ok);
+    ASSERT_TRUE(model.Execute(EditorCommand::ClipboardWrite));
+    EXPECT_EQ(messages.Log()[0].text, sj("選択された内容をクリップボードに書き込みます。\r\n\r\nよろしいですか？\r\n\r\n"));
+    EXPECT_EQ(clipboard.Text().value_or(""),
+              Lines({"kvel#32.lay", "%!#SEQ=3%!#%!#LVL=2%!#KOM=R2%!#VNM=R2%!#RED=%!#TYP=1%!#RPT=1%!#BYT=2%!#SYO=0%!#BKO=" +
+                                        sj("備考") + "%!#",
+                     "%!#SEQ=4%!#%!#LVL=2%!#KOM=R3%!#VNM=R3%!#RED=%!#TYP=1%!#RPT=1%!#BYT=3%!#SYO=0%!#BKO=%!#"}));
+    EXPECT_EQ(Stripped(doc.items), rows) << "the layout does not change";
+    EXPECT_FALSE(doc.modified);
+    EXPECT_TRUE(model.History().Empty());
+}
+
+TEST_F(ClipboardWrite, WithoutRangeWritesTheLastRangeOrTheFirstRow) {
+    SetRows(NumberedRows(6));
+    messages.Script(Answer::Ok);
+    ASSERT_TRUE(model.WriteClipboard());
+    EXPECT_EQ(SplitLines(clipboard.Text().value_or("")).size(), 2u);
+    EXPECT_NE(clipboard.Text()->find("KOM=ROOT"), std::string::npos);
+
+    ASSERT_TRUE(model.BeginMarking(3));
+    model.MarkTo(5);
+    model.ClearRange();
+    messages.Script(Answer::Ok);
+    ASSERT_TRUE(model.WriteClipboard());
+    const auto lines = SplitLines(clipboard.Text().value_or(""));
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_NE(lines[1].find("KOM=R3"), std::string::npos);
+    EXPECT_NE(lines[3].find("KOM=R5"), std::string::npos);
+}
+
+TEST_F(ClipboardWrite, CancelLeavesClipboardAlone) {
+    SetRows(NumberedRows(3));
+    clipboard.SetText("other");
+    messages.Script(Answer::Cancel);
+    EXPECT_FALSE(model.WriteClipboard());
+    EXPECT_EQ(clipboard.Text().value_or(""), "other");
+}
+
+TEST_F(ClipboardWrite, ClearAsksThenEmptiesTheClipboard) {
+    SetRows(NumberedRows(3));
+    clipboard.SetText("kvel#32.lay\r\n");
+    messages.Script(Answer::Cancel);
+    EXPECT_FALSE(model.ClearClipboard());
+    EXPECT_TRUE(clipboard.Text().has_value());
+    messages.Script(Answer::Ok);
+    EXPECT_TRUE(model.ClearClipboard());
+    EXPECT_FALSE(clipboard.Text().has_value());
+    EXPECT_EQ(messages.Log()[0].text, sj("クリップボードをクリアーします。\r\n\r\nよろしいですか？\r\n\r\n"));
+}
+
+TEST_F(ClipboardPaste, RefusalsAndTheirMessages) {
+    struct Case {
+        std::optional<std::string> clip;
+        int editable;
+        std::string message;
+    };
+    const std::string item = "%!#SEQ=1%!#%!#LVL=2%!#KOM=A%!#VNM=B%!#RED=%!#TYP=1%!#RPT=1%!#BYT=2%!#SYO=0%!#BKO=%!#";
+    const Case cases[] = {
+        {std::nullopt, 2000, sj("クリップボードにデータがありません。")},
+        {std::string(), 2000, sj("クリップボードにデータがありません。")},
+        {Lines({"morvane.lay", item}), 2000, sj("クリップボードのデータは MORVANE のものではありません。")},
+        {Lines({"  kvel#32.lay  ", item, item}), 5, sj("行数が多すぎるため追加できません。")},
+    };
+    for (const Case& c : cases) {
+        doc.editableLineCount = c.editable;
+        SetRows(NumberedRows(4));
+        messages.Clear();
+        if (c.clip) {
+            clipboard.SetText(*c.clip);
+        } else {
+            clipboard.Clear();
+        }
+        EXPECT_FALSE(model.PasteClipboard());
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(doc.Count(), 4);
+    }
+}
+
+TEST_F(ClipboardPaste, BlankLineCountsInQuestionButInsertsOnlyItemRows) {
+    SetRows(NumberedRows(5));
+    clipboard.SetText(Lines({"kvel#32.lay",
+                             "%!#SEQ=7%!#%!#LVL=3%!#KOM=" + sj("顧客") + "%!#VNM=CUST%!#RED=%!#TYP=4%!#RPT=1%!#BYT=7%!#SYO=2%!#BKO=%!#",
+                             "%!#SEQ=8%!#%!#LVL=3%!#KOM=B%!#VNM=B%!#RED=%!#TYP=1%!#RPT=2%!#BYT=3%!#SYO=0%!#BKO=%!#",
+                             "%!#SEQ=9%!#%!#LVL=3%!#KOM=C%!#VNM=C%!#RED=B%!#TYP=1%!#RPT=1%!#BYT=1%!#SYO=0%!#BKO=x%!#",
+                             ""}));
+    model.SetCursor(2, 3);
+    messages.Script(Answer::Ok);
+    ASSERT_TRUE(model.Execute(EditorCommand::ClipboardRead));
+    EXPECT_EQ(messages.Log()[0].text,
+              sj("【 複写 】\r\n\r\n   クリップボードの内容をカーソル行に挿入して複写します。\r\n\r\n       3  ←  【 顧客 (CUST) 】  合計 4 行\r\n\r\nよろしいですか？\r\n\r\n"));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"ROOT", "R1", sj("顧客"), "B", "C", "R2", "R3", "R4"}));
+    EXPECT_EQ(doc.items[2].SYO, 2);
+    EXPECT_EQ(doc.items[3].RPT, 2);
+    EXPECT_EQ(doc.items[4].RED, "B");
+    EXPECT_TRUE(doc.modified);
+    ASSERT_EQ(model.History().Newest().kind, StepKind::Paste);
+    ASSERT_TRUE(model.Undo());
+    EXPECT_EQ(Names(), (std::vector<std::string>{"ROOT", "R1", "R2", "R3", "R4"})) << "undo removes the three rows only";
+}
+
+TEST_F(ClipboardPaste, CancelAndOutOfRangeRows) {
+    SetRows(NumberedRows(3));
+    clipboard.SetText(Lines({"kvel#32.lay",
+                             "%!#SEQ=1%!#%!#LVL=0%!#KOM=Z%!#VNM=Z%!#RED=%!#TYP=40%!#RPT=0%!#BYT=3%!#SYO=0%!#BKO=%!#",
+                             "%!#SEQ=2%!#%!#LVL=2%!#KOM=BAD%!#VNM=Z%!#RED=%!#TYP=x%!#RPT=1%!#BYT=3%!#SYO=0%!#BKO=%!#"}));
+    messages.Script(Answer::Cancel);
+    EXPECT_FALSE(model.PasteClipboard());
+    EXPECT_EQ(doc.Count(), 3);
+
+    model.SetCursor(50, 3);  // below the last item: the rows are appended
+    messages.Script(Answer::Ok);
+    ASSERT_TRUE(model.PasteClipboard());
+    ASSERT_EQ(doc.Count(), 4) << "a line whose numbers cannot be read is skipped";
+    const TRspec& z = doc.items[3];
+    EXPECT_EQ(z.KOM, "Z");
+    EXPECT_EQ(z.TYP, kString);
+    EXPECT_EQ(z.LVL, 1);
+    EXPECT_EQ(z.RPT, 1);
+}
+
+TEST_F(ClipboardPaste, WriteThenPasteCopiesRowsExactly) {
+    std::vector<TRspec> rows = NumberedRows(5);
+    rows[3] = Row(2, "GRP", kGroup);
+    rows.push_back(Row(3, "N", kSNum, 5, 3));
+    rows.back().SYO = 2;
+    rows.back().BKO = "note";
+    SetRows(rows);
+    ASSERT_TRUE(model.BeginMarking(3));
+    model.MarkTo(5);
+    ASSERT_TRUE(model.ConfirmRange());
+    messages.Script(Answer::Ok);
+    ASSERT_TRUE(model.WriteClipboard());
+    model.ClearRange();
+    model.SetCursor(6, 3);
+    messages.Script(Answer::Ok);
+    ASSERT_TRUE(model.PasteClipboard());
+    ASSERT_EQ(doc.Count(), 9);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(Stripped(doc.items[6 + i]), rows[3 + i]) << i;
+}
+
+TEST_F(ClipboardMenu, ReadAndClearNeedLayoutTextAndNoWideRange) {
+    SetRows(NumberedRows(5));
+    EXPECT_FALSE(model.IsEnabled(EditorCommand::ClipboardRead));
+    clipboard.SetText("plain text");
+    EXPECT_FALSE(model.IsEnabled(EditorCommand::ClipboardClear));
+    clipboard.SetText(" kvel#32.lay\r\n");
+    EXPECT_FALSE(model.ClipboardHoldsLayout()) << "the magic must stand in the first 11 characters";
+    clipboard.SetText("kvel#32.lay\r\n");
+    EXPECT_TRUE(model.IsEnabled(EditorCommand::ClipboardRead));
+    EXPECT_TRUE(model.IsEnabled(EditorCommand::ClipboardClear));
+    ASSERT_TRUE(model.BeginMarking(1));
+    EXPECT_TRUE(model.IsEnabled(EditorCommand::ClipboardRead)) << "a range of one row";
+    model.MarkTo(2);
+    EXPECT_FALSE(model.IsEnabled(EditorCommand::ClipboardRead));
+    EXPECT_FALSE(model.IsEnabled(EditorCommand::ClipboardClear));
+    EXPECT_TRUE(model.IsEnabled(EditorCommand::ClipboardWrite));
+}
+
+}  // namespace
+}  // namespace rekkan::test
