@@ -12,5 +12,7 @@ namespace rekkan::cli {
 [[nodiscard]] std::vector<Command> LayoutCommands();
 /// csv, search, show, set, insert, append, delete (record_commands.cpp).
 [[nodiscard]] std::vector<Command> RecordCommands();
+/// import cobol, export c|vb|cobol (import_export_commands.cpp).
+[[nodiscard]] std::vector<Command> ImportExportCommands();
 
 }  // namespace rekkan::cli

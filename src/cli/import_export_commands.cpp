@@ -1,0 +1,138 @@
+#include <string>
+
+#include "cli/command_groups.h"
+#include "lang/c_writer.h"
+#include "lang/cobol_writer.h"
+#include "lang/import_pipeline.h"
+#include "lang/vb_writer.h"
+#include "model/geometry.h"
+#include "model/layout_file.h"
+#include "model/type_notation.h"
+#include "tools/key_items.h"
+#include "util/encoding.h"
+#include "util/text.h"
+
+namespace rekkan::cli {
+namespace {
+
+/// Sets an integer import option from a command option; false after a message when bad.
+bool IntOption(Context& ctx, const char* name, int low, int high, int& target) {
+    long long v = target;
+    if (!ctx.IntValue(name, v)) return false;
+    if (v < low || v > high) {
+        ctx.Error(std::string(name) + ": out of range " + std::to_string(low) + ".." + std::to_string(high));
+        return false;
+    }
+    target = static_cast<int>(v);
+    return true;
+}
+
+int RunImportCobol(Context& ctx) {
+    if (ctx.args.size() != 1) {
+        ctx.Error("usage: rekkan-cli import cobol SOURCE [--list] [--select N|NAME] [-o OUT.kvl]");
+        return kExitFailure;
+    }
+    Settings& s = ctx.settings;
+    if (ctx.Has("--gathered")) s.Chk_RedInclude = false;
+    if (!IntOption(ctx, "--seq", 0, 10, s.Cmb_CobSeq) || !IntOption(ctx, "--valid", 0, 512, s.Cmb_CobValid) ||
+        !IntOption(ctx, "--comment-valid", 0, 512, s.Cmb_CobCmtValid))
+        return kExitFailure;
+    if (ctx.Has("--comment-marker")) s.Edt_CobCmtStr = Trim(ctx.Value("--comment-marker"));
+    if (ctx.Has("--ignore")) s.Edt_CobCmtTrim = Trim(ctx.Value("--ignore"));
+
+    ImportPipeline pipeline(s);
+    std::string error;
+    if (!pipeline.Scan(SourceLanguage::Cobol, ctx.args[0], error)) {
+        ctx.Error(error);
+        return kExitFailure;
+    }
+    const std::vector<std::string> lines = pipeline.ListLines();
+    if (ctx.Has("--list")) {
+        std::string out;
+        for (const std::string& l : lines) out += l + "\n";
+        ctx.Print(out);
+        if (lines.empty()) ctx.Error(pipeline.ListMessage());
+        return kExitOk;
+    }
+    if (lines.empty()) {
+        ctx.Error(pipeline.ListMessage());
+        return kExitFailure;
+    }
+    int index = 0;
+    if (ctx.Has("--select")) {
+        const std::string sel = Trim(ctx.Value("--select"));
+        int n = 0;
+        if (ParseInt(sel, n)) {
+            index = n - 1;
+        } else {
+            index = -1;
+            const auto& list = pipeline.Structures();
+            for (std::size_t i = 0; i < list.size(); ++i)
+                if (EqualsNoCase(list[i].name, sel)) {
+                    index = static_cast<int>(i);
+                    break;
+                }
+        }
+        if (index < 0 || index >= static_cast<int>(lines.size())) {
+            ctx.Error("--select: no such structure: " + sel);
+            return kExitFailure;
+        }
+    }
+    LayoutDocument doc;
+    doc.sizes = s.Sizes();
+    doc.editableLineCount = s.EditableLineCount();
+    if (!pipeline.Import(index, doc)) {
+        ctx.Error(pipeline.ListMessage());
+        return kExitFailure;
+    }
+    return ctx.Emit(FormatLayoutFile(doc)) ? kExitOk : kExitFailure;
+}
+
+int RunExport(Context& ctx, char language) {
+    if (ctx.args.size() != 1) {
+        ctx.Error("usage: rekkan-cli export c|vb|cobol LAYOUT [-o FILE]");
+        return kExitFailure;
+    }
+    LayoutDocument doc;
+    doc.sizes = ctx.settings.Sizes();
+    doc.editableLineCount = ctx.settings.EditableLineCount();
+    if (!ReadLayoutFile(doc, ctx.args[0], false, *ctx.messages).ok) return kExitFailure;
+    NormaliseAll(doc);
+    Geometry geometry;
+    if (!geometry.Run(doc, GeometryForm::Record)) {
+        ctx.Error(geometry.LastFailure() == GeometryFailure::TooManySteps ? TooManyStepsMessage() : RecordTooLongMessage());
+        return kExitFailure;
+    }
+    const TypeNotation types;
+    KeyItems keys(types);
+    keys.LoadKeyLines(doc.keyLines, doc, geometry);
+    const LanguageOutputInput in{doc, geometry, &keys};
+    std::string text;
+    if (language == 'c') text = WriteCText(in);
+    if (language == 'v') text = WriteVbText(in);
+    if (language == 'o') text = WriteCobolText(in, CobolOutputOptions::FromSettings(ctx.settings));
+    return ctx.Emit(text) ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+std::vector<Command> ImportExportCommands() {
+    return {
+        {"import cobol", "SOURCE [--list] [--select N|NAME] [--gathered] [--seq N] [--valid N] [--comment-valid N] "
+                         "[--comment-marker TEXT] [--ignore CHARS] [-o OUT.kvl]",
+         {{"--list", false, "print the structure list instead of importing"},
+          {"--select", true, "structure to import: 1-based number or data name (default 1)"},
+          {"--gathered", false, "gather REDEFINES into RED- structures of their own"},
+          {"--seq", true, "width of the sequence number area (Cmb_CobSeq)"},
+          {"--valid", true, "valid columns of an ordinary line (Cmb_CobValid)"},
+          {"--comment-valid", true, "valid columns of a comment line (Cmb_CobCmtValid)"},
+          {"--comment-marker", true, "in-line comment marker (Edt_CobCmtStr)"},
+          {"--ignore", true, "characters ignored in comment lines (Edt_CobCmtTrim)"}},
+         RunImportCobol},
+        {"export c", "LAYOUT [-o FILE]", {}, [](Context& ctx) { return RunExport(ctx, 'c'); }},
+        {"export vb", "LAYOUT [-o FILE]", {}, [](Context& ctx) { return RunExport(ctx, 'v'); }},
+        {"export cobol", "LAYOUT [-o FILE]", {}, [](Context& ctx) { return RunExport(ctx, 'o'); }},
+    };
+}
+
+}  // namespace rekkan::cli

@@ -1,0 +1,153 @@
+#include "lang/import_pipeline.h"
+
+#include "lang/cobol_import.h"
+#include "layout_editor/editor_hooks.h"
+#include "model/geometry.h"
+#include "model/type_notation.h"
+#include "tools/key_items.h"
+#include "util/encoding.h"
+#include "util/file_util.h"
+#include "util/messages.h"
+#include "util/text.h"
+
+namespace rekkan {
+
+std::unique_ptr<StructureParser> MakeStructureParser(SourceLanguage language) {
+    switch (language) {
+        case SourceLanguage::Cobol: return MakeCobolParser();
+        case SourceLanguage::C: return nullptr;   // filled by the C import
+        case SourceLanguage::Vb: return nullptr;  // filled by the VB import
+    }
+    return nullptr;
+}
+
+std::string StructureListLine(int number, const StructureEntry& entry) {
+    return " " + PadLeft(' ', std::to_string(number), 4) + ". " + entry.listText;
+}
+
+DroppedFileKind GuessDroppedFile(std::string_view bytes) {
+    const std::string head = Trim(bytes.substr(0, std::min<std::size_t>(bytes.size(), 1000)));
+    if (head.rfind("morvane.lay", 0) == 0 || head.rfind("kvel#32.lay", 0) == 0) return DroppedFileKind::Layout;
+    std::string lower = head;
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (lower.find(" pic ") != std::string::npos || lower.find(" picture ") != std::string::npos) return DroppedFileKind::Cobol;
+    if (lower.find("struct") != std::string::npos) return DroppedFileKind::C;
+    if (lower.find(" as ") != std::string::npos) return DroppedFileKind::Vb;
+    return DroppedFileKind::Unknown;
+}
+
+bool WriteClipboardFile(const std::string& cp932Path, std::string_view text, bool append) {
+    std::string body;
+    const std::string all = std::string(text) + "\r\n";
+    std::size_t start = 0;
+    while (start < all.size()) {
+        std::size_t lf = all.find('\n', start);
+        if (lf == std::string::npos) lf = all.size();
+        WriteLine(body, RemoveAll(std::string_view(all).substr(start, lf - start), "\r"));
+        start = lf + 1;
+    }
+    if (!append || !FileExists(cp932Path)) return WriteFileReplacing(std::string_view(cp932Path), body);
+    std::string old;
+    if (!ReadWholeFile(std::string_view(cp932Path), old)) return false;
+    return WriteFileReplacing(std::string_view(cp932Path), old + body);
+}
+
+std::string ClipboardQuestion(const std::string& cp932Path, bool append, std::string_view text) {
+    return sj("クリップボードの内容を下記のファイルに出力します。") + "\r\n\r\n" + "PATH = " + cp932Path + "\r\n\r\n" +
+           sj("出力モード = ") + (append ? sj("追加") : sj("新規")) + "\r\n\r\n" +
+           sj("クリップボードの先頭５０Byteの内容") + "\r\n\r\n" + ">  " + std::string(text.substr(0, 50));
+}
+
+ImportPipeline::ImportPipeline(Settings& settings, EditorHooks* hooks) : settings_(settings), hooks_(hooks) {}
+ImportPipeline::~ImportPipeline() = default;
+
+bool ImportPipeline::Scan(SourceLanguage language, const std::string& cp932Path, std::string& error) {
+    language_ = language;
+    session_.sameStructure = settings_.Chk_RedInclude;
+    parser_ = MakeStructureParser(language);
+    if (!parser_) {
+        error = "no parser for this language";
+        return false;
+    }
+    settings_.Path_Hed = cp932Path;
+    return parser_->Scan(cp932Path, settings_, session_, error);
+}
+
+const std::vector<StructureEntry>& ImportPipeline::Structures() const {
+    static const std::vector<StructureEntry> none;
+    return parser_ ? parser_->Structures() : none;
+}
+
+std::vector<std::string> ImportPipeline::ListLines() const {
+    std::vector<std::string> lines;
+    const auto& list = Structures();
+    for (std::size_t i = 0; i < list.size() && i < kMaxStructures + 1; ++i) {
+        if (list[i].name.empty()) break;
+        lines.push_back(StructureListLine(static_cast<int>(i) + 1, list[i]));
+    }
+    return lines;
+}
+
+std::string ImportPipeline::ListMessage() const {
+    return ListLines().empty() ? sj("取り込める構造体はありません。") : sj("取り込む構造体を選択して下さい。");
+}
+
+bool ImportPipeline::Import(int index, LayoutDocument& doc) {
+    if (!parser_ || index < 0 || index >= static_cast<int>(Structures().size())) return false;
+    if (hooks_) {
+        hooks_->SetImporting(true);
+        hooks_->LeaveRedefinitionView();
+    }
+    if (!session_.editorMode) session_.keyEntries.clear();
+    session_.prefix.clear();
+    parser_->Extract(index, settings_, session_, doc);
+    doc.sizes = settings_.Sizes();
+    if (!session_.editorMode) {
+        Geometry geometry;
+        (void)geometry.Run(doc, GeometryForm::Record);
+        static const TypeNotation standardTypes;
+        KeyItems keys(standardTypes);
+        keys.LoadFromImport(session_.keyEntries, doc, geometry);
+        doc.keyLines = keys.Lines();
+        doc.modified = true;
+    }
+    if (hooks_) {
+        hooks_->LayoutReplaced();
+        hooks_->SetImporting(false);
+        if (!session_.editorMode) hooks_->ResetUndoHistory();
+    }
+    return true;
+}
+
+bool ImportPipeline::ImportCobolEditorMode(const std::string& cp932Path, LayoutDocument& doc, std::string& error) {
+    session_.editorMode = true;
+    const bool saved = settings_.Chk_RedInclude;
+    settings_.Chk_RedInclude = true;
+    bool ok = Scan(SourceLanguage::Cobol, cp932Path, error);
+    if (ok && !ListLines().empty()) ok = Import(0, doc);
+    settings_.Chk_RedInclude = saved;
+    session_.editorMode = false;
+    return ok;
+}
+
+bool ImportPipeline::ImportDropped(const std::string& cp932Path, SourceLanguage language, bool report,
+                                   LayoutDocument& doc, MessageSink* messages, std::string& error) {
+    session_.editorMode = false;
+    const bool saved = settings_.Chk_RedInclude;
+    settings_.Chk_RedInclude = true;
+    const bool ok = Scan(language, cp932Path, error);
+    settings_.Chk_RedInclude = saved;
+    // The rows are extracted in the form the list was scanned in, so that REDEFINES items
+    // keep their overlay.
+    if (!ok || ListLines().empty()) return false;
+    Import(0, doc);
+    if (report && messages) {
+        const std::string lang = language == SourceLanguage::Cobol ? "COBOL" : language == SourceLanguage::C ? sj("Ｃ言語") : sj("ＶＢ");
+        messages->Inform(sj("指定のファイルから 【 ") + lang + sj(" 】 の構造体の取り込みを行いました。") + "\r\n\r\n   PATH = " + cp932Path,
+                         DefaultCaption());
+    }
+    return true;
+}
+
+}  // namespace rekkan

@@ -1,0 +1,34 @@
+#include "lang/lang_output.h"
+
+#include "layout_editor/name_adjust.h"
+#include "tools/key_items.h"
+#include "util/text.h"
+
+namespace rekkan {
+
+std::string FillTo(std::string text, int width) {
+    if (static_cast<int>(text.size()) < width) text.append(static_cast<std::size_t>(width) - text.size(), ' ');
+    return text;
+}
+
+int ElemLenOf(const LanguageOutputInput& in, int row) {
+    const auto& g = in.geometry.Rows();
+    return row >= 0 && row < static_cast<int>(g.size()) ? g[static_cast<std::size_t>(row)].ElemLen : 0;
+}
+
+std::string OutputItemName(const LanguageOutputInput& in, int row) {
+    const TRspec& r = in.doc.items[static_cast<std::size_t>(row)];
+    std::string name = Trim(RemoveLineEnds(r.KOM));
+    if (row == 0 && !in.doc.PreFix.empty()) name += " Prefix(" + in.doc.PreFix + ")";
+    name += " ";
+    if (in.keys) {
+        const auto& g = in.geometry.Rows();
+        if (row < static_cast<int>(g.size()))
+            name += in.keys->KeyMark(g[static_cast<std::size_t>(row)].FirstPos, g[static_cast<std::size_t>(row)].ElemLen, r.TYP);
+    }
+    return name;
+}
+
+std::string OutputVarName(const TRspec& row) { return AdjustViewName(RemoveLineEnds(row.VNM)); }
+
+}  // namespace rekkan

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "model/geometry.h"
+#include "model/layout_document.h"
+
+namespace rekkan {
+
+class KeyItems;
+
+/// What the C, VB and COBOL writers read: the layout, its geometry (record form already run,
+/// so that FirstPos, ElemLen and the record length are known) and the key items (may be null).
+struct LanguageOutputInput {
+    const LayoutDocument& doc;
+    const Geometry& geometry;
+    const KeyItems* keys = nullptr;
+};
+
+/// Item name as written: KOM trimmed without CR/LF, " Prefix(...)" on row 0 when the layout has
+/// a prefix, then a blank and the key mark of a key item (a blank alone otherwise).
+[[nodiscard]] std::string OutputItemName(const LanguageOutputInput& in, int row);
+/// Variable name as written: VNM without CR/LF through the view-name adjustment.
+[[nodiscard]] std::string OutputVarName(const TRspec& row);
+/// `text` with blanks appended up to `width` bytes (never cut).
+[[nodiscard]] std::string FillTo(std::string text, int width);
+/// ElemLen of row `row` (0 when the geometry has no such row).
+[[nodiscard]] int ElemLenOf(const LanguageOutputInput& in, int row);
+
+}  // namespace rekkan
