@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli/command.h"
+#include "support/test_support.h"
+#include "util/encoding.h"
+#include "util/file_util.h"
+
+namespace rekkan::cli {
+namespace {
+
+using test::ReadBytes;
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(std::vector<std::string> argv) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunCli(argv, out, err);
+    return {code, out.str(), err.str()};
+}
+
+/// Copies of the order layout (19-byte records: NAME X(6), QTY S.NUM 3, AMT-G OCCURS 2 of
+/// AMOUNT S.COMP-3 3, KANJI J 2, CNT U.BINARY 4) and of its data file (4-byte header, three
+/// records: apple, pear, plum) in a temporary folder.
+struct RecordCli : ::testing::Test {
+    test::TempDir dir;
+    std::string layout;
+    std::string data;
+
+    void SetUp() override {
+        layout = (dir.Path() / "order.kvl").string();
+        data = (dir.Path() / "order.dat").string();
+        std::filesystem::copy_file(test::DataDir() / "records" / "order.kvl", layout);
+        std::filesystem::copy_file(test::DataDir() / "records" / "order.dat", data);
+    }
+
+    std::string Data() const { return ReadBytes(std::filesystem::path(data)); }
+    std::string Record(int recNo) const { return Data().substr(4 + 19 * (recNo - 1), 19); }
+};
+
+TEST_F(RecordCli, ShowWritesTheListTextOfTheRecordEditor) {
+    const CliRun r = Cli({"show", layout, data, "2", "--base", "5"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::string expected = sj(
+        "FileName = 受注 レイアウト\r\n"
+        "Path     = ") + data + sj("\r\n"
+        "読込基底位置 = 5   File.Size = 61   File.Pos = 24    Rec.Len = 19   Records = 3   Rec.No = 2\r\n"
+        "\r\n"
+        "1.  [          24 :         19]  Group         REC                  ＞\r\n"
+        "2.  [          24 :          6]  X              NAME                ＞pear  \r\n"
+        "3.  [          30 :          3]  S.NUM          QTY                 ＞-7\r\n"
+        "4.  [          33 :          2]  Group          1.AMT-G             ＞\r\n"
+        "5.  [          33 :          2]  S.COMP-3        1.AMOUNT           ＞0\r\n"
+        "6.  [          35 :          2]  Group          2.AMT-G             ＞\r\n"
+        "7.  [          35 :          2]  S.COMP-3        2.AMOUNT           ＞999\r\n"
+        "8.  [          37 :          4]  J              漢字                ＞AB\r\n"
+        "9.  [          41 :          2]  U.BINARY       CNT                 ＞1\r\n");
+    EXPECT_EQ(r.out, expected);
+
+    const CliRun hex = Cli({"show", layout, data, "1", "--base", "5", "--hex-binary"});
+    EXPECT_NE(hex.out.find(sj("  HEX ＞0102\r\n")), std::string::npos);
+    const CliRun missing = Cli({"show", layout, data, "4", "--base", "5"});
+    EXPECT_EQ(missing.code, kExitFailure);
+    EXPECT_TRUE(missing.out.empty());
+}
+
+TEST_F(RecordCli, CsvWritesTheRangeOutputWithItsOptions) {
+    CliRun r = Cli({"csv", layout, data, "--base", "5", "--heading", "--rec-no", "--pos", "--from", "2"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, sj("\"Rec.No\",\"位置\",\" NAME\",\" QTY\",\"  1.AMOUNT\",\"  2.AMOUNT\",\" 漢字\",\" CNT\"\r\n"
+                        "\"2\",\"24\",\"pear  \",\"-7\",\"0\",\"999\",\"AB\",\"1\"\r\n"
+                        "\"3\",\"43\",\"plum  \",\"1\",\"1\",\"1\",\"\",\"2\"\r\n"));
+
+    const std::string out = (dir.Path() / "out.csv").string();
+    r = Cli({"csv", layout, data, "--base", "5", "--from", "3", "--to", "2", "--tofgen", "--hex-binary", "-o", out});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_EQ(ReadBytes(std::filesystem::path(out)),
+              sj(" NAME, QTY,  1.AMOUNT,  2.AMOUNT, 漢字, CNT\r\n"
+                 "X(6),S.ZONE(3),S.PACK(2),S.PACK(2),X(4),HEX(2)\r\n"
+                 "\"pear  \",\"-7\",\"0\",\"999\",\"AB\",\"0001\"\r\n"
+                 "\"plum  \",\"1\",\"1\",\"1\",\"\",\"0002\"\r\n"));
+    EXPECT_FALSE(std::filesystem::exists(out + ".rekkan-tmp"));
+
+    // ASCII zone signs: the EBCDIC zones no longer decode.
+    r = Cli({"csv", layout, data, "--base", "5", "--to", "1", "--zone", "ascii"});
+    EXPECT_EQ(r.out, sj("\"apple \",\"\",\"12\",\"-3\",\"受注\",\"258\"\r\n"));
+    EXPECT_EQ(Cli({"csv", layout, data, "--zone", "ebc"}).code, kExitFailure);
+    EXPECT_EQ(Cli({"csv", layout, (dir.Path() / "none.dat").string()}).code, kExitFailure);
+}
+
+TEST_F(RecordCli, SearchPrintsTheRecNoOfEveryHit) {
+    CliRun r = Cli({"search", layout, data, "--base", "5", "--or", "PEAR", "受注"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "1\n2\n");
+    r = Cli({"search", layout, data, "--base", "5", "PEAR", "999"});
+    EXPECT_EQ(r.out, "2\n");
+    r = Cli({"search", layout, data, "--base", "5", "pear 999"});  // one word, blank included
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.out.empty());
+    r = Cli({"search", layout, data, "--base", "5", "-3"});
+    EXPECT_EQ(r.out, "1\n");
+}
+
+TEST_F(RecordCli, SetEncodesFieldsByNumberOrVariableName) {
+    CliRun r = Cli({"set", layout, data, "2", "--base", "5", "3=-45", "AMOUNT(2)=12", "kanji=漢字", "NAME=fig", "9=513"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::string expected = std::string("fig\0\0\0", 6) + "\xF0\xF4\xD5" + std::string("\x00\x0C\x01\x2C", 4) + sj("漢字") + "\x02\x01";
+    EXPECT_EQ(Record(2), expected);
+    EXPECT_EQ(Record(1).substr(0, 6), "apple ");
+
+    // In hex display a COBOL binary field takes hex.
+    r = Cli({"set", layout, data, "2", "--base", "5", "CNT=0a0b", "--hex-binary"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(Record(2).substr(17), "\x0A\x0B");
+
+    const std::string before = Data();
+    for (const char* bad : {"AMOUNT=1", "AMOUNT(3)=1", "1=x", "4=x", "10=x", "NOPE=1", "AMOUNT(x)=1", "NAME"}) {
+        r = Cli({"set", layout, data, "2", "--base", "5", "QTY=1", bad});
+        EXPECT_EQ(r.code, kExitFailure) << bad;
+        EXPECT_FALSE(r.err.empty()) << bad;
+    }
+    EXPECT_EQ(Cli({"set", layout, data, "9", "--base", "5", "QTY=1"}).code, kExitFailure);
+    EXPECT_EQ(Data(), before);
+}
+
+TEST_F(RecordCli, InsertAppendAndDeleteWorkOnWholeRecords) {
+    CliRun r = Cli({"insert", layout, data, "2", "--base", "5", "--count", "2", "NAME=new", "AMOUNT(1)=-5"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::string blank = std::string("new\0\0\0", 6) + "\xF0\xF0\xC0" + std::string("\x00\x5D\x00\x0C", 4) +
+                              std::string(6, '\0');
+    EXPECT_EQ(Data().size(), 4u + 5 * 19);
+    EXPECT_EQ(Data().substr(0, 4), "HEAD");
+    EXPECT_EQ(Record(1).substr(0, 6), "apple ");
+    EXPECT_EQ(Record(2), blank);
+    EXPECT_EQ(Record(3), blank);
+    EXPECT_EQ(Record(4).substr(0, 6), "pear  ");
+
+    // The record tail applies to new records.
+    r = Cli({"append", layout, data, "--base", "5", "--count", "2", "QTY=7", "--option", "Cmb_BtmChar=1", "--option",
+             "Str_BtmChar=0D0A"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(Data().size(), 4u + 7 * 19);
+    EXPECT_EQ(Record(7).substr(6, 3), "\xF0\xF0\xC7");
+    EXPECT_EQ(Record(7).substr(17), "\r\n");
+
+    r = Cli({"delete", layout, data, "2", "--base", "5", "--count", "3"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(Data().size(), 4u + 4 * 19);
+    EXPECT_EQ(Record(2).substr(0, 6), "plum  ");
+
+    EXPECT_EQ(Cli({"delete", layout, data, "5", "--base", "5"}).code, kExitFailure);
+    EXPECT_EQ(Cli({"delete", layout, data, "1", "--count", "0"}).code, kExitFailure);
+    EXPECT_EQ(Cli({"insert", layout, data, "9", "--base", "5"}).code, kExitFailure);
+    EXPECT_EQ(Data().size(), 4u + 4 * 19);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "order.KvelWork"));
+}
+
+}  // namespace
+}  // namespace rekkan::cli
