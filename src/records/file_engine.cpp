@@ -147,7 +147,7 @@ bool TFileInf::OpenDataFile(const std::string& cp932Path, std::int64_t basePosit
     exists_ = FileExists(cp932Path);
     if (!exists_) return false;
     const int flags = (mode == OpenMode::ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC;
-    const int fd = ::open(ToFsPath(cp932Path).c_str(), flags);
+    const int fd = StepAllowed(engine_test::Step::OpenData) ? ::open(ToFsPath(cp932Path).c_str(), flags) : -1;
     struct stat st {};
     if (fd < 0 || ::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
         if (fd >= 0) ::close(fd);

@@ -139,7 +139,7 @@ struct CopyBuffer {
 
 /// Test hooks: make a step of insert and delete fail, or an allocation of the copy buffer.
 namespace engine_test {
-enum class Step { CreateWork, Copy, SyncWork, Rename, Reopen };
+enum class Step { OpenData, CreateWork, Copy, SyncWork, Rename, Reopen };
 /// Called before each step; returning false makes that step fail. Empty in normal use.
 void SetStepFailureHook(std::function<bool(Step)> hook);
 /// Called with each size tried for the copy buffer; returning false makes it fail.

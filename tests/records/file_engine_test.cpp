@@ -1,0 +1,503 @@
+// The record file engine: geometry, reads, updates, appends, inserts and deletes, and what
+// becomes of the data file when any step of an insert or delete fails.
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "records/file_engine.h"
+#include "support/test_support.h"
+#include "util/encoding.h"
+#include "util/file_util.h"
+#include "util/scripted_messages.h"
+
+namespace rekkan {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+std::string Digits(int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s.push_back(static_cast<char>('0' + i % 10));
+    return s;
+}
+
+/// An engine on a data file in a fresh folder.
+struct Fixture {
+    TempDir dir;
+    std::string path = dir.File("data.dat");
+    ScriptedMessages messages;
+    TFileInf file{&messages};
+    int statusRefreshes = 0;
+    int fieldRefreshes = 0;
+
+    Fixture(const std::string& bytes, std::int64_t base, int length, OpenMode mode = OpenMode::ReadWrite) {
+        WriteBytes(ToFsPath(path), bytes);
+        file.SetCallbacks({[this] { ++statusRefreshes; }, [this] { ++fieldRefreshes; }});
+        file.SetCodecOptions(CodecOptions{});
+        EXPECT_TRUE(file.OpenDataFile(path, base, length, mode));
+    }
+    [[nodiscard]] std::string Data() const { return ReadBytes(ToFsPath(path)); }
+    [[nodiscard]] bool WorkFileLeft() const { return FileExists(WorkFilePath(path)); }
+};
+
+TEST(FileEngine, GeometryAndShortLastRecord) {
+    Fixture f(Digits(25), 0, 10);
+    EXPECT_EQ(f.file.RecordCount(), 3);
+    EXPECT_EQ(f.file.FileSize(), 25);
+    ASSERT_TRUE(f.file.ReadRecord(2, false, true));
+    EXPECT_EQ(f.file.RecordBuffer(), std::string("01234") + std::string(5, '\0'));
+    EXPECT_EQ(f.file.CurrentIndex(), 2);
+    EXPECT_EQ(f.fieldRefreshes, 1);
+    EXPECT_EQ(f.statusRefreshes, 0);
+    EXPECT_FALSE(f.file.ReadRecord(3, true, true));
+    EXPECT_FALSE(f.file.ReadRecord(-1, true, true));
+    EXPECT_EQ(f.statusRefreshes, 2);
+    EXPECT_EQ(f.file.CurrentIndex(), 2);
+    EXPECT_TRUE(f.messages.Log().empty());
+}
+
+TEST(FileEngine, NavigationReadsNeighbours) {
+    Fixture f(Digits(30), 0, 10);
+    ASSERT_TRUE(f.file.Last());
+    EXPECT_EQ(f.file.CurrentIndex(), 2);
+    EXPECT_FALSE(f.file.Next());
+    ASSERT_TRUE(f.file.Prior());
+    EXPECT_EQ(f.file.CurrentIndex(), 1);
+    EXPECT_EQ(f.file.CurrentOffset(), 10);
+    ASSERT_TRUE(f.file.First());
+    EXPECT_FALSE(f.file.Prior());
+    EXPECT_EQ(f.file.CurrentIndex(), 0);
+}
+
+TEST(FileEngine, HeaderOnlyFileHasNoRecords) {
+    Fixture f("HEAD", 4, 4);
+    EXPECT_EQ(f.file.RecordCount(), 0);
+    EXPECT_FALSE(f.file.ReadRecord(0, true, true));
+    Fixture g("HE", 4, 4);  // header shorter than the base position
+    EXPECT_EQ(g.file.RecordCount(), 0);
+}
+
+TEST(FileEngine, ZeroRecordLengthHasNoRecords) {
+    Fixture f("abc", 0, 0);
+    EXPECT_EQ(f.file.RecordCount(), 0);
+    EXPECT_FALSE(f.file.ReadRecord(0, false, false));
+}
+
+TEST(FileEngine, MissingFileFailsSilently) {
+    TempDir dir;
+    ScriptedMessages messages;
+    TFileInf file(&messages);
+    EXPECT_FALSE(file.OpenDataFile(dir.File("none.dat"), 0, 10));
+    EXPECT_FALSE(file.Exists());
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_TRUE(messages.Log().empty());
+}
+
+TEST(FileEngine, UnopenableFileShowsMessage) {
+    TempDir dir;
+    WriteBytes(dir.Path() / "locked.dat", "x");
+    ScriptedMessages messages;
+    TFileInf file(&messages);
+    engine_test::SetStepFailureHook([](engine_test::Step s) { return s != engine_test::Step::OpenData; });
+    EXPECT_FALSE(file.OpenDataFile(dir.File("locked.dat"), 0, 10));
+    engine_test::SetStepFailureHook({});
+    EXPECT_TRUE(file.Exists());
+    EXPECT_FALSE(file.IsOpen());
+    ASSERT_EQ(messages.Log().size(), 1u);
+    EXPECT_EQ(messages.Log()[0].text,
+              sj("編集中のファイルのオープンに失敗しました。\r\n\r\n編集中のファイルにアクセスできませんでした。"));
+    EXPECT_EQ(messages.Log()[0].caption, sj("確認"));
+}
+
+TEST(FileEngine, UpdateWritesAtIndexAndRereads) {
+    Fixture f(Digits(30), 0, 10);
+    f.file.RecordBuffer() = "ABCDEFGHIJ";
+    ASSERT_TRUE(f.file.UpdateRecord(1));
+    EXPECT_EQ(f.Data(), "0123456789ABCDEFGHIJ0123456789");
+    EXPECT_EQ(f.file.CurrentIndex(), 1);
+    EXPECT_EQ(f.file.RecordBuffer(), "ABCDEFGHIJ");
+}
+
+TEST(FileEngine, UpdateOfPartialLastRecordGrowsFile) {
+    Fixture f(Digits(25), 0, 10);
+    ASSERT_TRUE(f.file.ReadRecord(2, true, true));
+    f.file.RecordBuffer() = "ABCDEFGHIJ";
+    ASSERT_TRUE(f.file.UpdateRecord(2));
+    EXPECT_EQ(f.Data(), Digits(20) + "ABCDEFGHIJ");
+    EXPECT_EQ(f.file.RecordCount(), 3);
+}
+
+TEST(FileEngine, AppendWritesAtFileSize) {
+    Fixture f(Digits(25), 0, 10);
+    f.file.RecordBuffer() = "ABCDEFGHIJ";
+    ASSERT_TRUE(f.file.AppendRecord());
+    EXPECT_EQ(f.Data(), Digits(25) + "ABCDEFGHIJ");
+    EXPECT_EQ(f.file.FileSize(), 35);
+    EXPECT_EQ(f.file.RecordCount(), 4);
+    EXPECT_EQ(f.file.CurrentIndex(), 3);
+}
+
+TEST(FileEngine, UpdateAppliesRecordTail) {
+    Fixture f(Digits(20), 0, 10);
+    CodecOptions o;
+    o.recordTail = true;
+    o.tailHex = "0D0A";
+    f.file.SetCodecOptions(o);
+    f.file.RecordBuffer() = "ABCDEFGHIJ";
+    ASSERT_TRUE(f.file.UpdateRecord(0));
+    EXPECT_EQ(f.Data(), "ABCDEFGH\r\n" + Digits(10));
+}
+
+TEST(FileEngine, UpdateFailureShowsMessageAndKeepsFile) {
+    Fixture f(Digits(20), 0, 10);
+    SetWriteFailureHook([](std::size_t) { return false; });
+    f.file.RecordBuffer() = "ABCDEFGHIJ";
+    EXPECT_FALSE(f.file.UpdateRecord(0));
+    SetWriteFailureHook({});
+    EXPECT_EQ(f.Data(), Digits(20));
+    ASSERT_EQ(f.messages.Log().size(), 1u);
+    EXPECT_EQ(f.messages.Log()[0].text,
+              sj("レコードの更新中にエラーが発生しました。\r\n\r\n編集中のファイルにアクセスできませんでした。"));
+}
+
+TEST(FileEngine, ReadOnlyStateRefusesWrites) {
+    Fixture f(Digits(20), 0, 10, OpenMode::ReadOnly);
+    EXPECT_TRUE(f.file.ReadRecord(1, false, false));
+    f.file.RecordBuffer() = "ABCDEFGHIJ";
+    EXPECT_FALSE(f.file.UpdateRecord(0));
+    EXPECT_FALSE(f.file.InsertRecord(0));
+    EXPECT_FALSE(f.file.DeleteRecord(0));
+    EXPECT_EQ(f.Data(), Digits(20));
+    EXPECT_EQ(f.messages.Log().size(), 3u);
+    EXPECT_FALSE(f.WorkFileLeft());
+}
+
+TEST(FileEngine, InsertAfterHeader) {
+    Fixture f("HEAD" + Digits(20), 4, 10);
+    f.file.RecordBuffer() = "ABCDEFGHIJ";
+    ASSERT_TRUE(f.file.InsertRecord(0));
+    EXPECT_EQ(f.Data(), "HEADABCDEFGHIJ" + Digits(20));
+    EXPECT_EQ(f.file.RecordCount(), 3);
+    EXPECT_EQ(f.file.CurrentIndex(), 0);
+    EXPECT_FALSE(f.WorkFileLeft());
+    EXPECT_TRUE(f.messages.Log().empty());
+}
+
+TEST(FileEngine, InsertManyInOnePass) {
+    Fixture f(Digits(20), 0, 10);
+    f.file.RecordBuffer() = "ABCDEFGHIJ";
+    ASSERT_TRUE(f.file.InsertRecord(1, 3));
+    EXPECT_EQ(f.Data(), Digits(10) + "ABCDEFGHIJABCDEFGHIJABCDEFGHIJ" + Digits(10));
+    EXPECT_EQ(f.file.RecordCount(), 5);
+    EXPECT_EQ(f.file.CurrentIndex(), 1);
+}
+
+TEST(FileEngine, InsertAppliesTailAndClampsIndex) {
+    Fixture f(Digits(20), 0, 10);
+    CodecOptions o;
+    o.recordTail = true;
+    o.tailHex = "FF";
+    f.file.SetCodecOptions(o);
+    f.file.RecordBuffer() = "ABCDEFGHIJ";
+    ASSERT_TRUE(f.file.InsertRecord(99));
+    EXPECT_EQ(f.Data(), Digits(20) + "ABCDEFGHI\xFF");
+    ASSERT_TRUE(f.file.InsertRecord(-5));
+    EXPECT_EQ(f.Data().substr(0, 10), "ABCDEFGHI\xFF");
+}
+
+TEST(FileEngine, InsertIntoEmptyFile) {
+    Fixture f("", 0, 10);
+    EXPECT_EQ(f.file.RecordCount(), 0);
+    EXPECT_FALSE(f.file.DeleteRecord(0));
+    f.file.RecordBuffer() = "ABCDEFGHIJ";
+    ASSERT_TRUE(f.file.InsertRecord(0));
+    EXPECT_EQ(f.Data(), "ABCDEFGHIJ");
+    EXPECT_EQ(f.file.RecordCount(), 1);
+}
+
+TEST(FileEngine, DeleteRemovesRecordAndReadsNeighbour) {
+    Fixture f("HD" + Digits(10) + "ABCDEFGHIJ" + "KLMNOPQRST", 2, 10);
+    ASSERT_TRUE(f.file.DeleteRecord(1));
+    EXPECT_EQ(f.Data(), "HD" + Digits(10) + "KLMNOPQRST");
+    EXPECT_EQ(f.file.CurrentIndex(), 1);
+    EXPECT_EQ(f.file.RecordBuffer(), "KLMNOPQRST");
+    // Deleting the last record reads the new last one.
+    ASSERT_TRUE(f.file.DeleteRecord(1));
+    EXPECT_EQ(f.Data(), "HD" + Digits(10));
+    EXPECT_EQ(f.file.CurrentIndex(), 0);
+    EXPECT_EQ(f.file.RecordBuffer(), Digits(10));
+    // Deleting the only record leaves the header.
+    ASSERT_TRUE(f.file.DeleteRecord(0));
+    EXPECT_EQ(f.Data(), "HD");
+    EXPECT_EQ(f.file.RecordCount(), 0);
+    EXPECT_FALSE(f.file.ReadRecord(0, true, true));
+    EXPECT_FALSE(f.file.DeleteRecord(0));
+    EXPECT_FALSE(f.WorkFileLeft());
+}
+
+TEST(FileEngine, DeleteManyAndPartialLastRecord) {
+    Fixture f(Digits(10) + "ABCDEFGHIJ" + "KLMNOPQRST" + "xyz", 0, 10);
+    EXPECT_EQ(f.file.RecordCount(), 4);
+    ASSERT_TRUE(f.file.DeleteRecord(1, 2));
+    EXPECT_EQ(f.Data(), Digits(10) + "xyz");
+    ASSERT_TRUE(f.file.DeleteRecord(1, 100));  // more than remain: up to the end
+    EXPECT_EQ(f.Data(), Digits(10));
+    EXPECT_FALSE(f.file.DeleteRecord(5));
+    EXPECT_FALSE(f.file.DeleteRecord(-1));
+    EXPECT_FALSE(f.file.DeleteRecord(0, 0));
+    EXPECT_EQ(f.Data(), Digits(10));
+}
+
+TEST(FileEngine, DeleteDoesNotApplyTail) {
+    Fixture f(Digits(30), 0, 10);
+    CodecOptions o;
+    o.recordTail = true;
+    o.tailHex = "FF";
+    f.file.SetCodecOptions(o);
+    ASSERT_TRUE(f.file.DeleteRecord(0));
+    EXPECT_EQ(f.Data(), Digits(20));
+}
+
+TEST(FileEngine, KeepsFilePermissions) {
+    Fixture f(Digits(20), 0, 10);
+    std::filesystem::permissions(ToFsPath(f.path), std::filesystem::perms(0640));
+    ASSERT_TRUE(f.file.DeleteRecord(0));
+    EXPECT_EQ(std::filesystem::status(ToFsPath(f.path)).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms(0640));
+}
+
+TEST(FileEngine, JapanesePathWorks) {
+    TempDir dir;
+    const std::string path = dir.File(sj("データ.dat"));
+    WriteBytes(ToFsPath(path), Digits(20));
+    TFileInf file;
+    ASSERT_TRUE(file.OpenDataFile(path, 0, 10));
+    ASSERT_TRUE(file.DeleteRecord(0));
+    EXPECT_EQ(ReadBytes(ToFsPath(path)), Digits(10));
+    EXPECT_FALSE(FileExists(WorkFilePath(path)));
+}
+
+TEST(FileEngine, WorkFilePath) {
+    EXPECT_EQ(WorkFilePath("/a/b/data.dat"), "/a/b/data.KvelWork");
+    EXPECT_EQ(WorkFilePath("/a/b/data"), "/a/b/data.KvelWork");
+    EXPECT_EQ(WorkFilePath("/a/b.c/data"), "/a/b.c/data.KvelWork");
+    EXPECT_EQ(WorkFilePath("/a/x.tar.gz"), "/a/x.tar.KvelWork");
+}
+
+TEST(FileEngine, CreateEmptyFileTruncates) {
+    TempDir dir;
+    const std::string path = dir.File("e.dat");
+    WriteBytes(ToFsPath(path), "something");
+    ASSERT_TRUE(TFileInf::CreateEmptyFile(path));
+    EXPECT_EQ(ReadBytes(ToFsPath(path)), "");
+    const std::string fresh = dir.File("new.dat");
+    ASSERT_TRUE(TFileInf::CreateEmptyFile(fresh));
+    EXPECT_TRUE(FileExists(fresh));
+    EXPECT_FALSE(TFileInf::CreateEmptyFile(dir.File("missing/x.dat")));
+}
+
+TEST(FileEngine, CloseAndSavedCopy) {
+    Fixture f(Digits(30), 0, 10);
+    ASSERT_TRUE(f.file.ReadRecord(2, false, false));
+    f.file.RecordBuffer()[0] = 'X';
+    TFileInf saved;
+    f.file.CopyStateTo(saved);
+    f.file.CloseDataFile();
+    EXPECT_FALSE(f.file.IsOpen());
+    EXPECT_EQ(f.file.CurrentIndex(), 0);
+    EXPECT_TRUE(saved.IsOpen());
+    EXPECT_EQ(saved.CurrentIndex(), 2);
+    EXPECT_EQ(saved.RecordBuffer(), "X123456789");
+    EXPECT_FALSE(saved.ReadRecord(0, false, false));  // a saved copy holds no file
+}
+
+// ---- Failures in the middle of insert and delete -------------------------------------------
+
+struct StepCase {
+    const char* name;
+    engine_test::Step step;
+    bool insert;
+    const char* message;  // UTF-8, after the heading
+};
+
+class RebuildStepFailure : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(RebuildStepFailure, LeavesDataFileAsItWas) {
+    const StepCase& c = GetParam();
+    const std::string original = "HD" + Digits(25);
+    Fixture f(original, 2, 10);
+    ASSERT_TRUE(f.file.ReadRecord(1, false, false));
+    f.file.RecordBuffer() = "ABCDEFGHIJ";
+    engine_test::SetStepFailureHook([&](engine_test::Step s) { return s != c.step; });
+    const bool ok = c.insert ? f.file.InsertRecord(1) : f.file.DeleteRecord(1);
+    engine_test::SetStepFailureHook({});
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(f.WorkFileLeft());
+    const std::string heading = c.insert ? "レコードの挿入中にエラーが発生しました。" : "レコードの削除中にエラーが発生しました。";
+    ASSERT_EQ(f.messages.Log().size(), 1u);
+    EXPECT_EQ(f.messages.Log()[0].text, sj(heading + "\r\n\r\n" + c.message));
+    if (c.step == engine_test::Step::Reopen) {
+        // The new file is in place; only reopening it failed, and the state says so.
+        EXPECT_NE(f.Data(), original);
+        EXPECT_FALSE(f.file.IsOpen());
+        return;
+    }
+    EXPECT_EQ(f.Data(), original);
+    // The state is still open on the unchanged file and works.
+    EXPECT_TRUE(f.file.IsOpen());
+    EXPECT_EQ(f.file.RecordCount(), 3);
+    ASSERT_TRUE(f.file.ReadRecord(2, false, false));
+    EXPECT_EQ(f.file.RecordBuffer(), std::string("01234") + std::string(5, '\0'));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, RebuildStepFailure,
+    ::testing::Values(
+        StepCase{"InsertCreateWork", engine_test::Step::CreateWork, true, "ワークファイルの作成ができませんでした。"},
+        StepCase{"InsertCopy", engine_test::Step::Copy, true, "ワークファイルの作成ができませんでした。"},
+        StepCase{"InsertSync", engine_test::Step::SyncWork, true, "ワークファイルの作成ができませんでした。"},
+        StepCase{"InsertRename", engine_test::Step::Rename, true, "ワークファイルにアクセスできませんでした。"},
+        StepCase{"InsertReopen", engine_test::Step::Reopen, true, "編集中のファイルにアクセスできませんでした。"},
+        StepCase{"DeleteCreateWork", engine_test::Step::CreateWork, false, "ワークファイルの作成ができませんでした。"},
+        StepCase{"DeleteCopy", engine_test::Step::Copy, false, "ワークファイルの作成ができませんでした。"},
+        StepCase{"DeleteSync", engine_test::Step::SyncWork, false, "ワークファイルの作成ができませんでした。"},
+        StepCase{"DeleteRename", engine_test::Step::Rename, false, "ワークファイルにアクセスできませんでした。"},
+        StepCase{"DeleteReopen", engine_test::Step::Reopen, false, "編集中のファイルにアクセスできませんでした。"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A full disk at every write of an insert and of a delete, one at a time.
+TEST(FileEngine, DiskFullAtAnyWriteKeepsDataFile) {
+    int exercised = 0;
+    for (bool insert : {true, false}) {
+        for (int failAt = 0; failAt < 3; ++failAt) {
+            const std::string original = "HD" + Digits(25);
+            Fixture f(original, 2, 10);
+            f.file.RecordBuffer() = "ABCDEFGHIJ";
+            int writes = 0;
+            SetWriteFailureHook([&](std::size_t) { return writes++ != failAt; });
+            const bool ok = insert ? f.file.InsertRecord(1) : f.file.DeleteRecord(1);
+            SetWriteFailureHook({});
+            if (writes <= failAt) continue;  // this operation has fewer writes
+            ++exercised;
+            EXPECT_FALSE(ok) << insert << failAt;
+            EXPECT_EQ(f.Data(), original) << insert << failAt;
+            EXPECT_FALSE(f.WorkFileLeft());
+            EXPECT_EQ(f.messages.Log().size(), 1u);
+        }
+    }
+    EXPECT_EQ(exercised, 5);  // three writes of an insert, two of a delete
+}
+
+// A real file-size limit (as a full disk would stop the work file) in a child process.
+TEST(FileEngine, FileSizeLimitKeepsDataFile) {
+    const std::string original = Digits(4000);
+    Fixture f(original, 0, 100);
+    f.file.RecordBuffer() = std::string(100, 'A');
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{2048, 2048};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool ok = f.file.InsertRecord(10);
+        _exit(ok ? 1 : (f.messages.Log().size() == 1 ? 0 : 2));
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(f.Data(), original);
+    EXPECT_FALSE(f.WorkFileLeft());
+}
+
+TEST(FileEngine, WorkPathTakenByFolderFailsWithoutHarm) {
+    Fixture f(Digits(20), 0, 10);
+    std::filesystem::create_directory(ToFsPath(WorkFilePath(f.path)));
+    EXPECT_FALSE(f.file.DeleteRecord(0));
+    EXPECT_EQ(f.Data(), Digits(20));
+    EXPECT_TRUE(std::filesystem::is_directory(ToFsPath(WorkFilePath(f.path))));
+    ASSERT_EQ(f.messages.Log().size(), 1u);
+}
+
+TEST(FileEngine, StaleWorkFileIsReplaced) {
+    Fixture f(Digits(20), 0, 10);
+    WriteBytes(ToFsPath(WorkFilePath(f.path)), std::string(1000, 'z'));
+    ASSERT_TRUE(f.file.DeleteRecord(0));
+    EXPECT_EQ(f.Data(), Digits(10));
+    EXPECT_FALSE(f.WorkFileLeft());
+}
+
+TEST(CopyBuffer, HalvesUntilAllocationSucceeds) {
+    std::vector<std::size_t> tried;
+    engine_test::SetAllocationHook([&](std::size_t size) {
+        tried.push_back(size);
+        return size <= 1'000'000;
+    });
+    const CopyBuffer buffer = AllocateCopyBuffer();
+    EXPECT_EQ(buffer.size, 655'360u);
+    EXPECT_EQ(tried, (std::vector<std::size_t>{20'971'520, 10'485'760, 5'242'880, 2'621'440, 1'310'720, 655'360}));
+    tried.clear();
+    engine_test::SetAllocationHook([&](std::size_t size) {
+        tried.push_back(size);
+        return size <= 2;
+    });
+    EXPECT_EQ(AllocateCopyBuffer(5).size, 2u);
+    EXPECT_EQ(tried, (std::vector<std::size_t>{5, 3, 2}));
+    engine_test::SetAllocationHook([](std::size_t) { return false; });
+    EXPECT_EQ(AllocateCopyBuffer(5).size, 0u);
+    engine_test::SetAllocationHook({});
+}
+
+TEST(CopyBuffer, SmallBufferStillCopiesEverything) {
+    std::string original;
+    for (int i = 0; i < 1000; ++i) original += static_cast<char>('a' + i % 26);
+    Fixture f(original, 3, 7);
+    f.file.RecordBuffer() = "1234567";
+    engine_test::SetAllocationHook([](std::size_t size) { return size <= 5; });
+    const bool inserted = f.file.InsertRecord(4, 3);
+    const bool deleted = f.file.DeleteRecord(2, 2);
+    engine_test::SetAllocationHook({});
+    ASSERT_TRUE(inserted);
+    ASSERT_TRUE(deleted);
+    // Inserted three records before record 4 (offset 31), then removed records 2 and 3.
+    const std::string expected = original.substr(0, 17) + "123456712345671234567" + original.substr(31);
+    EXPECT_EQ(f.Data(), expected);
+}
+
+// Files beyond 2 GiB (sparse, so they take no disk space): geometry, reads and updates at
+// offsets above 32 bits.
+TEST(FileEngine, FilesBeyondTwoGigabytes) {
+    TempDir dir;
+    const std::string path = dir.File("big.dat");
+    const std::int64_t size = 5'368'709'005;  // 5 GiB and a bit: the last record holds 5 bytes
+    {
+        const int fd = ::open(ToFsPath(path).c_str(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, size), 0);
+        ASSERT_EQ(::pwrite(fd, "LAST!", 5, size - 5), 5);
+        ::close(fd);
+    }
+    TFileInf file;
+    ASSERT_TRUE(file.OpenDataFile(path, 0, 1000));
+    EXPECT_EQ(file.FileSize(), size);
+    EXPECT_EQ(file.RecordCount(), (size + 999) / 1000);
+    ASSERT_TRUE(file.Last());
+    EXPECT_EQ(file.RecordBuffer().substr(0, 5), "LAST!");
+    EXPECT_EQ(file.CurrentOffset(), (file.RecordCount() - 1) * 1000);
+    const std::int64_t index = (std::int64_t{3} << 30) / 1000;
+    file.RecordBuffer() = std::string(1000, 'Q');
+    ASSERT_TRUE(file.UpdateRecord(index));
+    ASSERT_TRUE(file.ReadRecord(index, false, false));
+    EXPECT_EQ(file.RecordBuffer(), std::string(1000, 'Q'));
+    EXPECT_EQ(file.FileSize(), size);
+}
+
+}  // namespace
+}  // namespace rekkan
