@@ -1,6 +1,7 @@
 #include "layout_editor/layout_editor_model.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "util/encoding.h"
 #include "util/text.h"
@@ -76,6 +77,19 @@ std::string LayoutEditorModel::PositionOf(int row) const {
     const auto& grows = geometry_.Rows();
     const GeometryRow g = row < static_cast<int>(grows.size()) ? grows[static_cast<std::size_t>(row)] : GeometryRow{};
     return PositionCellText(doc_.items[static_cast<std::size_t>(row)], g, !Ordinary());
+}
+
+bool LayoutEditorModel::CellTakesInput(int row, int column) const {
+    if (!Ordinary() || column < 3 || column > 10 || column == 6) return false;
+    if (row < 0 || row >= Count()) return true;
+    const int type = doc_.items[static_cast<std::size_t>(row)].TYP;
+    if (column == 8) return BytRule(type) == '2';
+    if (column == 9) return SyoRule(type) == '2';
+    return true;
+}
+
+std::string LayoutEditorModel::MaxLinesText() const {
+    return "Max.Lines[ " + GroupThousands(static_cast<std::int64_t>(doc_.editableLineCount)) + " ]";
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -106,6 +106,12 @@ public:
     [[nodiscard]] RowTexts CellsOf(int row) const;
     /// Column 1 of item row `row`.
     [[nodiscard]] std::string PositionOf(int row) const;
+    /// Whether typing into cell (row, column) is taken: never in the redefinition view or in the
+    /// fixed columns 0 to 2; the type column only through the type list; BYT and SYO only when
+    /// the row's type lets the user enter them (rows past the last item take everything).
+    [[nodiscard]] bool CellTakesInput(int row, int column) const;
+    /// The menu item "Max.Lines[ 2,000 ]".
+    [[nodiscard]] std::string MaxLinesText() const;
 
     // ---- One entry for the buttons and menus ----
     [[nodiscard]] bool IsEnabled(EditorCommand command) const;

@@ -193,6 +193,21 @@ TEST_F(TypeChoice, BelowLastItemAppendsAtLevelOfRowAbove) {
     EXPECT_TRUE(model.History().Empty());
 }
 
+TEST_F(RowCommit, CellsTakeInputAsTheTypeAllows) {
+    SetRows({Row(1, "REC", kGroup), Row(2, "I", kSInt, 2), Row(2, "N", kSNum, 3)});
+    EXPECT_FALSE(model.CellTakesInput(1, 8)) << "no digit in the BYT cell of an S.Int row";
+    EXPECT_FALSE(model.CellTakesInput(1, 9));
+    EXPECT_TRUE(model.CellTakesInput(2, 8)) << "S.NUM digits are entered";
+    EXPECT_TRUE(model.CellTakesInput(2, 9));
+    EXPECT_FALSE(model.CellTakesInput(0, 8)) << "a group has no digits";
+    for (int column : {0, 1, 2, 6}) EXPECT_FALSE(model.CellTakesInput(2, column)) << column;
+    EXPECT_TRUE(model.CellTakesInput(2, 3));
+    EXPECT_TRUE(model.CellTakesInput(9, 8)) << "a new row past the end";
+    EXPECT_EQ(model.MaxLinesText(), "Max.Lines[ 2,000 ]");
+    ASSERT_TRUE(model.EnterView());
+    EXPECT_FALSE(model.CellTakesInput(2, 3));
+}
+
 TEST(TypeListOrderView, InverseMapAndLabels) {
     for (LangPriority p : {LangPriority::Cobol, LangPriority::C, LangPriority::Vb}) {
         TypeList list(p);
