@@ -1,0 +1,193 @@
+// Writes the sample layouts, their data files and a layout group into the folder given as
+// the first argument. Every byte of the data is built here by hand, so the samples explain
+// themselves: read a record's bytes next to the functions below.
+//
+//   customer.kvl / customer.dat  COBOL record: zoned and packed decimals with both signs,
+//                                binary, Shift-JIS text, a bit string, a redefinition and
+//                                nested repeats (OCCURS 3 holding OCCURS 2).
+//   cstruct.kvl  / cstruct.dat   C structure: integers of several sizes, float, double,
+//                                a char array and hex bytes (little-endian).
+//   sample.LGP                   the group of both, with full paths.
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "model/layout_file.h"
+#include "records/layout_group.h"
+#include "util/encoding.h"
+#include "util/file_util.h"
+
+using namespace rekkan;
+
+namespace {
+
+TRspec Item(int lvl, int typ, int byt, int syo, const std::string& kom, const std::string& vnm, int rpt = 1,
+            const std::string& red = {}) {
+    TRspec r;
+    r.LVL = lvl;
+    r.TYP = r.TYP2 = typ;
+    r.BYT = byt;
+    r.SYO = syo;
+    r.RPT = rpt;
+    r.KOM = sj(kom);
+    r.VNM = vnm;
+    r.RED = sj(red);
+    return r;
+}
+
+/// EBCDIC zoned decimal: digits as 0xF0-0xF9, the sign in the zone of the last byte
+/// (0xC positive, 0xD negative; 0xF for unsigned).
+std::string Zoned(long long value, int digits, bool isSigned) {
+    std::string out(static_cast<std::size_t>(digits), '\0');
+    const bool negative = value < 0;
+    unsigned long long v = negative ? static_cast<unsigned long long>(-value) : static_cast<unsigned long long>(value);
+    for (int i = digits - 1; i >= 0; --i, v /= 10) out[i] = static_cast<char>(0xF0 | (v % 10));
+    const unsigned char zone = !isSigned ? 0xF0 : negative ? 0xD0 : 0xC0;
+    out.back() = static_cast<char>(zone | (static_cast<unsigned char>(out.back()) & 0x0F));
+    return out;
+}
+
+/// Packed decimal: two digits a byte, the sign nibble last (0xC positive, 0xD negative).
+std::string Packed(long long value, int digits) {
+    const int bytes = (digits + 2) / 2;
+    std::string nibbles;
+    const bool negative = value < 0;
+    unsigned long long v = negative ? static_cast<unsigned long long>(-value) : static_cast<unsigned long long>(value);
+    for (int i = 0; i < bytes * 2 - 1; ++i, v /= 10) nibbles.insert(nibbles.begin(), static_cast<char>(v % 10));
+    nibbles += static_cast<char>(negative ? 0xD : 0xC);
+    std::string out;
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((nibbles[2 * i] << 4) | nibbles[2 * i + 1]);
+    return out;
+}
+
+/// Little-endian two's complement integer of `bytes` bytes (Intel byte order).
+std::string Little(long long value, int bytes) {
+    std::string out;
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((static_cast<unsigned long long>(value) >> (8 * i)) & 0xFF);
+    return out;
+}
+
+/// CP932 text padded with blanks to `bytes`.
+std::string Text(const std::string& utf8, std::size_t bytes) {
+    std::string t = sj(utf8);
+    t.resize(bytes, ' ');
+    return t;
+}
+
+template <typename T>
+std::string Raw(T value) {
+    std::string out(sizeof(T), '\0');
+    std::memcpy(out.data(), &value, sizeof(T));
+    return out;
+}
+
+LayoutDocument CustomerLayout() {
+    LayoutDocument d;
+    d.RdfCmt = sj("顧客マスタ (サンプル)");
+    d.items = {
+        Item(1, kGroup, 0, 0, "顧客レコード", "CUST-REC"),
+        Item(2, kSNum, 7, 0, "顧客番号", "CUST-NO"),
+        Item(2, kX, 20, 0, "顧客名", "CUST-NAME"),
+        Item(2, kGroup, 0, 0, "顧客名分割", "CUST-NAME-R", 1, "顧客名"),
+        Item(3, kX, 10, 0, "姓", "LAST-NAME"),
+        Item(3, kX, 10, 0, "名", "FIRST-NAME"),
+        Item(2, kSComp3, 9, 2, "残高", "BALANCE"),
+        Item(2, kUNum, 8, 0, "登録日", "ENTRY-DATE"),
+        Item(2, kSBinary, 9, 0, "ポイント", "POINTS"),
+        Item(2, kBit, 1, 0, "フラグ", "FLAGS", 8),
+        Item(2, kGroup, 0, 0, "月次履歴", "HISTORY", 3),
+        Item(3, kX, 6, 0, "年月", "YYYYMM"),
+        Item(3, kGroup, 0, 0, "明細", "LINES", 2),
+        Item(4, kSNum, 3, 0, "数量", "QTY"),
+        Item(4, kSComp3, 7, 0, "金額", "AMOUNT"),
+    };
+    return d;
+}
+
+std::string CustomerRecord(int no, const std::string& name, long long balanceCents, long long points, int flags,
+                           int sign) {
+    std::string r;
+    r += Zoned(sign * (1000000 + no), 7, true);
+    r += Text(name, 20);
+    r += Packed(sign * balanceCents, 11);
+    r += Zoned(20260100 + no, 8, false);
+    r += Little(sign * points, 4);
+    r += static_cast<char>(flags);
+    for (int m = 1; m <= 3; ++m) {
+        r += "20260" + std::to_string(m);
+        for (int l = 1; l <= 2; ++l) {
+            r += Zoned(sign * (m * 10 + l), 3, true);
+            r += Packed(sign * (m * 1000 + l * 25), 7);
+        }
+    }
+    return r;
+}
+
+LayoutDocument CStructLayout() {
+    LayoutDocument d;
+    d.RdfCmt = sj("C 構造体 (サンプル)");
+    d.items = {
+        Item(1, kGroup, 0, 0, "測定値", "measure"),
+        Item(2, kUShort, 2, 0, "装置番号", "device_id"),
+        Item(2, kSLong, 4, 0, "温度 x100", "temp_x100"),
+        Item(2, kFloat, 4, 0, "湿度", "humidity"),
+        Item(2, kDouble, 8, 0, "気圧", "pressure"),
+        Item(2, kString, 12, 0, "設置場所", "place"),
+        Item(2, kUChar, 1, 0, "状態", "status"),
+        Item(2, kSShort, 2, 0, "補正値", "offset"),
+        Item(2, kHex, 4, 0, "予備", "reserved"),
+        Item(2, kDword, 4, 0, "連番", "serial"),
+    };
+    return d;
+}
+
+std::string CStructRecord(int i) {
+    std::string r;
+    r += Little(100 + i, 2);
+    r += Little(i % 2 ? -1250 + i : 2350 + i, 4);
+    r += Raw(static_cast<float>(40.5 + i));
+    r += Raw(1013.25 - i);
+    r += Text(i % 2 ? "東京" : "Osaka", 12);
+    r += static_cast<char>(i % 3);
+    r += Little(-i, 2);
+    r += std::string("\xDE\xAD\xBE\xEF", 4);
+    r += Little(70000 + i, 4);
+    return r;
+}
+
+bool Write(const std::filesystem::path& path, const std::string& bytes) {
+    if (WriteFileReplacing(path, bytes)) return true;
+    std::cerr << "cannot write " << path << "\n";
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: make_samples FOLDER\n";
+        return 2;
+    }
+    const std::filesystem::path folder = std::filesystem::absolute(argv[1]);
+    std::filesystem::create_directories(folder);
+
+    std::string customers;
+    customers += CustomerRecord(1, "山田太郎", 12345678, 1500, 0xA5, 1);
+    customers += CustomerRecord(2, "ｽｽﾞｷ ﾊﾅｺ", -98765, 20, 0x01, -1);
+    customers += CustomerRecord(3, "佐藤　一郎", 99999999999, 2147483647, 0xFF, 1);
+    std::string measures;
+    for (int i = 0; i < 5; ++i) measures += CStructRecord(i);
+
+    const auto path = [&](const char* name) { return FromFsPath(folder / name); };
+    bool ok = Write(folder / "customer.kvl", FormatLayoutFile(CustomerLayout())) &&
+              Write(folder / "customer.dat", customers) &&
+              Write(folder / "cstruct.kvl", FormatLayoutFile(CStructLayout())) &&
+              Write(folder / "cstruct.dat", measures) &&
+              Write(folder / "sample.LGP",
+                    FormatGroupText({GroupLine{path("customer.kvl"), path("customer.dat"), 0, 0},
+                                     GroupLine{path("cstruct.kvl"), path("cstruct.dat"), 0, 0}}));
+    return ok ? 0 : 2;
+}

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/command.h"
+#include "support/test_support.h"
+#include "util/encoding.h"
+
+namespace rekkan::cli {
+namespace {
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::string Data(const char* name) { return (test::DataDir() / "model" / name).string(); }
+
+TEST(CliInfo, ListsEveryRowWithItsPosition) {
+    const CliRun r = Cli({"info", Data("cstruct.kvl")});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "Rec.Len\t41");
+    EXPECT_NE(r.out.find("\n3\t3\t2\t24\t1\t4\t0\t" + sj("温度 x100") + "\ttemp_x100\t\n"), std::string::npos) << r.out;
+    // Options may stand anywhere; --utf8 gives UTF-8 text.
+    const CliRun utf8 = Cli({"--utf8", "info", Data("cstruct.kvl")});
+    EXPECT_NE(utf8.out.find("温度 x100"), std::string::npos);
+}
+
+TEST(CliInfo, SettingsChangeIntegerSizes) {
+    const CliRun legacy = Cli({"info", Data("legacy.lay")});
+    ASSERT_EQ(legacy.code, kExitOk) << legacy.err;
+    EXPECT_NE(legacy.out.find("\n3\t16\t2\t16\t1\t4\t0\tCNT\tcnt\t\n"), std::string::npos) << legacy.out;
+    // Legacy 19 is U.NUM; legacy 1 is String.
+    EXPECT_NE(legacy.out.find("\n2\t1\t2\t4\t3\t5\t0\tAMT"), std::string::npos) << legacy.out;
+}
+
+TEST(CliFields, NumbersEveryStepOfTheWalk) {
+    const CliRun r = Cli({"fields", Data("customer.kvl"), "--utf8"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    // The redefinition group and its members are not listed; the repeats are.
+    EXPECT_EQ(r.out.find("姓"), std::string::npos);
+    EXPECT_NE(r.out.find("\t47\t20\t0\t 1.月次履歴\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\t   3.2.数量\n"), std::string::npos) << r.out;
+}
+
+TEST(CliConventions, FailuresExitTwoAndWriteNothing) {
+    test::TempDir dir;
+    const CliRun missing = Cli({"info", "/no/such.kvl"});
+    EXPECT_EQ(missing.code, kExitFailure);
+    EXPECT_TRUE(missing.out.empty());
+    EXPECT_NE(missing.err.find(sj("このファイルは MORVANE のファイルレイアウトではありません。")), std::string::npos);
+    EXPECT_EQ(Cli({"nosuchcommand"}).code, kExitFailure);
+    EXPECT_EQ(Cli({"info", Data("cstruct.kvl"), "--bogus"}).code, kExitFailure);
+    EXPECT_EQ(Cli({"info", Data("cstruct.kvl"), "--option", "Cmb_Int=abc"}).code, kExitFailure);
+    EXPECT_EQ(Cli({"info", Data("cstruct.kvl"), "--settings", dir.File("none.Dat")}).code, kExitFailure);
+    const CliRun help = Cli({"--help"});
+    EXPECT_EQ(help.code, kExitOk);
+    EXPECT_NE(help.out.find("  fields LAYOUT"), std::string::npos);
+}
+
+TEST(CliConventions, OptionOverridesTheSettingsFile) {
+    test::TempDir dir;
+    test::WriteBytes(dir.Path() / "opt.Dat", "Cmb_Long=3\r\n");
+    // S.Long follows the long size: 8 bytes with Cmb_Long 3, 4 again when --option wins.
+    const CliRun fromFile = Cli({"info", Data("cstruct.kvl"), "--settings", dir.File("opt.Dat")});
+    EXPECT_EQ(fromFile.out.substr(0, fromFile.out.find('\n')), "Rec.Len\t45");
+    const CliRun overridden =
+        Cli({"info", Data("cstruct.kvl"), "--settings", dir.File("opt.Dat"), "--option", "Cmb_Long=1"});
+    EXPECT_EQ(overridden.out.substr(0, overridden.out.find('\n')), "Rec.Len\t41");
+}
+
+}  // namespace
+}  // namespace rekkan::cli
