@@ -1,0 +1,197 @@
+#include "lang/c_import_words.h"
+
+#include "lang/lang_words.h"
+#include "util/sjis.h"
+#include "util/text.h"
+
+namespace rekkan {
+namespace {
+
+/// Rounds of define substitution on one line, and the longest line they may make.
+constexpr int kMostDefineRounds = 16;
+constexpr std::size_t kLongestSubstitutedLine = 4096;
+
+bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+
+bool EndsWord(char c) {
+    return c == ' ' || c == ';' || c == ',' || c == '[' || c == ']' || c == '{' || c == '}';
+}
+
+/// Position of `c` outside double-byte characters; npos when absent.
+std::size_t FindSingleByte(std::string_view text, char c, std::size_t from = 0) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) {
+            ++i;
+            continue;
+        }
+        if (i >= from && text[i] == c) return i;
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
+
+const std::array<const char*, kKeywordCount>& CKeywordTexts() {
+    static const std::array<const char*, kKeywordCount> texts = {
+        "Typedef",   "struct",   "char ",    "int ",  "integer ", "short ", "long ",
+        "float ",    "double ",  "signed ",  "unsigned ", "currency ", "variant ", "byte",
+        "object",    "word ",    "dword ",   "{",     "}",
+    };
+    return texts;
+}
+
+std::optional<CDeclaration> AnalyseDeclaration(std::string_view code) {
+    if (FindSingleByte(code, '{') != std::string_view::npos || FindSingleByte(code, '}') != std::string_view::npos)
+        return std::nullopt;
+    std::string_view c = code.substr(0, std::min(code.size(), FindSingleByte(code, ';')));
+    CDeclaration d;
+    const std::size_t bracket = FindSingleByte(c, '[');
+    if (bracket != std::string_view::npos) {
+        const std::size_t last = c.rfind(']');
+        d.dims = Trim(c.substr(bracket, last != std::string_view::npos && last > bracket ? last + 1 - bracket
+                                                                                          : std::string_view::npos));
+        c = c.substr(0, bracket);
+    }
+    const std::string head = Trim(c);
+    const std::size_t blank = head.find_last_of(' ');
+    if (blank == std::string::npos) {
+        d.name = head;
+    } else {
+        d.name = head.substr(blank + 1);
+        d.typePart = Trim(std::string_view(head).substr(0, blank));
+    }
+    return d;
+}
+
+bool CKeywordHits::Any() const {
+    for (std::size_t p : pos)
+        if (p != std::string::npos) return true;
+    return false;
+}
+
+CKeywordHits FindCKeywords(std::string_view code) {
+    CKeywordHits hits;
+    hits.pos.fill(std::string::npos);
+    hits.pos[kKwOpen] = FindSingleByte(code, '{');
+    hits.pos[kKwClose] = FindSingleByte(code, '}');
+    std::string_view typeText = code;
+    std::string typePart;
+    if (!hits.Has(kKwOpen) && !hits.Has(kKwClose)) {
+        if (auto d = AnalyseDeclaration(code)) {
+            typePart = d->typePart;
+            typeText = typePart;
+        }
+    } else if (hits.Has(kKwClose) && !hits.Has(kKwOpen)) {
+        typeText = code.substr(0, hits.pos[kKwClose]);
+    }
+    const auto& texts = CKeywordTexts();
+    for (int k = 0; k < kKwOpen; ++k) {
+        const std::size_t p = FindWord(typeText, texts[static_cast<std::size_t>(k)]);
+        // Positions refer to the type part, which starts the code of a declaration.
+        hits.pos[static_cast<std::size_t>(k)] = p;
+    }
+    return hits;
+}
+
+std::string CWordAfter(std::string_view code, std::size_t pos, std::size_t len) {
+    std::size_t p = pos + len;
+    while (p < code.size() && code[p] == ' ') ++p;
+    std::size_t end = p;
+    while (end < code.size() && !EndsWord(code[end])) {
+        end += (IsLeadByte(static_cast<unsigned char>(code[end])) && end + 1 < code.size()) ? 2 : 1;
+    }
+    return std::string(code.substr(p, std::min(end, code.size()) - p));
+}
+
+std::string CVariableName(std::string_view code, const CKeywordHits& hits) {
+    if (!hits.Has(kKwOpen) && !hits.Has(kKwClose)) {
+        if (auto d = AnalyseDeclaration(code)) return d->name;
+        return {};
+    }
+    const auto& texts = CKeywordTexts();
+    for (int k = kKwStruct; k < kKeywordCount; ++k) {
+        if (!hits.Has(k)) continue;
+        const std::size_t len = TrimRight(texts[static_cast<std::size_t>(k)]).size();
+        std::string w = CWordAfter(code, hits.pos[static_cast<std::size_t>(k)], len);
+        if (!w.empty()) return w;
+    }
+    return {};
+}
+
+std::vector<std::string> BracketContents(std::string_view code) {
+    std::vector<std::string> out;
+    std::size_t pos = 0;
+    while (true) {
+        const std::size_t open = code.find('[', pos);
+        if (open == std::string_view::npos) break;
+        const std::size_t close = code.find(']', open + 1);
+        if (close == std::string_view::npos) break;
+        out.emplace_back(code.substr(open + 1, close - open - 1));
+        pos = close + 1;
+    }
+    return out;
+}
+
+std::size_t FindVbToWord(std::string_view text) {
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t p = FindNoCase(text, "to", from);
+        if (p == std::string_view::npos) return p;
+        const bool startOk = p == 0 || text[p - 1] == ' ';
+        const bool endOk = p + 2 >= text.size() || text[p + 2] == ' ';
+        if (startOk && endOk) return p;
+        from = p + 1;
+    }
+}
+
+std::vector<IdentifierSpan> Identifiers(std::string_view text) {
+    std::vector<IdentifierSpan> out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < text.size()) {
+            i += 2;
+            continue;
+        }
+        if (IsIdentStart(c)) {
+            std::size_t end = i + 1;
+            while (end < text.size() && IsIdentChar(text[end])) ++end;
+            out.push_back({i, end - i});
+            i = end;
+            continue;
+        }
+        if (c >= '0' && c <= '9') {
+            // A number with a suffix ("10UL", "0x1F") is no identifier.
+            while (i < text.size() && IsIdentChar(text[i])) ++i;
+            continue;
+        }
+        ++i;
+    }
+    return out;
+}
+
+std::string SubstituteDefines(std::string_view code, const std::unordered_map<std::string, std::string>& defines) {
+    std::string text(code);
+    if (defines.empty()) return text;
+    for (int round = 0; round < kMostDefineRounds; ++round) {
+        std::string next;
+        std::size_t last = 0;
+        bool changed = false;
+        for (const IdentifierSpan& id : Identifiers(text)) {
+            const auto it = defines.find(text.substr(id.pos, id.len));
+            if (it == defines.end() || it->second == it->first) continue;
+            next.append(text, last, id.pos - last);
+            next += it->second;
+            last = id.pos + id.len;
+            changed = true;
+        }
+        if (!changed) break;
+        next.append(text, last, std::string::npos);
+        if (next.size() > kLongestSubstitutedLine) break;
+        text = std::move(next);
+    }
+    return text;
+}
+
+}  // namespace rekkan

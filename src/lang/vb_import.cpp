@@ -1,0 +1,206 @@
+#include "lang/vb_import.h"
+
+#include <algorithm>
+#include <array>
+
+#include "util/encoding.h"
+#include "util/file_util.h"
+#include "util/text.h"
+
+namespace rekkan {
+namespace {
+
+bool IsVbDelimiter(char c) { return c == ' ' || c == '='; }
+
+/// Position of `word` as a whole word without regard to case; words end at blanks and "=".
+std::size_t FindVbWord(std::string_view text, std::string_view word) {
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t p = FindNoCase(text, word, from);
+        if (p == std::string_view::npos) return p;
+        const std::size_t end = p + word.size();
+        if ((p == 0 || IsVbDelimiter(text[p - 1])) && (end >= text.size() || IsVbDelimiter(text[end]))) return p;
+        from = p + 1;
+    }
+}
+
+bool HasVbWord(std::string_view text, std::string_view word) { return FindVbWord(text, word) != std::string_view::npos; }
+
+/// The word that follows the one at `pos`: after the next blank, "=" and blanks skipped, up to
+/// the next blank or "=".
+std::string VbWordAfter(std::string_view text, std::size_t pos) {
+    std::size_t p = pos;
+    while (p < text.size() && text[p] != ' ' && text[p] != '=') ++p;
+    while (p < text.size() && IsVbDelimiter(text[p])) ++p;
+    std::size_t end = p;
+    while (end < text.size() && !IsVbDelimiter(text[end])) ++end;
+    return std::string(text.substr(p, end - p));
+}
+
+/// A VB line cut at its first "'" into code and comment.
+struct VbLine {
+    std::string code;
+    std::string comment;
+};
+
+VbLine SplitVbLine(std::string_view raw) {
+    std::string line = Trim(raw);
+    std::replace(line.begin(), line.end(), '\t', ' ');
+    VbLine out;
+    const std::size_t quote = line.find('\'');
+    if (quote == std::string::npos) {
+        out.code = line;
+    } else {
+        out.code = line.substr(0, quote);
+        out.comment = Trim(line.substr(quote + 1));
+    }
+    return out;
+}
+
+/// The VB type words in the order in which a later one wins.
+constexpr std::array<const char*, 9> kVbTypeWords = {"integer", "long",    "single", "double", "currency",
+                                                     "string",  "variant", "byte",   "object"};
+/// The C type of each VB type word.
+constexpr std::array<const char*, 9> kCTypes = {"signed int ", "signed long ", "float ",  "double ", "currency ",
+                                                "char ",       "variant ",     "Byte ",   "object "};
+constexpr int kVbString = 5;
+
+}  // namespace
+
+VbScanResult ScanVbSource(std::string_view text) {
+    VbScanResult result;
+    bool open = false;
+    VbBlock block;
+    int lineNo = 0;
+    for (const std::string& raw : SplitLines(text)) {
+        ++lineNo;
+        const VbLine line = SplitVbLine(raw);
+        const std::string& code = line.code;
+        if (const std::size_t c = FindVbWord(code, "const"); c != std::string::npos) {
+            const std::string name = VbWordAfter(code, c);
+            std::string value;
+            if (const std::size_t eq = code.find('=', c); eq != std::string::npos)
+                value = FirstWord(Trim(code.substr(eq + 1)));
+            else if (const std::size_t n = code.find(name, c + 5); n != std::string::npos && !name.empty())
+                value = VbWordAfter(code, n);
+            if (!name.empty() && static_cast<int>(result.constants.size()) < kMaxDefines)
+                result.constants.push_back({name, value});
+            continue;
+        }
+        const std::size_t t = FindVbWord(code, "type");
+        if (t == std::string::npos) continue;
+        if (!HasVbWord(code, "end")) {
+            open = true;
+            block = VbBlock{lineNo, 0, VbWordAfter(code, t), line.comment};
+            continue;
+        }
+        if (!open) continue;
+        open = false;
+        block.lastLine = lineNo;
+        if (!line.comment.empty()) block.comment = line.comment;
+        if (static_cast<int>(result.blocks.size()) < kMaxStructures) result.blocks.push_back(block);
+    }
+    return result;
+}
+
+std::string TranslateVbMember(std::string_view raw) {
+    const VbLine line = SplitVbLine(raw);
+    if (Trim(line.code).empty()) return {};
+    std::string namePart, typePart;
+    const std::size_t as = FindVbWord(line.code, "as");
+    if (as == std::string::npos) {
+        namePart = Trim(line.code);
+    } else {
+        namePart = Trim(line.code.substr(0, as));
+        typePart = Trim(line.code.substr(as + 2));
+    }
+    std::string name;
+    for (char c : namePart) {
+        if (c == '(') name += '[';
+        else if (c == ')') name += ']';
+        else if (c == ',') name += "][";
+        else name += c;
+    }
+
+    int word = -1;
+    if (as == std::string::npos) {
+        // The type suffix of the name; single (float) without one.
+        constexpr std::array<std::pair<char, int>, 6> suffixes = {
+            {{'%', 0}, {'&', 1}, {'!', 2}, {'#', 3}, {'@', 4}, {'$', kVbString}}};
+        word = 2;
+        for (const auto& [c, w] : suffixes)
+            if (namePart.find(c) != std::string::npos) word = w;
+    } else {
+        for (int w = 0; w < static_cast<int>(kVbTypeWords.size()); ++w)
+            if (HasVbWord(typePart, kVbTypeWords[static_cast<std::size_t>(w)])) word = w;
+    }
+    std::string cType;
+    if (word < 0) {
+        cType = typePart;
+    } else {
+        cType = kCTypes[static_cast<std::size_t>(word)];
+        if (word == kVbString) {
+            const std::size_t star = typePart.find('*');
+            name += star == std::string::npos ? std::string("[1]") : "[" + RemoveAll(typePart.substr(star + 1), " ") + "]";
+        }
+    }
+    return cType + " " + name + ";  // " + line.comment;
+}
+
+std::string TranslateVbToC(std::string_view text, const VbScanResult& scan) {
+    std::string out;
+    for (const CDefine& d : scan.constants) WriteLine(out, "#define " + d.name + " " + d.value);
+    const std::vector<std::string> lines = SplitLines(text);
+    for (const VbBlock& b : scan.blocks) {
+        for (int n = b.firstLine; n <= b.lastLine && n <= static_cast<int>(lines.size()); ++n) {
+            if (n == b.firstLine) {
+                WriteLine(out, "Typedef struct { // " + b.comment);
+            } else if (n == b.lastLine) {
+                WriteLine(out, "} " + b.name + ";");
+            } else {
+                const std::string member = TranslateVbMember(lines[static_cast<std::size_t>(n - 1)]);
+                if (!member.empty()) WriteLine(out, member);
+            }
+        }
+    }
+    return out;
+}
+
+void VbImport::Scan(std::string_view text) {
+    const VbScanResult scan = ScanVbSource(text);
+    translation_ = TranslateVbToC(text, scan);
+    std::vector<VbBlockLines> table;
+    for (const VbBlock& b : scan.blocks) table.push_back({b.name, b.firstLine, b.lastLine});
+    c_.ScanVbTranslation(translation_, table);
+}
+
+namespace {
+
+class VbStructureParser : public StructureParser {
+public:
+    bool Scan(const std::string& cp932Path, const Settings&, ImportSession&, std::string& error) override {
+        std::string bytes;
+        if (!ReadWholeFile(cp932Path, bytes)) {
+            import_.Scan({});
+            error = sj("ファイルを読み込めません。") + "\r\n\r\n   PATH = " + cp932Path;
+            return false;
+        }
+        import_.Scan(bytes);
+        return true;
+    }
+    const std::vector<StructureEntry>& Structures() const override { return import_.Structures(); }
+    int Extract(int index, const Settings& settings, ImportSession& session, LayoutDocument& doc) override {
+        CExtractOptions options = CExtractOptions::FromSettings(settings);
+        options.capacity = doc.Capacity();
+        return import_.Extract(index, options, session, doc);
+    }
+
+private:
+    VbImport import_;
+};
+
+}  // namespace
+
+std::unique_ptr<StructureParser> MakeVbStructureParser() { return std::make_unique<VbStructureParser>(); }
+
+}  // namespace rekkan

@@ -1,0 +1,319 @@
+#include "lang/c_import.h"
+
+#include <gtest/gtest.h>
+
+#include "lang/c_import_words.h"
+#include "model/geometry.h"
+#include "util/encoding.h"
+#include "util/text.h"
+
+namespace rekkan {
+namespace {
+
+/// Rows of an import in a compact form: "LVL TYP RPT BYT KOM|VNM" per row (UTF-8).
+std::string RowsText(const LayoutDocument& doc) {
+    std::string out;
+    for (const TRspec& r : doc.items)
+        out += std::to_string(r.LVL) + " " + std::to_string(r.TYP) + " " + std::to_string(r.RPT) + " " +
+               std::to_string(r.BYT) + " " + Cp932ToUtf8(r.KOM) + "|" + Cp932ToUtf8(r.VNM) + "\n";
+    return out;
+}
+
+struct Imported {
+    CImport import;
+    LayoutDocument doc;
+    ImportSession session;
+    int rows = 0;
+};
+
+CExtractOptions Options(bool arrayGroups, IntSizes sizes = {2, 2, 4}) {
+    CExtractOptions o;
+    o.arrayGroups = arrayGroups;
+    o.sizes = sizes;
+    return o;
+}
+
+/// Scans UTF-8 source text and extracts structure `name` (the first one when empty).
+Imported ImportC(std::string_view utf8, const CExtractOptions& options, std::string_view name = {}) {
+    Imported r;
+    r.import.Scan(sj(utf8));
+    int index = 0;
+    for (std::size_t i = 0; i < r.import.Structures().size(); ++i)
+        if (r.import.Structures()[i].name == name) index = static_cast<int>(i);
+    r.rows = r.import.Extract(index, options, r.session, r.doc);
+    return r;
+}
+
+int RecordLength(LayoutDocument doc) {
+    Geometry g;
+    EXPECT_TRUE(g.Run(doc, GeometryForm::Record));
+    return doc.recordLength;
+}
+
+TEST(CImportLines, CommentsAreCutFromCode) {
+    const auto lines = ReadCSourceLines(sj("int a; // 番号 // x\n"
+                                           "long b; /* 金額 */ short c;\n"
+                                           "/* start\n"
+                                           " inside struct x;\n"
+                                           "end */ char d;\n"
+                                           "char e; /* open\n"
+                                           "*/\n"
+                                           "\tchar\tf;\t// see /* here\n"
+                                           "double g;\n"));
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[0].code, "int a;");
+    EXPECT_EQ(Cp932ToUtf8(lines[0].comment), "番号");
+    EXPECT_EQ(lines[1].code, "long b;   short c;");
+    EXPECT_EQ(Cp932ToUtf8(lines[1].comment), "金額");
+    EXPECT_TRUE(lines[2].used);
+    EXPECT_EQ(lines[2].code, "");
+    EXPECT_FALSE(lines[3].used);
+    EXPECT_EQ(lines[4].code, "char d;");
+    EXPECT_EQ(lines[5].code, "char e;");
+    EXPECT_EQ(lines[5].comment, "open");
+    EXPECT_EQ(lines[7].code, "char f;");
+    // A "/*" inside a line comment opens no block comment.
+    EXPECT_TRUE(lines[8].used);
+    EXPECT_EQ(lines[8].code, "double g;");
+}
+
+TEST(CImportLines, DimensionsAndExpressions) {
+    struct Case {
+        const char* code;
+        std::vector<int> sizes;
+        int product;
+    };
+    const Case cases[] = {
+        {"int a;", {}, 1},
+        {"int a[3][4];", {3, 4}, 12},
+        {"char s[0];", {1}, 1},
+        {"char s[];", {1}, 1},
+        {"char s[LEN];", {1}, 1},
+        {"char s[20+1];", {21}, 21},
+        {"char s[(4*2)-1][0x10];", {7, 16}, 112},
+        {"char s[100][200];", {100, 200}, 20000},
+        {"char s[10UL];", {10}, 10},
+        {"int a[2][", {2}, 2},
+        {"int a[1000000][1000000];", {1000000, 1000000}, 1000000},
+        {"int a[((((((((((((((((((((((((((((((((((1))))))))))))))))))))))))))))))))))];", {1}, 1},
+    };
+    for (const Case& c : cases) {
+        const CDimensions d = ReadDimensions(c.code);
+        EXPECT_EQ(d.sizes, c.sizes) << c.code;
+        EXPECT_EQ(d.product, c.product) << c.code;
+    }
+    EXPECT_EQ(ReadDimensions("int a[1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1];").sizes.size(),
+              static_cast<std::size_t>(kMaxDimensions));
+}
+
+TEST(CImportLines, VbBoundsBecomeCounts) {
+    EXPECT_EQ(RewriteVbBounds("signed int  Amount[9];"), "signed int  Amount[10];");
+    EXPECT_EQ(RewriteVbBounds("char  Names[4][20];"), "char  Names[5][20];");
+    EXPECT_EQ(RewriteVbBounds("Byte  Tbl[1 To 5];"), "Byte  Tbl[5];");
+    EXPECT_EQ(RewriteVbBounds("Byte  Tbl[-1 to 3];"), "Byte  Tbl[5];");
+    EXPECT_EQ(RewriteVbBounds("char  Code[1];"), "char  Code[1];");
+    EXPECT_EQ(RewriteVbBounds("signed int  Grid[2][ 3];"), "signed int  Grid[3][4];");
+    EXPECT_EQ(RewriteVbBounds("x[LEN]"), "x[LEN]");
+}
+
+TEST(CImportLines, DefinesAreSubstitutedBounded) {
+    const std::unordered_map<std::string, std::string> defines = {
+        {"LEN", "20"}, {"N", "(LEN+1)"}, {"SELF", "SELF"}, {"A", "B"}, {"B", "A"}, {"GROW", "GROW GROW"}};
+    EXPECT_EQ(SubstituteDefines("char s[N][LEN];", defines), "char s[(20+1)][20];");
+    EXPECT_EQ(SubstituteDefines("char s[SELF];", defines), "char s[SELF];");
+    EXPECT_EQ(SubstituteDefines("char LENGTH[LEN_X];", defines), "char LENGTH[LEN_X];");
+    (void)SubstituteDefines("char s[A];", defines);  // flips between A and B, must end
+    EXPECT_LE(SubstituteDefines("x[GROW]", defines).size(), 8192u);
+}
+
+TEST(CImportScan, ListsStructuresWithTexts) {
+    CImport c;
+    c.Scan(sj("#define LEN 20\n"
+              "typedef unsigned short WORD2;\n"
+              "typedef struct {      // 売上\n"
+              "  char code[5];\n"
+              "} SALE;\n"
+              "struct tagCUST {\n"
+              "  long no;\n"
+              "};  /* 顧客 Prefix(CU_) */\n"
+              "struct A a;\n"
+              "struct {\n"
+              "  int x;\n"
+              "};\n"));
+    ASSERT_EQ(c.Structures().size(), 2u);
+    EXPECT_EQ(c.Structures()[0].name, "SALE");
+    EXPECT_EQ(Cp932ToUtf8(c.Structures()[0].listText), "3 5        SALE             売上");
+    EXPECT_EQ(c.Structures()[1].name, "tagCUST");
+    EXPECT_EQ(Cp932ToUtf8(c.Structures()[1].listText), "6 8        tagCUST          顧客");
+    ASSERT_EQ(c.Defines().size(), 1u);
+    EXPECT_EQ(c.Defines()[0].value, "20");
+    // WORD2, the typedef block SALE, then the two listed structures.
+    ASSERT_EQ(c.Types().size(), 4u);
+    EXPECT_EQ(c.Types()[0].baseType, "unsigned short");
+    EXPECT_EQ(c.Types()[0].name, "WORD2");
+    EXPECT_EQ(c.Types()[1].name, "SALE");
+    EXPECT_EQ(c.Types()[3].name, "tagCUST");
+}
+
+struct RowsCase {
+    const char* title;
+    const char* source;
+    bool arrayGroups;
+    const char* structure;
+    const char* rows;
+};
+
+class CImportRows : public ::testing::TestWithParam<RowsCase> {};
+
+TEST_P(CImportRows, GivesRows) {
+    const RowsCase& c = GetParam();
+    const Imported r = ImportC(c.source, Options(c.arrayGroups), c.structure);
+    EXPECT_EQ(RowsText(r.doc), c.rows) << c.title;
+}
+
+const RowsCase kRowsCases[] = {
+    {"typedef struct block",
+     "typedef struct {\n  char code[5];\n  unsigned short qty;\n  long amount;\n} REC;\n", false, "",
+     "1 0 1 0 typedef struct {|REC\n2 16 1 5 code|code\n2 19 1 2 qty|qty\n2 24 1 4 amount|amount\n"},
+    {"one-line typedef struct",
+     "typedef struct { char code[5]; unsigned short qty; long amount; } REC; // レコード\n", false, "",
+     "1 0 1 0 レコード|REC\n2 16 1 5 code|code\n2 19 1 2 qty|qty\n2 24 1 4 amount|amount\n"},
+    {"define as length", "#define LEN 20\nstruct R {\n char name[LEN];\n};\n", false, "",
+     "1 0 1 0 R|R\n2 16 1 20 name|name\n"},
+    {"simple typedef with comment",
+     "typedef unsigned short WORD2;\nstruct R {\n WORD2 cnt; // 件数\n};\n", false, "R",
+     "1 0 1 0 R|R\n2 19 1 2 件数|cnt\n"},
+    {"char kinds",
+     "struct R {\n char c;\n unsigned char b[4];\n signed char d[4];\n bool flag;\n};\n", false, "",
+     "1 0 1 0 R|R\n2 21 1 1 c|c\n2 17 4 1 b|b\n2 21 4 1 d|d\n"},
+    {"2-D int without the option", "struct R {\n int a[3][4];\n};\n", false, "",
+     "1 0 1 0 R|R\n2 22 12 2 a|a\n"},
+    {"2-D int with the option", "struct R {\n int a[3][4];\n};\n", true, "",
+     "1 0 1 0 R|R\n2 0 3 0 a|a\n3 22 4 2 a|a\n"},
+    {"2-D char with the option", "struct R {\n char s[3][10];\n};\n", true, "",
+     "1 0 1 0 R|R\n2 16 3 10 s|s\n"},
+    {"3-D char with the option", "struct R {\n char s[2][3][10]; // 名\n};\n", true, "",
+     "1 0 1 0 R|R\n2 0 2 0 名|s\n3 16 3 10 名|s\n"},
+    {"keyword order", "struct R {\n long double d;\n unsigned long u;\n short int s;\n unsigned x;\n};\n", false, "",
+     "1 0 1 0 R|R\n2 26 1 8 d|d\n2 20 1 4 u|u\n2 23 1 2 s|s\n2 18 1 2 x|x\n"},
+    {"VB types", "struct R {\n currency c;\n variant v;\n Byte b;\n object o;\n WORD w;\n DWORD dw;\n float f;\n};\n",
+     false, "",
+     "1 0 1 0 R|R\n2 27 1 8 c|c\n2 28 1 1 v|v\n2 31 1 1 b|b\n2 32 1 4 o|o\n2 35 1 2 w|w\n2 36 1 4 dw|dw\n2 25 1 4 f|f\n"},
+    {"keyword as a member name", "struct R {\n char word[10];\n int byte;\n};\n", false, "",
+     "1 0 1 0 R|R\n2 16 1 10 word|word\n2 22 1 2 byte|byte\n"},
+    {"several names on a line", "struct R {\n int a, b[3], c; // 値\n};\n", false, "",
+     "1 0 1 0 R|R\n2 22 1 2 値|a\n2 22 3 2 値|b\n2 22 1 2 値|c\n"},
+    {"structure of the file as member", "struct ADDR {\n char zip[7];\n char city[20];\n};\n"
+                                         "struct CUST {\n long no;\n struct ADDR home; // 自宅\n};\n",
+     false, "CUST", "1 0 1 0 CUST|CUST\n2 24 1 4 no|no\n2 0 1 0 自宅|home\n3 16 1 7 zip|zip\n3 16 1 20 city|city\n"},
+    {"typedef'd structure array counted once",
+     "#define N 4\ntypedef struct {\n int qty;\n} ITEM;\nstruct ORD {\n ITEM items[N]; // 明細\n ITEM more [2];\n};\n",
+     false, "ORD",
+     "1 0 1 0 ORD|ORD\n2 0 4 0 明細|items\n3 22 1 2 qty|qty\n2 0 2 0 more|more\n3 22 1 2 qty|qty\n"},
+    {"typedef'd structure 2-D array with the option",
+     "typedef struct {\n int qty;\n} ITEM;\nstruct ORD {\n ITEM m[2][3];\n};\n", true, "ORD",
+     "1 0 1 0 ORD|ORD\n2 0 2 0 m|m\n3 0 3 0 m|m\n4 22 1 2 qty|qty\n"},
+    {"anonymous structure closed with two dimensions, option on",
+     "struct R {\n struct {\n  int v;\n } x[2][3];\n};\n", true, "",
+     "1 0 1 0 R|R\n2 0 2 0 struct {|x\n3 0 3 0 x|x\n4 22 1 2 v|v\n"},
+    {"anonymous structure closed with two dimensions, option off",
+     "struct R {\n struct {\n  int v;\n } x[2][3];\n};\n", false, "",
+     "1 0 1 0 R|R\n2 0 6 0 struct {|x\n3 22 1 2 v|v\n"},
+    {"structure brace on the next line", "typedef struct tagR\n{\n int a;\n} R;\n", false, "",
+     "1 0 1 0 tagR|tagR\n2 22 1 2 a|a\n"},
+    {"typedef of an array type", "typedef char NAME[20];\nstruct R {\n NAME n[3];\n};\n", false, "R",
+     "1 0 1 0 R|R\n2 16 3 20 n|n\n"},
+    {"typedef of a structure tag",
+     "struct tagP {\n short x;\n};\ntypedef struct tagP P;\nstruct R {\n P pt[2];\n};\n", false, "R",
+     "1 0 1 0 R|R\n2 0 2 0 pt|pt\n3 23 1 2 x|x\n"},
+    {"unknown type gives no row", "struct R {\n size_t n;\n int a;\n};\n", false, "",
+     "1 0 1 0 R|R\n2 22 1 2 a|a\n"},
+    {"prefix mark and key marks", "struct R {\n long no; /* 顧客 Prefix(CU_) */\n int k; // 区分 #1.2d-\n};\n", false,
+     "", "1 0 1 0 R|R\n2 24 1 4 顧客|no\n2 22 1 2 区分|k\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, CImportRows, ::testing::ValuesIn(kRowsCases));
+
+TEST(CImportExtract, SetsLayoutCommentPrefixAndKeys) {
+    const Imported r = ImportC("struct R { // 受注\n long no; /* 顧客 Prefix(CU_) */\n int k; // 区分 #1.2d-\n};\n",
+                               Options(false));
+    EXPECT_EQ(r.rows, 3);
+    EXPECT_EQ(Cp932ToUtf8(r.doc.RdfCmt), "受注");
+    EXPECT_EQ(r.doc.PreFix, "CU_");
+    ASSERT_EQ(r.session.keyEntries.size(), 1u);
+    EXPECT_EQ(Cp932ToUtf8(r.session.keyEntries[0]), "001.002<可>(降順):2");
+}
+
+TEST(CImportExtract, TypesReferringToEachOtherEnd) {
+    const char* src =
+        "typedef A B;\ntypedef B A;\n"
+        "struct X {\n struct Y y;\n int a;\n};\n"
+        "struct Y {\n struct X x;\n B b;\n};\n";
+    const Imported r = ImportC(src, Options(true), "X");
+    // X holds Y, whose X member is not expanded again; B and A name each other and give no row.
+    EXPECT_EQ(RowsText(r.doc), "1 0 1 0 X|X\n2 0 1 0 y|y\n3 0 1 0 x|x\n2 22 1 2 a|a\n");
+}
+
+TEST(CImportExtract, WideExpansionIsBounded) {
+    std::string src;
+    // Each level holds ten of the level below: 10^8 leaves if nothing held it back.
+    for (int level = 0; level < 8; ++level) {
+        src += "struct S" + std::to_string(level) + " {\n";
+        if (level == 0)
+            src += " int v;\n";
+        else
+            src += " struct S" + std::to_string(level - 1) + " a, b, c, d, e, f, g, h, i, j;\n";
+        src += "};\n";
+    }
+    const Imported r = ImportC(src, Options(false), "S7");
+    EXPECT_GT(r.rows, 0);
+    EXPECT_LE(r.rows, Options(false).capacity);
+}
+
+TEST(CImportExtract, RecordLengthFollowsIntegerSizes) {
+    const char* src = "struct R {\n int a[2];\n short b;\n long c;\n};\n";
+    const Imported small = ImportC(src, Options(false, {2, 2, 4}));
+    EXPECT_EQ(RecordLength(small.doc), 2 * 2 + 2 + 4);
+    const Imported llp64 = ImportC(src, Options(false, {4, 2, 4}));
+    EXPECT_EQ(RecordLength(llp64.doc), 2 * 4 + 2 + 4);
+}
+
+TEST(CImportExtract, MalformedSourcesGiveAClearOutcome) {
+    const char* sources[] = {
+        "",
+        "struct",
+        "struct R {\n int a;\n",               // never closed: nothing listed
+        "}}}}\nstruct R {\n}\n}\n}\n",
+        "struct R {\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n int a;\n};\n",
+        "struct R {\n } x[2][3][4][5];\n } y[2];\n};\n",
+        "typedef struct {\n",
+        "#define\n#define A\nstruct R { char s[A]; };\n",
+        "/* open\nstruct R { int a; };\n",
+    };
+    for (const char* s : sources) {
+        for (bool option : {false, true}) {
+            CImport c;
+            c.Scan(s);
+            for (int i = 0; i < static_cast<int>(c.Structures().size()); ++i) {
+                LayoutDocument doc;
+                ImportSession session;
+                const int rows = c.Extract(i, Options(option), session, doc);
+                EXPECT_EQ(rows, doc.Count()) << s;
+                for (const TRspec& row : doc.items) {
+                    EXPECT_GE(row.LVL, 1) << s;
+                    EXPECT_LE(row.LVL, 15) << s;
+                    EXPECT_GE(row.RPT, 1) << s;
+                }
+            }
+        }
+    }
+    CImport never;
+    never.Scan("struct R {\n int a;\n");
+    EXPECT_TRUE(never.Structures().empty());
+    LayoutDocument doc;
+    ImportSession session;
+    EXPECT_EQ(never.Extract(0, Options(false), session, doc), 0);
+}
+
+}  // namespace
+}  // namespace rekkan
