@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "layout_editor/row_cells.h"
 #include "util/encoding.h"
 #include "util/text.h"
 
@@ -166,6 +167,25 @@ RedefinitionViewTable BuildRedefinitionView(const LayoutDocument& doc, Geometry&
         view.rows.push_back(tag);
     }
     return view;
+}
+
+std::vector<std::string> ViewPositions(const std::vector<TRspec>& viewRows) {
+    std::vector<std::string> positions;
+    for (const TRspec& row : viewRows) {
+        positions.push_back(PositionCellText(row, GeometryRow{}, true));
+    }
+    return positions;
+}
+
+RedefinitionViewDocument MakeViewDocument(const LayoutDocument& doc, int format, int tagLength) {
+    RedefinitionViewDocument out;
+    out.doc = doc;
+    Geometry geometry;
+    RedefinitionView view;
+    view.Enter(out.doc, geometry, format, tagLength);
+    (void)geometry.Run(out.doc, GeometryForm::Editor, {}, false);
+    out.positions = ViewPositions(out.doc.items);
+    return out;
 }
 
 bool RedefinitionView::Enter(LayoutDocument& doc, Geometry& geometry, int format, int tagLength) {

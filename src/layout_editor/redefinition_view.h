@@ -44,6 +44,18 @@ struct RedefinitionViewTable {
 [[nodiscard]] RedefinitionViewTable BuildRedefinitionView(const LayoutDocument& doc, Geometry& geometry, int format,
                                                           int tagLength);
 
+/// A layout as the redefinition view shows it, for the outputs: the view's rows and comment,
+/// the record length of the gathered record, and the position column of every row.
+struct RedefinitionViewDocument {
+    LayoutDocument doc;
+    std::vector<std::string> positions;  ///< `RdfPos`; blank for the root and unknown positions
+};
+
+/// The view of `doc` (which is not changed) in the given format.
+[[nodiscard]] RedefinitionViewDocument MakeViewDocument(const LayoutDocument& doc, int format, int tagLength);
+/// The position column of rows already in the view.
+[[nodiscard]] std::vector<std::string> ViewPositions(const std::vector<TRspec>& viewRows);
+
 /// Entering and leaving the view: the ordinary table is saved on entry and given back exactly
 /// on leaving.
 class RedefinitionView {

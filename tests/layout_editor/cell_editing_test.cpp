@@ -121,6 +121,19 @@ TEST_F(RowCommit, ValuesAreNormalisedByType) {
     EXPECT_EQ(doc.items[3].SYO, 2);
 }
 
+TEST_F(RowCommit, TooLongRecordLeavesNoticeUntilFixed) {
+    SetRows({Row(1, "REC", kGroup), Row(2, "A", kX, 10)});
+    RowTexts cells = model.CellsOf(1);
+    cells.digits = "999999";
+    cells.repeat = "2";
+    ASSERT_TRUE(model.CommitRow(1, cells));
+    EXPECT_EQ(model.Notice(), RecordTooLongMessage());
+    cells.repeat = "1";
+    ASSERT_TRUE(model.CommitRow(1, cells));
+    EXPECT_EQ(model.Notice(), "");
+    EXPECT_EQ(doc.displayedRecordLength, 999999);
+}
+
 TEST_F(RowCommit, UnchangedRowIsNoChange) {
     SetRows(NumberedRows(3));
     EXPECT_FALSE(model.CommitRow(1, model.CellsOf(1)));

@@ -259,5 +259,18 @@ TEST_F(RedefinitionView, RebuildFollowsNewSettingsAndStillRestores) {
     EXPECT_EQ(Stripped(doc.items), before);
 }
 
+TEST(RedefinitionViewDocument, CopyShowsTheViewAndLeavesTheLayoutAlone) {
+    LayoutDocument doc;
+    doc.items = TwoRedefinitions();
+    doc.RdfCmt = "cust";
+    const std::vector<TRspec> before = doc.items;
+    const RedefinitionViewDocument view = MakeViewDocument(doc, 1, 4);
+    EXPECT_EQ(doc.items, before);
+    ASSERT_EQ(view.doc.Count(), 10);
+    EXPECT_EQ(view.doc.RdfCmt, sj("再定義項目 cust"));
+    EXPECT_EQ(view.doc.displayedRecordLength, 10 + 2 * 4);
+    EXPECT_EQ(view.positions, (std::vector<std::string>{"", "1", "", "1", "1", "3", "5", "", "5", "5"}));
+}
+
 }  // namespace
 }  // namespace rekkan::test
