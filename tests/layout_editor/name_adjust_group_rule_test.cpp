@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "layout_editor/group_rule.h"
+#include "layout_editor/name_adjust.h"
+#include "model/type_catalogue.h"
+
+namespace rekkan {
+namespace {
+
+TEST(NameAdjust, ViewNamesBecomeCobolNames) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"RED.CUST", "RED-CUST"}, {"  R.AMT ", "R-AMT"}, {"red.cust", "red.cust"}, {"REDX", "REDX"},
+        {"R.", "R-"},             {"AR.B", "AR.B"},      {"", ""},                 {" RED. ", "RED-"},
+    };
+    for (const auto& [in, out] : cases) EXPECT_EQ(AdjustViewName(in), out) << in;
+}
+
+std::vector<TRspec> Levels(std::initializer_list<std::pair<int, int>> levelsAndTypes) {
+    std::vector<TRspec> rows;
+    for (auto [lvl, typ] : levelsAndTypes) {
+        TRspec r;
+        r.LVL = lvl;
+        r.TYP = r.TYP2 = typ;
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+TEST(GroupRule, DeeperRowMakesTheRowAboveAGroupAndBack) {
+    auto rows = Levels({{1, kGroup}, {2, kX}, {2, kUNum}});
+    rows[2].LVL = 3;
+    EXPECT_TRUE(ApplyGroupRule(rows, 2));
+    EXPECT_EQ(rows[1].TYP, kGroup);
+    EXPECT_EQ(rows[1].TYP2, kX);
+    rows[2].LVL = 2;
+    EXPECT_TRUE(ApplyGroupRule(rows, 2));
+    EXPECT_EQ(rows[1].TYP, kX);
+}
+
+TEST(GroupRule, RowFollowedByDeeperRowBecomesAGroup) {
+    auto rows = Levels({{1, kX}, {2, kGroup}});
+    EXPECT_TRUE(ApplyGroupRule(rows, 0));
+    EXPECT_EQ(rows[0].TYP, kGroup);
+    EXPECT_EQ(rows[0].TYP2, kX);
+    // A real group (saved type Group) stays a group when its member moves up.
+    auto groups = Levels({{1, kGroup}, {2, kX}});
+    groups[1].LVL = 1;
+    EXPECT_FALSE(ApplyGroupRule(groups, 1));
+    EXPECT_EQ(groups[0].TYP, kGroup);
+    EXPECT_FALSE(ApplyGroupRule(groups, 5));
+}
+
+}  // namespace
+}  // namespace rekkan
