@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "lang/import_pipeline.h"
+#include "layout_editor/editor_hooks.h"
+#include "model/type_catalogue.h"
+#include "support/test_support.h"
+#include "util/encoding.h"
+#include "util/scripted_messages.h"
+
+namespace rekkan {
+namespace {
+
+class RecordingHooks : public EditorHooks {
+public:
+    std::string log;
+    void SetImporting(bool on) override { log += on ? "I" : "i"; }
+    void LeaveRedefinitionView() override { log += "L"; }
+    void ResetUndoHistory() override { log += "U"; }
+    void LayoutReplaced() override { log += "R"; }
+};
+
+Settings FreeFormSettings() {
+    Settings s;
+    s.Cmb_CobSeq = 0;
+    s.Cmb_CobValid = 0;
+    s.Cmb_CobCmtValid = 0;
+    return s;
+}
+
+const char* kSource =
+    "01 CUST.\n"
+    "* 顧客番号 #1.1\n"
+    "05 CUST-NO PIC 9(5).\n"
+    "05 NAME PIC X(10).\n"
+    "05 ALT REDEFINES NAME PIC 9(10).\n"
+    "01 SECOND.\n"
+    "05 S-A PIC X.\n";
+
+TEST(ImportPipeline, ListLinesAndMessages) {
+    test::TempDir dir;
+    test::WriteBytes(dir.Path() / "a.cpy", sj(kSource));
+    Settings s = FreeFormSettings();
+    ImportPipeline pipeline(s);
+    std::string error;
+    ASSERT_TRUE(pipeline.Scan(SourceLanguage::Cobol, dir.File("a.cpy"), error));
+    const auto lines = pipeline.ListLines();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "    1. 1 5        CUST                   CUST");
+    EXPECT_EQ(pipeline.ListMessage(), sj("取り込む構造体を選択して下さい。"));
+    EXPECT_EQ(s.Path_Hed, dir.File("a.cpy"));
+
+    s.Chk_RedInclude = false;  // switching the mode rescans and lists the RED- record
+    ASSERT_TRUE(pipeline.Scan(SourceLanguage::Cobol, dir.File("a.cpy"), error));
+    ASSERT_EQ(pipeline.ListLines().size(), 3u);
+    EXPECT_NE(pipeline.ListLines()[1].find("RED-CUST"), std::string::npos);
+
+    test::WriteBytes(dir.Path() / "empty.cpy", "nothing\n");
+    ASSERT_TRUE(pipeline.Scan(SourceLanguage::Cobol, dir.File("empty.cpy"), error));
+    EXPECT_TRUE(pipeline.ListLines().empty());
+    EXPECT_EQ(pipeline.ListMessage(), sj("取り込める構造体はありません。"));
+    LayoutDocument doc;
+    EXPECT_FALSE(pipeline.Import(0, doc));
+
+    EXPECT_FALSE(pipeline.Scan(SourceLanguage::Cobol, dir.File("missing.cpy"), error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(ImportPipeline, ImportBuildsKeysAndCallsTheEditor) {
+    test::TempDir dir;
+    test::WriteBytes(dir.Path() / "a.cpy", sj(kSource));
+    Settings s = FreeFormSettings();
+    RecordingHooks hooks;
+    ImportPipeline pipeline(s, &hooks);
+    std::string error;
+    ASSERT_TRUE(pipeline.Scan(SourceLanguage::Cobol, dir.File("a.cpy"), error));
+    LayoutDocument doc;
+    ASSERT_TRUE(pipeline.Import(0, doc));
+    EXPECT_EQ(hooks.log, "ILRiU");
+    ASSERT_EQ(doc.Count(), 4);
+    EXPECT_EQ(doc.items[1].KOM, sj("顧客番号"));
+    EXPECT_EQ(doc.items[3].RED, "NAME");
+    EXPECT_TRUE(doc.modified);
+    ASSERT_EQ(doc.keyLines.size(), 2u);
+    EXPECT_EQ(doc.keyLines[0], "   Key #1");
+    EXPECT_NE(doc.keyLines[1].find("[000001 : 000005]"), std::string::npos);
+}
+
+TEST(ImportPipeline, DroppedFileKeepsOverlayInTheUsersGatheredMode) {
+    test::TempDir dir;
+    test::WriteBytes(dir.Path() / "a.cpy", sj(kSource));
+    Settings s = FreeFormSettings();
+    s.Chk_RedInclude = false;
+    ImportPipeline pipeline(s);
+    ScriptedMessages messages;
+    LayoutDocument doc;
+    std::string error;
+    ASSERT_TRUE(pipeline.ImportDropped(dir.File("a.cpy"), SourceLanguage::Cobol, true, doc, &messages, error));
+    EXPECT_FALSE(s.Chk_RedInclude);
+    ASSERT_EQ(doc.Count(), 4);
+    EXPECT_EQ(doc.items[3].RED, "NAME");
+    ASSERT_EQ(messages.Log().size(), 1u);
+    EXPECT_NE(messages.Log()[0].text.find(sj("【 COBOL 】")), std::string::npos);
+}
+
+TEST(ImportPipeline, GuessesTheLanguageOfADroppedFile) {
+    EXPECT_EQ(GuessDroppedFile("  kvel#32.lay\r\n"), DroppedFileKind::Layout);
+    EXPECT_EQ(GuessDroppedFile("morvane.lay...."), DroppedFileKind::Layout);
+    EXPECT_EQ(GuessDroppedFile("01 A.\n 05 B PIC X.\n"), DroppedFileKind::Cobol);
+    EXPECT_EQ(GuessDroppedFile("05 B Picture X. struct"), DroppedFileKind::Cobol);
+    EXPECT_EQ(GuessDroppedFile("typedef STRUCT {"), DroppedFileKind::C);
+    EXPECT_EQ(GuessDroppedFile("Type T\n  A As Long\nEnd Type"), DroppedFileKind::Vb);
+    EXPECT_EQ(GuessDroppedFile("hello"), DroppedFileKind::Unknown);
+    EXPECT_EQ(GuessDroppedFile(std::string(1000, 'x') + " pic "), DroppedFileKind::Unknown);
+}
+
+TEST(ImportPipeline, ClipboardFileNewAndAppend) {
+    test::TempDir dir;
+    const std::string path = dir.File("morvane.clp");
+    ASSERT_TRUE(WriteClipboardFile(path, "01 A.\r\n05 B PIC X.", true));  // append to a missing file
+    EXPECT_EQ(test::ReadBytes(std::string_view(path)), "01 A.\r\n05 B PIC X.\r\n");
+    ASSERT_TRUE(WriteClipboardFile(path, "05 C\rPIC X.\n", true));
+    EXPECT_EQ(test::ReadBytes(std::string_view(path)), "01 A.\r\n05 B PIC X.\r\n05 CPIC X.\r\n\r\n");
+    ASSERT_TRUE(WriteClipboardFile(path, "new", false));
+    EXPECT_EQ(test::ReadBytes(std::string_view(path)), "new\r\n");
+    const std::string q = ClipboardQuestion(path, true, std::string(60, 'z'));
+    EXPECT_NE(q.find(sj("出力モード = 追加")), std::string::npos);
+    EXPECT_NE(q.find(">  " + std::string(50, 'z')), std::string::npos);
+    EXPECT_EQ(q.find(std::string(51, 'z')), std::string::npos);
+}
+
+}  // namespace
+}  // namespace rekkan
