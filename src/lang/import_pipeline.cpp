@@ -1,6 +1,8 @@
 #include "lang/import_pipeline.h"
 
+#include "lang/c_import.h"
 #include "lang/cobol_import.h"
+#include "lang/vb_import.h"
 #include "layout_editor/editor_hooks.h"
 #include "model/geometry.h"
 #include "model/type_notation.h"
@@ -15,8 +17,8 @@ namespace rekkan {
 std::unique_ptr<StructureParser> MakeStructureParser(SourceLanguage language) {
     switch (language) {
         case SourceLanguage::Cobol: return MakeCobolParser();
-        case SourceLanguage::C: return nullptr;   // filled by the C import
-        case SourceLanguage::Vb: return nullptr;  // filled by the VB import
+        case SourceLanguage::C: return MakeCStructureParser();
+        case SourceLanguage::Vb: return MakeVbStructureParser();
     }
     return nullptr;
 }

@@ -1,0 +1,203 @@
+#include "tools/layout_listing.h"
+
+#include <gtest/gtest.h>
+
+#include "util/encoding.h"
+
+namespace rekkan {
+namespace {
+
+TRspec Row(int lvl, int typ, int byt, int syo, int rpt, const char* kom, const char* vnm, const char* red = "",
+           const char* bko = "") {
+    TRspec r;
+    r.LVL = lvl;
+    r.TYP = typ;
+    r.TYP2 = typ;
+    r.BYT = byt;
+    r.SYO = syo;
+    r.RPT = rpt;
+    r.KOM = sj(kom);
+    r.VNM = sj(vnm);
+    r.RED = sj(red);
+    r.BKO = sj(bko);
+    return r;
+}
+
+/// Customer layout: a group, a name, a repeated amount and a redefinition of the name.
+LayoutDocument Customer() {
+    LayoutDocument doc;
+    doc.RdfCmt = sj("顧客ファイル");
+    doc.PreFix = "CU_";
+    doc.items = {
+        Row(1, kGroup, 0, 0, 1, "顧客", "CU_CUST"),
+        Row(2, kX, 10, 0, 1, "氏名", "cu_name", "", "備考あり"),
+        Row(2, kSComp3, 5, 2, 3, "金額", "CU_AMT"),
+        Row(2, kX, 4, 0, 1, "別名", "RED.ALT", "氏名"),
+    };
+    return doc;
+}
+
+ListingOptions AllOn() {
+    ListingOptions o;
+    o.levelStart = 1;
+    o.levelIncrement = 1;
+    o.indentWidth = 2;
+    return o;
+}
+
+ListingOptions AllOff() {
+    ListingOptions o = AllOn();
+    o.title = o.prefix = o.guide = o.seq = o.pos = o.lvl = o.indent = o.lvlConnect = false;
+    o.kom = o.vnm = o.red = o.typ = o.rpt = o.byt = o.syo = o.bko = false;
+    return o;
+}
+
+struct Listed {
+    LayoutDocument doc;
+    TypeNotation types;
+    ListingSource source;
+};
+
+/// Runs the geometry and lists; the document lives in `l`.
+void Prepare(Listed& l, LayoutDocument doc) {
+    l.doc = std::move(doc);
+    ASSERT_TRUE(PrepareListingSource(l.doc, l.types, l.source));
+}
+
+TEST(LayoutListing, TextWithEveryOption) {
+    Listed l;
+    Prepare(l, Customer());
+    EXPECT_EQ(l.source.recordLength, 22);
+    const std::string expected =
+        "ファイル名  ： 顧客ファイル\r\n"
+        "レコ－ド長  ： 22 Byte\r\n"
+        "Ｐｒｅｆｉｘ： CU_\r\n"
+        " \r\n"
+        //  SEQ 5+2, position 6+2, then indent, level, name, (variable name), padded to 35
+        "  SEQ    位置  項目名               再定義  型         繰返   桁数   小数 備考\r\n"
+        "    1       1  01 顧客 (CUST)               Group                         \r\n"
+        "    2       1    02 氏名 (name)             X                   10        備考あり\r\n"
+        "    3      11    02 金額 (AMT)              S.COMP-3      3      5      2 \r\n"
+        "    4       1    02 別名 (RED-ALT)  氏名    X                    4        \r\n";
+    EXPECT_EQ(Cp932ToUtf8(FormatTextListing(l.source, AllOn())), expected);
+}
+
+TEST(LayoutListing, TextEdgeCases) {
+    struct Case {
+        const char* title;
+        ListingOptions options;
+        const char* expected;
+    };
+    ListingOptions seqBko = AllOff();
+    seqBko.seq = seqBko.bko = true;
+    ListingOptions levels = AllOff();
+    levels.lvl = true;
+    levels.levelStart = 5;
+    levels.levelIncrement = 5;
+    ListingOptions names = AllOff();
+    names.kom = names.guide = true;
+    ListingOptions none = AllOff();
+    const Case cases[] = {
+        {"SEQ and remarks", seqBko, " \r\n    1  \r\n    2  備考あり\r\n    3  \r\n    4  \r\n"},
+        {"levels start 5 step 5", levels, " \r\n05 \r\n10 \r\n10 \r\n10 \r\n"},
+        {"heading cut to the names' width, never inside a character", names,
+         " \r\n項目 \r\n顧客 \r\n氏名 \r\n金額 \r\n別名 \r\n"},
+        {"nothing selected", none, " \r\n"},
+    };
+    for (const Case& c : cases) {
+        Listed l;
+        Prepare(l, Customer());
+        EXPECT_EQ(Cp932ToUtf8(FormatTextListing(l.source, c.options)), c.expected) << c.title;
+    }
+}
+
+TEST(LayoutListing, LevelNumbers) {
+    struct Case {
+        int lvl, start, step;
+        const char* level;
+    };
+    const Case cases[] = {{3, 1, 4, "09"}, {20, 5, 5, "00"}, {1, 1, 1, "01"}, {2, 20, 20, "40"}, {0, 1, 1, "00"}};
+    for (const Case& c : cases) {
+        LayoutDocument doc;
+        doc.items = {Row(c.lvl, kX, 1, 0, 1, "A", "A")};
+        ListingSource source;
+        source.doc = &doc;
+        ListingOptions o;
+        o.levelStart = c.start;
+        o.levelIncrement = c.step;
+        EXPECT_EQ(ItemValues(source, 0, o).level, c.level) << c.lvl << " " << c.start << " " << c.step;
+    }
+}
+
+TEST(LayoutListing, CsvWithEveryOption) {
+    Listed l;
+    Prepare(l, Customer());
+    const std::string expected =
+        "\"顧客ファイル  22 Byte   Prefix = CU_\"\r\n"
+        "\"SEQ\",\"位置\",\"項目名\",\"Variable.Name\",\"再定義\",\"型\",\"繰返\",\"桁数\",\"小数\",\"備考\"\r\n"
+        "\"1\",\"1\",\"01 顧客\",\"CUST\",\"\",\" Group\",\"\",\"\",\"\",\"\"\r\n"
+        "\"2\",\"1\",\"  02 氏名\",\"name\",\"\",\"  X\",\"\",\"10\",\"\",\"備考あり\"\r\n"
+        "\"3\",\"11\",\"  02 金額\",\"AMT\",\"\",\"  S.COMP-3\",\"3\",\"5\",\"2\",\"\"\r\n"
+        "\"4\",\"1\",\"  02 別名\",\"RED-ALT\",\"氏名\",\"  X\",\"\",\"4\",\"\",\"\"\r\n";
+    EXPECT_EQ(Cp932ToUtf8(FormatCsvListing(l.source, AllOn())), expected);
+}
+
+TEST(LayoutListing, CsvEdgeCases) {
+    struct Case {
+        const char* title;
+        ListingOptions options;
+        const char* expected;
+    };
+    ListingOptions none = AllOff();
+    ListingOptions levelColumn = AllOff();
+    levelColumn.guide = levelColumn.kom = true;
+    ListingOptions connected = levelColumn;
+    connected.lvl = connected.lvlConnect = true;
+    ListingOptions varOnly = AllOff();
+    varOnly.vnm = varOnly.lvl = varOnly.lvlConnect = varOnly.indent = true;
+    ListingOptions titleOnly = AllOff();
+    titleOnly.title = true;
+    const Case cases[] = {
+        {"no option", none, "\"\"\r\n\"01\"\r\n\"02\"\r\n\"02\"\r\n\"02\"\r\n"},
+        {"level column without the level option", levelColumn,
+         "\"\"\r\n\"レベル\",\"項目名\"\r\n\"01\",\"顧客\"\r\n\"02\",\"氏名\"\r\n\"02\",\"金額\"\r\n\"02\",\"別名\"\r\n"},
+        {"level joined to the name", connected,
+         "\"\"\r\n\"項目名\"\r\n\"01 顧客\"\r\n\"02 氏名\"\r\n\"02 金額\"\r\n\"02 別名\"\r\n"},
+        {"level and indent go to the variable name", varOnly,
+         "\"\"\r\n\"01 CUST\"\r\n\"  02 name\"\r\n\"  02 AMT\"\r\n\"  02 RED-ALT\"\r\n"},
+        {"title only", titleOnly, "\"顧客ファイル  22 Byte\"\r\n\"01\"\r\n\"02\"\r\n\"02\"\r\n\"02\"\r\n"},
+    };
+    for (const Case& c : cases) {
+        Listed l;
+        Prepare(l, Customer());
+        EXPECT_EQ(Cp932ToUtf8(FormatCsvListing(l.source, c.options)), c.expected) << c.title;
+    }
+}
+
+TEST(LayoutListing, CsvDoublesQuotesInsideValues) {
+    Listed l;
+    LayoutDocument doc;
+    doc.items = {Row(1, kX, 3, 0, 1, "say \"hi\"", "q", "", "a,\"b\"")};
+    Prepare(l, std::move(doc));
+    ListingOptions o = AllOff();
+    o.kom = o.bko = o.lvlConnect = true;
+    EXPECT_EQ(FormatCsvListing(l.source, o), "\"\"\r\n\"say \"\"hi\"\"\",\"a,\"\"b\"\"\"\r\n");
+}
+
+TEST(LayoutListing, TitleBytesAndDefaultPaths) {
+    // The full-width hyphen in the record length caption is CP932 0x81 0x7C.
+    Listed l;
+    Prepare(l, Customer());
+    ListingOptions o = AllOff();
+    o.title = true;
+    EXPECT_EQ(FormatTextListing(l.source, o).substr(0, 29), sj("ファイル名  ： 顧客ファイル") + "\r\n");
+    EXPECT_NE(FormatTextListing(l.source, o).find("\x83\x8C\x83\x52\x81\x7C\x83\x68\x92\xB7  "), std::string::npos);
+
+    EXPECT_EQ(DefaultListingPath("", "/opt/rekkan/", false), "/OPT/REKKAN/MORVANE.TXT");
+    EXPECT_EQ(DefaultListingPath("", "/opt/rekkan/", true), "/OPT/REKKAN/MORVANE.CSV");
+    EXPECT_EQ(DefaultListingPath(" /data/cust.kvl ", "/opt/", false), "/data/cust.txt");
+    EXPECT_EQ(DefaultListingPath("/data.v2/cust", "/opt/", true), "/data.v2/cust.csv");
+}
+
+}  // namespace
+}  // namespace rekkan
