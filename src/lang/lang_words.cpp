@@ -14,34 +14,25 @@ bool IsWordDelimiter(char c) {
     return c == ' ' || c == ';' || c == '[' || c == ']' || c == '{' || c == '}';
 }
 
-/// True when byte `pos` of `text` is the second byte of a double-byte character.
-bool IsTrailAt(std::string_view text, std::size_t pos) {
-    // Walk from the start: a byte's class depends on every byte before it.
-    std::size_t i = 0;
-    while (i < pos) {
-        if (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) {
-            if (i + 1 == pos) return true;
-            i += 2;
-        } else {
-            ++i;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 std::size_t FindWord(std::string_view text, std::string_view word) {
     const std::string key = TrimRight(word);
     if (key.empty()) return std::string_view::npos;
+    std::string map;  // byte classes, built once at the first candidate
     std::size_t from = 0;
     while (true) {
         const std::size_t pos = FindNoCase(text, key, from);
         if (pos == std::string_view::npos) return pos;
         const std::size_t end = pos + key.size();
-        const bool startOk = pos == 0 || (IsWordDelimiter(text[pos - 1]) && !IsTrailAt(text, pos - 1));
+        const bool startOk = pos == 0 || IsWordDelimiter(text[pos - 1]);
         const bool endOk = end >= text.size() || IsWordDelimiter(text[end]);
-        if (startOk && endOk && !IsTrailAt(text, pos)) return pos;
+        if (startOk && endOk) {
+            if (map.empty()) map = ByteTypeMap(text);
+            // A delimiter or the word itself that is the second byte of a double-byte
+            // character is no real delimiter.
+            if (map[pos] != '2' && (pos == 0 || map[pos - 1] != '2')) return pos;
+        }
         from = pos + 1;
     }
 }
