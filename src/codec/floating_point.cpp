@@ -73,15 +73,16 @@ bool SplitDecimal(std::string_view t, DecimalText& d) {
 void FormatGeneral(double value, int precision, std::string& out) {
     out.clear();
     if (std::isnan(value)) {
-        out = "NAN";
+        out.append("NAN", 3);
         return;
     }
     if (std::isinf(value)) {
-        out = value < 0 ? "-INF" : "INF";
+        if (value < 0) out.push_back('-');
+        out.append("INF", 3);
         return;
     }
     if (value == 0) {
-        out = "0";
+        out.push_back('0');
         return;
     }
     char buf[64];
