@@ -1,0 +1,14 @@
+// 入れ子と配列の組み合わせ
+#define N 3
+
+struct INNER {
+    char  tag[2];
+    int   v[N];
+};
+
+struct MIDDLE {
+    struct INNER in[2];
+    unsigned long crc;
+};
+
+typedef struct { struct MIDDLE m[N][2]; short tail; } OUTER;   // 外側
