@@ -14,5 +14,9 @@ namespace rekkan::cli {
 [[nodiscard]] std::vector<Command> RecordCommands();
 /// import cobol, export c|vb|cobol (import_export_commands.cpp).
 [[nodiscard]] std::vector<Command> ImportExportCommands();
+/// import c, import vb (import_c_vb_commands.cpp).
+[[nodiscard]] std::vector<Command> ImportCVbCommands();
+/// listing text, listing csv (listing_commands.cpp).
+[[nodiscard]] std::vector<Command> ListingCommands();
 
 }  // namespace rekkan::cli

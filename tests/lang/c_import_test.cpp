@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
 #include "lang/c_import_words.h"
+#include "support/test_support.h"
 #include "model/geometry.h"
 #include "util/encoding.h"
 #include "util/text.h"
@@ -313,6 +318,93 @@ TEST(CImportExtract, MalformedSourcesGiveAClearOutcome) {
     LayoutDocument doc;
     ImportSession session;
     EXPECT_EQ(never.Extract(0, Options(false), session, doc), 0);
+}
+
+/// Integer sizes of the Windows LLP64 model: int 4 (Cmb_Int 1), short 2, long 4.
+constexpr IntSizes kLlp64{4, 2, 4};
+
+/// The golden text of a scanned source: the list, then every structure with and without the
+/// array option, its rows, record length, prefix and key entries (UTF-8).
+std::string GoldenText(const CImport& c) {
+    std::string out = "list:\n";
+    for (std::size_t i = 0; i < c.Structures().size(); ++i)
+        out += Cp932ToUtf8(StructureListLine(static_cast<int>(i) + 1, c.Structures()[i])) + "\n";
+    for (std::size_t i = 0; i < c.Structures().size(); ++i) {
+        for (bool option : {false, true}) {
+            LayoutDocument doc;
+            ImportSession session;
+            c.Extract(static_cast<int>(i), Options(option, kLlp64), session, doc);
+            out += "\n== " + c.Structures()[i].name + (option ? ", array groups" : "") + " ==\n";
+            for (const TRspec& r : doc.items) {
+                std::string label = Trim(TypeInfoOf(r.TYP).standardLabel).substr(1);
+                out += PadRight(' ', label, 9) + PadLeft(' ', std::to_string(r.RPT), 4) +
+                       PadLeft(' ', std::to_string(r.BYT), 4) + "  " + std::string(2 * (r.LVL - 1), ' ') +
+                       Cp932ToUtf8(r.KOM) + " (" + Cp932ToUtf8(r.VNM) + ")\n";
+            }
+            out += "record length " + std::to_string(RecordLength(doc)) + ", layout " + Cp932ToUtf8(doc.RdfCmt) +
+                   ", prefix " + doc.PreFix + "\n";
+            for (const std::string& k : session.keyEntries) out += "key " + Cp932ToUtf8(k) + "\n";
+        }
+    }
+    return out;
+}
+
+/// Compares `actual` with the golden file; REKKAN_UPDATE_GOLDEN=1 rewrites the file instead.
+void ExpectGolden(const std::filesystem::path& golden, const std::string& actual) {
+    if (std::getenv("REKKAN_UPDATE_GOLDEN")) {
+        test::WriteBytes(golden, actual);
+        return;
+    }
+    EXPECT_EQ(test::ReadBytes(golden), actual) << golden;
+}
+
+TEST(CImportGolden, SourcesGiveTheirGoldenRows) {
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(test::DataDir() / "lang" / "c")) {
+        if (e.path().extension() != ".h") continue;
+        ++files;
+        CImport c;
+        c.Scan(test::ReadBytes(e.path()));
+        std::filesystem::path golden = e.path();
+        golden.replace_extension(".golden");
+        ExpectGolden(golden, GoldenText(c));
+    }
+    EXPECT_GE(files, 2);
+}
+
+/// The record length the import gives each structure of our headers equals the structure's
+/// size as a compiler lays it out packed (Windows x64: int 4, short 2, long 4 bytes).
+TEST(CImportCompilerCheck, RecordLengthsEqualPackedSizeof) {
+    if (std::system("clang --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "clang not found";
+    test::TempDir dir;
+    std::string program;
+    int checks = 0;
+    for (const auto& e : std::filesystem::directory_iterator(test::DataDir() / "lang" / "c")) {
+        if (e.path().extension() != ".h") continue;
+        const std::string source = test::ReadBytes(e.path());
+        CImport c;
+        c.Scan(source);
+        program += "#pragma pack(push, 1)\n#include \"" + e.path().string() + "\"\n#pragma pack(pop)\n";
+        const std::vector<std::string> lines = SplitLines(source);
+        for (std::size_t i = 0; i < c.Structures().size(); ++i) {
+            const StructureEntry& s = c.Structures()[i];
+            LayoutDocument doc;
+            ImportSession session;
+            c.Extract(static_cast<int>(i), Options(true, kLlp64), session, doc);
+            const bool typedefName = lines[static_cast<std::size_t>(s.firstLine - 1)].find("typedef") != std::string::npos;
+            const std::string type = (typedefName ? "" : "struct ") + s.name;
+            program += "_Static_assert(sizeof(" + type + ") == " + std::to_string(RecordLength(doc)) + ", \"" + type +
+                       "\");\n";
+            ++checks;
+        }
+    }
+    ASSERT_GE(checks, 5);
+    const std::filesystem::path file = dir.Path() / "sizes.c";
+    test::WriteBytes(file, program);
+    const std::filesystem::path log = dir.Path() / "clang.log";
+    const std::string command = "clang --target=x86_64-pc-windows-msvc -fsyntax-only -Wno-pragma-pack \"" +
+                                file.string() + "\" > \"" + log.string() + "\" 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0) << test::ReadBytes(log) << program;
 }
 
 }  // namespace

@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
+#include "model/geometry.h"
+#include "support/test_support.h"
 #include "util/encoding.h"
+#include "util/text.h"
 
 namespace rekkan {
 namespace {
@@ -131,6 +137,52 @@ TEST(VbImportScan, SourceWithoutTypeListsNothing) {
     VbImport vb;
     vb.Scan("Sub Main()\r\nEnd Sub\r\nType OPEN\r\nX As Integer\r\n");
     EXPECT_TRUE(vb.Structures().empty());
+}
+
+/// The list, the C translation and every structure's rows of a VB source (UTF-8), with the
+/// VB sizes (Integer 2, Long 4 bytes).
+std::string GoldenText(const VbImport& vb) {
+    std::string out = "list:\n";
+    for (std::size_t i = 0; i < vb.Structures().size(); ++i)
+        out += Cp932ToUtf8(StructureListLine(static_cast<int>(i) + 1, vb.Structures()[i])) + "\n";
+    out += "\ntranslation:\n" + Cp932ToUtf8(RemoveAll(vb.Translation(), "\r"));
+    for (std::size_t i = 0; i < vb.Structures().size(); ++i) {
+        for (bool option : {false, true}) {
+            LayoutDocument doc;
+            ImportSession session;
+            vb.Extract(static_cast<int>(i), Options(option), session, doc);
+            out += "\n== " + vb.Structures()[i].name + (option ? ", array groups" : "") + " ==\n";
+            for (const TRspec& r : doc.items) {
+                const std::string label = Trim(TypeInfoOf(r.TYP).standardLabel).substr(1);
+                out += PadRight(' ', label, 9) + PadLeft(' ', std::to_string(r.RPT), 4) +
+                       PadLeft(' ', std::to_string(r.BYT), 4) + "  " + std::string(2 * (r.LVL - 1), ' ') +
+                       Cp932ToUtf8(r.KOM) + " (" + Cp932ToUtf8(r.VNM) + ")\n";
+            }
+            Geometry g;
+            EXPECT_TRUE(g.Run(doc, GeometryForm::Record));
+            out += "record length " + std::to_string(doc.recordLength) + "\n";
+            for (const std::string& k : session.keyEntries) out += "key " + Cp932ToUtf8(k) + "\n";
+        }
+    }
+    return out;
+}
+
+TEST(VbImportGolden, SourcesGiveTheirGoldenRows) {
+    int files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(test::DataDir() / "lang" / "vb")) {
+        if (e.path().extension() != ".bas") continue;
+        ++files;
+        VbImport vb;
+        vb.Scan(test::ReadBytes(e.path()));
+        std::filesystem::path golden = e.path();
+        golden.replace_extension(".golden");
+        const std::string actual = GoldenText(vb);
+        if (std::getenv("REKKAN_UPDATE_GOLDEN"))
+            test::WriteBytes(golden, actual);
+        else
+            EXPECT_EQ(test::ReadBytes(golden), actual) << golden;
+    }
+    EXPECT_GE(files, 1);
 }
 
 }  // namespace

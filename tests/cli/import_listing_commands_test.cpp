@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/command.h"
+#include "model/layout_file.h"
+#include "support/test_support.h"
+#include "util/encoding.h"
+#include "util/scripted_messages.h"
+
+namespace rekkan::cli {
+namespace {
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunCli(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::string Source(const char* lang, const char* name) { return (test::DataDir() / "lang" / lang / name).string(); }
+
+/// Reads layout bytes; the reader gives int rows the document's int size.
+LayoutDocument ReadLayout(const std::string& bytes, IntSizes sizes = {}) {
+    LayoutDocument doc;
+    doc.sizes = sizes;
+    ScriptedMessages messages;
+    EXPECT_TRUE(ReadLayoutText(doc, bytes, messages).ok);
+    return doc;
+}
+
+TEST(CliImportC, ListsTheStructures) {
+    const CliRun r = Cli({"import", "c", Source("c", "orders.h"), "--list", "--utf8"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(r.out,
+              "    1. 11 15      DATE             日付\n"
+              "    2. 17 22      ITEM             明細\n"
+              "    3. 24 27      ADDRESS          住所\n"
+              "    4. 29 44      ORDER            受注\n");
+}
+
+TEST(CliImportC, ImportsTheSelectedStructure) {
+    test::TempDir dir;
+    const std::string out = dir.File("order.kvl");
+    // By name, with the LLP64 integer sizes; the array option from the command wins.
+    const CliRun r = Cli({"import", "c", Source("c", "orders.h"), "--select", "order", "--array-groups", "no",
+                          "--option", "Cmb_Int=1", "-o", out});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_TRUE(r.out.empty());
+    const LayoutDocument doc = ReadLayout(test::ReadBytes(std::string_view(out)), {4, 2, 4});
+    ASSERT_EQ(doc.Count(), 30);
+    EXPECT_EQ(doc.RdfCmt, sj("受注"));
+    EXPECT_EQ(doc.PreFix, "OD_");
+    EXPECT_EQ(doc.items[22].TYP, kFloat);
+    EXPECT_EQ(doc.items[22].RPT, 6);  // float grid[2][3] without the array option
+    EXPECT_EQ(doc.items[20].BYT, 4);  // int with Cmb_Int=1
+    EXPECT_FALSE(doc.keyLines.empty());
+
+    // By number, to stdout, with the default array option (on).
+    const CliRun byNumber = Cli({"import", "c", Source("c", "orders.h"), "--select", "4"});
+    ASSERT_EQ(byNumber.code, kExitOk) << byNumber.err;
+    EXPECT_EQ(ReadLayout(byNumber.out).Count(), 32);
+}
+
+TEST(CliImportVb, ImportsAType) {
+    const CliRun list = Cli({"import", "vb", Source("vb", "customer.bas"), "--list", "--utf8"});
+    ASSERT_EQ(list.code, kExitOk) << list.err;
+    EXPECT_EQ(list.out, "    1. 8 11       ADDRESS          \n    2. 13 24      CUSTOMER         顧客\n");
+    const CliRun r = Cli({"import", "vb", Source("vb", "customer.bas"), "--select", "CUSTOMER"});
+    ASSERT_EQ(r.code, kExitOk) << r.err;
+    const LayoutDocument doc = ReadLayout(r.out);
+    ASSERT_EQ(doc.Count(), 16);
+    EXPECT_EQ(doc.items[1].KOM, sj("顧客番号"));
+    EXPECT_EQ(doc.items[1].TYP, kSLong);
+}
+
+TEST(CliImport, FailuresExitTwoAndWriteNothing) {
+    test::TempDir dir;
+    const std::string out = dir.File("none.kvl");
+    const std::string empty = dir.File("empty.h");
+    test::WriteBytes(std::filesystem::path(empty), "int x;\n");
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"import", "c", "/no/such/file.h", "-o", out}, "PATH = /no/such/file.h"},
+        {{"import", "c", empty, "-o", out}, "取り込める構造体はありません。"},
+        {{"import", "c", Source("c", "orders.h"), "--select", "9", "-o", out}, "--select"},
+        {{"import", "c", Source("c", "orders.h"), "--select", "NOPE", "-o", out}, "--select"},
+        {{"import", "vb", Source("vb", "customer.bas"), "--array-groups", "maybe", "-o", out}, "--array-groups"},
+        {{"import", "c", "-o", out}, "usage"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = Cli(c.args);
+        EXPECT_EQ(r.code, kExitFailure) << c.args[2];
+        EXPECT_NE(Cp932ToUtf8(r.err).find(c.message), std::string::npos) << r.err;
+        EXPECT_FALSE(test::ReadBytes(std::string_view(out)).size()) << c.args[2];
+    }
+}
+
+TEST(CliListing, TextAndCsvWithOptions) {
+    test::TempDir dir;
+    const std::string layout = dir.File("date.kvl");
+    ASSERT_EQ(Cli({"import", "c", Source("c", "orders.h"), "--select", "DATE", "-o", layout}).code, kExitOk);
+
+    const CliRun text = Cli({"listing", "text", layout, "--option", "Csv_Chk_Prefix=0", "--option", "Cmb_CobIV=0",
+                             "--option", "Csv_Chk_Red=0", "--option", "Csv_Chk_Bko=0", "--utf8"});
+    ASSERT_EQ(text.code, kExitOk) << text.err;
+    // Exact bytes: CP932 with CR LF, whatever --utf8 says (the listing is a file format).
+    EXPECT_EQ(Cp932ToUtf8(text.out),
+              "ファイル名  ： 日付\r\n"
+              "レコ－ド長  ： 4 Byte\r\n"
+              " \r\n"
+              "  SEQ    位置  項目名             型         繰返   桁数   小数 \r\n"
+              "    1       1  01 日付 (tagDATE)  Group                         \r\n"
+              "    2       1     02 年 (yyyy)    S.Short              2        \r\n"
+              "    3       3     02 月 (mm)      S.Char               1        \r\n"
+              "    4       4     02 日 (dd)      S.Char               1        \r\n");
+
+    const std::string csvFile = dir.File("date.csv");
+    const CliRun csv = Cli({"listing", "csv", layout, "--option", "Csv_Chk_Indent=0", "--option", "Csv_Chk_LvlConnect=0",
+                            "--option", "Csv_Chk_Title=0", "-o", csvFile});
+    ASSERT_EQ(csv.code, kExitOk) << csv.err;
+    EXPECT_EQ(Cp932ToUtf8(test::ReadBytes(std::string_view(csvFile))),
+              "\"   Prefix = \"\r\n"
+              "\"SEQ\",\"位置\",\"レベル\",\"項目名\",\"Variable.Name\",\"再定義\",\"型\",\"繰返\",\"桁数\",\"小数\",\"備考\"\r\n"
+              "\"1\",\"1\",\"01\",\"日付\",\"tagDATE\",\"\",\" Group\",\"\",\"\",\"\",\"\"\r\n"
+              "\"2\",\"1\",\"03\",\"年\",\"yyyy\",\"\",\" S.Short\",\"\",\"2\",\"\",\"\"\r\n"
+              "\"3\",\"3\",\"03\",\"月\",\"mm\",\"\",\" S.Char\",\"\",\"1\",\"\",\"\"\r\n"
+              "\"4\",\"4\",\"03\",\"日\",\"dd\",\"\",\" S.Char\",\"\",\"1\",\"\",\"\"\r\n");
+
+    EXPECT_EQ(Cli({"listing", "text", dir.File("missing.kvl")}).code, kExitFailure);
+    EXPECT_EQ(Cli({"listing", "csv"}).code, kExitFailure);
+}
+
+}  // namespace
+}  // namespace rekkan::cli
