@@ -184,6 +184,10 @@ PicClass ClassifyPicture(std::string_view entry, bool comp12WithoutPic, bool edi
         if (comp) type = c.signedPic ? kSComp : kUComp;
         if (comp5) type = c.signedPic ? kSComp5 : kUComp5;
         result = {type, static_cast<int>(c.integer), static_cast<int>(c.decimal)};
+        // A separate sign character takes a byte of its own, which no zoned type has: the
+        // item is read as characters of its full width.
+        if (type == kSNum && HasWord(entry, "SEPARATE"))
+            result = {kX, static_cast<int>(c.integer + c.decimal + 1), 0};
     }
     return result;
 }

@@ -177,7 +177,8 @@ private:
         }
         if (!line.empty() && line[0] >= '0' && line[0] <= '9') {
             const int level = LeadingNumber(line);
-            if (level == 77 || level == 88) {
+            // 66 (RENAMES) occupies nothing; 77 and 88 are no part of a record.
+            if (level == 66 || level == 77 || level == 88) {
                 if (EntryTerminator(line) == std::string::npos) skippingCondition_ = true;
                 return true;
             }
@@ -253,7 +254,6 @@ private:
         line = TrimLeft(line);
         if (!line.empty() && line[0] >= '0' && line[0] <= '9') {
             const int level = LeadingNumber(line);
-            if (!firstPass_ && (level == 77 || level == 88)) return;
             if (!rankingStarted_) {
                 ranker_.Reset();
                 rankingStarted_ = true;

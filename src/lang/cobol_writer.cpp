@@ -139,7 +139,7 @@ std::vector<std::string> BodyLines(const LanguageOutputInput& in, const CobolOut
                 const std::string folded = Fold(r.BKO, width, false);
                 for (std::size_t at = 0; at < folded.size(); at += static_cast<std::size_t>(width)) {
                     const std::string chunk = folded.substr(at, static_cast<std::size_t>(width));
-                    if (!Trim(chunk).empty()) lines.push_back(" " + Blanks(lead) + remarksMark + TrimRight(chunk));
+                    if (!Trim(chunk).empty()) lines.push_back(" " + Blanks(lead) + remarksMark + chunk);
                 }
             } else {
                 lines.push_back("*" + Blanks(blanks) + itemName);

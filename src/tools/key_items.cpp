@@ -114,7 +114,6 @@ void KeyItems::LoadFromImport(const std::vector<std::string>& keyEntries, const 
         previousKey = key;
         lines_.push_back(ItemLineForRow(doc, geometry, row, Between(e, '<', '>'), Between(e, '(', ')')));
     }
-    Renumber();
     Validate(doc, geometry);
 }
 

@@ -99,6 +99,8 @@ TEST(CobolImport, PictureClassification) {
         {"02 F COMP-1;", {kSComp1, 4, 0}, true},
         {"02 X1 COMP-2;", {kSComp2, 8, 0}, true},
         {"02 A PIC SV9(3);", {kSNum, 0, 3}},
+        {"02 A PIC S9(5)V99 SIGN LEADING SEPARATE;", {kX, 8, 0}},
+        {"02 A PIC S9(5) SIGN IS TRAILING;", {kSNum, 5, 0}},
     };
     for (const Case& c : cases) EXPECT_EQ(ClassifyPicture(c.entry, c.comp12WithoutPic, false), c.expected) << c.entry;
 }
@@ -229,7 +231,7 @@ TEST(CobolImport, ConditionNamesAreSkippedWhole) {
     const Imported r = Import(
         "01 R.\n05 A PIC 9(2).\n88 A-OK VALUE 1 2\n   3 4\n   5.\n05 B PIC X.\n"
         "88 B-DOT VALUE '.'\n   'X.Y'.\n05 C PIC 9V9(6).\n88 RATE VALUE .029999\n   THRU .5.\n"
-        "77 STANDALONE PIC X.\n05 D PIC X.\n");
+        "77 STANDALONE PIC X.\n66 ALIAS RENAMES A THRU B.\n05 D PIC X.\n");
     ASSERT_EQ(r.rows, 5);
     EXPECT_EQ(r.doc.items[2].VNM, "B");
     EXPECT_EQ(r.doc.items[3].VNM, "C");

@@ -38,16 +38,19 @@
 000380          10  ED-SIGN         PIC -9(4).                          RK000001
 000390      05  NAT                 PIC N(5).                           RK000001
 000400      05  TAIL-X              PIC X.                              RK000001
-000410  01  REC-B.                                                      RK000001
-000420      05  B-KEY               PIC X(8).                           RK000001
-000430      05  B-DATA              PIC X(60).                          RK000001
-000440      05  B-NUM REDEFINES B-DATA.                                 RK000001
-000450          10  B-N1            PIC 9(30).                          RK000001
-000460          10  B-N2            PIC 9(30).                          RK000001
-000470      05  B-GROUPS OCCURS 2.                                      RK000001
-000480          10  B-G OCCURS 3.                                       RK000001
-000490              15  B-G1        PIC S9(3).                          RK000001
-000500              15  B-G2        PIC S9(7) COMP-3.                   RK000001
-000510      05  B-END               PIC X.                              RK000001
-000520  01  REC-C REDEFINES REC-B.                                      RK000001
-000530      05  C-ALL               PIC X(101).                         RK000001
+000410      05  SEP-NUM             PIC S9(5)V99                        RK000001
+000420                              SIGN LEADING SEPARATE.              RK000001
+000430  01  REC-B.                                                      RK000001
+000440      05  B-KEY               PIC X(8).                           RK000001
+000450      05  B-DATA              PIC X(60).                          RK000001
+000460      05  B-NUM REDEFINES B-DATA.                                 RK000001
+000470          10  B-N1            PIC 9(30).                          RK000001
+000480          10  B-N2            PIC 9(30).                          RK000001
+000490      05  B-GROUPS OCCURS 2.                                      RK000001
+000500          10  B-G OCCURS 3.                                       RK000001
+000510              15  B-G1        PIC S9(3).                          RK000001
+000520              15  B-G2        PIC S9(7) COMP-3.                   RK000001
+000530      05  B-END               PIC X.                              RK000001
+000540      66  B-ALIAS RENAMES B-KEY.                                  RK000001
+000550  01  REC-C REDEFINES REC-B.                                      RK000001
+000560      05  C-ALL               PIC X(101).                         RK000001
