@@ -29,17 +29,20 @@ BIG=$WORK/business_big.dat
 SIZE=$(stat -c %s "$DATA")
 BIG_SIZE=$(stat -c %s "$BIG")
 
-# measure NAME COMMAND...: runs the command under /usr/bin/time -v; prints seconds, MB/s of
-# the data file and the peak resident memory.
+# measure NAME BYTES COMMAND...: runs the command under /usr/bin/time -v; prints the wall
+# seconds and MB/s of BYTES, the CPU seconds (user + system) and MB/s on them (what one core
+# does, whatever else the machine runs), and the peak resident memory.
 measure() {
     name=$1
     bytes=$2
     shift 2
     /usr/bin/time -v -o "$WORK/time.txt" "$@" >/dev/null
     secs=$(awk -F': ' '/Elapsed \(wall clock\)/ {n = split($2, p, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + p[i]; print s}' "$WORK/time.txt")
+    cpu=$(awk -F': ' '/User time|System time/ {s += $2} END {printf "%.2f", s}' "$WORK/time.txt")
     rss=$(awk -F': ' '/Maximum resident set size/ {printf "%.1f", $2 / 1024}' "$WORK/time.txt")
     rate=$(awk -v b="$bytes" -v s="$secs" 'BEGIN { if (s > 0) printf "%.0f", b / s / 1e6; else print "inf" }')
-    printf '%-34s %8.2f s %8s MB/s %8s MiB peak RSS\n' "$name" "$secs" "$rate" "$rss"
+    cpurate=$(awk -v b="$bytes" -v s="$cpu" 'BEGIN { if (s > 0) printf "%.0f", b / s / 1e6; else print "inf" }')
+    printf '%-40s %7.2f s %6s MB/s | cpu %6.2f s %6s MB/s | %6s MiB peak RSS\n' "$name" "$secs" "$rate" "$cpu" "$cpurate" "$rss"
 }
 
 echo "data file: $RECORDS records, $SIZE bytes; big file: $BIG_RECORDS records, $BIG_SIZE bytes"

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -9,7 +10,6 @@
 #include "codec/field_codec.h"
 #include "model/geometry.h"
 #include "model/layout_file.h"
-#include "records/block_reader.h"
 #include "records/field_entry.h"
 #include "records/file_engine.h"
 #include "records/range_csv.h"
@@ -284,6 +284,20 @@ private:
     bool failed_ = false;
 };
 
+/// Records of the data file (a partial last record counts as one); false when it cannot be
+/// opened for reading. Cheaper than a reader: nothing is allocated or read.
+bool CountRecords(const std::string& path, const RecordSetup& s, std::int64_t& count) {
+    const int fd = ::open(ToFsPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    const bool ok = ::fstat(fd, &st) == 0;
+    ::close(fd);
+    if (!ok) return false;
+    const std::int64_t data = static_cast<std::int64_t>(st.st_size) - s.basePosition;
+    count = data > 0 ? (data + s.recordLength - 1) / s.recordLength : 0;
+    return true;
+}
+
 int RunCsv(Context& ctx) {
     if (ctx.args.size() != 2) {
         ctx.Error("usage: rekkan-cli csv LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen]");
@@ -292,13 +306,11 @@ int RunCsv(Context& ctx) {
     RecordSetup s;
     if (!Prepare(ctx, ctx.args[0], s)) return kExitFailure;
     const std::string& path = ctx.args[1];
-    BlockReader probe;
-    if (!probe.Open(path, s.basePosition, s.recordLength)) {
+    std::int64_t count = 0;
+    if (!CountRecords(path, s, count)) {
         ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + path);
         return kExitFailure;
     }
-    const std::int64_t count = probe.RecordCount();
-    probe.Close();
 
     RangeCsvRequest request;
     request.path = path;

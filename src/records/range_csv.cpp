@@ -14,15 +14,21 @@ namespace {
 /// Bytes gathered before they are handed to the sink.
 constexpr std::size_t kFlushBytes = 1u << 20;
 
-/// Appends the item columns: every value is followed by "," unless it is the last descriptor
-/// of the field list, so a line whose last descriptor is a left-out group ends with ",".
-void AppendFieldColumns(std::string& line, const std::vector<TRdbObj>& fields, bool groups,
-                        const std::function<void(std::size_t)>& appendValue) {
+/// One item column of a line: the field and whether a "," follows its value. A "," follows
+/// every value unless it comes from the last descriptor of the field list, so a line whose
+/// last descriptor is a left-out group ends with ",".
+struct Column {
+    const TRdbObj* field;
+    bool comma;
+};
+
+std::vector<Column> ColumnsOf(const std::vector<TRdbObj>& fields, bool groups) {
+    std::vector<Column> columns;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (fields[i].IsGroup() && !groups) continue;
-        appendValue(i);
-        if (i + 1 != fields.size()) line += ',';
+        columns.push_back(Column{&fields[i], i + 1 != fields.size()});
     }
+    return columns;
 }
 
 RangeCsvOptions Effective(const RangeCsvOptions& o) {
@@ -47,7 +53,10 @@ std::string RangeCsvHeading(const std::vector<TRdbObj>& fields, const RangeCsvOp
     std::string line;
     if (options.recNo) line += "\"Rec.No\",";
     if (options.position) line += CsvQuote(sj("位置")) + ",";
-    AppendFieldColumns(line, fields, options.groups, [&](std::size_t i) { AppendCsvQuoted(line, fields[i].DisplayName()); });
+    for (const Column& c : ColumnsOf(fields, options.groups)) {
+        AppendCsvQuoted(line, c.field->DisplayName());
+        if (c.comma) line += ',';
+    }
     return line;
 }
 
@@ -80,35 +89,36 @@ RangeCsvResult WriteRangeCsv(const RangeCsvRequest& request, const ByteSink& sin
         if (!reader.Open(request.path, request.basePosition, request.recordLength)) {
             ok = false;
         } else {
+            const std::vector<Column> columns = ColumnsOf(fields, options.groups);
             reader.Seek(request.start - 1);
             std::string_view record;
             std::int64_t index = 0;
             std::string text;
             bool error = false;
-            std::string line;
             for (std::int64_t wanted = request.start; wanted <= request.end; ++wanted) {
                 if (!reader.Next(record, index)) break;
-                const std::int64_t n = index + 1;
-                line.clear();
+                // The line is built in place at the end of the output buffer.
                 if (options.recNo) {
-                    line += '"';
-                    line += std::to_string(n);
-                    line += "\",";
+                    out += '"';
+                    out += std::to_string(index + 1);
+                    out += "\",";
                 }
                 if (options.position) {
-                    line += '"';
-                    line += std::to_string(static_cast<std::int64_t>(request.recordLength) * index + request.basePosition + 1);
-                    line += "\",";
+                    out += '"';
+                    out += std::to_string(static_cast<std::int64_t>(request.recordLength) * index + request.basePosition + 1);
+                    out += "\",";
                 }
-                AppendFieldColumns(line, fields, options.groups, [&](std::size_t i) {
-                    if (fields[i].IsGroup()) {
-                        line += "\"\"";
-                        return;
+                for (const Column& c : columns) {
+                    if (c.field->IsGroup()) {
+                        out += "\"\"";
+                    } else {
+                        DecodeFieldTo(text, error, record, *c.field, request.codec);
+                        AppendCsvQuoted(out, text);
                     }
-                    DecodeFieldTo(text, error, record, fields[i], request.codec);
-                    AppendCsvQuoted(line, text);
-                });
-                addLine(line);
+                    if (c.comma) out += ',';
+                }
+                out += "\r\n";
+                ++result.lines;
                 if (out.size() >= kFlushBytes) {
                     if (!sink(out)) return result;
                     out.clear();

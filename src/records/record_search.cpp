@@ -2,7 +2,7 @@
 
 #include "records/block_reader.h"
 #include "records/range_csv.h"
-#include "records/record_fields.h"
+#include "codec/field_codec.h"
 #include "util/text.h"
 
 namespace rekkan {
@@ -26,7 +26,9 @@ SearchOutcome SearchFile(const SearchRequest& request, const std::function<bool(
         messages->Inform(DataFileOpenFailedMessage(), DefaultCaption());
     }
 
-    RecordTexts texts;
+    // One reusable text per entry: decoding allocates nothing once the texts have grown.
+    std::vector<std::string> texts(fields.size());
+    bool error = false;
     std::string_view record;
     std::int64_t index = 0;
     for (std::int64_t i = 0; i < outcome.recordCount; ++i) {
@@ -39,14 +41,17 @@ SearchOutcome SearchFile(const SearchRequest& request, const std::function<bool(
             outcome.readFailed = reader.Failed();
             break;
         }
-        DecodeRecord(record, fields, request.codec, texts);
-        if (!MatchRecord(texts.texts, words, request.orMode, false).hit) continue;
+        for (std::size_t f = 0; f < fields.size(); ++f) {
+            // Group items decode to empty text and never match.
+            if (!fields[f].IsGroup()) DecodeFieldTo(texts[f], error, record, fields[f], request.codec);
+        }
+        if (!RecordHits(texts, words, request.orMode)) continue;
         ++outcome.hits;
         SearchHit hit;
         hit.index = index;
         if (request.wantTexts) {
-            hit.flags = MatchRecord(texts.texts, words, request.orMode, true).itemFlags;
-            hit.texts = texts.texts;
+            hit.flags = MatchRecord(texts, words, request.orMode, true).itemFlags;
+            hit.texts = texts;
         }
         if (onHit) onHit(std::move(hit));
     }

@@ -97,10 +97,30 @@ bool SearchWords::Occurs(std::size_t j, std::string_view text) const {
     return false;
 }
 
+bool RecordHits(const std::vector<std::string>& itemTexts, const SearchWords& words, bool orMode) {
+    if (words.Empty()) return false;
+    // Word by word: AND fails on the first word found nowhere, OR hits on the first found.
+    for (std::size_t j = 0; j < words.Size(); ++j) {
+        bool found = false;
+        for (const std::string& text : itemTexts) {
+            if (!text.empty() && words.Occurs(j, text)) {
+                found = true;
+                break;
+            }
+        }
+        if (found == orMode) return orMode;
+    }
+    return !orMode;
+}
+
 RecordMatch MatchRecord(const std::vector<std::string>& itemTexts, const SearchWords& words, bool orMode,
                         bool flagsWanted) {
     RecordMatch m;
-    if (flagsWanted) m.itemFlags.assign(itemTexts.size(), false);
+    if (!flagsWanted) {
+        m.hit = RecordHits(itemTexts, words, orMode);
+        return m;
+    }
+    m.itemFlags.assign(itemTexts.size(), false);
     if (words.Empty()) return m;
     std::vector<bool> found(words.Size(), false);
     std::size_t foundCount = 0;
@@ -108,17 +128,13 @@ RecordMatch MatchRecord(const std::vector<std::string>& itemTexts, const SearchW
         const std::string& text = itemTexts[c];
         if (text.empty()) continue;
         for (std::size_t j = 0; j < words.Size(); ++j) {
-            // Without flags a word already found need not be looked for again.
-            if (!flagsWanted && found[j]) continue;
-            if (words.Occurs(j, text)) {
-                if (flagsWanted) m.itemFlags[c] = true;
-                if (!found[j]) {
-                    found[j] = true;
-                    ++foundCount;
-                }
+            if (!words.Occurs(j, text)) continue;
+            m.itemFlags[c] = true;
+            if (!found[j]) {
+                found[j] = true;
+                ++foundCount;
             }
         }
-        if (!flagsWanted && (orMode ? foundCount > 0 : foundCount == words.Size())) break;
     }
     m.hit = orMode ? foundCount > 0 : foundCount == words.Size();
     return m;

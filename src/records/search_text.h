@@ -42,9 +42,12 @@ struct RecordMatch {
     std::vector<bool> itemFlags;
 };
 
+/// True when the record is a hit (the quick form of MatchRecord, without item flags).
+[[nodiscard]] bool RecordHits(const std::vector<std::string>& itemTexts, const SearchWords& words, bool orMode);
+
 /// Matches the display texts of one record's items against the words: with `orMode` a hit
 /// when any word occurs in any item, otherwise when every word occurs somewhere in the record.
-/// No words never hit. `flagsWanted` false skips the per-item flags once the answer is known.
+/// No words never hit. `flagsWanted` false leaves the flags empty (RecordHits).
 [[nodiscard]] RecordMatch MatchRecord(const std::vector<std::string>& itemTexts, const SearchWords& words,
                                       bool orMode, bool flagsWanted = true);
 
