@@ -235,14 +235,20 @@ private:
             if (keepFrom != std::string::npos) keepTo = text.find(')', keepFrom);
         }
         std::string left;
+        bool inKeyMark = false;
         for (std::size_t i = 0; i < text.size(); ++i) {
             const unsigned char c = static_cast<unsigned char>(text[i]);
             if (IsLeadByte(c) && i + 1 < text.size()) {
                 left.append(text, i, 2);  // double-byte characters are never dropped
                 ++i;
+                inKeyMark = false;
                 continue;
             }
-            const bool kept = keepFrom != std::string::npos && i > keepFrom && (keepTo == std::string::npos || i < keepTo);
+            // A key mark ("#1.2d-") keeps its bytes, so that a descending mark survives.
+            if (text[i] == '#') inKeyMark = true;
+            if (text[i] == ' ') inKeyMark = false;
+            const bool kept = inKeyMark ||
+                              (keepFrom != std::string::npos && i > keepFrom && (keepTo == std::string::npos || i < keepTo));
             if (!kept && options_.ignoredChars.find(text[i]) != std::string::npos) continue;
             left += text[i];
         }

@@ -247,13 +247,15 @@ TEST(CobolImport, UnclosedLastEntryAndProcedureDivision) {
 }
 
 TEST(CobolImport, KeyMarksAndPrefixAreTakenOut) {
-    const Imported r = Import("01 R.\n* 顧客 Prefix(CU_)\n05 A PIC X.\n* 顧客番号 #1.2d#2.1\n05 B PIC 9.\n");
+    CobolImportOptions o = FreeForm();
+    o.ignoredChars = "-+*=/%_";  // neither a descending mark nor the prefix loses a byte
+    const Imported r = Import("01 R.\n* 顧客 Prefix(CU_)\n05 A PIC X.\n* 顧客番号 #1.2d-#2.1\n05 B PIC 9.\n", o);
     ASSERT_EQ(r.rows, 3);
     EXPECT_EQ(r.doc.PreFix, "CU_");
     EXPECT_EQ(r.doc.items[1].KOM, sj("顧客"));
     EXPECT_EQ(r.doc.items[2].KOM, sj("顧客番号"));
     ASSERT_EQ(r.session.keyEntries.size(), 2u);
-    EXPECT_EQ(r.session.keyEntries[0], sj("001.002<可>(昇順):2"));
+    EXPECT_EQ(r.session.keyEntries[0], sj("001.002<可>(降順):2"));
     EXPECT_EQ(r.session.keyEntries[1], sj("002.001<不>(昇順):2"));
 }
 
