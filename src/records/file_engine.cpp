@@ -219,6 +219,7 @@ bool TFileInf::UpdateRecord(std::int64_t index) {
     ComputeGeometry();
     std::int64_t offset = static_cast<std::int64_t>(recordLength_) * index + basePosition_;
     if (offset > fileSize_) offset = fileSize_;
+    recordBuffer_.resize(static_cast<std::size_t>(recordLength_ > 0 ? recordLength_ : 0), '\0');
     ApplyRecordTail(recordBuffer_, recordLength_, Options());
     if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0 ||
         !WriteAll(fd_, recordBuffer_.data(), recordBuffer_.size())) {
@@ -287,6 +288,7 @@ bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count)
     if (buffer.size == 0) ok = false;
     if (ok) ok = CopyBlock(fd_, work, 0, splitAt, buffer);
     if (ok && insert) {
+        recordBuffer_.resize(static_cast<std::size_t>(recordLength_ > 0 ? recordLength_ : 0), '\0');
         ApplyRecordTail(recordBuffer_, recordLength_, Options());
         ok = WriteCopies(work, recordBuffer_, count, buffer);
     }

@@ -125,6 +125,15 @@ TEST(FileEngine, UpdateWritesAtIndexAndRereads) {
     EXPECT_EQ(f.file.RecordBuffer(), "ABCDEFGHIJ");
 }
 
+TEST(FileEngine, UpdateWritesExactlyOneRecordLength) {
+    Fixture f(Digits(30), 0, 10);
+    f.file.RecordBuffer() = "AB";  // a buffer cut short by its user
+    ASSERT_TRUE(f.file.UpdateRecord(0));
+    f.file.RecordBuffer() = std::string(15, 'Z');
+    ASSERT_TRUE(f.file.UpdateRecord(1));
+    EXPECT_EQ(f.Data(), std::string("AB") + std::string(8, '\0') + std::string(10, 'Z') + Digits(10));
+}
+
 TEST(FileEngine, UpdateOfPartialLastRecordGrowsFile) {
     Fixture f(Digits(25), 0, 10);
     ASSERT_TRUE(f.file.ReadRecord(2, true, true));
