@@ -92,6 +92,36 @@ std::string LayoutEditorModel::MaxLinesText() const {
     return "Max.Lines[ " + GroupThousands(static_cast<std::int64_t>(doc_.editableLineCount)) + " ]";
 }
 
+std::string LayoutEditorModel::WindowTitle() const {
+    std::string title = "Morvane for Rekkan";
+    if (!doc_.path.empty()) title += "  [ " + doc_.path + " ]";
+    return title;
+}
+
+std::string LayoutEditorModel::LineCountText() const { return " " + std::to_string(Count()) + " Line"; }
+
+std::string LayoutEditorModel::RecordLengthText() const {
+    return "Rec.Len : " + std::to_string(doc_.displayedRecordLength) + " Byte";
+}
+
+std::string LayoutEditorModel::TypeColumnHeader() const {
+    return sj(" 型 <") + PriorityName(options_.priority) + sj(" 優先>");
+}
+
+void LayoutEditorModel::ChangePriority(LangPriority priority) {
+    options_.priority = priority;
+    types_.SetPriority(priority);
+    Inform(sj("型名リストの並び順を     ") + "\r\n" + "\r\n" + " " + "< " + PriorityName(priority) + " >" +
+           sj(" 優先に変更しました。"));
+    if (observer_) observer_->Refresh();
+}
+
+Answer LayoutEditorModel::AskBeforeClose() {
+    if (!Ordinary() && doc_.modified) LeaveViewForReload();
+    if (!doc_.modified) return Answer::No;
+    return messages_.AskYesNoCancel(sj("レイアウトの内容が変更されています。\r\n\r\n保存しますか？"), DefaultCaption());
+}
+
 // ---------------------------------------------------------------------------------------------
 // Commands
 

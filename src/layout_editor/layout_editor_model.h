@@ -112,6 +112,13 @@ public:
     [[nodiscard]] bool CellTakesInput(int row, int column) const;
     /// The menu item "Max.Lines[ 2,000 ]".
     [[nodiscard]] std::string MaxLinesText() const;
+    /// Window title: "Morvane for Rekkan", with "  [ path ]" when the layout has a path.
+    [[nodiscard]] std::string WindowTitle() const;
+    /// Information bar: " N Line" and "Rec.Len : n Byte".
+    [[nodiscard]] std::string LineCountText() const;
+    [[nodiscard]] std::string RecordLengthText() const;
+    /// Header of the type column: " 型 <COBOL 優先>" and so on.
+    [[nodiscard]] std::string TypeColumnHeader() const;
 
     // ---- One entry for the buttons and menus ----
     [[nodiscard]] bool IsEnabled(EditorCommand command) const;
@@ -153,6 +160,14 @@ public:
     bool ChooseType(int listIndex);
     /// The cell editor stored a changed text into a cell of item row `row`: records the step.
     void CellEditorStored(int row, int column);
+
+    /// The language priority changed: the type list is rebuilt in the new order and the user
+    /// told so.
+    void ChangePriority(LangPriority priority);
+    /// Closing the window: leaves the redefinition view (telling the user when the layout is
+    /// modified), then asks whether to save a modified layout. Yes: save (save-as form) and
+    /// close; No: close; Cancel: keep the window open.
+    [[nodiscard]] Answer AskBeforeClose();
 
     // ---- Undo ----
     bool Undo();

@@ -221,6 +221,39 @@ TEST_F(RowCommit, CellsTakeInputAsTheTypeAllows) {
     EXPECT_FALSE(model.CellTakesInput(2, 3));
 }
 
+TEST_F(TypeChoice, PriorityChangeReordersListAndTellsTheUser) {
+    SetRows({Row(1, "REC", kGroup)});
+    EXPECT_EQ(model.TypeColumnHeader(), sj(" 型 <COBOL 優先>"));
+    model.ChangePriority(LangPriority::Vb);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{sj("型名リストの並び順を     \r\n\r\n < VB > 優先に変更しました。")});
+    EXPECT_EQ(model.Types().CodeAt(1), kString);
+    EXPECT_EQ(model.TypeColumnHeader(), sj(" 型 <VB 優先>"));
+}
+
+TEST_F(RowCommit, WindowTexts) {
+    SetRows(NumberedRows(3));
+    EXPECT_EQ(model.WindowTitle(), "Morvane for Rekkan");
+    doc.path = "C:\\data\\cust.kvl";
+    EXPECT_EQ(model.WindowTitle(), "Morvane for Rekkan  [ C:\\data\\cust.kvl ]");
+    EXPECT_EQ(model.LineCountText(), " 3 Line");
+    EXPECT_EQ(model.RecordLengthText(), "Rec.Len : 3 Byte");
+}
+
+TEST_F(RowCommit, CloseLeavesViewAndAsksOnlyWhenModified) {
+    SetRows(NumberedRows(3));
+    EXPECT_EQ(model.AskBeforeClose(), Answer::No);
+    EXPECT_TRUE(messages.Log().empty());
+    doc.modified = true;
+    ASSERT_TRUE(model.EnterView());
+    messages.Script(Answer::Cancel);
+    EXPECT_EQ(model.AskBeforeClose(), Answer::Cancel);
+    EXPECT_EQ(model.Mode(), EditMode::Ordinary);
+    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{sj("【再定義の表示】 から 【レイアウトの編集】 に戻します。"),
+                                                          sj("レイアウトの内容が変更されています。\r\n\r\n保存しますか？")}));
+    EXPECT_EQ(messages.Log()[1].kind, ScriptedMessages::Entry::Kind::YesNoCancel);
+}
+
 TEST(TypeListOrderView, InverseMapAndLabels) {
     for (LangPriority p : {LangPriority::Cobol, LangPriority::C, LangPriority::Vb}) {
         TypeList list(p);
