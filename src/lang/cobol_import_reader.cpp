@@ -256,9 +256,25 @@ private:
     }
 
     /// Steps shared by both passes for a line that is not a comment line.
+    /// True when `line`, starting with a digit, goes on with the open entry: a word such as
+    /// "9(5)." or "12345." is no level number, and after PIC, OCCURS or within a VALUE
+    /// clause digits are part of the clause.
+    bool ContinuesOpenEntry(const std::string& line) const {
+        if (!entryOpen_ || !firstPass_) return false;
+        const std::string first = line.substr(0, line.find(' '));
+        if (first.find_first_not_of("0123456789") != std::string::npos) return true;
+        const std::string open = TrimRight(entry_);
+        const std::size_t blank = open.rfind(' ');
+        const std::string last = ToUpperAscii(blank == std::string::npos ? open : open.substr(blank + 1));
+        static const char* const leadIns[] = {"PIC", "PICTURE", "IS", "OCCURS", "TO", "VALUE", "VALUES", "THRU", "THROUGH"};
+        for (const char* w : leadIns)
+            if (last == w) return true;
+        return HasWord(open, "VALUE") || HasWord(open, "VALUES");
+    }
+
     void EntryLine(std::string line) {
         line = TrimLeft(line);
-        if (!line.empty() && line[0] >= '0' && line[0] <= '9') {
+        if (!line.empty() && line[0] >= '0' && line[0] <= '9' && !ContinuesOpenEntry(line)) {
             const int level = LeadingNumber(line);
             if (!rankingStarted_) {
                 ranker_.Reset();

@@ -239,6 +239,21 @@ TEST(CobolImport, ConditionNamesAreSkippedWhole) {
     for (const TRspec& row : r.doc.items) EXPECT_LE(row.LVL, 2);
 }
 
+TEST(CobolImport, DigitsContinuingAnEntryStartNoNewOne) {
+    const Imported r = Import(
+        "01 R.\n05 A PIC 9(5) VALUE\n 12345.\n05 B PIC\n 9(3).\n05 C OCCURS\n 4 TIMES PIC X.\n"
+        "05 D PIC X(3) VALUE\n 'A'.\n05 E PIC X.\n");
+    ASSERT_EQ(r.rows, 6);
+    EXPECT_EQ(r.doc.items[1].TYP, kUNum);
+    EXPECT_EQ(r.doc.items[2].BYT, 3);
+    EXPECT_EQ(r.doc.items[3].RPT, 4);
+    EXPECT_EQ(r.doc.items[4].VNM, "D");
+    // An entry without its period is still closed by the next level line without VALUE.
+    const Imported open = Import("01 R.\n05 A PIC X\n05 B PIC X.\n");
+    ASSERT_EQ(open.rows, 3);
+    EXPECT_EQ(open.doc.items[2].VNM, "B");
+}
+
 TEST(CobolImport, UnclosedLastEntryAndProcedureDivision) {
     const Imported open = Import("01 R.\n05 A PIC X.\n05 B PIC X\n");
     EXPECT_EQ(open.rows, 2);

@@ -42,15 +42,17 @@
 000420                              SIGN LEADING SEPARATE.              RK000001
 000430  01  REC-B.                                                      RK000001
 000440      05  B-KEY               PIC X(8).                           RK000001
-000450      05  B-DATA              PIC X(60).                          RK000001
-000460      05  B-NUM REDEFINES B-DATA.                                 RK000001
-000470          10  B-N1            PIC 9(30).                          RK000001
-000480          10  B-N2            PIC 9(30).                          RK000001
-000490      05  B-GROUPS OCCURS 2.                                      RK000001
-000500          10  B-G OCCURS 3.                                       RK000001
-000510              15  B-G1        PIC S9(3).                          RK000001
-000520              15  B-G2        PIC S9(7) COMP-3.                   RK000001
-000530      05  B-END               PIC X.                              RK000001
-000540      66  B-ALIAS RENAMES B-KEY.                                  RK000001
-000550  01  REC-C REDEFINES REC-B.                                      RK000001
-000560      05  C-ALL               PIC X(101).                         RK000001
+000450      05  B-COUNT             PIC 9(5) VALUE                      RK000001
+000460                              12345.                              RK000001
+000470      05  B-DATA              PIC X(60).                          RK000001
+000480      05  B-NUM REDEFINES B-DATA.                                 RK000001
+000490          10  B-N1            PIC 9(30).                          RK000001
+000500          10  B-N2            PIC 9(30).                          RK000001
+000510      05  B-GROUPS OCCURS 2.                                      RK000001
+000520          10  B-G OCCURS 3.                                       RK000001
+000530              15  B-G1        PIC S9(3).                          RK000001
+000540              15  B-G2        PIC S9(7) COMP-3.                   RK000001
+000550      05  B-END               PIC X.                              RK000001
+000560      66  B-ALIAS RENAMES B-KEY.                                  RK000001
+000570  01  REC-C REDEFINES REC-B.                                      RK000001
+000580      05  C-ALL               PIC X(101).                         RK000001
