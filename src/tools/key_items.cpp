@@ -26,6 +26,12 @@ std::string Header(int n) { return "   Key #" + std::to_string(n); }
 
 }  // namespace
 
+void LoadLayoutKeyLines(LayoutDocument& doc, const Geometry& geometry, const TypeNotation& types) {
+    KeyItems keys(types);
+    keys.LoadKeyLines(doc.keyLines, doc, geometry);
+    doc.keyLines = keys.Lines();
+}
+
 std::string UnmatchedKeyName() { return sj("？？？（不整合）"); }
 
 bool IsKeyHeaderLine(std::string_view line) {

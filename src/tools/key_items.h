@@ -74,6 +74,10 @@ private:
     std::vector<std::string> lines_;
 };
 
+/// Puts the key lines of a layout just read through the key item model (Load key lines):
+/// every line reformatted, headers numbered, items renamed after the layout.
+void LoadLayoutKeyLines(LayoutDocument& doc, const Geometry& geometry, const TypeNotation& types);
+
 /// Name given to a key item whose place no longer matches the layout.
 [[nodiscard]] std::string UnmatchedKeyName();
 

@@ -105,6 +105,16 @@ TEST(KeyItems, LoadKeyLinesReformatsAndValidates) {
     EXPECT_EQ(keys.KeyMark(2, 10, kX), "");
 }
 
+TEST(KeyItems, LayoutKeyLinesGoThroughTheModel) {
+    Fixture f;
+    f.doc.keyLines = {"key #", sj("[000011 : 000005]  ? <不> (昇順) old") + std::string(10, '\t') + "%typ!3"};
+    LoadLayoutKeyLines(f.doc, f.geometry, f.types);
+    ASSERT_EQ(f.doc.keyLines.size(), 2u);
+    EXPECT_EQ(f.doc.keyLines[0], "   Key #1");
+    EXPECT_EQ(ParseKeyLine(f.doc.keyLines[1], f.types).itemName, "NO");
+    EXPECT_EQ(ParseKeyLine(f.doc.keyLines[1], f.types).typeName, "U.NUM");
+}
+
 TEST(KeyItems, LoadFromImportBuildsHeadersPerKey) {
     Fixture f;
     KeyItems keys(f.types);
