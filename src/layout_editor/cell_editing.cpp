@@ -16,7 +16,7 @@ constexpr int kDeepestLevel = 15;
 }  // namespace
 
 bool LayoutEditorModel::CommitRow(int row, const RowTexts& cells) {
-    if (!Ordinary() || row < 0) return false;
+    if (!Ordinary() || Guarded() || row < 0) return false;
     transientMark_ = RowMark::None;
     const bool existed = row < Count();
     if (!existed) {
@@ -76,13 +76,13 @@ bool LayoutEditorModel::CommitRow(int row, const RowTexts& cells) {
 }
 
 void LayoutEditorModel::CellEditorStored(int row, int column) {
-    if (!Ordinary() || row < 0 || row >= Count()) return;
+    if (!Ordinary() || Guarded() || row < 0 || row >= Count()) return;
     Record(StepKind::CellContent, row, 1, column);
     doc_.modified = true;
 }
 
 bool LayoutEditorModel::ChangeLevel(int delta) {
-    if (!Ordinary() || cursorRow_ >= Count()) return false;
+    if (!Ordinary() || Guarded() || cursorRow_ >= Count()) return false;
     TRspec& item = doc_.items[static_cast<std::size_t>(cursorRow_)];
     const int level = item.LVL + delta;
     if (level < kLowestLevel || level > kDeepestLevel) return false;
@@ -101,7 +101,7 @@ bool LayoutEditorModel::LevelUp() { return ChangeLevel(+1); }
 
 bool LayoutEditorModel::ChooseType(int listIndex) {
     const int code = types_.CodeAt(listIndex);
-    if (!Ordinary() || code < 0) return false;
+    if (!Ordinary() || Guarded() || code < 0) return false;
     transientMark_ = RowMark::None;
     int row = cursorRow_;
     if (row >= Count()) {

@@ -102,6 +102,10 @@ public:
     [[nodiscard]] std::string UndoMenuText() const { return history_.MenuText(typeLabel_); }
     [[nodiscard]] std::string RangeMenuText() const { return range_.ConfirmMenuText(); }
     [[nodiscard]] bool Importing() const { return importing_; }
+    /// Set while a layout file is read: cell commits, level buttons and the type list do
+    /// nothing (the reload guard; an import sets it as well).
+    void SetReading(bool on) { reading_ = on; }
+    [[nodiscard]] bool Guarded() const { return reading_ || importing_; }
     /// Cells 3 to 10 of item row `row` (empty texts past the last item).
     [[nodiscard]] RowTexts CellsOf(int row) const;
     /// Column 1 of item row `row`.
@@ -231,6 +235,7 @@ private:
     int transientLast_ = -1;
     std::string notice_;
     bool importing_ = false;
+    bool reading_ = false;
 };
 
 }  // namespace rekkan

@@ -134,6 +134,23 @@ TEST_F(RowCommit, TooLongRecordLeavesNoticeUntilFixed) {
     EXPECT_EQ(doc.displayedRecordLength, 999999);
 }
 
+TEST_F(RowCommit, CellHandlersRestWhileALayoutIsReadOrImported) {
+    SetRows(NumberedRows(3));
+    model.SetCursor(1, 3);
+    for (int guard = 0; guard < 2; ++guard) {
+        if (guard == 0) model.SetReading(true);
+        if (guard == 1) model.SetImporting(true);
+        EXPECT_FALSE(model.CommitRow(1, NameOnly("05 CHANGED")));
+        EXPECT_FALSE(model.LevelUp());
+        EXPECT_FALSE(model.ChooseType(model.Types().IndexOf(kJ)));
+        model.SetReading(false);
+        model.SetImporting(false);
+    }
+    EXPECT_EQ(doc.items[1].KOM, "R1");
+    EXPECT_FALSE(doc.modified);
+    EXPECT_TRUE(model.CommitRow(1, NameOnly("05 CHANGED")));
+}
+
 TEST_F(RowCommit, UnchangedRowIsNoChange) {
     SetRows(NumberedRows(3));
     EXPECT_FALSE(model.CommitRow(1, model.CellsOf(1)));
