@@ -69,7 +69,8 @@ int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOption
     const int total = static_cast<int>(scan.entries.lines.size());
     const std::string remarksMark = sj("備考→");
     int rows = 0;
-    for (int n = record.firstLine; n <= record.lastLine && n <= total && rows < doc.Capacity(); ++n) {
+    // Rows stop at the editable line count: a layout holding more could not be read back.
+    for (int n = record.firstLine; n <= record.lastLine && n <= total && rows < doc.editableLineCount; ++n) {
         std::string entry, comment;
         SplitEntryLine(scan.entries.lines[static_cast<std::size_t>(n - 1)], entry, comment);
         TakePrefixMark(comment, session.prefix);

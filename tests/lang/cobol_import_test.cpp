@@ -281,6 +281,16 @@ TEST(CobolImport, ListTextsShowSourceLines) {
     EXPECT_EQ(r.scan.structures[1].listText, "4 5        SECOND-REC             SECOND-REC");
 }
 
+TEST(CobolImport, RowsStopAtTheEditableLineCount) {
+    std::string src = "01 R.\n";
+    for (int i = 0; i < 30; ++i) src += "05 F" + std::to_string(i) + " PIC X.\n";
+    Imported r;
+    r.scan = ScanCobolText(src, FreeForm());
+    r.doc.editableLineCount = 10;
+    EXPECT_EQ(ExtractCobolRecord(r.scan, 0, FreeForm(), r.session, r.doc), 10);
+    EXPECT_EQ(r.doc.Count(), 10);
+}
+
 TEST(CobolImport, MalformedSourcesListNothingOrStop) {
     const char* sources[] = {"", "\x1a", "no entries here", "01", "01 .", "99999999999999 X.", "01 A. 05 (((((", "88 X VALUE 1"};
     for (const char* s : sources) {
