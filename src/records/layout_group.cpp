@@ -218,6 +218,37 @@ bool LayoutGroup::RemoveLayoutEntry(int index, MessageSink& messages, int& selec
     return true;
 }
 
+int LayoutGroup::AddLayouts(const std::vector<std::string>& layoutPaths, LayoutDocument& doc, Settings& settings,
+                            MessageSink& messages) {
+    int last = -1;
+    for (auto it = layoutPaths.rbegin(); it != layoutPaths.rend(); ++it)
+        last = AddLayoutEntry(*it, "", 0, 0, doc, settings, messages);
+    if (last >= 0) modified_ = true;
+    return last;
+}
+
+void LayoutGroup::SetEditFile(int index, const std::string& cp932Path) {
+    TLayoutListObj& e = Entry(index);
+    if (e.fileState) e.fileState->CloseDataFile();
+    e.editFilePath = cp932Path;
+    e.ResetFileStates();
+    e.viewSaved = false;
+    modified_ = true;
+}
+
+void LayoutGroup::SetBasePosition(int index, std::int64_t basePosition) {
+    TLayoutListObj& e = Entry(index);
+    e.basePosition = basePosition < 0 ? 0 : basePosition;
+    e.fileState->SetBasePosition(e.basePosition);
+    e.savedFileState->SetBasePosition(e.basePosition);
+    modified_ = true;
+}
+
+void LayoutGroup::SetBrowseFixedItem(int index, int item) {
+    Entry(index).browseFixedItem = item < 0 ? 0 : item;
+    modified_ = true;
+}
+
 void LayoutGroup::MoveEntry(int from, int target) {
     if (from < 0 || from >= Count() || target < 0 || target >= Count() || from == target) return;
     const TLayoutListObj* shown = shown_ >= 0 ? entries_[static_cast<std::size_t>(shown_)].get() : nullptr;

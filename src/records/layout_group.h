@@ -135,6 +135,21 @@ public:
     /// and show next (-1 when none remains). False when No or the index is out of range.
     [[nodiscard]] bool RemoveLayoutEntry(int index, MessageSink& messages, int& select);
 
+    /// Adds the layouts chosen in the add dialog, taking the list from its last file to its
+    /// first, each without edit file; marks the group modified. Returns the index of the last
+    /// entry added (the one to show), or -1 for an empty list.
+    int AddLayouts(const std::vector<std::string>& layoutPaths, LayoutDocument& doc, Settings& settings,
+                   MessageSink& messages);
+
+    /// Makes `cp932Path` the edit file of entry `index` (empty clears it): fresh file states,
+    /// group modified.
+    void SetEditFile(int index, const std::string& cp932Path);
+    /// Sets the 0-based base position of entry `index` in the entry and both file states;
+    /// group modified.
+    void SetBasePosition(int index, std::int64_t basePosition);
+    /// Stores the browse table's fixed item of entry `index`; group modified.
+    void SetBrowseFixedItem(int index, int item);
+
     /// Moves entry `from` in front of entry `target` (a drop in the tree). Numbers and the
     /// modified flag stay as they are.
     void MoveEntry(int from, int target);

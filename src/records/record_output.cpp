@@ -100,14 +100,24 @@ const std::array<std::string, 8>& GridHeadings() {
     return headings;
 }
 
+std::array<std::string, 4> PrintTitleLines(const RecordInfo& info) {
+    return {"FileName = " + Trim(info.comment), "Path     = " + Trim(info.editFilePath),
+            sj("読込基底位置 = ") + info.basePosition + "   File.Size = " + info.fileSize + "   File.Pos = " + info.filePos,
+            "Rec.Len = " + info.recordLength + "   Records = " + info.recordCount + "   Rec.No = " + info.recNo};
+}
+
+std::array<std::string, 8> PrintHeadings() {
+    std::array<std::string, 8> headings = GridHeadings();
+    for (auto& h : headings) h.insert(0, " ");
+    return headings;
+}
+
 std::string RecordListText(const RecordView& view) {
-    const RecordInfo& info = view.info;
+    const std::array<std::string, 4> titles = PrintTitleLines(view.info);
     std::string out;
-    WriteLine(out, "FileName = " + Trim(info.comment));
-    WriteLine(out, "Path     = " + Trim(info.editFilePath));
-    WriteLine(out, sj("読込基底位置 = ") + info.basePosition + "   File.Size = " + info.fileSize +
-                       "   File.Pos = " + info.filePos + "    " + "Rec.Len = " + info.recordLength +
-                       "   Records = " + info.recordCount + "   Rec.No = " + info.recNo);
+    WriteLine(out, titles[0]);
+    WriteLine(out, titles[1]);
+    WriteLine(out, titles[2] + "    " + titles[3]);
     WriteLine(out, "");
     std::size_t typeWidth = 0;
     std::size_t nameWidth = 0;

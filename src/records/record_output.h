@@ -72,6 +72,13 @@ void AppendCsvQuoted(std::string& out, std::string_view text);
 /// The eight column headings of the field grid ("SEQ", "位置", ...), CP932.
 [[nodiscard]] const std::array<std::string, 8>& GridHeadings();
 
+/// The print grid's column headings: " SEQ", " 位置", ... (each with a leading blank).
+[[nodiscard]] std::array<std::string, 8> PrintHeadings();
+/// The four heading lines of the print: "FileName = " + comment, "Path     = " + edit file,
+/// then line 3 of the list text as two lines (base position, size, position; length,
+/// count, Rec.No).
+[[nodiscard]] std::array<std::string, 4> PrintTitleLines(const RecordInfo& info);
+
 /// Output file extension (".lst" or ".csv").
 [[nodiscard]] std::string OutputExtension(RecordOutputKind kind);
 /// Title of the save dialog.

@@ -1,5 +1,7 @@
 #include "records/layout_group.h"
 
+#include "records/file_engine.h"
+
 #include <gtest/gtest.h>
 
 #include "record_test_layouts.h"
@@ -205,6 +207,38 @@ TEST_F(GroupFixture, DropMovesInFrontOfTheTargetKeepingNumbersUntilRenumbered) {
     group.Renumber();
     EXPECT_EQ(group.Caption(0).substr(0, 4), " 1. ");
     EXPECT_EQ(group.Lines()[0].layoutPath, dir.File("d.kvl"));
+}
+
+TEST_F(GroupFixture, WindowCommandsMarkTheGroupModified) {
+    const std::string a = Layout("a.kvl", "A");
+    const std::string b = Layout("b.kvl", "B");
+    // The add dialog's list is taken from its last file to its first.
+    EXPECT_EQ(group.AddLayouts({a, b}, doc, settings, messages), 1);
+    EXPECT_TRUE(group.Modified());
+    EXPECT_EQ(group.Entry(0).comment, "B");
+    EXPECT_EQ(group.Entry(1).comment, "A");
+
+    const std::string data = dir.File("d.dat");
+    test::WriteBytes(ToFsPath(data), std::string(30, 'x'));
+    ASSERT_TRUE(group.Entry(0).fileState->OpenDataFile(data, 0, 10));
+    TFileInf* before = group.Entry(0).fileState.get();
+    group.SetModified(false);
+    group.SetEditFile(0, data);
+    EXPECT_TRUE(group.Modified());
+    EXPECT_NE(group.Entry(0).fileState.get(), before);
+    EXPECT_FALSE(group.Entry(0).fileState->IsOpen());
+    EXPECT_EQ(group.Lines()[0].editFilePath, data);
+
+    group.SetModified(false);
+    group.SetBasePosition(0, 12);
+    EXPECT_TRUE(group.Modified());
+    EXPECT_EQ(group.Entry(0).fileState->BasePosition(), 12);
+    EXPECT_EQ(group.Entry(0).savedFileState->BasePosition(), 12);
+    group.SetModified(false);
+    group.SetBrowseFixedItem(1, 4);
+    EXPECT_TRUE(group.Modified());
+    EXPECT_EQ(group.Lines()[1].browseFixedItem, 4);
+    EXPECT_EQ(group.Lines()[0].basePosition, 12);
 }
 
 TEST(GroupCaptions, AlignNumberAndComment) {

@@ -81,6 +81,16 @@ TEST(TofgenStatements, OneStatementPerType) {
     for (const auto& [typ, statement] : table) EXPECT_EQ(TofgenStatement(typ, 7), statement) << typ;
 }
 
+TEST(RecordPrint, HeadingsAndTitleLines) {
+    const auto titles = PrintTitleLines(SampleView().info);
+    EXPECT_EQ(titles[0], sj("FileName = 受注"));
+    EXPECT_EQ(titles[1], "Path     = /data/order.dat");
+    EXPECT_EQ(titles[2], sj("読込基底位置 = 1   File.Size = 12,345   File.Pos = 1,235"));
+    EXPECT_EQ(titles[3], "Rec.Len = 19   Records = 649   Rec.No = 65");
+    EXPECT_EQ(PrintHeadings()[0], " SEQ");
+    EXPECT_EQ(PrintHeadings()[7], sj(" 内容"));
+}
+
 TEST(RecordOutputFrame, FileNamesDialogsAndQuestions) {
     EXPECT_EQ(DefaultOutputPath(RecordOutputKind::List, "/d/orders.dat", "/prog"), "/d/orders.lst");
     EXPECT_EQ(DefaultOutputPath(RecordOutputKind::Csv, "/d.x/orders", "/prog"), "/d.x/orders.csv");
