@@ -93,6 +93,15 @@ bool WriteCopies(int to, const std::string& record, std::int64_t copies, CopyBuf
     return true;
 }
 
+/// The file a path names, its symbolic links followed; the path itself when it is no link.
+std::string RealDataPath(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path fs = ToFsPath(path);
+    if (!std::filesystem::is_symlink(fs, ec)) return path;
+    const std::filesystem::path target = std::filesystem::canonical(fs, ec);
+    return ec ? path : FromFsPath(target);
+}
+
 }  // namespace
 
 namespace engine_test {
@@ -268,7 +277,10 @@ bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count)
         resumeAt = std::min(splitAt + length * std::min(count, removable), fileSize_);
     }
 
-    const std::string workPath = WorkFilePath(path_);
+    // A data file reached through a symbolic link is replaced where it really lies, so the
+    // link keeps pointing at the edited file.
+    const std::string dataPath = RealDataPath(path_);
+    const std::string workPath = WorkFilePath(dataPath);
     struct stat st {};
     const mode_t perms = ::fstat(fd_, &st) == 0 ? (st.st_mode & 07777) : 0644;
     int work = -1;
@@ -303,12 +315,12 @@ bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count)
     }
 
     // One rename replaces the data file; the old file is never deleted first.
-    if (!StepAllowed(engine_test::Step::Rename) || !RenameFile(workPath, path_)) {
+    if (!StepAllowed(engine_test::Step::Rename) || !RenameFile(workPath, dataPath)) {
         DeleteFileIfExists(workPath);
         Inform(WorkAccessFailure(insert));
         return false;
     }
-    SyncParentFolder(ToFsPath(path_));
+    SyncParentFolder(ToFsPath(dataPath));
 
     if (!ReopenAfterRebuild()) {
         Inform(DataAccessFailure(insert));

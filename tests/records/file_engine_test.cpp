@@ -293,6 +293,22 @@ TEST(FileEngine, JapanesePathWorks) {
     EXPECT_FALSE(FileExists(WorkFilePath(path)));
 }
 
+TEST(FileEngine, SymbolicLinkKeepsPointingAtEditedFile) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.Path() / "real");
+    const std::string target = dir.File("real/data.dat");
+    WriteBytes(ToFsPath(target), Digits(30));
+    std::filesystem::create_symlink(ToFsPath(target), dir.Path() / "link.dat");
+    TFileInf file;
+    ASSERT_TRUE(file.OpenDataFile(dir.File("link.dat"), 0, 10));
+    ASSERT_TRUE(file.DeleteRecord(0));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / "link.dat"));
+    EXPECT_EQ(ReadBytes(ToFsPath(target)), Digits(10) + Digits(10));
+    EXPECT_FALSE(FileExists(WorkFilePath(target)));
+    ASSERT_TRUE(file.ReadRecord(1, false, false));
+    EXPECT_EQ(file.RecordCount(), 2);
+}
+
 TEST(FileEngine, WorkFilePath) {
     EXPECT_EQ(WorkFilePath("/a/b/data.dat"), "/a/b/data.KvelWork");
     EXPECT_EQ(WorkFilePath("/a/b/data"), "/a/b/data.KvelWork");
