@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "records/block_reader.h"
 #include "records/file_engine.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
@@ -522,6 +523,19 @@ TEST(FileEngine, FilesBeyondTwoGigabytes) {
     ASSERT_TRUE(file.ReadRecord(index, false, false));
     EXPECT_EQ(file.RecordBuffer(), std::string(1000, 'Q'));
     EXPECT_EQ(file.FileSize(), size);
+
+    BlockReader reader;
+    ASSERT_TRUE(reader.Open(path, 0, 1000));
+    EXPECT_EQ(reader.RecordCount(), file.RecordCount());
+    reader.Seek(index);
+    std::string_view record;
+    std::int64_t at = 0;
+    ASSERT_TRUE(reader.Next(record, at));
+    EXPECT_EQ(record, std::string(1000, 'Q'));
+    reader.Seek(reader.RecordCount() - 1);
+    ASSERT_TRUE(reader.Next(record, at));
+    EXPECT_EQ(record, "LAST!" + std::string(995, '\0'));
+    EXPECT_FALSE(reader.Next(record, at));
 }
 
 }  // namespace
