@@ -26,20 +26,21 @@ RecordInfo RecordInfoOf(const std::string& comment, const std::string& editFileP
     return info;
 }
 
-std::string GridTypeText(int type) {
+std::string GridTypeText(int type, const TypeNotation* notation) {
+    if (notation) return " " + notation->DisplayLabel(type);
     std::string label = TypeInfoOf(type).standardLabel;
     if (!label.empty() && label[0] == '#') label.erase(0, 1);
     return " " + label;
 }
 
 RecordGridRow GridRowOf(int seq, const TRdbObj& entry, const std::string& content, bool error, bool fileOpen,
-                        std::int64_t recordOffset) {
+                        std::int64_t recordOffset, const TypeNotation* notation) {
     RecordGridRow row;
     const std::int64_t position = entry.position + (fileOpen ? recordOffset : 0);
     row.cells[0] = std::to_string(seq);
     row.cells[1] = Grouped(position);
     row.cells[2] = Grouped(entry.length);
-    row.cells[3] = GridTypeText(entry.type);
+    row.cells[3] = GridTypeText(entry.type, notation);
     row.cells[4] = Blanks(entry.desc.level - 1) + " " + Trim(entry.DisplayName());
     row.cells[5] = error ? sj("×") : std::string();
     row.cells[6] = entry.hexDisplay ? "HEX" : "";
@@ -51,7 +52,8 @@ RecordGridRow GridRowOf(int seq, const TRdbObj& entry, const std::string& conten
 }
 
 RecordView BuildRecordView(const std::string& comment, const std::string& editFilePath, const TFileInf& file,
-                           const std::vector<TRdbObj>& fields, const RecordTexts& texts) {
+                           const std::vector<TRdbObj>& fields, const RecordTexts& texts,
+                           const TypeNotation* notation) {
     RecordView view;
     view.info = RecordInfoOf(comment, editFilePath, file);
     view.rows.reserve(fields.size());
@@ -59,7 +61,7 @@ RecordView BuildRecordView(const std::string& comment, const std::string& editFi
         const bool error = i < texts.errors.size() && texts.errors[i];
         const std::string& content = i < texts.texts.size() ? texts.texts[i] : std::string();
         view.rows.push_back(GridRowOf(static_cast<int>(i + 1), fields[i], content, error, file.IsOpen(),
-                                      file.CurrentOffset()));
+                                      file.CurrentOffset(), notation));
     }
     return view;
 }

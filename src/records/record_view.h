@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "model/type_notation.h"
 #include "records/field_entry.h"
 #include "records/file_engine.h"
 #include "records/record_fields.h"
@@ -15,19 +16,21 @@ namespace rekkan {
 [[nodiscard]] RecordInfo RecordInfoOf(const std::string& comment, const std::string& editFilePath,
                                       const TFileInf& file);
 
-/// Type column text of the field grid: a blank and the type's label without its leading "#".
-[[nodiscard]] std::string GridTypeText(int type);
+/// Type column text of the field grid: a blank and the type's display label (the label
+/// without its leading "#"), from `notation` when given, else the standard label.
+[[nodiscard]] std::string GridTypeText(int type, const TypeNotation* notation = nullptr);
 
 /// The grid row of field entry `entry` (row number `seq`, 1-based) holding `content`. The
 /// position is the 1-based file offset while a file is open (`recordOffset` the current
 /// record's offset), else the position in the record.
 [[nodiscard]] RecordGridRow GridRowOf(int seq, const TRdbObj& entry, const std::string& content, bool error,
-                                      bool fileOpen, std::int64_t recordOffset);
+                                      bool fileOpen, std::int64_t recordOffset,
+                                      const TypeNotation* notation = nullptr);
 
 /// The record on screen: information values and one grid row per field entry, the contents
 /// being `texts` (as decoded from the file state's record buffer).
 [[nodiscard]] RecordView BuildRecordView(const std::string& comment, const std::string& editFilePath,
                                          const TFileInf& file, const std::vector<TRdbObj>& fields,
-                                         const RecordTexts& texts);
+                                         const RecordTexts& texts, const TypeNotation* notation = nullptr);
 
 }  // namespace rekkan

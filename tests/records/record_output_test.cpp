@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "model/type_catalogue.h"
+#include "records/record_view.h"
+#include "record_test_layouts.h"
 #include "util/encoding.h"
 
 namespace rekkan {
@@ -89,6 +91,34 @@ TEST(RecordPrint, HeadingsAndTitleLines) {
     EXPECT_EQ(titles[3], "Rec.Len = 19   Records = 649   Rec.No = 65");
     EXPECT_EQ(PrintHeadings()[0], " SEQ");
     EXPECT_EQ(PrintHeadings()[7], sj(" 内容"));
+}
+
+TEST(RecordView, GridRowsFollowTheWindowColumns) {
+    LayoutDocument doc;
+    doc.items = test::OrderItems();
+    std::vector<TRdbObj> fields;
+    ASSERT_TRUE(BuildFieldList(doc, fields));
+    RecordTexts texts;
+    texts.texts.assign(fields.size(), "");
+    texts.errors.assign(fields.size(), false);
+    texts.texts[4] = "-3";
+    texts.errors[2] = true;
+    TypeNotation notation;
+    notation.SetLabel(kSComp3, "#  PACKED");
+    const TFileInf closed;
+    const RecordView view = BuildRecordView(sj("受注"), "", closed, fields, texts, &notation);
+    ASSERT_EQ(view.rows.size(), 9u);
+    // Without an open file the position is the one in the record and no Rec.No is shown.
+    EXPECT_EQ(view.rows[4].cells, (std::array<std::string, 8>{"5", "10", "2", "   PACKED", "   1.AMOUNT", "", "", "-3"}));
+    EXPECT_EQ(view.rows[2].cells[5], sj("×"));
+    EXPECT_EQ(view.rows[8].cells[3], "   U.BINARY");
+    EXPECT_EQ(view.rows[8].cells[6], "HEX");  // the window starts COBOL binary in hex
+    EXPECT_EQ(view.rows[4].displayName, "  1.AMOUNT");
+    EXPECT_EQ(view.rows[4].byteLength, 2);
+    EXPECT_EQ(view.info.recNo, "");
+    EXPECT_EQ(view.info.basePosition, "1");
+    EXPECT_EQ(TofgenStatementsText(TofgenFieldsOf(view)),
+              sj(" NAME, QTY,  1.AMOUNT,  2.AMOUNT, 漢字, CNT\r\nX(6),S.ZONE(3),S.PACK(2),S.PACK(2),X(4),HEX(2)\r\n"));
 }
 
 TEST(RecordOutputFrame, FileNamesDialogsAndQuestions) {
