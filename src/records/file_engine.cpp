@@ -371,4 +371,15 @@ void TFileInf::CopyStateTo(TFileInf& saved) const {
     saved.readBuffer_.assign(readBuffer_.size(), '\0');
 }
 
+TFileInf::RestoreOutcome TFileInf::RestoreFrom(const TFileInf& saved) {
+    currentIndex_ = saved.currentIndex_;
+    if (!OpenDataFile(saved.path_, saved.basePosition_, saved.recordLength_, saved.mode_)) {
+        return RestoreOutcome::OpenFailed;
+    }
+    const bool read = ReadRecord(saved.currentIndex_, false, false);
+    recordBuffer_ = saved.recordBuffer_;
+    recordBuffer_.resize(static_cast<std::size_t>(recordLength_ > 0 ? recordLength_ : 0), '\0');
+    return read ? RestoreOutcome::Restored : RestoreOutcome::RecordMissing;
+}
+
 }  // namespace rekkan

@@ -82,6 +82,13 @@ public:
     /// record buffer) without the file itself: the saved copy only remembers.
     void CopyStateTo(TFileInf& saved) const;
 
+    /// What became of a restore.
+    enum class RestoreOutcome { Restored, RecordMissing, OpenFailed };
+    /// Opens the file of a saved copy again with its base position and record length, reads
+    /// its current record without refreshing and puts back its record buffer, so edits not
+    /// yet written survive. RecordMissing when that record can no longer be read.
+    RestoreOutcome RestoreFrom(const TFileInf& saved);
+
     [[nodiscard]] bool Exists() const { return exists_; }
     [[nodiscard]] bool IsOpen() const { return open_; }
     [[nodiscard]] bool IsReadOnly() const { return mode_ == OpenMode::ReadOnly; }

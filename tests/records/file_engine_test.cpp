@@ -342,6 +342,19 @@ TEST(FileEngine, CloseAndSavedCopy) {
     EXPECT_EQ(saved.CurrentIndex(), 2);
     EXPECT_EQ(saved.RecordBuffer(), "X123456789");
     EXPECT_FALSE(saved.ReadRecord(0, false, false));  // a saved copy holds no file
+
+    TFileInf back;
+    EXPECT_EQ(back.RestoreFrom(saved), TFileInf::RestoreOutcome::Restored);
+    EXPECT_EQ(back.CurrentIndex(), 2);
+    EXPECT_EQ(back.RecordBuffer(), "X123456789");  // the unwritten edit survives
+    EXPECT_EQ(f.Data(), Digits(30));
+
+    WriteBytes(ToFsPath(f.path), Digits(10));  // the file shrank meanwhile
+    TFileInf shrunk;
+    EXPECT_EQ(shrunk.RestoreFrom(saved), TFileInf::RestoreOutcome::RecordMissing);
+    std::filesystem::remove(ToFsPath(f.path));
+    TFileInf gone;
+    EXPECT_EQ(gone.RestoreFrom(saved), TFileInf::RestoreOutcome::OpenFailed);
 }
 
 // ---- Failures in the middle of insert and delete -------------------------------------------
