@@ -106,6 +106,9 @@ bool ImportPipeline::Import(int index, LayoutDocument& doc) {
     session_.prefix.clear();
     parser_->Extract(index, settings_, session_, doc);
     doc.sizes = settings_.Sizes();
+    // Sizes that follow from the type (a C type read back from editor-mode text carries no
+    // digits) are filled in as a committed row would get them.
+    for (TRspec& row : doc.items) NormaliseByt(row, doc.sizes);
     if (!session_.editorMode) {
         Geometry geometry;
         (void)geometry.Run(doc, GeometryForm::Record);

@@ -102,6 +102,32 @@ TEST(ImportPipeline, DroppedFileKeepsOverlayInTheUsersGatheredMode) {
     EXPECT_NE(messages.Log()[0].text.find(sj("【 COBOL 】")), std::string::npos);
 }
 
+TEST(ImportPipeline, EditorModeTextComesBackWithTypeSizes) {
+    test::TempDir dir;
+    test::WriteBytes(dir.Path() / "edit.txt",
+                     "01 R.\r\n   //key item #1.1\r\n   03 A PIC X(3).\r\n   03 B PIC U_Char.\r\n"
+                     "   03 C PIC S_Integer.\r\n   03 D PIC String(7).\r\n");
+    Settings s = FreeFormSettings();
+    s.Chk_RedInclude = false;
+    s.Cmb_Int = 1;
+    RecordingHooks hooks;
+    ImportPipeline pipeline(s, &hooks);
+    LayoutDocument doc;
+    doc.keyLines = {"   Key #1"};
+    std::string error;
+    ASSERT_TRUE(pipeline.ImportCobolEditorMode(dir.File("edit.txt"), doc, error));
+    EXPECT_FALSE(s.Chk_RedInclude);  // restored
+    EXPECT_EQ(hooks.log, "ILRi");     // no undo reset in editor mode
+    ASSERT_EQ(doc.Count(), 5);
+    EXPECT_EQ(doc.items[1].KOM, "key item");
+    EXPECT_EQ(doc.items[2].TYP, kUChar);
+    EXPECT_EQ(doc.items[2].BYT, 1);
+    EXPECT_EQ(doc.items[3].TYP, kSInt);
+    EXPECT_EQ(doc.items[3].BYT, 4);
+    EXPECT_EQ(doc.items[4].BYT, 7);
+    EXPECT_EQ(doc.keyLines, std::vector<std::string>{"   Key #1"});  // keys stay as they were
+}
+
 TEST(ImportPipeline, GuessesTheLanguageOfADroppedFile) {
     EXPECT_EQ(GuessDroppedFile("  kvel#32.lay\r\n"), DroppedFileKind::Layout);
     EXPECT_EQ(GuessDroppedFile("morvane.lay...."), DroppedFileKind::Layout);
