@@ -28,6 +28,15 @@ std::string DecodeEntry(std::string_view record, const TRdbObj& field, const Cod
     return text;
 }
 
+bool UpdatePastEnd(std::vector<TRdbObj>& fields, std::int64_t recordOffset, std::int64_t fileSize) {
+    bool any = false;
+    for (TRdbObj& f : fields) {
+        f.pastEnd = static_cast<std::int64_t>(f.position) + f.length - 1 + recordOffset > fileSize;
+        any = any || f.pastEnd;
+    }
+    return any;
+}
+
 std::string BlankRecord(int recordLength, const std::vector<TRdbObj>& fields, const CodecOptions& options) {
     std::string record(static_cast<std::size_t>(recordLength > 0 ? recordLength : 0), '\0');
     for (const TRdbObj& f : fields) {

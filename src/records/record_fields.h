@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,10 @@ void DecodeRecordInto(std::string_view record, std::vector<TRdbObj>& fields,
 /// Display text of one entry (hex flags honoured; the entry is not changed).
 [[nodiscard]] std::string DecodeEntry(std::string_view record, const TRdbObj& field,
                                       const CodecOptions& options);
+
+/// Sets each entry's past-end flag: the field reaches beyond `fileSize` when the record starts
+/// at the 0-based file offset `recordOffset`. True when any entry is past the end.
+bool UpdatePastEnd(std::vector<TRdbObj>& fields, std::int64_t recordOffset, std::int64_t fileSize);
 
 /// A new record of `recordLength` bytes: every non-group entry encoded from empty text
 /// (character fields hold their fill, numeric fields zero), bytes outside every field 0x00.

@@ -131,5 +131,19 @@ TEST(RecordFields, BlankRecordHoldsFillAndZeros) {
     EXPECT_EQ(blank, std::string("    \x00\x00\x00\x0C\x00\x0C\xF0\xF0\xC0", 13));
 }
 
+TEST(RecordFields, PastEndFollowsFileSize) {
+    LayoutDocument doc = SampleLayout();
+    std::vector<TRdbObj> fields;
+    ASSERT_TRUE(BuildFieldList(doc, fields));
+    // Second record (offset 13) of a 24-byte file: the record's bytes 12 and 13 are missing.
+    EXPECT_TRUE(UpdatePastEnd(fields, 13, 24));
+    EXPECT_TRUE(fields[0].pastEnd);   // the group spans the whole record
+    EXPECT_FALSE(fields[1].pastEnd);
+    EXPECT_FALSE(fields[6].pastEnd);  // bytes 9-10
+    EXPECT_TRUE(fields[7].pastEnd);   // bytes 11-13
+    EXPECT_FALSE(UpdatePastEnd(fields, 13, 26));
+    EXPECT_FALSE(fields[7].pastEnd);
+}
+
 }  // namespace
 }  // namespace rekkan
