@@ -252,6 +252,10 @@ private:
             if (!kept && options_.ignoredChars.find(text[i]) != std::string::npos) continue;
             left += text[i];
         }
+        // Editor-mode text holds the item names the system wrote itself: a name is taken
+        // whole ("CUST-NO" keeps its hyphen); only a line of nothing but ignored characters
+        // and blanks (a decoration line) leaves the comment unchanged.
+        if (options_.editorMode && !Trim(left).empty()) left = text;
         if (!left.empty()) pendingComment_ = Trim(left);
     }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <tuple>
 
 #include "lang/c_writer.h"
 #include "lang/cobol_writer.h"
@@ -83,6 +84,36 @@ TEST(GoldenFiles, LanguageOutputs) {
         cobol.packed = 1;
         ExpectGolden(stem + "_options.cob", WriteCobolText(in, cobol));
         ExpectGolden(stem + "_editor.txt", WriteCobolEditorText(in, CobolOutputOptions{}));
+    }
+}
+
+TEST(GoldenFiles, EditorTextOfTheCobolTypesComesBack) {
+    LayoutDocument doc;
+    ScriptedMessages messages;
+    ASSERT_TRUE(ReadLayoutFile(doc, (test::DataDir() / "lang" / "cobol_types.kvl").string(), false, messages).ok);
+    NormaliseAll(doc);
+    Geometry geometry;
+    ASSERT_TRUE(geometry.Run(doc, GeometryForm::Record));
+    const TypeNotation types;
+    KeyItems keys(types);
+    keys.LoadKeyLines(doc.keyLines, doc, geometry);
+    test::TempDir dir;
+    test::WriteBytes(dir.Path() / "edit.txt", WriteCobolEditorText({doc, geometry, &keys}, CobolOutputOptions{}));
+
+    Settings s;
+    ImportPipeline pipeline(s);
+    LayoutDocument back = doc;
+    std::string error;
+    ASSERT_TRUE(pipeline.ImportCobolEditorMode(dir.File("edit.txt"), back, error)) << error;
+    EXPECT_EQ(back.PreFix, doc.PreFix);
+    EXPECT_EQ(back.keyLines, doc.keyLines);
+    ASSERT_EQ(back.Count(), doc.Count());
+    for (int i = 0; i < doc.Count(); ++i) {
+        const TRspec& a = doc.items[i];
+        const TRspec& b = back.items[i];
+        EXPECT_EQ(std::tie(b.LVL, b.RPT, b.BYT, b.SYO, b.TYP, b.KOM, b.VNM, b.RED, b.BKO),
+                  std::tie(a.LVL, a.RPT, a.BYT, a.SYO, a.TYP, a.KOM, a.VNM, a.RED, a.BKO))
+            << i;
     }
 }
 
