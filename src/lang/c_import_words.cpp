@@ -84,6 +84,9 @@ CKeywordHits FindCKeywords(std::string_view code) {
         }
     } else if (hits.Has(kKwClose) && !hits.Has(kKwOpen)) {
         typeText = code.substr(0, hits.pos[kKwClose]);
+    } else if (const std::size_t s = FindWord(code, "struct"); s != std::string_view::npos) {
+        // A structure's tag is a name, not a type ("struct Object {" opens a group).
+        typeText = code.substr(0, s + 6);
     }
     const auto& texts = CKeywordTexts();
     for (int k = 0; k < kKwOpen; ++k) {

@@ -206,6 +206,7 @@ const RowsCase kRowsCases[] = {
      "1 0 1 0 R|R\n2 27 1 8 c|c\n2 28 1 1 v|v\n2 31 1 1 b|b\n2 32 1 4 o|o\n2 35 1 2 w|w\n2 36 1 4 dw|dw\n2 25 1 4 f|f\n"},
     {"keyword as a member name", "struct R {\n char word[10];\n int byte;\n};\n", false, "",
      "1 0 1 0 R|R\n2 16 1 10 word|word\n2 22 1 2 byte|byte\n"},
+    {"structure tag that is a type word", "struct Object {\n char c;\n};\n", false, "", "1 0 1 0 Object|Object\n2 21 1 1 c|c\n"},
     {"several names on a line", "struct R {\n int a, b[3], c; // 値\n};\n", false, "",
      "1 0 1 0 R|R\n2 22 1 2 値|a\n2 22 3 2 値|b\n2 22 1 2 値|c\n"},
     {"structure of the file as member", "struct ADDR {\n char zip[7];\n char city[20];\n};\n"
