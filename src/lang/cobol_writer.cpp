@@ -9,22 +9,24 @@
 namespace rekkan {
 
 CobolOutputOptions CobolOutputOptions::FromSettings(const Settings& s) {
+    // Each value is the index of a drop-down list; one outside its list counts as the nearest item.
     CobolOutputOptions o;
-    o.comments = s.Cmb_CobCmt;
-    o.commentColumn = s.Cmb_CobKP;
-    o.picColumn = s.Cmb_CobPP;
-    o.indent = s.Cmb_CobID;
-    o.packed = s.Cmb_CobPK;
-    o.levelStart = s.Cmb_CobSN;
-    o.levelStep = s.Cmb_CobIV;
-    o.blankLines = s.Cmb_CobCR;
-    o.japanese = s.Cmb_CobJpn;
-    o.comp12WithoutPic = s.Cmb_Comp12Pic;
+    o.comments = std::clamp(s.Cmb_CobCmt, 0, 1);
+    o.commentColumn = std::clamp(s.Cmb_CobKP, 0, 75);
+    o.picColumn = std::clamp(s.Cmb_CobPP, 0, 39);
+    o.indent = std::clamp(s.Cmb_CobID, 0, 2);
+    o.packed = std::clamp(s.Cmb_CobPK, 0, 1);
+    o.levelStart = std::clamp(s.Cmb_CobSN, 0, 19);
+    o.levelStep = std::clamp(s.Cmb_CobIV, 0, 19);
+    o.blankLines = std::clamp(s.Cmb_CobCR, 0, 10);
+    o.japanese = std::clamp(s.Cmb_CobJpn, 0, 1);
+    o.comp12WithoutPic = std::clamp(s.Cmb_Comp12Pic, 0, 1);
     return o;
 }
 
 std::string CobolLevelNumber(int level, int start, int increment) {
-    const std::string s = std::to_string((level - 1) * increment + start + 100);
+    std::string s = std::to_string((static_cast<long long>(level) - 1) * increment + start + 100);
+    if (s.size() < 2) s.insert(0, 2 - s.size(), '0');
     return s.substr(s.size() - 2);
 }
 

@@ -72,6 +72,13 @@ TEST(CobolWriter, LevelNumbersFollowStartAndIncrement) {
     EXPECT_EQ(CobolLevelNumber(2, 1, 5), "06");
     EXPECT_EQ(CobolLevelNumber(3, 1, 5), "11");
     EXPECT_EQ(CobolLevelNumber(15, 20, 20), "00");  // 300: the last two digits
+    EXPECT_EQ(CobolLevelNumber(-98, 1, 1), "02");     // never fewer than two characters
+    Settings s;
+    s.Cmb_CobPP = 900;
+    s.Cmb_CobCR = -4;
+    const CobolOutputOptions o = CobolOutputOptions::FromSettings(s);
+    EXPECT_EQ(o.picColumn, 39);
+    EXPECT_EQ(o.blankLines, 0);
 }
 
 TEST(CobolWriter, LongNamePutsPicOnNextLine) {
