@@ -85,7 +85,7 @@ cat > check.cob <<'EOF'
            CLOSE DATA-FILE.
            STOP RUN.
 EOF
-cobc -x -std=default -fbinary-size=2-4-8 -Wno-unfinished -I "$G" -I . -o check check.cob
+cobc -x -std=default -fbinary-size=2-4-8 -I "$G" -I . -o check check.cob
 ./check > lengths.txt
 
 status=0
