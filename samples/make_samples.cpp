@@ -3,7 +3,7 @@
 // themselves: read a record's bytes next to the functions below.
 //
 //   customer.kvl / customer.dat  COBOL record: zoned and packed decimals with both signs,
-//                                binary, Shift-JIS text, a bit string, a redefinition and
+//                                big-endian binary, Shift-JIS text, a bit string, a redefinition and
 //                                nested repeats (OCCURS 3 holding OCCURS 2).
 //   cstruct.kvl  / cstruct.dat   C structure: integers of several sizes, float, double,
 //                                a char array and hex bytes (little-endian).
@@ -70,6 +70,14 @@ std::string Little(long long value, int bytes) {
     return out;
 }
 
+/// Big-endian two's complement integer: COBOL binary fields are big-endian whatever the
+/// byte order setting.
+std::string Big(long long value, int bytes) {
+    std::string out;
+    for (int i = bytes - 1; i >= 0; --i) out += static_cast<char>((static_cast<unsigned long long>(value) >> (8 * i)) & 0xFF);
+    return out;
+}
+
 /// CP932 text padded with blanks to `bytes`.
 std::string Text(const std::string& utf8, std::size_t bytes) {
     std::string t = sj(utf8);
@@ -114,7 +122,7 @@ std::string CustomerRecord(int no, const std::string& name, long long balanceCen
     r += Text(name, 20);
     r += Packed(sign * balanceCents, 11);
     r += Zoned(20260100 + no, 8, false);
-    r += Little(sign * points, 4);
+    r += Big(sign * points, 4);
     r += static_cast<char>(flags);
     for (int m = 1; m <= 3; ++m) {
         r += "20260" + std::to_string(m);
@@ -176,18 +184,20 @@ int main(int argc, char** argv) {
 
     std::string customers;
     customers += CustomerRecord(1, "山田太郎", 12345678, 1500, 0xA5, 1);
-    customers += CustomerRecord(2, "ｽｽﾞｷ ﾊﾅｺ", -98765, 20, 0x01, -1);
+    customers += CustomerRecord(2, "ｽｽﾞｷ ﾊﾅｺ", 98765, 20, 0x01, -1);
     customers += CustomerRecord(3, "佐藤　一郎", 99999999999, 2147483647, 0xFF, 1);
     std::string measures;
     for (int i = 0; i < 5; ++i) measures += CStructRecord(i);
 
     const auto path = [&](const char* name) { return FromFsPath(folder / name); };
-    bool ok = Write(folder / "customer.kvl", FormatLayoutFile(CustomerLayout())) &&
-              Write(folder / "customer.dat", customers) &&
-              Write(folder / "cstruct.kvl", FormatLayoutFile(CStructLayout())) &&
-              Write(folder / "cstruct.dat", measures) &&
-              Write(folder / "sample.LGP",
-                    FormatGroupText({GroupLine{path("customer.kvl"), path("customer.dat"), 0, 0},
-                                     GroupLine{path("cstruct.kvl"), path("cstruct.dat"), 0, 0}}));
+    std::vector<GroupLine> group(2);
+    group[0].layoutPath = path("customer.kvl");
+    group[0].editFilePath = path("customer.dat");
+    group[1].layoutPath = path("cstruct.kvl");
+    group[1].editFilePath = path("cstruct.dat");
+    const bool ok = Write(folder / "customer.kvl", FormatLayoutFile(CustomerLayout())) &&
+                    Write(folder / "customer.dat", customers) &&
+                    Write(folder / "cstruct.kvl", FormatLayoutFile(CStructLayout())) &&
+                    Write(folder / "cstruct.dat", measures) && Write(folder / "sample.LGP", FormatGroupText(group));
     return ok ? 0 : 2;
 }
