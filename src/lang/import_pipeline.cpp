@@ -74,7 +74,14 @@ bool ImportPipeline::Scan(SourceLanguage language, const std::string& cp932Path,
         return false;
     }
     settings_.Path_Hed = cp932Path;
+    sourcePath_ = cp932Path;
     return parser_->Scan(cp932Path, settings_, session_, error);
+}
+
+bool ImportPipeline::SwitchRedefinitionMode(bool sameStructure, std::string& error) {
+    settings_.Chk_RedInclude = sameStructure;
+    if (sourcePath_.empty()) return true;
+    return Scan(language_, sourcePath_, error);
 }
 
 const std::vector<StructureEntry>& ImportPipeline::Structures() const {

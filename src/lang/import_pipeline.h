@@ -82,6 +82,12 @@ public:
     /// Scans a source in `language` (Choose and scan without the dialog). False with
     /// `error` set when it cannot be read or the language has no parser.
     [[nodiscard]] bool Scan(SourceLanguage language, const std::string& cp932Path, std::string& error);
+    /// The user switched the REDEFINES expansion mode: stores it and, when a source was
+    /// scanned, scans it again (the list changes). False when the rescan failed.
+    [[nodiscard]] bool SwitchRedefinitionMode(bool sameStructure, std::string& error);
+    /// The source path of the last scan (empty before the first).
+    [[nodiscard]] const std::string& SourcePath() const { return sourcePath_; }
+
     /// The structures of the last scan, and their list lines.
     [[nodiscard]] const std::vector<StructureEntry>& Structures() const;
     [[nodiscard]] std::vector<std::string> ListLines() const;
@@ -108,6 +114,7 @@ private:
     SourceLanguage language_ = SourceLanguage::Cobol;
     std::unique_ptr<StructureParser> parser_;
     ImportSession session_;
+    std::string sourcePath_;
 };
 
 }  // namespace rekkan

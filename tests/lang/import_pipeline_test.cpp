@@ -49,8 +49,8 @@ TEST(ImportPipeline, ListLinesAndMessages) {
     EXPECT_EQ(pipeline.ListMessage(), sj("取り込む構造体を選択して下さい。"));
     EXPECT_EQ(s.Path_Hed, dir.File("a.cpy"));
 
-    s.Chk_RedInclude = false;  // switching the mode rescans and lists the RED- record
-    ASSERT_TRUE(pipeline.Scan(SourceLanguage::Cobol, dir.File("a.cpy"), error));
+    ASSERT_TRUE(pipeline.SwitchRedefinitionMode(false, error));  // rescans: the RED- record is listed
+    EXPECT_FALSE(s.Chk_RedInclude);
     ASSERT_EQ(pipeline.ListLines().size(), 3u);
     EXPECT_NE(pipeline.ListLines()[1].find("RED-CUST"), std::string::npos);
 
