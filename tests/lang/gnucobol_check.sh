@@ -21,6 +21,12 @@ for r in REC-A REC-B REC-C; do
     "$CLI" import cobol "$G/records.cpy" --select "$r" -o "$r.kvl"
 done
 "$CLI" import cobol "$G/datarec.cpy" --gathered -o DATA-REC.kvl
+# COMP-1 / COMP-2 without PIC, read and written under Cmb_Comp12Pic 1.
+"$CLI" import cobol "$G/floats.cpy" --option Cmb_Comp12Pic=1 -o FLOAT-REC.kvl
+"$CLI" export cobol FLOAT-REC.kvl --option Cmb_Comp12Pic=1 -o exp-f.cob
+cp FLOAT-REC.kvl EXP-FLOAT-REC.kvl
+# The gathered form leaves the redefining items out of the record: same length.
+"$CLI" import cobol "$G/records.cpy" --gathered --select REC-A -o GATHERED-A.kvl
 cp "$DATA/cobol_types.kvl" CTYPES.kvl
 "$CLI" export cobol CTYPES.kvl -o ctypes.cob
 "$CLI" export cobol REC-A.kvl -o exp-a.cob
@@ -45,6 +51,8 @@ cat > check.cob <<'EOF'
        COPY "ctypes.cob".
        COPY "exp-a.cob" REPLACING ==REC-A== BY ==EXP-REC-A==.
        COPY "exp-b.cob" REPLACING ==REC-B== BY ==EXP-REC-B==.
+       COPY "floats.cpy".
+       COPY "exp-f.cob" REPLACING ==FLOAT-REC== BY ==EXP-FLOAT-REC==.
        PROCEDURE DIVISION.
            DISPLAY "REC-A " LENGTH OF REC-A.
            DISPLAY "REC-B " LENGTH OF REC-B.
@@ -53,6 +61,9 @@ cat > check.cob <<'EOF'
            DISPLAY "CTYPES " LENGTH OF CTYPES.
            DISPLAY "EXP-REC-A " LENGTH OF EXP-REC-A.
            DISPLAY "EXP-REC-B " LENGTH OF EXP-REC-B.
+           DISPLAY "FLOAT-REC " LENGTH OF FLOAT-REC.
+           DISPLAY "EXP-FLOAT-REC " LENGTH OF EXP-FLOAT-REC.
+           DISPLAY "GATHERED-A " LENGTH OF REC-A.
            OPEN OUTPUT DATA-FILE.
            MOVE 1234 TO D-KEY.
            MOVE "ALPHA" TO D-NAME.
@@ -98,7 +109,7 @@ while read -r name length; do
         echo "ok: $name $ours"
     fi
 done < lengths.txt
-[ "$(wc -l < lengths.txt)" -eq 7 ] || { echo "FAIL: lengths missing"; status=1; }
+[ "$(wc -l < lengths.txt)" -eq 10 ] || { echo "FAIL: lengths missing"; status=1; }
 
 # Implied decimal places show as whole numbers (no decimal point), as everywhere in the
 # record tools: -123.45 in S9(5)V99 reads -12345.
