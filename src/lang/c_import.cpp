@@ -6,6 +6,7 @@
 #include "lang/c_import_words.h"
 #include "lang/lang_words.h"
 #include "layout_editor/group_rule.h"
+#include "model/geometry.h"
 #include "model/type_catalogue.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
@@ -245,6 +246,66 @@ std::vector<CExpandedLine> ExpandArrayGroups(const std::vector<CExpandedLine>& l
         out.push_back(line);
     }
     return out;
+}
+
+/// Most unions whose members are overlaid in one extraction.
+constexpr std::size_t kMostUnions = 64;
+
+/// Moves the rows [from, to) so that they start at `at` (at < from) and renumbers the key
+/// entries that point into the moved rows.
+void MoveRows(std::vector<TRspec>& rows, int at, int from, int to, std::vector<std::string>& keyEntries) {
+    std::rotate(rows.begin() + at, rows.begin() + from, rows.begin() + to);
+    for (std::string& entry : keyEntries) {
+        const std::size_t colon = entry.rfind(':');
+        int row = 0;
+        if (colon == std::string::npos || !ParseInt(entry.substr(colon + 1), row)) continue;
+        if (row >= from && row < to) row = at + (row - from);
+        else if (row >= at && row < from) row += to - from;
+        entry = entry.substr(0, colon + 1) + std::to_string(row);
+    }
+    std::sort(keyEntries.begin(), keyEntries.end());
+}
+
+/// The members of a union share their bytes: the longest member is put first and the others
+/// redefine it, so that the union is as long as its longest member.
+void OverlayUnionMembers(LayoutDocument& doc, const std::vector<int>& unionRows, const IntSizes& sizes,
+                         std::vector<std::string>& keyEntries) {
+    std::size_t done = 0;
+    for (auto it = unionRows.rbegin(); it != unionRows.rend() && done < kMostUnions; ++it, ++done) {
+        std::vector<TRspec>& rows = doc.items;
+        const int n = static_cast<int>(rows.size());
+        const int u = *it;
+        if (u < 0 || u >= n) continue;
+        const int level = rows[static_cast<std::size_t>(u)].LVL;
+        std::vector<int> children;
+        int end = u + 1;
+        for (; end < n && rows[static_cast<std::size_t>(end)].LVL > level; ++end)
+            if (rows[static_cast<std::size_t>(end)].LVL == level + 1) children.push_back(end);
+        if (children.size() < 2 || children.front() != u + 1) continue;
+
+        LayoutDocument copy;
+        copy.items = rows;
+        copy.sizes = sizes;
+        Geometry geometry;
+        (void)geometry.Run(copy, GeometryForm::Record);
+        auto sizeOf = [&](int row) {
+            const long long len = geometry.Rows()[static_cast<std::size_t>(row)].ElemLen;
+            return len * std::max(1, rows[static_cast<std::size_t>(row)].RPT);
+        };
+        int longest = children.front();
+        for (int c : children)
+            if (sizeOf(c) > sizeOf(longest)) longest = c;
+        if (longest != children.front()) {
+            int longestEnd = longest + 1;
+            while (longestEnd < end && rows[static_cast<std::size_t>(longestEnd)].LVL > level + 1) ++longestEnd;
+            MoveRows(rows, children.front(), longest, longestEnd, keyEntries);
+        }
+        const TRspec& first = rows[static_cast<std::size_t>(u + 1)];
+        const std::string target = Trim(first.KOM).empty() ? Trim(first.VNM) : Trim(first.KOM);
+        if (target.empty()) continue;
+        for (int r = u + 2; r < end; ++r)
+            if (rows[static_cast<std::size_t>(r)].LVL == level + 1) rows[static_cast<std::size_t>(r)].RED = target;
+    }
 }
 
 }  // namespace
@@ -493,7 +554,7 @@ std::vector<CExpandedLine> CImport::Expand(int index, bool arrayGroups, ImportSe
             pendingBrace = false;
             continue;
         }
-        if (HasWord(line.code, "struct") && !HasChar(line.code, '{') && !HasChar(line.code, ';') &&
+        if ((HasWord(line.code, "struct") || HasWord(line.code, "union")) && !HasChar(line.code, '{') && !HasChar(line.code, ';') &&
             !HasChar(line.code, '}')) {
             line.code += " {";
             pendingBrace = true;
@@ -515,6 +576,7 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
     doc.items.clear();
     int level = 1;
     int count = 0;
+    std::vector<int> unionRows;
     for (const CExpandedLine& line : lines) {
         if (count >= options.capacity) break;
         const CKeywordHits hits = FindCKeywords(line.code);
@@ -534,6 +596,7 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
             row.digits = type.bytes;
             StoreImportedRow(doc, count, std::move(row), session);
             ApplyGroupRule(doc.items, count);
+            if (hits.isUnion && type.type == kGroup) unionRows.push_back(count);
             ++count;
         } else if (hits.Has(kKwClose)) {
             for (int r = count - 1; r >= 0; --r) {
@@ -550,6 +613,7 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
         level = std::clamp(level, 1, kDeepestLevel);
     }
     doc.items.resize(static_cast<std::size_t>(count));
+    OverlayUnionMembers(doc, unionRows, options.sizes, session.keyEntries);
     FinishExtraction(doc, session);
     return count;
 }

@@ -87,12 +87,21 @@ CKeywordHits FindCKeywords(std::string_view code) {
     } else if (const std::size_t s = FindWord(code, "struct"); s != std::string_view::npos) {
         // A structure's tag is a name, not a type ("struct Object {" opens a group).
         typeText = code.substr(0, s + 6);
+    } else if (const std::size_t u = FindWord(code, "union"); u != std::string_view::npos) {
+        typeText = code.substr(0, u + 5);
     }
     const auto& texts = CKeywordTexts();
     for (int k = 0; k < kKwOpen; ++k) {
         const std::size_t p = FindWord(typeText, texts[static_cast<std::size_t>(k)]);
         // Positions refer to the type part, which starts the code of a declaration.
         hits.pos[static_cast<std::size_t>(k)] = p;
+    }
+    // A union opens a group like a structure; its members are laid over each other.
+    if (!hits.Has(kKwStruct) && hits.Has(kKwOpen)) {
+        if (const std::size_t u = FindWord(typeText, "union"); u != std::string::npos) {
+            hits.pos[kKwStruct] = u;
+            hits.isUnion = true;
+        }
     }
     return hits;
 }
@@ -115,7 +124,7 @@ std::string CVariableName(std::string_view code, const CKeywordHits& hits) {
     const auto& texts = CKeywordTexts();
     for (int k = kKwStruct; k < kKeywordCount; ++k) {
         if (!hits.Has(k)) continue;
-        const std::size_t len = TrimRight(texts[static_cast<std::size_t>(k)]).size();
+        const std::size_t len = (k == kKwStruct && hits.isUnion) ? 5 : TrimRight(texts[static_cast<std::size_t>(k)]).size();
         std::string w = CWordAfter(code, hits.pos[static_cast<std::size_t>(k)], len);
         if (!w.empty()) return w;
     }

@@ -50,6 +50,7 @@ struct CDeclaration {
 /// looked for only in the type part of a declaration and, on a closing line, before its "}".
 struct CKeywordHits {
     std::array<std::size_t, kKeywordCount> pos{};
+    bool isUnion = false;  ///< the structure keyword found is "union" (its members overlay)
     [[nodiscard]] bool Has(int k) const { return pos[static_cast<std::size_t>(k)] != std::string::npos; }
     [[nodiscard]] bool Any() const;
 };

@@ -250,6 +250,20 @@ TEST(CImportExtract, SetsLayoutCommentPrefixAndKeys) {
     EXPECT_EQ(Cp932ToUtf8(r.session.keyEntries[0]), "001.002<可>(降順):2");
 }
 
+TEST(CImportExtract, UnionMembersOverlayTheLongest) {
+    const Imported r = ImportC("struct R {\n union {\n  char c; // #1.1\n  long l;\n } u;\n int k; // #2.1\n};\n",
+                               Options(false));
+    ASSERT_EQ(r.rows, 5);
+    EXPECT_EQ(RowsText(r.doc), "1 0 1 0 R|R\n2 0 1 0 union {|u\n3 24 1 4 l|l\n3 21 1 1 |c\n2 22 1 2 |k\n");
+    EXPECT_EQ(r.doc.items[3].RED, "l");
+    EXPECT_EQ(r.doc.items[2].RED, "");
+    EXPECT_EQ(RecordLength(r.doc), 4 + 2);
+    // The key marks follow their rows.
+    ASSERT_EQ(r.session.keyEntries.size(), 2u);
+    EXPECT_EQ(r.session.keyEntries[0].substr(r.session.keyEntries[0].rfind(':')), ":3");
+    EXPECT_EQ(r.session.keyEntries[1].substr(r.session.keyEntries[1].rfind(':')), ":4");
+}
+
 TEST(CImportExtract, TypesReferringToEachOtherEnd) {
     const char* src =
         "typedef A B;\ntypedef B A;\n"
@@ -340,7 +354,8 @@ std::string GoldenText(const CImport& c) {
                 std::string label = Trim(TypeInfoOf(r.TYP).standardLabel).substr(1);
                 out += PadRight(' ', label, 9) + PadLeft(' ', std::to_string(r.RPT), 4) +
                        PadLeft(' ', std::to_string(r.BYT), 4) + "  " + std::string(2 * (r.LVL - 1), ' ') +
-                       Cp932ToUtf8(r.KOM) + " (" + Cp932ToUtf8(r.VNM) + ")\n";
+                       Cp932ToUtf8(r.KOM) + " (" + Cp932ToUtf8(r.VNM) + ")" +
+                       (r.RED.empty() ? "" : " redefines " + Cp932ToUtf8(r.RED)) + "\n";
             }
             out += "record length " + std::to_string(RecordLength(doc)) + ", layout " + Cp932ToUtf8(doc.RdfCmt) +
                    ", prefix " + doc.PreFix + "\n";

@@ -12,3 +12,13 @@ struct MIDDLE {
 };
 
 typedef struct { struct MIDDLE m[N][2]; short tail; } OUTER;   // ŠO‘¤
+
+struct VARIANT_REC {                 // ‰Â•Ï•”
+    short kind;
+    union {                          // ’l
+        long  number;
+        char  text[12];              // •¶Žš
+        struct { short a; double b; } pair;
+    } value;
+    unsigned short crc;
+};
