@@ -1,8 +1,11 @@
 #include "records/record_search.h"
 
+#include <algorithm>
+
+#include "codec/field_codec.h"
 #include "records/block_reader.h"
 #include "records/range_csv.h"
-#include "codec/field_codec.h"
+#include "util/encoding.h"
 #include "util/text.h"
 
 namespace rekkan {
@@ -57,5 +60,38 @@ SearchOutcome SearchFile(const SearchRequest& request, const std::function<bool(
     }
     return outcome;
 }
+
+std::optional<HitCell> NextHitCell(const std::vector<SearchHit>& hits, std::int64_t hit, std::int64_t item) {
+    if (hit < 0) {
+        hit = 0;
+        item = -1;
+    }
+    for (auto h = static_cast<std::size_t>(hit); h < hits.size(); ++h) {
+        const std::vector<bool>& flags = hits[h].flags;
+        const auto first = static_cast<std::size_t>(h == static_cast<std::size_t>(hit) ? item + 1 : 0);
+        for (std::size_t i = first; i < flags.size(); ++i)
+            if (flags[i]) return HitCell{static_cast<std::int64_t>(h), static_cast<std::int64_t>(i)};
+    }
+    return std::nullopt;
+}
+
+std::optional<HitCell> PriorHitCell(const std::vector<SearchHit>& hits, std::int64_t hit, std::int64_t item) {
+    if (hits.empty()) return std::nullopt;
+    if (hit >= static_cast<std::int64_t>(hits.size())) {
+        hit = static_cast<std::int64_t>(hits.size()) - 1;
+        item = static_cast<std::int64_t>(hits.back().flags.size());
+    }
+    for (std::int64_t h = hit; h >= 0; --h) {
+        const std::vector<bool>& flags = hits[static_cast<std::size_t>(h)].flags;
+        std::int64_t i = h == hit ? std::min<std::int64_t>(item, static_cast<std::int64_t>(flags.size())) - 1
+                                  : static_cast<std::int64_t>(flags.size()) - 1;
+        for (; i >= 0; --i)
+            if (flags[static_cast<std::size_t>(i)]) return HitCell{h, i};
+    }
+    return std::nullopt;
+}
+
+std::string NoNextHitMessage() { return sj("後方に検索文字列はありません。"); }
+std::string NoPriorHitMessage() { return sj("前方に検索文字列はありません。"); }
 
 }  // namespace rekkan

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,5 +58,25 @@ struct SearchOutcome {
 /// and a search with no records.
 SearchOutcome SearchFile(const SearchRequest& request, const std::function<bool(const SearchProgress&)>& progress,
                          const std::function<void(SearchHit&&)>& onHit, MessageSink* messages);
+
+/// A cell of the search results: the hit (data row) and the field entry (item column).
+struct HitCell {
+    std::int64_t hit = 0;
+    std::int64_t item = 0;
+    friend bool operator==(const HitCell&, const HitCell&) = default;
+};
+
+/// The next flagged cell after (`hit`, `item`): the rest of that hit's items, then each later
+/// hit from its first item. `item` -1 starts before the first item. Nothing when none follows.
+[[nodiscard]] std::optional<HitCell> NextHitCell(const std::vector<SearchHit>& hits, std::int64_t hit,
+                                                 std::int64_t item);
+/// The previous flagged cell before (`hit`, `item`): that hit's earlier items, then each
+/// earlier hit from its last item. Nothing when none comes before.
+[[nodiscard]] std::optional<HitCell> PriorHitCell(const std::vector<SearchHit>& hits, std::int64_t hit,
+                                                  std::int64_t item);
+/// Message when Next finds nothing.
+[[nodiscard]] std::string NoNextHitMessage();
+/// Message when Prior finds nothing.
+[[nodiscard]] std::string NoPriorHitMessage();
 
 }  // namespace rekkan

@@ -64,6 +64,26 @@ TEST(SearchMatching, AndNeedsEveryWordOrAnyWord) {
     EXPECT_FALSE(MatchRecord({"XY"}, SearchWords(std::vector<std::string>{}), true).hit);
 }
 
+TEST(SearchResults, NextAndPriorWalkTheFlaggedCells) {
+    std::vector<SearchHit> hits(3);
+    hits[0].flags = {false, true, false, true};
+    hits[1].flags = {false, false, false, false};
+    hits[2].flags = {true, false, false, false};
+    using Cell = std::optional<HitCell>;
+    // Next from before the first item of the first row selects the first flagged cell.
+    EXPECT_EQ(NextHitCell(hits, 0, -1), (Cell{HitCell{0, 1}}));
+    EXPECT_EQ(NextHitCell(hits, 0, 1), (Cell{HitCell{0, 3}}));
+    EXPECT_EQ(NextHitCell(hits, 0, 3), (Cell{HitCell{2, 0}}));
+    EXPECT_EQ(NextHitCell(hits, 2, 0), Cell{});
+    EXPECT_EQ(PriorHitCell(hits, 2, 0), (Cell{HitCell{0, 3}}));
+    EXPECT_EQ(PriorHitCell(hits, 0, 3), (Cell{HitCell{0, 1}}));
+    EXPECT_EQ(PriorHitCell(hits, 0, 1), Cell{});
+    EXPECT_EQ(PriorHitCell({}, 0, 0), Cell{});
+    EXPECT_EQ(NextHitCell({}, 0, -1), Cell{});
+    EXPECT_EQ(NoNextHitMessage(), sj("後方に検索文字列はありません。"));
+    EXPECT_EQ(NoPriorHitMessage(), sj("前方に検索文字列はありません。"));
+}
+
 struct SearchFixture : ::testing::Test {
     test::TempDir dir;
     std::vector<TRdbObj> fields;
