@@ -210,7 +210,9 @@ bool ApplyAssignments(Context& ctx, const RecordSetup& s, std::size_t first, std
         }
         const int index = ResolveField(ctx, s, arg.substr(0, eq));
         if (index < 0) return false;
-        EncodeField(arg.substr(eq + 1), true, record, s.fields[static_cast<std::size_t>(index)], s.codec);
+        // As in the editor's memo cell, line breaks in the text are dropped.
+        EncodeField(RemoveLineEnds(arg.substr(eq + 1)), true, record, s.fields[static_cast<std::size_t>(index)],
+                    s.codec);
     }
     return true;
 }

@@ -116,6 +116,10 @@ TEST_F(RecordCli, SetEncodesFieldsByNumberOrVariableName) {
     EXPECT_EQ(Record(2), expected);
     EXPECT_EQ(Record(1).substr(0, 6), "apple ");
 
+    // Line breaks in a value are dropped, as the editor's memo cell does.
+    ASSERT_EQ(Cli({"set", layout, data, "1", "--base", "5", "NAME=ki\r\nwi"}).code, 0);
+    EXPECT_EQ(Record(1).substr(0, 6), std::string("kiwi\0\0", 6));
+
     // In hex display a COBOL binary field takes hex.
     r = Cli({"set", layout, data, "2", "--base", "5", "CNT=0a0b", "--hex-binary"});
     ASSERT_EQ(r.code, 0) << r.err;
