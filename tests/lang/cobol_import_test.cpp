@@ -254,6 +254,15 @@ TEST(CobolImport, DigitsContinuingAnEntryStartNoNewOne) {
     EXPECT_EQ(open.doc.items[2].VNM, "B");
 }
 
+TEST(CobolImport, LevelNumberAloneOnItsLine) {
+    const Imported r = Import("01\n  R.\n05\n  1ST-FIELD\n  PIC X(4).\n05 B PIC 9.\n");
+    ASSERT_EQ(r.rows, 3);
+    EXPECT_EQ(r.doc.items[0].VNM, "R");
+    EXPECT_EQ(r.doc.items[1].VNM, "1ST-FIELD");
+    EXPECT_EQ(r.doc.items[1].BYT, 4);
+    EXPECT_EQ(r.doc.items[2].LVL, 2);
+}
+
 TEST(CobolImport, UnclosedLastEntryAndProcedureDivision) {
     const Imported open = Import("01 R.\n05 A PIC X.\n05 B PIC X\n");
     EXPECT_EQ(open.rows, 2);
