@@ -128,6 +128,26 @@ TEST(ImportPipeline, EditorModeTextComesBackWithTypeSizes) {
     EXPECT_EQ(doc.keyLines, std::vector<std::string>{"   Key #1"});  // keys stay as they were
 }
 
+TEST(ImportPipeline, DroppedCSourceIsReportedAsC) {
+    test::TempDir dir;
+    test::WriteBytes(dir.Path() / "a.h", "struct REC {\r\n  char code[5];\r\n  short qty;\r\n};\r\n");
+    Settings s;
+    ImportPipeline pipeline(s);
+    ScriptedMessages messages;
+    LayoutDocument doc;
+    std::string error;
+    ASSERT_TRUE(pipeline.ImportDropped(dir.File("a.h"), SourceLanguage::C, true, doc, &messages, error)) << error;
+    EXPECT_EQ(doc.Count(), 3);
+    ASSERT_EQ(messages.Log().size(), 1u);
+    EXPECT_EQ(messages.Log()[0].text, sj("指定のファイルから 【 Ｃ言語 】 の構造体の取り込みを行いました。") +
+                                          "\r\n\r\n   PATH = " + dir.File("a.h"));
+    EXPECT_EQ(messages.Log()[0].caption, sj("確認"));
+    // Without the report flag nothing is shown; an empty source imports nothing.
+    test::WriteBytes(dir.Path() / "none.h", "int x;\n");
+    EXPECT_FALSE(pipeline.ImportDropped(dir.File("none.h"), SourceLanguage::C, true, doc, &messages, error));
+    EXPECT_EQ(messages.Log().size(), 1u);
+}
+
 TEST(ImportPipeline, GuessesTheLanguageOfADroppedFile) {
     EXPECT_EQ(GuessDroppedFile("  kvel#32.lay\r\n"), DroppedFileKind::Layout);
     EXPECT_EQ(GuessDroppedFile("morvane.lay...."), DroppedFileKind::Layout);
