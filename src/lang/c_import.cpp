@@ -314,7 +314,7 @@ CExtractOptions CExtractOptions::FromSettings(const Settings& settings) {
     CExtractOptions o;
     o.arrayGroups = settings.Chk_AryExt;
     o.sizes = settings.Sizes();
-    o.capacity = settings.EditableLineCount() + 100;
+    o.capacity = settings.EditableLineCount();
     return o;
 }
 
@@ -327,9 +327,13 @@ void CImport::Scan(std::string_view text) {
     vb_ = false;
     ScanText(text);
     // The listed structures may be used as member types too.
-    for (const StructureEntry& s : structures_) {
+    for (std::size_t i = 0; i < structures_.size(); ++i) {
+        const StructureEntry& s = structures_[i];
         if (static_cast<int>(types_.size()) >= kMaxCTypes) break;
         types_.push_back({s.firstLine, s.lastLine, "struct ", s.name, s.comment, {}});
+        // "struct TAG member;" names the structure by its tag.
+        if (!tags_[i].empty() && tags_[i] != s.name && static_cast<int>(types_.size()) < kMaxCTypes)
+            types_.push_back({s.firstLine, s.lastLine, "struct ", tags_[i], s.comment, {}});
     }
     ranges_.clear();
     for (const StructureEntry& s : structures_) ranges_.push_back({s.firstLine, s.lastLine});
@@ -368,7 +372,15 @@ void CImport::ReadDefinesAndTypedefs() {
     bool inBlock = false;
     int blockFirst = 0;
     int braces = 0;
-    std::string blockComment;
+    std::string blockComment, blockTag;
+    // A structure is known by the name after its closing brace and by its tag.
+    auto addBlock = [&](int last, const std::string& code) {
+        const std::string name = NameAfterClose(code);
+        if (!name.empty() && static_cast<int>(types_.size()) < kMaxCTypes)
+            types_.push_back({blockFirst, last, "struct ", name, blockComment, {}});
+        if (!blockTag.empty() && blockTag != name && static_cast<int>(types_.size()) < kMaxCTypes)
+            types_.push_back({blockFirst, last, "struct ", blockTag, blockComment, {}});
+    };
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const CSourceLine& line = lines_[i];
         if (!line.used) continue;
@@ -386,9 +398,7 @@ void CImport::ReadDefinesAndTypedefs() {
                 --braces;
                 if (braces <= 0) {
                     inBlock = false;
-                    const std::string name = NameAfterClose(code);
-                    if (!name.empty() && static_cast<int>(types_.size()) < kMaxCTypes)
-                        types_.push_back({blockFirst, lineNo, "struct ", name, blockComment, {}});
+                    addBlock(lineNo, code);
                 }
             }
             continue;
@@ -413,6 +423,7 @@ void CImport::ReadDefinesAndTypedefs() {
         inBlock = true;
         blockFirst = lineNo;
         blockComment = line.comment;
+        blockTag = CWordAfter(code, FindWord(code, "struct"), 6);
         std::string ignored;
         TakePrefixMark(blockComment, ignored);
         braces = 0;
@@ -421,15 +432,14 @@ void CImport::ReadDefinesAndTypedefs() {
             --braces;
             if (braces <= 0) {
                 inBlock = false;
-                const std::string name = NameAfterClose(code);
-                if (!name.empty() && static_cast<int>(types_.size()) < kMaxCTypes)
-                    types_.push_back({blockFirst, lineNo, "struct ", name, blockComment, {}});
+                addBlock(lineNo, code);
             }
         }
     }
 }
 
 void CImport::ListStructures() {
+    tags_.clear();
     bool open = false;
     int first = 0;
     int braces = 0;
@@ -464,6 +474,7 @@ void CImport::ListStructures() {
         if (name.empty() || static_cast<int>(structures_.size()) >= kMaxStructures) continue;
         const int last = static_cast<int>(i) + 1;
         structures_.push_back({first, last, name, CStructureListText(first, last, name, comment), comment});
+        tags_.push_back(tag);
     }
 }
 
@@ -635,7 +646,7 @@ public:
     const std::vector<StructureEntry>& Structures() const override { return import_.Structures(); }
     int Extract(int index, const Settings& settings, ImportSession& session, LayoutDocument& doc) override {
         CExtractOptions options = CExtractOptions::FromSettings(settings);
-        options.capacity = doc.Capacity();
+        options.capacity = doc.editableLineCount;
         return import_.Extract(index, options, session, doc);
     }
 

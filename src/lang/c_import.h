@@ -71,7 +71,7 @@ struct CExpandedLine {
 struct CExtractOptions {
     bool arrayGroups = true;  ///< Chk_AryExt: multi-dimensional arrays as nested groups
     IntSizes sizes;
-    int capacity = 2100;      ///< most rows written
+    int capacity = 2000;      ///< most rows written: the editable line count, so the layout reads back whole
 
     [[nodiscard]] static CExtractOptions FromSettings(const Settings& settings);
 };
@@ -118,6 +118,7 @@ private:
     std::vector<CTypeEntry> types_;
     std::vector<CDefine> defines_;
     std::vector<std::pair<int, int>> ranges_;  ///< line range of each structure in `lines_`
+    std::vector<std::string> tags_;            ///< tag of each listed structure
 };
 
 /// The text of one structure list line: first and last line, name and comment.

@@ -191,7 +191,7 @@ public:
     const std::vector<StructureEntry>& Structures() const override { return import_.Structures(); }
     int Extract(int index, const Settings& settings, ImportSession& session, LayoutDocument& doc) override {
         CExtractOptions options = CExtractOptions::FromSettings(settings);
-        options.capacity = doc.Capacity();
+        options.capacity = doc.editableLineCount;
         return import_.Extract(index, options, session, doc);
     }
 

@@ -229,6 +229,8 @@ const RowsCase kRowsCases[] = {
      "1 0 1 0 tagR|tagR\n2 22 1 2 a|a\n"},
     {"typedef of an array type", "typedef char NAME[20];\nstruct R {\n NAME n[3];\n};\n", false, "R",
      "1 0 1 0 R|R\n2 16 3 20 n|n\n"},
+    {"structure named by the tag of a typedef", "typedef struct tagD {\n short y;\n} D;\nstruct R {\n struct tagD d[2];\n};\n",
+     false, "R", "1 0 1 0 R|R\n2 0 2 0 d|d\n3 23 1 2 y|y\n"},
     {"typedef of a structure tag",
      "struct tagP {\n short x;\n};\ntypedef struct tagP P;\nstruct R {\n P pt[2];\n};\n", false, "R",
      "1 0 1 0 R|R\n2 0 2 0 pt|pt\n3 23 1 2 x|x\n"},
