@@ -42,7 +42,7 @@ TEST(CliImportC, ListsTheStructures) {
               "    1. 11 15      DATE             日付\n"
               "    2. 17 22      ITEM             明細\n"
               "    3. 24 27      ADDRESS          住所\n"
-              "    4. 29 44      ORDER            受注\n");
+              "    4. 29 45      ORDER            受注\n");
 }
 
 TEST(CliImportC, ImportsTheSelectedStructure) {
@@ -54,7 +54,7 @@ TEST(CliImportC, ImportsTheSelectedStructure) {
     ASSERT_EQ(r.code, kExitOk) << r.err;
     EXPECT_TRUE(r.out.empty());
     const LayoutDocument doc = ReadLayout(test::ReadBytes(std::string_view(out)), {4, 2, 4});
-    ASSERT_EQ(doc.Count(), 30);
+    ASSERT_EQ(doc.Count(), 34);
     EXPECT_EQ(doc.RdfCmt, sj("受注"));
     EXPECT_EQ(doc.PreFix, "OD_");
     EXPECT_EQ(doc.items[22].TYP, kFloat);
@@ -65,7 +65,7 @@ TEST(CliImportC, ImportsTheSelectedStructure) {
     // By number, to stdout, with the default array option (on).
     const CliRun byNumber = Cli({"import", "c", Source("c", "orders.h"), "--select", "4"});
     ASSERT_EQ(byNumber.code, kExitOk) << byNumber.err;
-    EXPECT_EQ(ReadLayout(byNumber.out).Count(), 32);
+    EXPECT_EQ(ReadLayout(byNumber.out).Count(), 36);
 }
 
 TEST(CliImportVb, ImportsAType) {

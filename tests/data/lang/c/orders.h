@@ -41,4 +41,5 @@ typedef struct tagORDER              // ó’ Prefix(OD_)
         DATE        when;
         short       kind;
     } history[2][2];
+    struct tagDATE  shipped;         // o‰×“ú
 } ORDER;
