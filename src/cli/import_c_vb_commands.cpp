@@ -1,25 +1,13 @@
 #include <string>
 
 #include "cli/command_groups.h"
+#include "cli/command_support.h"
 #include "lang/import_pipeline.h"
 #include "model/layout_file.h"
 #include "util/text.h"
 
 namespace rekkan::cli {
 namespace {
-
-/// Index of the structure `--select` names (1-based number or name, any case); 0 without it,
-/// -1 when it names none.
-int SelectedIndex(const Context& ctx, const ImportPipeline& pipeline, int listed) {
-    if (!ctx.Has("--select")) return 0;
-    const std::string sel = Trim(ctx.Value("--select"));
-    int n = 0;
-    if (ParseInt(sel, n)) return (n >= 1 && n <= listed) ? n - 1 : -1;
-    const auto& list = pipeline.Structures();
-    for (int i = 0; i < listed && i < static_cast<int>(list.size()); ++i)
-        if (EqualsNoCase(list[static_cast<std::size_t>(i)].name, sel)) return i;
-    return -1;
-}
 
 int RunImport(Context& ctx, SourceLanguage language) {
     if (ctx.args.size() != 1) {
@@ -39,37 +27,7 @@ int RunImport(Context& ctx, SourceLanguage language) {
             return kExitFailure;
         }
     }
-    ImportPipeline pipeline(s);
-    std::string error;
-    if (!pipeline.Scan(language, ctx.args[0], error)) {
-        ctx.Error(error);
-        return kExitFailure;
-    }
-    const std::vector<std::string> lines = pipeline.ListLines();
-    if (ctx.Has("--list")) {
-        std::string out;
-        for (const std::string& l : lines) out += l + "\n";
-        ctx.Print(out);
-        if (lines.empty()) ctx.Error(pipeline.ListMessage());
-        return kExitOk;
-    }
-    if (lines.empty()) {
-        ctx.Error(pipeline.ListMessage());
-        return kExitFailure;
-    }
-    const int index = SelectedIndex(ctx, pipeline, static_cast<int>(lines.size()));
-    if (index < 0) {
-        ctx.Error("--select: no such structure: " + Trim(ctx.Value("--select")));
-        return kExitFailure;
-    }
-    LayoutDocument doc;
-    doc.sizes = s.Sizes();
-    doc.editableLineCount = s.EditableLineCount();
-    if (!pipeline.Import(index, doc)) {
-        ctx.Error(pipeline.ListMessage());
-        return kExitFailure;
-    }
-    return ctx.Emit(FormatLayoutFile(doc)) ? kExitOk : kExitFailure;
+    return ImportStructure(ctx, language, s);
 }
 
 const std::vector<OptionSpec> kImportOptions = {

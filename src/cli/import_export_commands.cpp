@@ -1,6 +1,7 @@
 #include <string>
 
 #include "cli/command_groups.h"
+#include "cli/command_support.h"
 #include "lang/c_writer.h"
 #include "lang/cobol_writer.h"
 #include "lang/import_pipeline.h"
@@ -40,52 +41,7 @@ int RunImportCobol(Context& ctx) {
     if (ctx.Has("--comment-marker")) s.Edt_CobCmtStr = Trim(ctx.Value("--comment-marker"));
     if (ctx.Has("--ignore")) s.Edt_CobCmtTrim = Trim(ctx.Value("--ignore"));
 
-    ImportPipeline pipeline(s);
-    std::string error;
-    if (!pipeline.Scan(SourceLanguage::Cobol, ctx.args[0], error)) {
-        ctx.Error(error);
-        return kExitFailure;
-    }
-    const std::vector<std::string> lines = pipeline.ListLines();
-    if (ctx.Has("--list")) {
-        std::string out;
-        for (const std::string& l : lines) out += l + "\n";
-        ctx.Print(out);
-        if (lines.empty()) ctx.Error(pipeline.ListMessage());
-        return kExitOk;
-    }
-    if (lines.empty()) {
-        ctx.Error(pipeline.ListMessage());
-        return kExitFailure;
-    }
-    int index = 0;
-    if (ctx.Has("--select")) {
-        const std::string sel = Trim(ctx.Value("--select"));
-        int n = 0;
-        if (ParseInt(sel, n)) {
-            index = n - 1;
-        } else {
-            index = -1;
-            const auto& list = pipeline.Structures();
-            for (std::size_t i = 0; i < list.size(); ++i)
-                if (EqualsNoCase(list[i].name, sel)) {
-                    index = static_cast<int>(i);
-                    break;
-                }
-        }
-        if (index < 0 || index >= static_cast<int>(lines.size())) {
-            ctx.Error("--select: no such structure: " + sel);
-            return kExitFailure;
-        }
-    }
-    LayoutDocument doc;
-    doc.sizes = s.Sizes();
-    doc.editableLineCount = s.EditableLineCount();
-    if (!pipeline.Import(index, doc)) {
-        ctx.Error(pipeline.ListMessage());
-        return kExitFailure;
-    }
-    return ctx.Emit(FormatLayoutFile(doc)) ? kExitOk : kExitFailure;
+    return ImportStructure(ctx, SourceLanguage::Cobol, s);
 }
 
 int RunExport(Context& ctx, char language) {
@@ -94,15 +50,8 @@ int RunExport(Context& ctx, char language) {
         return kExitFailure;
     }
     LayoutDocument doc;
-    doc.sizes = ctx.settings.Sizes();
-    doc.editableLineCount = ctx.settings.EditableLineCount();
-    if (!ReadLayoutFile(doc, ctx.args[0], false, *ctx.messages).ok) return kExitFailure;
-    NormaliseAll(doc);
     Geometry geometry;
-    if (!geometry.Run(doc, GeometryForm::Record)) {
-        ctx.Error(geometry.LastFailure() == GeometryFailure::TooManySteps ? TooManyStepsMessage() : RecordTooLongMessage());
-        return kExitFailure;
-    }
+    if (!LoadLayoutForCommand(ctx, ctx.args[0], doc, geometry)) return kExitFailure;
     const TypeNotation types;
     KeyItems keys(types);
     keys.LoadKeyLines(doc.keyLines, doc, geometry);

@@ -1,25 +1,12 @@
 #include <string>
 
 #include "cli/command_groups.h"
+#include "cli/command_support.h"
 #include "model/geometry.h"
 #include "model/layout_file.h"
 
 namespace rekkan::cli {
 namespace {
-
-/// Loads a layout for a command as the record editor does: read, normalise, record pass.
-bool LoadLayout(Context& ctx, const std::string& path, LayoutDocument& doc, Geometry& geometry) {
-    doc.sizes = ctx.settings.Sizes();
-    doc.editableLineCount = ctx.settings.EditableLineCount();
-    if (!ReadLayoutFile(doc, path, false, *ctx.messages).ok) return false;
-    NormaliseAll(doc);
-    if (!geometry.Run(doc, GeometryForm::Record)) {
-        ctx.Error(geometry.LastFailure() == GeometryFailure::TooManySteps ? TooManyStepsMessage()
-                                                                          : RecordTooLongMessage());
-        return false;
-    }
-    return true;
-}
 
 int RunInfo(Context& ctx) {
     if (ctx.args.size() != 1) {
@@ -28,7 +15,7 @@ int RunInfo(Context& ctx) {
     }
     LayoutDocument doc;
     Geometry geometry;
-    if (!LoadLayout(ctx, ctx.args[0], doc, geometry)) return kExitFailure;
+    if (!LoadLayoutForCommand(ctx, ctx.args[0], doc, geometry)) return kExitFailure;
     std::string out = "Rec.Len\t" + std::to_string(doc.recordLength) + "\n";
     for (int i = 0; i < doc.Count(); ++i) {
         const TRspec& r = doc.items[i];
@@ -49,10 +36,10 @@ int RunFields(Context& ctx) {
     }
     LayoutDocument doc;
     Geometry geometry;
-    if (!LoadLayout(ctx, ctx.args[0], doc, geometry)) return kExitFailure;
+    if (!LoadLayoutForCommand(ctx, ctx.args[0], doc, geometry)) return kExitFailure;
     std::vector<FieldDescriptor> fields;
     if (!ListFields(doc, geometry, fields)) {
-        ctx.Error(RecordTooLongMessage());
+        ctx.Error(GeometryFailureMessage(geometry));
         return kExitFailure;
     }
     std::string out;

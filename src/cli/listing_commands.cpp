@@ -1,6 +1,7 @@
 #include <string>
 
 #include "cli/command_groups.h"
+#include "cli/command_support.h"
 #include "model/geometry.h"
 #include "model/layout_file.h"
 #include "model/type_notation.h"
@@ -15,10 +16,7 @@ int RunListing(Context& ctx, bool csv) {
         return kExitFailure;
     }
     LayoutDocument doc;
-    doc.sizes = ctx.settings.Sizes();
-    doc.editableLineCount = ctx.settings.EditableLineCount();
-    if (!ReadLayoutFile(doc, ctx.args[0], false, *ctx.messages).ok) return kExitFailure;
-    NormaliseAll(doc);
+    if (!ReadLayoutForCommand(ctx, ctx.args[0], doc)) return kExitFailure;
     const TypeNotation types;
     ListingSource source;
     if (!PrepareListingSource(doc, types, source)) {

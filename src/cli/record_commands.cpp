@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/command_groups.h"
+#include "cli/command_support.h"
 #include "codec/field_codec.h"
 #include "model/geometry.h"
 #include "model/layout_file.h"
@@ -87,15 +88,11 @@ bool Prepare(Context& ctx, const std::string& layoutPath, RecordSetup& s) {
     }
     s.basePosition = base - 1;
 
-    s.doc.sizes = ctx.settings.Sizes();
-    s.doc.editableLineCount = ctx.settings.EditableLineCount();
-    if (!ReadLayoutFile(s.doc, layoutPath, false, *ctx.messages).ok) return false;
-    NormaliseAll(s.doc);
+    if (!ReadLayoutForCommand(ctx, layoutPath, s.doc)) return false;
     Geometry geometry;
     std::vector<FieldDescriptor> descriptors;
     if (!ListFields(s.doc, geometry, descriptors)) {
-        ctx.Error(geometry.LastFailure() == GeometryFailure::TooManySteps ? TooManyStepsMessage()
-                                                                          : RecordTooLongMessage());
+        ctx.Error(GeometryFailureMessage(geometry));
         return false;
     }
     s.fields = MakeFieldList(descriptors, ctx.Has("--hex-binary") ? HexStart::Window : HexStart::Script);
