@@ -14,31 +14,40 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DREKKAN_BUILD_BENCH=ON 
 cmake --build build -j"$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
 
-echo "== Sanitizer build (address, undefined) of the core and its tests"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DREKKAN_SANITIZE=ON \
-  -DREKKAN_BUILD_GUI=OFF -DREKKAN_BUILD_BENCH=OFF >/dev/null
+# One more build serves both the sanitizer run and the fuzzing: clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer on the GUI-free core and its tests, with the fuzz targets linked
+# against libFuzzer. Without clang the same build is made with the default compiler and the
+# fuzz targets run over the seed data as ordinary tests.
+fuzz=OFF
+compiler=()
+if command -v clang++ >/dev/null 2>&1; then
+  fuzz=ON
+  compiler=(-DCMAKE_CXX_COMPILER=clang++)
+fi
+echo "== Sanitizer build (address, undefined) of the core and its tests; libFuzzer: $fuzz"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug "${compiler[@]}" -DREKKAN_SANITIZE=ON \
+  -DREKKAN_FUZZ="$fuzz" -DREKKAN_BUILD_GUI=OFF -DREKKAN_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs")
 
-if command -v clang++ >/dev/null 2>&1; then
-  echo "== Fuzz targets (libFuzzer)"
-  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DREKKAN_FUZZ=ON \
-    -DREKKAN_BUILD_TESTS=OFF -DREKKAN_BUILD_GUI=OFF -DREKKAN_BUILD_BENCH=OFF >/dev/null
-  cmake --build build-fuzz -j"$jobs"
+if [ "$fuzz" = ON ]; then
+  echo "== Fuzz targets (libFuzzer, ${REKKAN_FUZZ_SECONDS:-8} s each)"
   passed=0
   failed=0
-  for target in build-fuzz/tests/fuzz/*_fuzz; do
+  for target in build-asan/tests/fuzz/*_fuzz; do
     [ -x "$target" ] || continue
     corpus=$(mktemp -d)
-    if "$target" -max_total_time="${REKKAN_FUZZ_SECONDS:-8}" -rss_limit_mb=1024 -print_final_stats=0 \
-        "$corpus" tests/data >"build-fuzz/$(basename "$target").log" 2>&1; then
+    log="build-asan/$(basename "$target").log"
+    if "$target" -max_total_time="${REKKAN_FUZZ_SECONDS:-8}" -rss_limit_mb=2048 -max_len=8192 \
+        "$corpus" tests/data >"$log" 2>&1; then
       passed=$((passed + 1))
     else
       failed=$((failed + 1))
-      echo "FUZZ FAILURE: $target"; tail -40 "build-fuzz/$(basename "$target").log"
+      echo "FUZZ FAILURE: $target"
+      tail -40 "$log"
     fi
     rm -rf "$corpus"
   done
-  echo "fuzz: $passed passed, $failed failed"
+  echo "fuzzing done: $passed targets ran clean, $failed crashed"
   [ "$failed" -eq 0 ]
 fi
