@@ -214,7 +214,18 @@ bool WriteSettings(const std::string& cp932Path, const Settings& s) {
 }
 
 bool SetSettingByKey(Settings& s, std::string_view key, std::string_view value) {
-    return ApplyLine(s, Trim(key), Trim(value)) == LineResult::Applied;
+    const std::string k = Trim(key);
+    std::string v = Trim(value);
+    // Typed by hand: a flag takes True/False (any case) or 1/0, and nothing else, so a
+    // mistyped value is refused instead of silently reading as False.
+    for (const Key& known : Keys()) {
+        if (!EqualsNoCase(k, known.name) || !std::holds_alternative<bool Settings::*>(known.member)) continue;
+        if (v == "1") v = "True";
+        else if (v == "0") v = "False";
+        if (!EqualsNoCase(v, "True") && !EqualsNoCase(v, "False")) return false;
+        break;
+    }
+    return ApplyLine(s, k, v) == LineResult::Applied;
 }
 
 }  // namespace rekkan

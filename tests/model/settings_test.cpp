@@ -74,6 +74,13 @@ TEST(SettingsFile, OptionOverridesAndWindowPlaces) {
     EXPECT_EQ(s.Sizes().intSize, 4);
     EXPECT_FALSE(SetSettingByKey(s, "Cmb_Int", "one"));
     EXPECT_FALSE(SetSettingByKey(s, "NoSuchKey", "1"));
+    EXPECT_TRUE(SetSettingByKey(s, "Csv_Chk_Title", "0"));
+    EXPECT_FALSE(s.Csv_Chk_Title);
+    EXPECT_TRUE(SetSettingByKey(s, "csv_chk_title", "1"));
+    EXPECT_TRUE(s.Csv_Chk_Title);
+    EXPECT_TRUE(SetSettingByKey(s, "Csv_Chk_Title", "false"));
+    EXPECT_FALSE(s.Csv_Chk_Title);
+    EXPECT_FALSE(SetSettingByKey(s, "Csv_Chk_Title", "yes")) << "a mistyped flag is refused";
     EXPECT_TRUE(SetSettingByKey(s, "Cmb_EditLine", "3"));
     EXPECT_EQ(s.EditableLineCount(), 5000);
     EXPECT_FALSE(UsePlace(WindowPlace{}, 1920, 1080));
