@@ -139,8 +139,8 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     for (std::size_t i = 0; i < argv.size(); ++i) {
         const std::string& a = argv[i];
         if (a.size() > 1 && a[0] == '-') {
-            const OptionSpec* spec = FindOption(a, nullptr);
-            if (spec && spec->takesValue) ++i;
+            const OptionSpec* option = FindOption(a, nullptr);
+            if (option && option->takesValue) ++i;
             continue;
         }
         words.push_back(a);
@@ -158,13 +158,13 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     for (std::size_t i = 0; i < argv.size(); ++i) {
         const std::string& a = argv[i];
         if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && (std::isdigit(static_cast<unsigned char>(a[1])) != 0))) {
-            const OptionSpec* spec = FindOption(a, cmd);
-            if (!spec) {
+            const OptionSpec* option = FindOption(a, cmd);
+            if (!option) {
                 err << "rekkan-cli: unknown option " << a << " (see --help)\n";
                 return kExitFailure;
             }
             std::string value;
-            if (spec->takesValue) {
+            if (option->takesValue) {
                 if (i + 1 >= argv.size()) {
                     err << "rekkan-cli: option " << a << " needs a value\n";
                     return kExitFailure;

@@ -130,8 +130,8 @@ std::string NoRecordMessage(std::int64_t recNo) {
 
 /// Finds a field entry by its field number (1-based, groups counted) or by variable name
 /// with optional occurrence subscripts ("AMOUNT(2,1)"). -1 after a message when none fits.
-int ResolveField(Context& ctx, const RecordSetup& s, const std::string& spec) {
-    const std::string text = Trim(spec);
+int ResolveField(Context& ctx, const RecordSetup& s, const std::string& fieldText) {
+    const std::string text = Trim(fieldText);
     if (!text.empty() && DigitsOnly(text) == text) {
         std::int64_t n = 0;
         if (!ParseInt64(text, n) || n < 1 || n > static_cast<std::int64_t>(s.fields.size())) {

@@ -8,6 +8,7 @@
 #include "layout_editor/group_rule.h"
 #include "model/geometry.h"
 #include "model/type_catalogue.h"
+#include "lang/c_family_parser.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
 #include "util/text.h"
@@ -629,33 +630,6 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
     return count;
 }
 
-namespace {
-
-class CStructureParser : public StructureParser {
-public:
-    bool Scan(const std::string& cp932Path, const Settings&, ImportSession&, std::string& error) override {
-        std::string bytes;
-        if (!ReadWholeFile(cp932Path, bytes)) {
-            import_.Scan({});
-            error = sj("ファイルを読み込めません。") + "\r\n\r\n   PATH = " + cp932Path;
-            return false;
-        }
-        import_.Scan(bytes);
-        return true;
-    }
-    const std::vector<StructureEntry>& Structures() const override { return import_.Structures(); }
-    int Extract(int index, const Settings& settings, ImportSession& session, LayoutDocument& doc) override {
-        CExtractOptions options = CExtractOptions::FromSettings(settings);
-        options.capacity = doc.editableLineCount;
-        return import_.Extract(index, options, session, doc);
-    }
-
-private:
-    CImport import_;
-};
-
-}  // namespace
-
-std::unique_ptr<StructureParser> MakeCStructureParser() { return std::make_unique<CStructureParser>(); }
+std::unique_ptr<StructureParser> MakeCStructureParser() { return std::make_unique<CFamilyStructureParser<CImport>>(); }
 
 }  // namespace rekkan

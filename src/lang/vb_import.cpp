@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "lang/c_family_parser.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
 #include "util/text.h"
@@ -174,33 +175,6 @@ void VbImport::Scan(std::string_view text) {
     c_.ScanVbTranslation(translation_, table);
 }
 
-namespace {
-
-class VbStructureParser : public StructureParser {
-public:
-    bool Scan(const std::string& cp932Path, const Settings&, ImportSession&, std::string& error) override {
-        std::string bytes;
-        if (!ReadWholeFile(cp932Path, bytes)) {
-            import_.Scan({});
-            error = sj("ファイルを読み込めません。") + "\r\n\r\n   PATH = " + cp932Path;
-            return false;
-        }
-        import_.Scan(bytes);
-        return true;
-    }
-    const std::vector<StructureEntry>& Structures() const override { return import_.Structures(); }
-    int Extract(int index, const Settings& settings, ImportSession& session, LayoutDocument& doc) override {
-        CExtractOptions options = CExtractOptions::FromSettings(settings);
-        options.capacity = doc.editableLineCount;
-        return import_.Extract(index, options, session, doc);
-    }
-
-private:
-    VbImport import_;
-};
-
-}  // namespace
-
-std::unique_ptr<StructureParser> MakeVbStructureParser() { return std::make_unique<VbStructureParser>(); }
+std::unique_ptr<StructureParser> MakeVbStructureParser() { return std::make_unique<CFamilyStructureParser<VbImport>>(); }
 
 }  // namespace rekkan
