@@ -7,7 +7,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 ./scripts/install_deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$jobs" --target rekkan rekkan-cli samples
+cmake --build build -j"$jobs" --target rekkan rekkan-cli samples help_documents
 
 samples=build/samples
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
