@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "editor_fixture.h"
 
 namespace rekkan::test {
@@ -6,6 +8,7 @@ namespace {
 using RowCommit = EditorFixture;
 using LevelButtons = EditorFixture;
 using TypeChoice = EditorFixture;
+using EditorWindow = EditorFixture;
 
 RowTexts NameOnly(std::string name) {
     RowTexts t;
@@ -13,24 +16,25 @@ RowTexts NameOnly(std::string name) {
     return t;
 }
 
+std::vector<std::string> CellTexts(const RowTexts& t) {
+    return {t.name, t.varName, t.redefines, t.type, t.repeat, t.digits, t.decimals, t.remarks};
+}
+
 TEST(RowCells, ShowRowAsTheGridDoes) {
     TRspec r = Row(3, "AMOUNT", kSNum, 7, 4, {}, "AMT");
     r.SYO = 2;
     r.BKO = "note";
-    const RowTexts t = FormatRowCells(r, 3);
-    EXPECT_EQ(t.name, "      03 AMOUNT");
-    EXPECT_EQ(t.varName, " AMT");
-    EXPECT_EQ(t.redefines, " ");
-    EXPECT_EQ(t.type, "  S.NUM");
-    EXPECT_EQ(t.repeat, " 4");
-    EXPECT_EQ(t.digits, " 7");
-    EXPECT_EQ(t.decimals, " 2");
-    EXPECT_EQ(t.remarks, "note");
-    const RowTexts g = FormatRowCells(Row(1, "G", kGroup), 2);
-    EXPECT_EQ(g.name, "01 G");
-    EXPECT_EQ(g.repeat, "");
-    EXPECT_EQ(g.digits, "") << "BYT rule 0";
-    EXPECT_EQ(FormatRowCells(Row(1, "S", kSInt, 2), 2).decimals, "");
+    EXPECT_EQ(CellTexts(FormatRowCells(r, 3)),
+              (std::vector<std::string>{"      03 AMOUNT", " AMT", " ", "  S.NUM", " 4", " 7", " 2", "note"}));
+    // The type's column rules hide digits and decimals the type has none of, whatever the row holds.
+    TRspec g = Row(1, "G", kGroup);
+    g.BYT = 5;
+    g.SYO = 1;
+    EXPECT_EQ(CellTexts(FormatRowCells(g, 2)), (std::vector<std::string>{"01 G", " G", " ", " Group", "", "", "", ""}));
+    TRspec s = Row(1, "S", kSInt, 2);
+    s.SYO = 3;
+    EXPECT_EQ(FormatRowCells(s, 2).digits, " 2");
+    EXPECT_EQ(FormatRowCells(s, 2).decimals, "");
     EXPECT_EQ(SeqCellText(11), "   12");
 }
 
@@ -65,36 +69,36 @@ TEST(RowCells, LevelDigitsAndNumbersAreReadFromTheFront) {
     EXPECT_EQ(LeadingNumber("99999999999999999999"), 999'999'999);
 }
 
-TEST_F(RowCommit, TypedBelowLastItemAppendsWithTypeOfRowAbove) {
+TEST_F(RowCommit, TypedOrTypeChosenBelowLastItemAppendsLikeTheRowAbove) {
     SetRows({Row(1, "REC", kGroup), Row(2, "A", kSComp3, 5)});
     RowTexts cells = NameOnly("02 CUSTOMER");
     cells.digits = "4";
     ASSERT_TRUE(model.CommitRow(6, cells));
     ASSERT_EQ(doc.Count(), 3);
     const TRspec& added = doc.items[2];
-    EXPECT_EQ(added.LVL, 2);
-    EXPECT_EQ(added.KOM, "CUSTOMER");
-    EXPECT_EQ(added.TYP, kSComp3);
-    EXPECT_EQ(added.BYT, 4);
+    EXPECT_EQ(std::tie(added.LVL, added.KOM, added.TYP, added.BYT),
+              std::make_tuple(2, std::string("CUSTOMER"), kSComp3, 4));
     EXPECT_EQ(model.CursorRow(), 2);
     EXPECT_TRUE(doc.modified);
-    EXPECT_TRUE(model.History().Empty()) << "an appended row records no step";
     EXPECT_EQ(doc.displayedRecordLength, 3 + 3);
+
+    doc.items[2].LVL = 3;
+    model.SetCursor(4, 6);
+    ASSERT_TRUE(model.ChooseType(model.Types().IndexOf(kX)));
+    ASSERT_EQ(doc.Count(), 4);
+    EXPECT_EQ(std::tie(doc.items[3].LVL, doc.items[3].TYP, doc.items[3].BYT), std::make_tuple(3, kX, 1));
+    EXPECT_EQ(model.CursorRow(), 3);
+    EXPECT_TRUE(model.History().Empty()) << "an appended row records no step";
 }
 
-TEST_F(RowCommit, FirstRowIsAGroupAndNameWithoutDigitsKeepsLevelAbove) {
+TEST_F(RowCommit, LevelComesFromTheNameOrTheRowAboveAndStaysInOneToFifteen) {
     ASSERT_TRUE(model.CommitRow(0, NameOnly("RECORD")));
-    EXPECT_EQ(doc.items[0].TYP, kGroup);
-    EXPECT_EQ(doc.items[0].LVL, 1);
+    EXPECT_EQ(std::tie(doc.items[0].TYP, doc.items[0].LVL), std::make_tuple(kGroup, 1)) << "the first row is a group";
     ASSERT_TRUE(model.CommitRow(1, NameOnly("03 FIELD")));
     ASSERT_TRUE(model.CommitRow(2, NameOnly("NEXT")));
-    EXPECT_EQ(doc.items[2].LVL, 3);
+    EXPECT_EQ(doc.items[2].LVL, 3) << "no digits: the level of the row above";
     EXPECT_FALSE(model.CommitRow(3, RowTexts{})) << "an empty row past the end appends nothing";
     EXPECT_EQ(doc.Count(), 3);
-}
-
-TEST_F(RowCommit, LevelsOutsideOneToFifteenAreHeldInside) {
-    SetRows(NumberedRows(3));
     ASSERT_TRUE(model.CommitRow(1, NameOnly("00 ZERO")));
     EXPECT_EQ(doc.items[1].LVL, 1);
     ASSERT_TRUE(model.CommitRow(2, NameOnly("42 DEEP")));
@@ -107,8 +111,7 @@ TEST_F(RowCommit, ValuesAreNormalisedByType) {
     x.digits = "";
     x.repeat = "3 times";
     ASSERT_TRUE(model.CommitRow(1, x));
-    EXPECT_EQ(doc.items[1].BYT, 1);
-    EXPECT_EQ(doc.items[1].RPT, 3);
+    EXPECT_EQ(std::tie(doc.items[1].BYT, doc.items[1].RPT), std::make_tuple(1, 3));
     RowTexts i = model.CellsOf(2);
     i.digits = " 9";
     model.CommitRow(2, i);
@@ -117,8 +120,7 @@ TEST_F(RowCommit, ValuesAreNormalisedByType) {
     n.digits = "";
     n.decimals = "2";
     ASSERT_TRUE(model.CommitRow(3, n));
-    EXPECT_EQ(doc.items[3].BYT, 0);
-    EXPECT_EQ(doc.items[3].SYO, 2);
+    EXPECT_EQ(std::tie(doc.items[3].BYT, doc.items[3].SYO), std::make_tuple(0, 2));
 }
 
 TEST_F(RowCommit, TooLongRecordLeavesNoticeUntilFixed) {
@@ -137,12 +139,11 @@ TEST_F(RowCommit, TooLongRecordLeavesNoticeUntilFixed) {
 TEST_F(RowCommit, CellHandlersRestWhileALayoutIsReadOrImported) {
     SetRows(NumberedRows(3));
     model.SetCursor(1, 3);
-    for (int guard = 0; guard < 2; ++guard) {
-        if (guard == 0) model.SetReading(true);
-        if (guard == 1) model.SetImporting(true);
-        EXPECT_FALSE(model.CommitRow(1, NameOnly("05 CHANGED")));
-        EXPECT_FALSE(model.LevelUp());
-        EXPECT_FALSE(model.ChooseType(model.Types().IndexOf(kJ)));
+    for (bool reading : {true, false}) {
+        reading ? model.SetReading(true) : model.SetImporting(true);
+        EXPECT_FALSE(model.CommitRow(1, NameOnly("05 CHANGED"))) << reading;
+        EXPECT_FALSE(model.LevelUp()) << reading;
+        EXPECT_FALSE(model.ChooseType(model.Types().IndexOf(kJ))) << reading;
         model.SetReading(false);
         model.SetImporting(false);
     }
@@ -151,15 +152,12 @@ TEST_F(RowCommit, CellHandlersRestWhileALayoutIsReadOrImported) {
     EXPECT_TRUE(model.CommitRow(1, NameOnly("05 CHANGED")));
 }
 
-TEST_F(RowCommit, UnchangedRowIsNoChange) {
+TEST_F(RowCommit, UnchangedRowAndAppendToAFullTableChangeNothing) {
+    doc.editableLineCount = 3;
     SetRows(NumberedRows(3));
     EXPECT_FALSE(model.CommitRow(1, model.CellsOf(1)));
     EXPECT_FALSE(doc.modified);
-}
-
-TEST_F(RowCommit, FullTableRefusesAnAppend) {
-    doc.editableLineCount = 3;
-    SetRows(NumberedRows(3));
+    EXPECT_TRUE(messages.Log().empty());
     EXPECT_FALSE(model.CommitRow(3, NameOnly("MORE")));
     EXPECT_EQ(LastMessage(), sj("これ以上、行の追加はできません。"));
     EXPECT_EQ(doc.Count(), 3);
@@ -168,10 +166,24 @@ TEST_F(RowCommit, FullTableRefusesAnAppend) {
 TEST_F(RowCommit, DeeperLevelMakesRowAboveAGroupAndBackRestoresIt) {
     SetRows({Row(1, "REC", kGroup), Row(2, "A", kX, 4), Row(2, "B", kX, 2)});
     ASSERT_TRUE(model.CommitRow(2, NameOnly("03 B")));
-    EXPECT_EQ(doc.items[1].TYP, kGroup);
-    EXPECT_EQ(doc.items[1].TYP2, kX);
+    EXPECT_EQ(std::tie(doc.items[1].TYP, doc.items[1].TYP2), std::make_tuple(kGroup, kX));
     ASSERT_TRUE(model.CommitRow(2, NameOnly("02 B")));
     EXPECT_EQ(doc.items[1].TYP, kX);
+}
+
+TEST_F(RowCommit, CellsTakeInputAsTheTypeAllows) {
+    SetRows({Row(1, "REC", kGroup), Row(2, "I", kSInt, 2), Row(2, "N", kSNum, 3)});
+    EXPECT_FALSE(model.CellTakesInput(1, 8)) << "no digit in the BYT cell of an S.Int row";
+    EXPECT_FALSE(model.CellTakesInput(1, 9));
+    EXPECT_TRUE(model.CellTakesInput(2, 8)) << "S.NUM digits are entered";
+    EXPECT_TRUE(model.CellTakesInput(2, 9));
+    EXPECT_FALSE(model.CellTakesInput(0, 8)) << "a group has no digits";
+    for (int column : {0, 1, 2, 6}) EXPECT_FALSE(model.CellTakesInput(2, column)) << column;
+    EXPECT_TRUE(model.CellTakesInput(2, 3));
+    EXPECT_TRUE(model.CellTakesInput(9, 8)) << "a new row past the end";
+    EXPECT_EQ(model.MaxLinesText(), "Max.Lines[ 2,000 ]");
+    ASSERT_TRUE(model.EnterView());
+    EXPECT_FALSE(model.CellTakesInput(2, 3));
 }
 
 TEST_F(LevelButtons, RaiseAndLowerWithinOneToFifteen) {
@@ -204,38 +216,10 @@ TEST_F(TypeChoice, SeparatorDoesNothingAndTypeIsSavedInTyp2) {
     EXPECT_FALSE(doc.modified);
 
     ASSERT_TRUE(model.ChooseType(model.Types().IndexOf(kSShort)));
-    EXPECT_EQ(doc.items[1].TYP, kSShort);
-    EXPECT_EQ(doc.items[1].TYP2, kSLong);
-    EXPECT_EQ(doc.items[1].BYT, doc.sizes.shortSize);
+    EXPECT_EQ(std::tie(doc.items[1].TYP, doc.items[1].TYP2, doc.items[1].BYT),
+              std::make_tuple(kSShort, kSLong, doc.sizes.shortSize));
     EXPECT_EQ(StepCaption(model.History().Newest()), sj("セル内容 型 -  S.Long"));
     EXPECT_TRUE(doc.modified);
-}
-
-TEST_F(TypeChoice, BelowLastItemAppendsAtLevelOfRowAbove) {
-    SetRows({Row(1, "REC", kGroup), Row(3, "A", kX, 2)});
-    model.SetCursor(4, 6);
-    ASSERT_TRUE(model.ChooseType(model.Types().IndexOf(kX)));
-    ASSERT_EQ(doc.Count(), 3);
-    EXPECT_EQ(doc.items[2].LVL, 3);
-    EXPECT_EQ(doc.items[2].TYP, kX);
-    EXPECT_EQ(doc.items[2].BYT, 1);
-    EXPECT_EQ(model.CursorRow(), 2);
-    EXPECT_TRUE(model.History().Empty());
-}
-
-TEST_F(RowCommit, CellsTakeInputAsTheTypeAllows) {
-    SetRows({Row(1, "REC", kGroup), Row(2, "I", kSInt, 2), Row(2, "N", kSNum, 3)});
-    EXPECT_FALSE(model.CellTakesInput(1, 8)) << "no digit in the BYT cell of an S.Int row";
-    EXPECT_FALSE(model.CellTakesInput(1, 9));
-    EXPECT_TRUE(model.CellTakesInput(2, 8)) << "S.NUM digits are entered";
-    EXPECT_TRUE(model.CellTakesInput(2, 9));
-    EXPECT_FALSE(model.CellTakesInput(0, 8)) << "a group has no digits";
-    for (int column : {0, 1, 2, 6}) EXPECT_FALSE(model.CellTakesInput(2, column)) << column;
-    EXPECT_TRUE(model.CellTakesInput(2, 3));
-    EXPECT_TRUE(model.CellTakesInput(9, 8)) << "a new row past the end";
-    EXPECT_EQ(model.MaxLinesText(), "Max.Lines[ 2,000 ]");
-    ASSERT_TRUE(model.EnterView());
-    EXPECT_FALSE(model.CellTakesInput(2, 3));
 }
 
 TEST_F(TypeChoice, PriorityChangeReordersListAndTellsTheUser) {
@@ -248,7 +232,7 @@ TEST_F(TypeChoice, PriorityChangeReordersListAndTellsTheUser) {
     EXPECT_EQ(model.TypeColumnHeader(), sj(" 型 <VB 優先>"));
 }
 
-TEST_F(RowCommit, WindowTexts) {
+TEST_F(EditorWindow, TitleAndInformationBar) {
     SetRows(NumberedRows(3));
     EXPECT_EQ(model.WindowTitle(), "Morvane for Rekkan");
     doc.path = "C:\\data\\cust.kvl";
@@ -257,7 +241,7 @@ TEST_F(RowCommit, WindowTexts) {
     EXPECT_EQ(model.RecordLengthText(), "Rec.Len : 3 Byte");
 }
 
-TEST_F(RowCommit, CloseLeavesViewAndAsksOnlyWhenModified) {
+TEST_F(EditorWindow, CloseLeavesViewAndAsksOnlyWhenModified) {
     SetRows(NumberedRows(3));
     EXPECT_EQ(model.AskBeforeClose(), Answer::No);
     EXPECT_TRUE(messages.Log().empty());

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "editor_fixture.h"
 #include "model/layout_file.h"
 #include "util/text.h"
@@ -19,9 +21,7 @@ TEST_F(ClipboardWrite, WritesMagicAndOneItemLinePerRangeRow) {
     std::vector<TRspec> rows = NumberedRows(6);
     rows[2].BKO = sj("備考");
     SetRows(rows);
-    ASSERT_TRUE(model.BeginMarking(2));
-    model.MarkTo(3);
-    ASSERT_TRUE(model.ConfirmRange());
+    MarkRange(2, 3);
     messages.Script(Answer::Ok);
     ASSERT_TRUE(model.Execute(EditorCommand::ClipboardWrite));
     EXPECT_EQ(messages.Log()[0].text, sj("選択された内容をクリップボードに書き込みます。\r\n\r\nよろしいですか？\r\n\r\n"));
@@ -41,8 +41,7 @@ TEST_F(ClipboardWrite, WithoutRangeWritesTheLastRangeOrTheFirstRow) {
     EXPECT_EQ(SplitLines(clipboard.Text().value_or("")).size(), 2u);
     EXPECT_NE(clipboard.Text()->find("KOM=ROOT"), std::string::npos);
 
-    ASSERT_TRUE(model.BeginMarking(3));
-    model.MarkTo(5);
+    MarkRange(3, 5, false);
     model.ClearRange();
     messages.Script(Answer::Ok);
     ASSERT_TRUE(model.WriteClipboard());
@@ -52,24 +51,18 @@ TEST_F(ClipboardWrite, WithoutRangeWritesTheLastRangeOrTheFirstRow) {
     EXPECT_NE(lines[3].find("KOM=R5"), std::string::npos);
 }
 
-TEST_F(ClipboardWrite, CancelLeavesClipboardAlone) {
-    SetRows(NumberedRows(3));
-    clipboard.SetText("other");
-    messages.Script(Answer::Cancel);
-    EXPECT_FALSE(model.WriteClipboard());
-    EXPECT_EQ(clipboard.Text().value_or(""), "other");
-}
-
-TEST_F(ClipboardWrite, ClearAsksThenEmptiesTheClipboard) {
+TEST_F(ClipboardWrite, WriteAndClearAskFirstAndCancelLeavesClipboardAlone) {
     SetRows(NumberedRows(3));
     clipboard.SetText("kvel#32.lay\r\n");
     messages.Script(Answer::Cancel);
+    EXPECT_FALSE(model.WriteClipboard());
+    messages.Script(Answer::Cancel);
     EXPECT_FALSE(model.ClearClipboard());
-    EXPECT_TRUE(clipboard.Text().has_value());
+    EXPECT_EQ(clipboard.Text().value_or(""), "kvel#32.lay\r\n");
     messages.Script(Answer::Ok);
     EXPECT_TRUE(model.ClearClipboard());
     EXPECT_FALSE(clipboard.Text().has_value());
-    EXPECT_EQ(messages.Log()[0].text, sj("クリップボードをクリアーします。\r\n\r\nよろしいですか？\r\n\r\n"));
+    EXPECT_EQ(messages.Log()[1].text, sj("クリップボードをクリアーします。\r\n\r\nよろしいですか？\r\n\r\n"));
 }
 
 TEST_F(ClipboardPaste, RefusalsAndTheirMessages) {
@@ -113,9 +106,7 @@ TEST_F(ClipboardPaste, BlankLineCountsInQuestionButInsertsOnlyItemRows) {
     EXPECT_EQ(messages.Log()[0].text,
               sj("【 複写 】\r\n\r\n   クリップボードの内容をカーソル行に挿入して複写します。\r\n\r\n       3  ←  【 顧客 (CUST) 】  合計 4 行\r\n\r\nよろしいですか？\r\n\r\n"));
     EXPECT_EQ(Names(), (std::vector<std::string>{"ROOT", "R1", sj("顧客"), "B", "C", "R2", "R3", "R4"}));
-    EXPECT_EQ(doc.items[2].SYO, 2);
-    EXPECT_EQ(doc.items[3].RPT, 2);
-    EXPECT_EQ(doc.items[4].RED, "B");
+    EXPECT_EQ(std::tie(doc.items[2].SYO, doc.items[3].RPT, doc.items[4].RED), std::make_tuple(2, 2, std::string("B")));
     EXPECT_TRUE(doc.modified);
     ASSERT_EQ(model.History().Newest().kind, StepKind::Paste);
     ASSERT_TRUE(model.Undo());
@@ -136,10 +127,8 @@ TEST_F(ClipboardPaste, CancelAndOutOfRangeRows) {
     ASSERT_TRUE(model.PasteClipboard());
     ASSERT_EQ(doc.Count(), 4) << "a line whose numbers cannot be read is skipped";
     const TRspec& z = doc.items[3];
-    EXPECT_EQ(z.KOM, "Z");
-    EXPECT_EQ(z.TYP, kString);
-    EXPECT_EQ(z.LVL, 1);
-    EXPECT_EQ(z.RPT, 1);
+    EXPECT_EQ(std::tie(z.KOM, z.TYP, z.LVL, z.RPT), std::make_tuple(std::string("Z"), kString, 1, 1))
+        << "a type, level and repeat out of range are brought inside";
 }
 
 TEST_F(ClipboardPaste, WriteThenPasteCopiesRowsExactly) {
@@ -149,9 +138,7 @@ TEST_F(ClipboardPaste, WriteThenPasteCopiesRowsExactly) {
     rows.back().SYO = 2;
     rows.back().BKO = "note";
     SetRows(rows);
-    ASSERT_TRUE(model.BeginMarking(3));
-    model.MarkTo(5);
-    ASSERT_TRUE(model.ConfirmRange());
+    MarkRange(3, 5);
     messages.Script(Answer::Ok);
     ASSERT_TRUE(model.WriteClipboard());
     model.ClearRange();

@@ -69,6 +69,12 @@ public:
         for (const TRspec& r : doc.items) names.push_back(r.KOM);
         return names;
     }
+    /// Marks item rows `from` to `to` by dragging; confirms the range unless told otherwise.
+    void MarkRange(int from, int to, bool confirm = true) {
+        ASSERT_TRUE(model.BeginMarking(from));
+        model.MarkTo(to);
+        ASSERT_TRUE(!confirm || model.ConfirmRange());
+    }
     [[nodiscard]] std::string LastMessage() const {
         return messages.Log().empty() ? std::string() : messages.Log().back().text;
     }

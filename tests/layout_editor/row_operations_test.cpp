@@ -8,14 +8,6 @@ using RangeDelete = EditorFixture;
 using Copy = EditorFixture;
 using RangeCopy = EditorFixture;
 
-void MarkRange(LayoutEditorModel& model, int from, int to, bool confirm) {
-    ASSERT_TRUE(model.BeginMarking(from));
-    model.MarkTo(to);
-    if (confirm) {
-        ASSERT_TRUE(model.ConfirmRange());
-    }
-}
-
 std::vector<std::string> Numbered(std::initializer_list<int> numbers) {
     std::vector<std::string> names;
     for (int n : numbers) names.push_back(n == 0 ? "ROOT" : "R" + std::to_string(n));
@@ -34,18 +26,20 @@ TEST_F(Delete, WithoutRangeRemovesCursorRowWithoutQuestion) {
     EXPECT_EQ(doc.displayedRecordLength, 1 + 3 + 4) << "the geometry pass ran";
 }
 
-TEST_F(Delete, BelowLastItemDoesNothing) {
-    SetRows(NumberedRows(3));
-    model.SetCursor(3, 3);
-    EXPECT_FALSE(model.Delete());
-    EXPECT_EQ(doc.Count(), 3);
-    EXPECT_TRUE(model.History().Empty());
-    EXPECT_FALSE(doc.modified);
+TEST_F(Delete, AndCopyBelowLastItemDoNothing) {
+    for (bool del : {true, false}) {
+        SetRows(NumberedRows(3));
+        model.SetCursor(del ? 3 : 7, 3);
+        EXPECT_FALSE(del ? model.Delete() : model.Copy()) << del;
+        EXPECT_EQ(doc.Count(), 3);
+        EXPECT_TRUE(model.History().Empty());
+        EXPECT_FALSE(doc.modified);
+    }
 }
 
 TEST_F(RangeDelete, AsksWithRowNumbersAndDeletesOnOk) {
     SetRows(NumberedRows(10));
-    MarkRange(model, 2, 6, false);  // still being marked: delete works on it as well
+    MarkRange(2, 6, false);  // still being marked: delete works on it as well
     messages.Script(Answer::Ok);
     ASSERT_TRUE(model.Delete());
     ASSERT_EQ(messages.Log().size(), 1u);
@@ -61,7 +55,7 @@ TEST_F(RangeDelete, AsksWithRowNumbersAndDeletesOnOk) {
 
 TEST_F(RangeDelete, RangeIsDrawnOnRedWhileAsked) {
     SetRows(NumberedRows(6));
-    MarkRange(model, 1, 3, true);
+    MarkRange(1, 3);
     struct Spy : EditorObserver {
         LayoutEditorModel* model = nullptr;
         std::vector<RowMark> marks;
@@ -83,20 +77,17 @@ TEST_F(RangeDelete, RangeIsDrawnOnRedWhileAsked) {
 
 TEST_F(RangeDelete, ScrollsToFirstDeletedRowWhenItLeftTheWindow) {
     SetRows(NumberedRows(40));
-    MarkRange(model, 30, 35, true);
     model.SetGridWindow(0, 20);
-    model.SetCursor(5, 3);
-    messages.Script(Answer::Ok);
-    ASSERT_TRUE(model.Delete());
-    EXPECT_EQ(model.TopRow(), 30);
-    EXPECT_EQ(model.CursorRow(), 30);
-
-    MarkRange(model, 3, 4, true);
-    messages.Script(Answer::Ok);
-    model.SetCursor(31, 3);
-    ASSERT_TRUE(model.Delete());
-    EXPECT_EQ(model.TopRow(), 3);
-    EXPECT_EQ(model.CursorRow(), 3);
+    struct Case {
+        int from, to, cursor;
+    };
+    for (const Case& c : {Case{30, 35, 5}, Case{3, 4, 31}}) {
+        MarkRange(c.from, c.to);
+        model.SetCursor(c.cursor, 3);
+        messages.Script(Answer::Ok);
+        ASSERT_TRUE(model.Delete());
+        EXPECT_EQ(std::make_pair(model.TopRow(), model.CursorRow()), std::make_pair(c.from, c.from));
+    }
 }
 
 TEST_F(Copy, WithoutRangeDuplicatesCursorRow) {
@@ -110,13 +101,6 @@ TEST_F(Copy, WithoutRangeDuplicatesCursorRow) {
     EXPECT_EQ(model.History().Newest().count, 1);
 }
 
-TEST_F(Copy, BelowLastItemDoesNothing) {
-    SetRows(NumberedRows(3));
-    model.SetCursor(7, 3);
-    EXPECT_FALSE(model.Copy());
-    EXPECT_EQ(doc.Count(), 3);
-}
-
 TEST_F(Copy, RefusedWhenTableIsFull) {
     doc.editableLineCount = 4;
     SetRows(NumberedRows(4));
@@ -128,15 +112,14 @@ TEST_F(Copy, RefusedWhenTableIsFull) {
 
 TEST_F(RangeCopy, InsertsCopiesAtCursorAndRangeDesignatesThem) {
     SetRows(NumberedRows(8));
-    MarkRange(model, 1, 2, true);
+    MarkRange(1, 2);
     model.SetCursor(6, 3);
     messages.Script(Answer::Ok);
     ASSERT_TRUE(model.Copy());
     EXPECT_EQ(messages.Log()[0].text,
               sj("【 複写 】\r\n\r\n   選択範囲の行をカーソル行に挿入して複写します。\r\n\r\n   行番号 ： 2 ～ 3    →   7\r\n\r\n"));
     EXPECT_EQ(Names(), Numbered({0, 1, 2, 3, 4, 5, 1, 2, 6, 7}));
-    EXPECT_EQ(model.Range().start, 6);
-    EXPECT_EQ(model.Range().end, 7);
+    EXPECT_EQ(std::make_pair(model.Range().start, model.Range().end), std::make_pair(6, 7));
     EXPECT_EQ(model.Range().state, RangeState::Confirmed);
     EXPECT_EQ(model.History().Newest().kind, StepKind::RangeCopy);
     EXPECT_EQ(model.History().Newest().row, 6);
@@ -145,7 +128,7 @@ TEST_F(RangeCopy, InsertsCopiesAtCursorAndRangeDesignatesThem) {
 
 TEST_F(RangeCopy, TargetInsideRangeInsertsBeforeRange) {
     SetRows(NumberedRows(8));
-    MarkRange(model, 2, 4, true);
+    MarkRange(2, 4);
     model.SetCursor(3, 3);
     messages.Script(Answer::Ok);
     ASSERT_TRUE(model.Copy());
@@ -155,7 +138,7 @@ TEST_F(RangeCopy, TargetInsideRangeInsertsBeforeRange) {
 
 TEST_F(RangeCopy, CursorBelowLastItemAppends) {
     SetRows(NumberedRows(4));
-    MarkRange(model, 1, 2, true);
+    MarkRange(1, 2);
     model.SetCursor(9, 3);
     messages.Script(Answer::Ok);
     ASSERT_TRUE(model.Copy());
@@ -165,7 +148,7 @@ TEST_F(RangeCopy, CursorBelowLastItemAppends) {
 TEST_F(RangeCopy, CancelAndTooManyRowsChangeNothing) {
     doc.editableLineCount = 7;
     SetRows(NumberedRows(6));
-    MarkRange(model, 1, 3, true);
+    MarkRange(1, 3);
     messages.Script(Answer::Cancel);
     EXPECT_FALSE(model.Copy());
     messages.Script(Answer::Ok);

@@ -28,16 +28,17 @@ TEST(UndoHistory, SavesRowsOnlyForDeleteAndEditorKinds) {
                           StepKind::Paste, StepKind::CellContent, StepKind::EditorText}) {
         const THistCtl step = MakeStep(kind, 2, 3, doc, geometry);
         const bool saves = kind == StepKind::Delete || kind == StepKind::RangeDelete || kind == StepKind::EditorText;
-        ASSERT_EQ(step.saved.size(), saves ? 3u : 0u) << static_cast<int>(kind);
-        if (saves) {
-            EXPECT_EQ(step.saved[0].row.KOM, "R2");
-        }
+        std::vector<std::string> saved;
+        for (const THistInf& h : step.saved) saved.push_back(h.row.KOM);
+        EXPECT_EQ(saved, (saves ? std::vector<std::string>{"R2", "R3", "R4"} : std::vector<std::string>{}))
+            << static_cast<int>(kind);
         EXPECT_EQ(step.item.KOM, "R2");
         EXPECT_TRUE(step.modified);
     }
+    EXPECT_EQ(MakeStep(StepKind::Delete, 4, 3, doc, geometry).saved.size(), 2u) << "as far as the table reaches";
 }
 
-TEST(UndoCaption, EveryKindAndEveryCellColumn) {
+TEST(UndoCaption, EveryKindAndEveryCellColumnAndNameCutAtACharacterBoundary) {
     THistCtl step;
     step.item = Row(2, sj("顧客番号顧客番号顧客番号"), kSComp3, 7, 3);  // 24 bytes of name
     step.item.VNM = "CUSTOMER-NUMBER-OF-THE-ACCOUNT";
@@ -50,53 +51,35 @@ TEST(UndoCaption, EveryKindAndEveryCellColumn) {
         std::string caption;
     };
     const Case cases[] = {
-        {StepKind::Delete, 0, sj("削除")},
-        {StepKind::RangeDelete, 0, sj("範囲削除")},
-        {StepKind::Copy, 0, sj("複写")},
-        {StepKind::RangeCopy, 0, sj("範囲複写")},
-        {StepKind::Paste, 0, sj("←Clipboard")},
-        {StepKind::EditorText, 0, "Editor"},
+        {StepKind::Delete, 0, sj("削除")},       {StepKind::RangeDelete, 0, sj("範囲削除")},
+        {StepKind::Copy, 0, sj("複写")},         {StepKind::RangeCopy, 0, sj("範囲複写")},
+        {StepKind::Paste, 0, sj("←Clipboard")}, {StepKind::EditorText, 0, "Editor"},
         {static_cast<StepKind>(9), 0, sj("？")},
         {StepKind::CellContent, 3, sj("セル内容 項目名 - 顧客番号顧客番号顧客")},
         {StepKind::CellContent, 4, sj("セル内容 Var.Name - CUSTOMER-NUMBER-OF-T")},
         {StepKind::CellContent, 5, sj("セル内容 再定義 - OTHER")},
         {StepKind::CellContent, 6, sj("セル内容 型 -   S.COMP-3")},
-        {StepKind::CellContent, 7, sj("セル内容 繰返 - 3")},
-        {StepKind::CellContent, 8, sj("セル内容 桁数 - 7")},
-        {StepKind::CellContent, 9, sj("セル内容 小数 - 2")},
-        {StepKind::CellContent, 10, sj("セル内容 備考 - 備考")},
+        {StepKind::CellContent, 7, sj("セル内容 繰返 - 3")}, {StepKind::CellContent, 8, sj("セル内容 桁数 - 7")},
+        {StepKind::CellContent, 9, sj("セル内容 小数 - 2")}, {StepKind::CellContent, 10, sj("セル内容 備考 - 備考")},
+        {StepKind::CellContent, 2, sj("セル内容")},
     };
     for (const Case& c : cases) {
         step.kind = c.kind;
         step.column = c.column;
         EXPECT_EQ(StepCaption(step), c.caption) << static_cast<int>(c.kind) << "/" << c.column;
     }
-}
-
-TEST(UndoCaption, NameCutNeverSplitsADoubleByteCharacter) {
-    THistCtl step;
+    // The name is cut at 20 bytes, never inside a double-byte character: here byte 20 is a lead byte.
     step.kind = StepKind::CellContent;
     step.column = 3;
-    step.item.KOM = "A" + sj("顧客番号顧客番号顧客番号");  // 1 + 24 bytes: byte 20 is a lead byte
+    step.item.KOM = "A" + sj("顧客番号顧客番号顧客番号");
     EXPECT_EQ(StepCaption(step), sj("セル内容 項目名 - A顧客番号顧客番号顧"));
-}
-
-TEST_F(Undo, MenuTextCountsStepsAndNamesTheNewest) {
-    SetRows(NumberedRows(4));
-    EXPECT_EQ(model.UndoMenuText(), sj("元に戻す"));
-    EXPECT_FALSE(model.IsEnabled(EditorCommand::Undo));
-    model.SetCursor(1, 3);
-    ASSERT_TRUE(model.Copy());
-    ASSERT_TRUE(model.Delete());
-    EXPECT_EQ(model.UndoMenuText(), sj("元に戻す  #2  【削除】"));
-    EXPECT_TRUE(model.IsEnabled(EditorCommand::Undo));
 }
 
 /// One operation per step kind: apply it, check it changed the table, undo, compare.
 struct UndoCase {
     const char* name;
     StepKind kind;
-    std::function<void(EditorFixture&, LayoutEditorModel&, ScriptedMessages&)> apply;
+    std::function<void(EditorFixture&)> apply;
 };
 
 class UndoKinds : public EditorFixture, public ::testing::WithParamInterface<UndoCase> {};
@@ -104,13 +87,12 @@ class UndoKinds : public EditorFixture, public ::testing::WithParamInterface<Und
 TEST_P(UndoKinds, UndoGivesBackTableAndModifiedFlag) {
     std::vector<TRspec> rows = NumberedRows(10);
     rows[4].BKO = "remark";
-    SetRows(rows);
     for (bool modifiedBefore : {false, true}) {
         SetRows(rows);
         doc.modified = modifiedBefore;
         model.ClearHistory();
         const std::vector<TRspec> before = doc.items;
-        GetParam().apply(*this, model, messages);
+        GetParam().apply(*this);
         ASSERT_NE(doc.items, before) << "the operation changed nothing";
         ASSERT_EQ(model.History().Newest().kind, GetParam().kind);
         ASSERT_TRUE(model.Execute(EditorCommand::Undo));
@@ -121,66 +103,54 @@ TEST_P(UndoKinds, UndoGivesBackTableAndModifiedFlag) {
     }
 }
 
-void Mark(LayoutEditorModel& m, int from, int to) {
-    ASSERT_TRUE(m.BeginMarking(from));
-    m.MarkTo(to);
-    ASSERT_TRUE(m.ConfirmRange());
+/// Deletes or copies the confirmed range `from` to `to` (copies go to `cursor`).
+void RangeThen(EditorFixture& f, int from, int to, bool del, int cursor = 0) {
+    f.MarkRange(from, to);
+    f.model.SetCursor(cursor, 3);
+    f.messages.Script(Answer::Ok);
+    ASSERT_TRUE(del ? f.model.Delete() : f.model.Copy());
+}
+
+void EditAsText(EditorFixture& f, std::size_t keep) {
+    f.model.RecordStep(StepKind::EditorText, 0, f.doc.Count());
+    f.doc.items.resize(keep);
+    if (keep > 1) f.doc.items[1].KOM = "EDITED";
+    f.doc.modified = true;
 }
 
 const UndoCase kUndoCases[] = {
-    {"Delete", StepKind::Delete, [](auto&, auto& m, auto&) { m.SetCursor(4, 3); ASSERT_TRUE(m.Delete()); }},
-    {"RangeDelete", StepKind::RangeDelete,
-     [](auto&, auto& m, auto& msg) {
-         Mark(m, 2, 6);
-         msg.Script(Answer::Ok);
-         ASSERT_TRUE(m.Delete());
-     }},
-    {"DeleteLastRows", StepKind::RangeDelete,
-     [](auto&, auto& m, auto& msg) {
-         Mark(m, 7, 9);
-         msg.Script(Answer::Ok);
-         ASSERT_TRUE(m.Delete());
-     }},
-    {"Copy", StepKind::Copy, [](auto&, auto& m, auto&) { m.SetCursor(5, 3); ASSERT_TRUE(m.Copy()); }},
-    {"RangeCopy", StepKind::RangeCopy,
-     [](auto&, auto& m, auto& msg) {
-         Mark(m, 1, 3);
-         m.SetCursor(8, 3);
-         msg.Script(Answer::Ok);
-         ASSERT_TRUE(m.Copy());
-     }},
+    {"Delete", StepKind::Delete, [](auto& f) { f.model.SetCursor(4, 3); ASSERT_TRUE(f.model.Delete()); }},
+    {"RangeDelete", StepKind::RangeDelete, [](auto& f) { RangeThen(f, 2, 6, true); }},
+    {"DeleteLastRows", StepKind::RangeDelete, [](auto& f) { RangeThen(f, 7, 9, true); }},
+    {"Copy", StepKind::Copy, [](auto& f) { f.model.SetCursor(5, 3); ASSERT_TRUE(f.model.Copy()); }},
+    {"RangeCopy", StepKind::RangeCopy, [](auto& f) { RangeThen(f, 1, 3, false, 8); }},
     {"Paste", StepKind::Paste,
-     [](EditorFixture&, LayoutEditorModel& m, ScriptedMessages& msg) {
-         Mark(m, 2, 3);
-         msg.Script(Answer::Ok);
-         ASSERT_TRUE(m.WriteClipboard());
-         m.ClearRange();
-         m.SetCursor(6, 3);
-         msg.Script(Answer::Ok);
-         ASSERT_TRUE(m.PasteClipboard());
+     [](EditorFixture& f) {
+         f.MarkRange(2, 3);
+         f.messages.Script(Answer::Ok);
+         ASSERT_TRUE(f.model.WriteClipboard());
+         f.model.ClearRange();
+         f.model.SetCursor(6, 3);
+         f.messages.Script(Answer::Ok);
+         ASSERT_TRUE(f.model.PasteClipboard());
      }},
     {"CellCommitInPlace", StepKind::CellContent,
-     [](auto&, auto& m, auto&) {
+     [](EditorFixture& f) {
          EditorOptions o;
          o.cellEdit = 0;
-         m.SetOptions(o);
-         RowTexts cells = m.CellsOf(4);
+         f.model.SetOptions(o);
+         RowTexts cells = f.model.CellsOf(4);
          cells.remarks = "changed";
-         ASSERT_TRUE(m.CommitRow(4, cells));
+         ASSERT_TRUE(f.model.CommitRow(4, cells));
      }},
-    {"LevelButton", StepKind::CellContent, [](auto&, auto& m, auto&) { m.SetCursor(3, 3); ASSERT_TRUE(m.LevelUp()); }},
+    {"LevelButton", StepKind::CellContent, [](auto& f) { f.model.SetCursor(3, 3); ASSERT_TRUE(f.model.LevelUp()); }},
     {"TypeChoice", StepKind::CellContent,
-     [](auto&, auto& m, auto&) {
-         m.SetCursor(2, 6);
-         ASSERT_TRUE(m.ChooseType(m.Types().IndexOf(kSComp3)));
+     [](EditorFixture& f) {
+         f.model.SetCursor(2, 6);
+         ASSERT_TRUE(f.model.ChooseType(f.model.Types().IndexOf(kSComp3)));
      }},
-    {"EditorText", StepKind::EditorText,
-     [](EditorFixture& f, LayoutEditorModel& m, auto&) {
-         m.RecordStep(StepKind::EditorText, 0, f.doc.Count());
-         f.doc.items.resize(3);
-         f.doc.items[1].KOM = "EDITED";
-         f.doc.modified = true;
-     }},
+    {"EditorText", StepKind::EditorText, [](auto& f) { EditAsText(f, 3); }},
+    {"EditorTextEmptied", StepKind::EditorText, [](auto& f) { EditAsText(f, 0); }},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, UndoKinds, ::testing::ValuesIn(kUndoCases),
@@ -198,9 +168,8 @@ TEST_F(Undo, CellCommitInPlaceRecordsOneStepPerChangedField) {
     cells.digits = " 9";
     ASSERT_TRUE(model.CommitRow(2, cells));
     ASSERT_EQ(model.History().Count(), 3);
-    EXPECT_EQ(model.History().At(0).column, 3);
-    EXPECT_EQ(model.History().At(1).column, 4);
-    EXPECT_EQ(model.History().At(2).column, 8);
+    const UndoHistory& h = model.History();
+    EXPECT_EQ((std::vector<int>{h.At(0).column, h.At(1).column, h.At(2).column}), (std::vector<int>{3, 4, 8}));
     ASSERT_TRUE(model.Undo());
     EXPECT_EQ(doc.items[2].BYT, original.BYT);
     EXPECT_EQ(doc.items[2].VNM, "NEW_VAR") << "one field at a time";
@@ -225,9 +194,7 @@ TEST_F(Undo, CommitWithCellEditorRecordsNoStepButCellEditorDoes) {
 
 TEST_F(Undo, RangeDeleteGivesRowsBackInPlaceAndMarksThem) {
     SetRows(NumberedRows(12));
-    Mark(model, 2, 6);
-    messages.Script(Answer::Ok);
-    ASSERT_TRUE(model.Delete());
+    RangeThen(*this, 2, 6, true);
     model.SetGridWindow(9, 3);
     ASSERT_TRUE(model.Undo());
     EXPECT_EQ(doc.Count(), 12);
@@ -240,25 +207,21 @@ TEST_F(Undo, RangeDeleteGivesRowsBackInPlaceAndMarksThem) {
     EXPECT_EQ(model.MarkOf(3), RowMark::None);
 }
 
-TEST_F(Undo, GoesBack64StepsAndNoFurther) {
+TEST_F(Undo, MenuTextCountsStepsAndUndoGoesBack64StepsAndNoFurther) {
     SetRows(NumberedRows(3));
+    EXPECT_EQ(model.UndoMenuText(), sj("元に戻す"));
+    EXPECT_FALSE(model.IsEnabled(EditorCommand::Undo));
     model.SetCursor(1, 3);
-    for (int i = 0; i < 70; ++i) ASSERT_TRUE(model.Copy());
-    EXPECT_EQ(doc.Count(), 73);
+    for (int i = 0; i < 69; ++i) ASSERT_TRUE(model.Copy());
+    ASSERT_TRUE(model.Delete());
+    EXPECT_EQ(doc.Count(), 71);
+    EXPECT_EQ(model.UndoMenuText(), sj("元に戻す  #64  【削除】"));
+    EXPECT_TRUE(model.IsEnabled(EditorCommand::Undo));
     int undone = 0;
     while (model.Execute(EditorCommand::Undo)) ++undone;
     EXPECT_EQ(undone, 64);
     EXPECT_EQ(doc.Count(), 9);
     EXPECT_EQ(model.UndoMenuText(), sj("元に戻す"));
-}
-
-TEST_F(Undo, EditorTextStepRestoresAnEmptiedTable) {
-    SetRows(NumberedRows(5));
-    const auto before = doc.items;
-    model.RecordStep(StepKind::EditorText, 0, doc.Count());
-    doc.items.clear();
-    ASSERT_TRUE(model.Undo());
-    EXPECT_EQ(doc.items, before);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/type_catalogue.h"
 #include "tools/key_items.h"
 #include "util/encoding.h"
@@ -18,6 +20,13 @@ TRspec Row(int lvl, int typ, const std::string& kom, int byt) {
     return r;
 }
 
+/// Header lines as they stand, item lines by their item name.
+std::vector<std::string> Shown(const std::vector<std::string>& lines, const TypeNotation& types) {
+    std::vector<std::string> out;
+    for (const std::string& l : lines) out.push_back(IsKeyHeaderLine(l) ? l : ParseKeyLine(l, types).itemName);
+    return out;
+}
+
 struct Fixture {
     LayoutDocument doc;
     Geometry geometry;
@@ -28,7 +37,7 @@ struct Fixture {
     }
 };
 
-TEST(KeyItems, ItemLineFormAndParse) {
+TEST(KeyItems, ItemLineFormParseAndTypeNotation) {
     Fixture f;
     KeyItems keys(f.types);
     const std::string line = keys.ItemLineForRow(f.doc, f.geometry, 2, sj("不"), sj("昇順"));
@@ -36,24 +45,15 @@ TEST(KeyItems, ItemLineFormAndParse) {
     EXPECT_EQ(line, "      [000011 : 000005]  " + PadRight(0x20, "U.NUM", width) + sj(" <不> (昇順) NO") +
                         std::string(10, '\t') + "%typ!3");
     const KeyLine k = ParseKeyLine(line, f.types);
-    EXPECT_EQ(k.keyNumber, -1);
-    EXPECT_EQ(k.position, "000011");
-    EXPECT_EQ(k.length, "000005");
-    EXPECT_EQ(k.typeCode, 3);
-    EXPECT_EQ(k.typeName, "U.NUM");
-    EXPECT_EQ(k.duplicates, sj("不"));
-    EXPECT_EQ(k.order, sj("昇順"));
-    EXPECT_EQ(k.itemName, "NO");
+    EXPECT_EQ(std::tie(k.keyNumber, k.position, k.length, k.typeCode, k.typeName, k.duplicates, k.order, k.itemName),
+              std::make_tuple(-1, std::string("000011"), std::string("000005"), 3, std::string("U.NUM"), sj("不"),
+                              sj("昇順"), std::string("NO")));
     EXPECT_EQ(FormatKeyLine(k, f.types), line);
-}
-
-TEST(KeyItems, TypeNameFollowsCurrentNotation) {
-    Fixture f;
-    KeyItems keys(f.types);
-    const std::string line = keys.ItemLineForRow(f.doc, f.geometry, 1, sj("可"), sj("降順"));
+    // The type name follows the current notation of the type code on the line.
     TypeNotation renamed;
     renamed.SetLabel(kX, sj("#英数字"));
-    EXPECT_EQ(ParseKeyLine(line, renamed).typeName, sj("英数字"));
+    EXPECT_EQ(ParseKeyLine(keys.ItemLineForRow(f.doc, f.geometry, 1, sj("可"), sj("降順")), renamed).typeName,
+              sj("英数字"));
 }
 
 TEST(KeyItems, HeadersAndRenumbering) {
@@ -69,14 +69,13 @@ TEST(KeyItems, HeadersAndRenumbering) {
     keys.Insert(1, " Key #");
     keys.Insert(1, " Key #");
     keys.Insert(3, keys.ItemLineForRow(f.doc, f.geometry, 2, sj("不"), sj("昇順")));
-    ASSERT_EQ(keys.Lines().size(), 5u);
-    EXPECT_EQ(keys.Lines()[2], "   Key #2");
-    EXPECT_EQ(keys.Lines()[3], "   Key #3");
+    EXPECT_EQ(Shown(keys.Lines(), f.types),
+              (std::vector<std::string>{"   Key #1", "CODE", "   Key #2", "   Key #3", "NO"}));
     const auto table = keys.KeyTable();
-    EXPECT_EQ(table[1].key, 1);
-    EXPECT_EQ(table[1].sequence, 1);
-    EXPECT_EQ(table[4].key, 3);
-    EXPECT_EQ(table[4].sequence, 1);
+    ASSERT_EQ(table.size(), 5u);
+    EXPECT_EQ(std::make_pair(table[1].key, table[1].sequence), std::make_pair(1, 1));
+    EXPECT_EQ(std::make_pair(table[4].key, table[4].sequence), std::make_pair(3, 1));
+    EXPECT_EQ(table[2].sequence, 0) << "a header";
     EXPECT_EQ(keys.FindKeyItem(11, 5), 4);
     EXPECT_EQ(keys.FindKeyItem(11, 4), -1);
 }
@@ -91,14 +90,10 @@ TEST(KeyItems, LoadKeyLinesReformatsAndValidates) {
         sj("[99 : 1] X <不> (昇順) GONE"),
     };
     keys.LoadKeyLines(stored, f.doc, f.geometry);
-    ASSERT_EQ(keys.Lines().size(), 4u);
-    EXPECT_EQ(keys.Lines()[0], "   Key #1");
+    EXPECT_EQ(Shown(keys.Lines(), f.types),
+              (std::vector<std::string>{"   Key #1", "CODE", "AMT", UnmatchedKeyName()}));
     const KeyLine a = ParseKeyLine(keys.Lines()[1], f.types);
-    EXPECT_EQ(a.itemName, "CODE");
-    EXPECT_EQ(a.position, "000001");
-    EXPECT_EQ(a.typeName, "X");
-    EXPECT_EQ(ParseKeyLine(keys.Lines()[2], f.types).itemName, "AMT");
-    EXPECT_EQ(ParseKeyLine(keys.Lines()[3], f.types).itemName, UnmatchedKeyName());
+    EXPECT_EQ(std::tie(a.position, a.typeName), std::make_tuple(std::string("000001"), std::string("X")));
     EXPECT_EQ(keys.KeyMark(16, 4, kSComp3), "#1.2d-");
     EXPECT_EQ(keys.KeyMark(1, 10, kX), "#1.1");
     EXPECT_EQ(keys.KeyMark(1, 10, kJ), "");  // type differs
@@ -109,9 +104,7 @@ TEST(KeyItems, LayoutKeyLinesGoThroughTheModel) {
     Fixture f;
     f.doc.keyLines = {"key #", sj("[000011 : 000005]  ? <不> (昇順) old") + std::string(10, '\t') + "%typ!3"};
     LoadLayoutKeyLines(f.doc, f.geometry, f.types);
-    ASSERT_EQ(f.doc.keyLines.size(), 2u);
-    EXPECT_EQ(f.doc.keyLines[0], "   Key #1");
-    EXPECT_EQ(ParseKeyLine(f.doc.keyLines[1], f.types).itemName, "NO");
+    EXPECT_EQ(Shown(f.doc.keyLines, f.types), (std::vector<std::string>{"   Key #1", "NO"}));
     EXPECT_EQ(ParseKeyLine(f.doc.keyLines[1], f.types).typeName, "U.NUM");
 }
 
@@ -121,13 +114,9 @@ TEST(KeyItems, LoadFromImportBuildsHeadersPerKey) {
     keys.LoadFromImport({sj("001.001<不>(昇順):1"), sj("001.002<可>(降順):3"), sj("002.001<不>(昇順):2"),
                          sj("003.001<不>(昇順):99")},
                         f.doc, f.geometry);
-    ASSERT_EQ(keys.Lines().size(), 5u);
-    EXPECT_EQ(keys.Lines()[0], "   Key #1");
-    EXPECT_EQ(ParseKeyLine(keys.Lines()[1], f.types).itemName, "CODE");
-    EXPECT_EQ(ParseKeyLine(keys.Lines()[2], f.types).itemName, "AMT");
+    EXPECT_EQ(Shown(keys.Lines(), f.types), (std::vector<std::string>{"   Key #1", "CODE", "AMT", "   Key #2", "NO"}))
+        << "an entry for a row past the layout is dropped";
     EXPECT_EQ(ParseKeyLine(keys.Lines()[2], f.types).duplicates, sj("可"));
-    EXPECT_EQ(keys.Lines()[3], "   Key #2");
-    EXPECT_EQ(ParseKeyLine(keys.Lines()[4], f.types).itemName, "NO");
 }
 
 }  // namespace

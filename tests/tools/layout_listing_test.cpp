@@ -64,30 +64,7 @@ void Prepare(Listed& l, LayoutDocument doc) {
     ASSERT_TRUE(PrepareListingSource(l.doc, l.types, l.source));
 }
 
-TEST(LayoutListing, TextWithEveryOption) {
-    Listed l;
-    Prepare(l, Customer());
-    EXPECT_EQ(l.source.recordLength, 22);
-    const std::string expected =
-        "ファイル名  ： 顧客ファイル\r\n"
-        "レコ－ド長  ： 22 Byte\r\n"
-        "Ｐｒｅｆｉｘ： CU_\r\n"
-        " \r\n"
-        //  SEQ 5+2, position 6+2, then indent, level, name, (variable name), padded to 35
-        "  SEQ    位置  項目名               再定義  型         繰返   桁数   小数 備考\r\n"
-        "    1       1  01 顧客 (CUST)               Group                         \r\n"
-        "    2       1    02 氏名 (name)             X                   10        備考あり\r\n"
-        "    3      11    02 金額 (AMT)              S.COMP-3      3      5      2 \r\n"
-        "    4       1    02 別名 (RED-ALT)  氏名    X                    4        \r\n";
-    EXPECT_EQ(Cp932ToUtf8(FormatTextListing(l.source, AllOn())), expected);
-}
-
-TEST(LayoutListing, TextEdgeCases) {
-    struct Case {
-        const char* title;
-        ListingOptions options;
-        const char* expected;
-    };
+TEST(LayoutListing, TextAndCsvForEachChoiceOfColumns) {
     ListingOptions seqBko = AllOff();
     seqBko.seq = seqBko.bko = true;
     ListingOptions levels = AllOff();
@@ -96,18 +73,60 @@ TEST(LayoutListing, TextEdgeCases) {
     levels.levelIncrement = 5;
     ListingOptions names = AllOff();
     names.kom = names.guide = true;
-    ListingOptions none = AllOff();
+    ListingOptions levelColumn = AllOff();
+    levelColumn.guide = levelColumn.kom = true;
+    ListingOptions connected = levelColumn;
+    connected.lvl = connected.lvlConnect = true;
+    ListingOptions varOnly = AllOff();
+    varOnly.vnm = varOnly.lvl = varOnly.lvlConnect = varOnly.indent = true;
+    ListingOptions titleOnly = AllOff();
+    titleOnly.title = true;
+    struct Case {
+        const char* title;
+        bool csv;
+        ListingOptions options;
+        const char* expected;
+    };
     const Case cases[] = {
-        {"SEQ and remarks", seqBko, " \r\n    1  \r\n    2  備考あり\r\n    3  \r\n    4  \r\n"},
-        {"levels start 5 step 5", levels, " \r\n05 \r\n10 \r\n10 \r\n10 \r\n"},
-        {"heading cut to the names' width, never inside a character", names,
+        {"text, every option", false, AllOn(),
+         "ファイル名  ： 顧客ファイル\r\n"
+         "レコ－ド長  ： 22 Byte\r\n"
+         "Ｐｒｅｆｉｘ： CU_\r\n"
+         " \r\n"
+         //  SEQ 5+2, position 6+2, then indent, level, name, (variable name), padded to 35
+         "  SEQ    位置  項目名               再定義  型         繰返   桁数   小数 備考\r\n"
+         "    1       1  01 顧客 (CUST)               Group                         \r\n"
+         "    2       1    02 氏名 (name)             X                   10        備考あり\r\n"
+         "    3      11    02 金額 (AMT)              S.COMP-3      3      5      2 \r\n"
+         "    4       1    02 別名 (RED-ALT)  氏名    X                    4        \r\n"},
+        {"text, SEQ and remarks", false, seqBko, " \r\n    1  \r\n    2  備考あり\r\n    3  \r\n    4  \r\n"},
+        {"text, levels start 5 step 5", false, levels, " \r\n05 \r\n10 \r\n10 \r\n10 \r\n"},
+        {"text, heading cut to the names' width, never inside a character", false, names,
          " \r\n項目 \r\n顧客 \r\n氏名 \r\n金額 \r\n別名 \r\n"},
-        {"nothing selected", none, " \r\n"},
+        {"text, nothing selected", false, AllOff(), " \r\n"},
+        {"csv, every option", true, AllOn(),
+         "\"顧客ファイル  22 Byte   Prefix = CU_\"\r\n"
+         "\"SEQ\",\"位置\",\"項目名\",\"Variable.Name\",\"再定義\",\"型\",\"繰返\",\"桁数\",\"小数\",\"備考\"\r\n"
+         "\"1\",\"1\",\"01 顧客\",\"CUST\",\"\",\" Group\",\"\",\"\",\"\",\"\"\r\n"
+         "\"2\",\"1\",\"  02 氏名\",\"name\",\"\",\"  X\",\"\",\"10\",\"\",\"備考あり\"\r\n"
+         "\"3\",\"11\",\"  02 金額\",\"AMT\",\"\",\"  S.COMP-3\",\"3\",\"5\",\"2\",\"\"\r\n"
+         "\"4\",\"1\",\"  02 別名\",\"RED-ALT\",\"氏名\",\"  X\",\"\",\"4\",\"\",\"\"\r\n"},
+        {"csv, no option", true, AllOff(), "\"\"\r\n\"01\"\r\n\"02\"\r\n\"02\"\r\n\"02\"\r\n"},
+        {"csv, level column without the level option", true, levelColumn,
+         "\"\"\r\n\"レベル\",\"項目名\"\r\n\"01\",\"顧客\"\r\n\"02\",\"氏名\"\r\n\"02\",\"金額\"\r\n\"02\",\"別名\"\r\n"},
+        {"csv, level joined to the name", true, connected,
+         "\"\"\r\n\"項目名\"\r\n\"01 顧客\"\r\n\"02 氏名\"\r\n\"02 金額\"\r\n\"02 別名\"\r\n"},
+        {"csv, level and indent go to the variable name", true, varOnly,
+         "\"\"\r\n\"01 CUST\"\r\n\"  02 name\"\r\n\"  02 AMT\"\r\n\"  02 RED-ALT\"\r\n"},
+        {"csv, title only", true, titleOnly, "\"顧客ファイル  22 Byte\"\r\n\"01\"\r\n\"02\"\r\n\"02\"\r\n\"02\"\r\n"},
     };
     for (const Case& c : cases) {
         Listed l;
         Prepare(l, Customer());
-        EXPECT_EQ(Cp932ToUtf8(FormatTextListing(l.source, c.options)), c.expected) << c.title;
+        ASSERT_EQ(l.source.recordLength, 22);
+        const std::string listing =
+            c.csv ? FormatCsvListing(l.source, c.options) : FormatTextListing(l.source, c.options);
+        EXPECT_EQ(Cp932ToUtf8(listing), c.expected) << c.title;
     }
 }
 
@@ -126,51 +145,6 @@ TEST(LayoutListing, LevelNumbers) {
         o.levelStart = c.start;
         o.levelIncrement = c.step;
         EXPECT_EQ(ItemValues(source, 0, o).level, c.level) << c.lvl << " " << c.start << " " << c.step;
-    }
-}
-
-TEST(LayoutListing, CsvWithEveryOption) {
-    Listed l;
-    Prepare(l, Customer());
-    const std::string expected =
-        "\"顧客ファイル  22 Byte   Prefix = CU_\"\r\n"
-        "\"SEQ\",\"位置\",\"項目名\",\"Variable.Name\",\"再定義\",\"型\",\"繰返\",\"桁数\",\"小数\",\"備考\"\r\n"
-        "\"1\",\"1\",\"01 顧客\",\"CUST\",\"\",\" Group\",\"\",\"\",\"\",\"\"\r\n"
-        "\"2\",\"1\",\"  02 氏名\",\"name\",\"\",\"  X\",\"\",\"10\",\"\",\"備考あり\"\r\n"
-        "\"3\",\"11\",\"  02 金額\",\"AMT\",\"\",\"  S.COMP-3\",\"3\",\"5\",\"2\",\"\"\r\n"
-        "\"4\",\"1\",\"  02 別名\",\"RED-ALT\",\"氏名\",\"  X\",\"\",\"4\",\"\",\"\"\r\n";
-    EXPECT_EQ(Cp932ToUtf8(FormatCsvListing(l.source, AllOn())), expected);
-}
-
-TEST(LayoutListing, CsvEdgeCases) {
-    struct Case {
-        const char* title;
-        ListingOptions options;
-        const char* expected;
-    };
-    ListingOptions none = AllOff();
-    ListingOptions levelColumn = AllOff();
-    levelColumn.guide = levelColumn.kom = true;
-    ListingOptions connected = levelColumn;
-    connected.lvl = connected.lvlConnect = true;
-    ListingOptions varOnly = AllOff();
-    varOnly.vnm = varOnly.lvl = varOnly.lvlConnect = varOnly.indent = true;
-    ListingOptions titleOnly = AllOff();
-    titleOnly.title = true;
-    const Case cases[] = {
-        {"no option", none, "\"\"\r\n\"01\"\r\n\"02\"\r\n\"02\"\r\n\"02\"\r\n"},
-        {"level column without the level option", levelColumn,
-         "\"\"\r\n\"レベル\",\"項目名\"\r\n\"01\",\"顧客\"\r\n\"02\",\"氏名\"\r\n\"02\",\"金額\"\r\n\"02\",\"別名\"\r\n"},
-        {"level joined to the name", connected,
-         "\"\"\r\n\"項目名\"\r\n\"01 顧客\"\r\n\"02 氏名\"\r\n\"02 金額\"\r\n\"02 別名\"\r\n"},
-        {"level and indent go to the variable name", varOnly,
-         "\"\"\r\n\"01 CUST\"\r\n\"  02 name\"\r\n\"  02 AMT\"\r\n\"  02 RED-ALT\"\r\n"},
-        {"title only", titleOnly, "\"顧客ファイル  22 Byte\"\r\n\"01\"\r\n\"02\"\r\n\"02\"\r\n\"02\"\r\n"},
-    };
-    for (const Case& c : cases) {
-        Listed l;
-        Prepare(l, Customer());
-        EXPECT_EQ(Cp932ToUtf8(FormatCsvListing(l.source, c.options)), c.expected) << c.title;
     }
 }
 
