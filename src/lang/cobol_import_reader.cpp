@@ -287,10 +287,13 @@ private:
             const int rank = ranker_.Rank(level);
             const std::size_t blank = line.find(' ');
             line = TwoDigits(rank) + (blank == std::string::npos ? std::string() : line.substr(blank));
-            if (entryOpen_) WriteEntry();
+            // An entry left without its period is closed here with the name it started with;
+            // the comments read since then name the entry that starts on this line.
+            if (entryOpen_) WriteEntry(&entryComment_);
             entryOpen_ = true;
             entry_.clear();
             entryRank_ = rank;
+            entryComment_ = pendingComment_;
         }
         if (!entryOpen_) return;
         const std::string t = Trim(line);
@@ -298,16 +301,19 @@ private:
         if (!t.empty() && (t.back() == '.' || t.back() == ';')) WriteEntry();
     }
 
-    void WriteEntry() {
+    /// Writes the open entry, named by `comment` when given (then the pending comment is kept
+    /// for the next entry), else by the pending comment.
+    void WriteEntry(const std::string* comment = nullptr) {
         std::string text = Trim(entry_);
         if (!text.empty() && text.back() == '.') text.back() = ';';
         const std::string dataName = SecondWord(text);
-        const std::string comment = pendingComment_.empty() ? dataName : pendingComment_;
+        const std::string& name = comment ? *comment : pendingComment_;
+        const std::string itemName = name.empty() ? dataName : name;
         entryOpen_ = false;
         entry_.clear();
         if (text.empty()) return;
-        out_.lines.push_back(text + " // " + comment);
-        pendingComment_.clear();
+        out_.lines.push_back(text + " // " + itemName);
+        if (!comment) pendingComment_.clear();
         const int number = static_cast<int>(out_.lines.size());
         if (entryRank_ != 1) return;
         if (number > 1 && haveStart_) AddRecord(number - 1, physical_ - 1);
@@ -336,6 +342,7 @@ private:
     bool rankingStarted_ = false;
     int physical_ = 0;
     std::string pendingComment_;
+    std::string entryComment_;  ///< the pending comment when the open entry started
     std::string entry_;
     bool entryOpen_ = false;
     int entryRank_ = 0;

@@ -3,16 +3,13 @@
 // (then read them before committing).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <tuple>
-
+#include "import_test_rows.h"
 #include "lang/c_writer.h"
 #include "lang/cobol_writer.h"
 #include "lang/import_pipeline.h"
 #include "lang/vb_writer.h"
 #include "model/layout_file.h"
 #include "model/type_notation.h"
-#include "support/test_support.h"
 #include "tools/key_items.h"
 #include "util/scripted_messages.h"
 
@@ -21,13 +18,7 @@ namespace {
 
 std::filesystem::path Golden(const std::string& name) { return test::DataDir() / "lang" / "golden" / name; }
 
-void ExpectGolden(const std::string& name, const std::string& actual) {
-    if (const char* update = std::getenv("REKKAN_UPDATE_GOLDEN"); update && std::string(update) == "1") {
-        test::WriteBytes(Golden(name), actual);
-        return;
-    }
-    EXPECT_EQ(actual, test::ReadBytes(Golden(name))) << name;
-}
+void ExpectGolden(const std::string& name, const std::string& actual) { test::ExpectGolden(Golden(name), actual); }
 
 std::string ImportToLayout(bool sameStructure, int index, std::string& listText) {
     Settings s;
@@ -84,36 +75,6 @@ TEST(GoldenFiles, LanguageOutputs) {
         cobol.packed = 1;
         ExpectGolden(stem + "_options.cob", WriteCobolText(in, cobol));
         ExpectGolden(stem + "_editor.txt", WriteCobolEditorText(in, CobolOutputOptions{}));
-    }
-}
-
-TEST(GoldenFiles, EditorTextOfTheCobolTypesComesBack) {
-    LayoutDocument doc;
-    ScriptedMessages messages;
-    ASSERT_TRUE(ReadLayoutFile(doc, (test::DataDir() / "lang" / "cobol_types.kvl").string(), false, messages).ok);
-    NormaliseAll(doc);
-    Geometry geometry;
-    ASSERT_TRUE(geometry.Run(doc, GeometryForm::Record));
-    const TypeNotation types;
-    KeyItems keys(types);
-    keys.LoadKeyLines(doc.keyLines, doc, geometry);
-    test::TempDir dir;
-    test::WriteBytes(dir.Path() / "edit.txt", WriteCobolEditorText({doc, geometry, &keys}, CobolOutputOptions{}));
-
-    Settings s;
-    ImportPipeline pipeline(s);
-    LayoutDocument back = doc;
-    std::string error;
-    ASSERT_TRUE(pipeline.ImportCobolEditorMode(dir.File("edit.txt"), back, error)) << error;
-    EXPECT_EQ(back.PreFix, doc.PreFix);
-    EXPECT_EQ(back.keyLines, doc.keyLines);
-    ASSERT_EQ(back.Count(), doc.Count());
-    for (int i = 0; i < doc.Count(); ++i) {
-        const TRspec& a = doc.items[i];
-        const TRspec& b = back.items[i];
-        EXPECT_EQ(std::tie(b.LVL, b.RPT, b.BYT, b.SYO, b.TYP, b.KOM, b.VNM, b.RED, b.BKO),
-                  std::tie(a.LVL, a.RPT, a.BYT, a.SYO, a.TYP, a.KOM, a.VNM, a.RED, a.BKO))
-            << i;
     }
 }
 

@@ -19,29 +19,31 @@ public:
     void LayoutReplaced() override { log += "R"; }
 };
 
-Settings FreeFormSettings() {
-    Settings s;
-    s.Cmb_CobSeq = 0;
-    s.Cmb_CobValid = 0;
-    s.Cmb_CobCmtValid = 0;
-    return s;
-}
-
-const char* kSource =
-    "01 CUST.\n"
-    "* 顧客番号 #1.1\n"
-    "05 CUST-NO PIC 9(5).\n"
-    "05 NAME PIC X(10).\n"
-    "05 ALT REDEFINES NAME PIC 9(10).\n"
-    "01 SECOND.\n"
-    "05 S-A PIC X.\n";
-
-TEST(ImportPipeline, ListLinesAndMessages) {
+/// A copybook "a.cpy" in a temporary folder, free-form settings and a pipeline reporting to hooks.
+class ImportPipelineTest : public ::testing::Test {
+protected:
+    ImportPipelineTest() {
+        s.Cmb_CobSeq = 0;
+        s.Cmb_CobValid = 0;
+        s.Cmb_CobCmtValid = 0;
+        test::WriteBytes(dir.Path() / "a.cpy", sj("01 CUST.\n"
+                                                  "* 顧客番号 #1.1\n"
+                                                  "05 CUST-NO PIC 9(5).\n"
+                                                  "05 NAME PIC X(10).\n"
+                                                  "05 ALT REDEFINES NAME PIC 9(10).\n"
+                                                  "01 SECOND.\n"
+                                                  "05 S-A PIC X.\n"));
+    }
     test::TempDir dir;
-    test::WriteBytes(dir.Path() / "a.cpy", sj(kSource));
-    Settings s = FreeFormSettings();
-    ImportPipeline pipeline(s);
+    Settings s;
+    RecordingHooks hooks;
+    ImportPipeline pipeline{s, &hooks};
+    ScriptedMessages messages;
+    LayoutDocument doc;
     std::string error;
+};
+
+TEST_F(ImportPipelineTest, ListLinesAndMessages) {
     ASSERT_TRUE(pipeline.Scan(SourceLanguage::Cobol, dir.File("a.cpy"), error));
     const auto lines = pipeline.ListLines();
     ASSERT_EQ(lines.size(), 2u);
@@ -58,22 +60,14 @@ TEST(ImportPipeline, ListLinesAndMessages) {
     ASSERT_TRUE(pipeline.Scan(SourceLanguage::Cobol, dir.File("empty.cpy"), error));
     EXPECT_TRUE(pipeline.ListLines().empty());
     EXPECT_EQ(pipeline.ListMessage(), sj("取り込める構造体はありません。"));
-    LayoutDocument doc;
     EXPECT_FALSE(pipeline.Import(0, doc));
 
     EXPECT_FALSE(pipeline.Scan(SourceLanguage::Cobol, dir.File("missing.cpy"), error));
     EXPECT_FALSE(error.empty());
 }
 
-TEST(ImportPipeline, ImportBuildsKeysAndCallsTheEditor) {
-    test::TempDir dir;
-    test::WriteBytes(dir.Path() / "a.cpy", sj(kSource));
-    Settings s = FreeFormSettings();
-    RecordingHooks hooks;
-    ImportPipeline pipeline(s, &hooks);
-    std::string error;
+TEST_F(ImportPipelineTest, ImportBuildsKeysAndCallsTheEditor) {
     ASSERT_TRUE(pipeline.Scan(SourceLanguage::Cobol, dir.File("a.cpy"), error));
-    LayoutDocument doc;
     ASSERT_TRUE(pipeline.Import(0, doc));
     EXPECT_EQ(hooks.log, "ILRiU");
     ASSERT_EQ(doc.Count(), 4);
@@ -85,15 +79,8 @@ TEST(ImportPipeline, ImportBuildsKeysAndCallsTheEditor) {
     EXPECT_NE(doc.keyLines[1].find("[000001 : 000005]"), std::string::npos);
 }
 
-TEST(ImportPipeline, DroppedFileKeepsOverlayInTheUsersGatheredMode) {
-    test::TempDir dir;
-    test::WriteBytes(dir.Path() / "a.cpy", sj(kSource));
-    Settings s = FreeFormSettings();
+TEST_F(ImportPipelineTest, DroppedFileKeepsOverlayInTheUsersGatheredMode) {
     s.Chk_RedInclude = false;
-    ImportPipeline pipeline(s);
-    ScriptedMessages messages;
-    LayoutDocument doc;
-    std::string error;
     ASSERT_TRUE(pipeline.ImportDropped(dir.File("a.cpy"), SourceLanguage::Cobol, true, doc, &messages, error));
     EXPECT_FALSE(s.Chk_RedInclude);
     ASSERT_EQ(doc.Count(), 4);
@@ -102,19 +89,13 @@ TEST(ImportPipeline, DroppedFileKeepsOverlayInTheUsersGatheredMode) {
     EXPECT_NE(messages.Log()[0].text.find(sj("【 COBOL 】")), std::string::npos);
 }
 
-TEST(ImportPipeline, EditorModeTextComesBackWithTypeSizes) {
-    test::TempDir dir;
+TEST_F(ImportPipelineTest, EditorModeTextComesBackWithTypeSizes) {
     test::WriteBytes(dir.Path() / "edit.txt",
                      "01 R.\r\n   //key item #1.1\r\n   03 A PIC X(3).\r\n   03 B PIC U_Char.\r\n"
                      "   03 C PIC S_Integer.\r\n   03 D PIC String(7).\r\n");
-    Settings s = FreeFormSettings();
     s.Chk_RedInclude = false;
     s.Cmb_Int = 1;
-    RecordingHooks hooks;
-    ImportPipeline pipeline(s, &hooks);
-    LayoutDocument doc;
     doc.keyLines = {"   Key #1"};
-    std::string error;
     ASSERT_TRUE(pipeline.ImportCobolEditorMode(dir.File("edit.txt"), doc, error));
     EXPECT_FALSE(s.Chk_RedInclude);  // restored
     EXPECT_EQ(hooks.log, "ILRi");     // no undo reset in editor mode
@@ -128,21 +109,15 @@ TEST(ImportPipeline, EditorModeTextComesBackWithTypeSizes) {
     EXPECT_EQ(doc.keyLines, std::vector<std::string>{"   Key #1"});  // keys stay as they were
 }
 
-TEST(ImportPipeline, DroppedCSourceIsReportedAsC) {
-    test::TempDir dir;
+TEST_F(ImportPipelineTest, DroppedCSourceIsReportedAsC) {
     test::WriteBytes(dir.Path() / "a.h", "struct REC {\r\n  char code[5];\r\n  short qty;\r\n};\r\n");
-    Settings s;
-    ImportPipeline pipeline(s);
-    ScriptedMessages messages;
-    LayoutDocument doc;
-    std::string error;
     ASSERT_TRUE(pipeline.ImportDropped(dir.File("a.h"), SourceLanguage::C, true, doc, &messages, error)) << error;
     EXPECT_EQ(doc.Count(), 3);
     ASSERT_EQ(messages.Log().size(), 1u);
     EXPECT_EQ(messages.Log()[0].text, sj("指定のファイルから 【 Ｃ言語 】 の構造体の取り込みを行いました。") +
                                           "\r\n\r\n   PATH = " + dir.File("a.h"));
     EXPECT_EQ(messages.Log()[0].caption, sj("確認"));
-    // Without the report flag nothing is shown; an empty source imports nothing.
+    // A source without structures imports nothing and reports nothing.
     test::WriteBytes(dir.Path() / "none.h", "int x;\n");
     EXPECT_FALSE(pipeline.ImportDropped(dir.File("none.h"), SourceLanguage::C, true, doc, &messages, error));
     EXPECT_EQ(messages.Log().size(), 1u);

@@ -33,30 +33,54 @@ std::vector<FieldDescriptor> Fields(LayoutDocument& doc, bool withRdf = false) {
     return out;
 }
 
-TEST(GeometryPass, SingleItemAndEmptyTable) {
-    Pass one({Row(1, kX, 1, 10, 0, "A")});
-    EXPECT_TRUE(one.ok);
-    EXPECT_EQ(one[0].Pos, 1);
-    EXPECT_EQ(one.doc.recordLength, 10);
-    Pass none({});
-    EXPECT_TRUE(none.ok);
-    EXPECT_EQ(none.doc.recordLength, 0);
+/// Each row's position, "[GroupLen]" for a group (or a row with a group length), then the record length.
+std::string Summary(const Pass& p) {
+    std::string out;
+    for (int i = 0; i < p.doc.Count(); ++i) {
+        out += std::to_string(p[i].Pos);
+        if (p.doc.items[i].TYP == kGroup || p[i].GroupLen != 0) out += "[" + std::to_string(p[i].GroupLen) + "]";
+        out += " ";
+    }
+    return out + "=> " + std::to_string(p.doc.recordLength);
 }
 
-TEST(GeometryPass, RepeatedGroupLengthIsOneOccurrence) {
-    Pass p({Row(1, kGroup, 3, 0, 0, "G"), Row(2, kX, 1, 2, 0, "A"), Row(2, kSNum, 1, 3, 0, "B")});
-    EXPECT_EQ(p[0].GroupLen, 5);
-    EXPECT_EQ(p[0].ElemLen, 5);
-    EXPECT_EQ(p.doc.recordLength, 15);
-    EXPECT_EQ(p[2].Pos, 3);
-}
-
-TEST(GeometryPass, NestedRepeatsMultiply) {
-    Pass p({Row(1, kGroup, 2, 0, 0, "A"), Row(2, kGroup, 3, 0, 0, "B"), Row(3, kX, 1, 4, 0, "C")});
-    EXPECT_EQ(p[1].GroupLen, 4);
-    EXPECT_EQ(p[0].GroupLen, 12);
-    EXPECT_EQ(p.doc.recordLength, 24);
-    EXPECT_GT(p.doc.stepsOutsideRdf, 6);
+TEST(GeometryPass, PositionsAndGroupLengths) {
+    struct Case {
+        const char* title;
+        std::vector<TRspec> rows;
+        const char* summary;
+    };
+    const Case cases[] = {
+        {"empty table", {}, "=> 0"},
+        {"single item", {Row(1, kX, 1, 10, 0, "A")}, "1 => 10"},
+        {"a repeated group's length is one occurrence",
+         {Row(1, kGroup, 3, 0, 0, "G"), Row(2, kX, 1, 2, 0, "A"), Row(2, kSNum, 1, 3, 0, "B")}, "1[5] 1 3 => 15"},
+        {"nested repeats multiply",
+         {Row(1, kGroup, 2, 0, 0, "A"), Row(2, kGroup, 3, 0, 0, "B"), Row(3, kX, 1, 4, 0, "C")}, "1[12] 1[4] 1 => 24"},
+        {"empty group", {Row(1, kGroup, 1, 0, 0, "E"), Row(1, kX, 1, 3, 0, "A")}, "1[0] 1 => 3"},
+        // An X row followed by deeper rows is walked as a group; its own BYT adds nothing.
+        {"item with members", {Row(1, kGroup, 1, 0, 0, "R"), Row(2, kX, 2, 9, 0, "P"), Row(3, kX, 1, 2, 0, "Q")},
+         "1[4] 1 1 => 4"},
+        {"group inside a group",
+         {Row(1, kGroup, 1, 0, 0, "E"), Row(2, kGroup, 3, 0, 0, "G"), Row(3, kX, 1, 2, 0, "A")}, "1[6] 1[2] 1 => 6"},
+        // E closes before G starts: it must not collect G's members.
+        {"closed empty group", {Row(2, kGroup, 1, 0, 0, "E"), Row(1, kGroup, 3, 0, 0, "G"), Row(2, kX, 1, 2, 0, "A")},
+         "1[0] 1[2] 1 => 6"},
+        // T's level-2 neighbour above (Q, repeated 3 times) is not one of its ancestors.
+        {"multiplicity follows the enclosing rows",
+         {Row(1, kGroup, 1, 0, 0, "P"), Row(2, kGroup, 3, 0, 0, "Q"), Row(3, kX, 1, 1, 0, "r"),
+          Row(1, kGroup, 1, 0, 0, "S"), Row(3, kGroup, 1, 0, 0, "T"), Row(4, kX, 1, 5, 0, "u")},
+         "1[3] 1[1] 1 4[5] 4[5] 4 => 8"},
+        {"levels outside the stack",
+         {Row(1, kGroup, 1, 0, 0, "G"), Row(40, kX, 2, 3, 0, "A"), Row(-3, kX, 1, 1, 0, "B")}, "1[6] 1 7 => 7"},
+    };
+    for (const Case& c : cases) {
+        const Pass p(c.rows);
+        EXPECT_TRUE(p.ok) << c.title;
+        EXPECT_EQ(Summary(p), c.summary) << c.title;
+    }
+    const Pass nested({Row(1, kGroup, 2, 0, 0, "A"), Row(2, kGroup, 3, 0, 0, "B"), Row(3, kX, 1, 4, 0, "C")});
+    EXPECT_GT(nested.doc.stepsOutsideRdf, 6);
 }
 
 TEST(GeometryPass, BitRepeatsPackIntoOneFieldAndAreRestored) {
@@ -110,42 +134,6 @@ TEST(GeometryPass, ZeroSizeRepeatsStopAtTheStepBound) {
     Pass p({Row(1, kX, 1, 4, 0, "A"), Row(1, kGroup, 2'000'000'000, 0, 0, "B", "A"), Row(2, kX, 2'000'000'000, 1, 0, "C")});
     EXPECT_FALSE(p.ok);
     EXPECT_EQ(p.g.LastFailure(), GeometryFailure::TooManySteps);
-}
-
-TEST(GeometryPass, EmptyGroupsAndItemsWithMembers) {
-    Pass empty({Row(1, kGroup, 1, 0, 0, "E"), Row(1, kX, 1, 3, 0, "A")});
-    EXPECT_EQ(empty[0].GroupLen, 0);
-    EXPECT_EQ(empty.doc.recordLength, 3);
-    EXPECT_EQ(empty[1].Pos, 1);
-    // An X row followed by deeper rows is walked as a group; its own BYT adds nothing.
-    Pass xgroup({Row(1, kGroup, 1, 0, 0, "R"), Row(2, kX, 2, 9, 0, "P"), Row(3, kX, 1, 2, 0, "Q")});
-    EXPECT_EQ(xgroup.doc.recordLength, 4);
-    EXPECT_EQ(xgroup[0].GroupLen, 4);
-    EXPECT_EQ(xgroup[1].GroupLen, 0);
-}
-
-TEST(GeometryPass, ClosedEmptyGroupCollectsNothingFromLaterRows) {
-    // E closes before G starts: it must not collect G's members.
-    Pass p({Row(1, kGroup, 1, 0, 0, "E"), Row(2, kGroup, 3, 0, 0, "G"), Row(3, kX, 1, 2, 0, "A")});
-    EXPECT_EQ(p[1].GroupLen, 2);
-    Pass q({Row(2, kGroup, 1, 0, 0, "E"), Row(1, kGroup, 3, 0, 0, "G"), Row(2, kX, 1, 2, 0, "A")});
-    EXPECT_EQ(q[0].GroupLen, 0);
-    EXPECT_EQ(q[1].GroupLen, 2);
-}
-
-TEST(GeometryPass, GroupMultiplicityFollowsTheEnclosingRows) {
-    // G3's level-2 neighbour above (Q, repeated 3 times) is not one of its ancestors.
-    Pass p({Row(1, kGroup, 1, 0, 0, "P"), Row(2, kGroup, 3, 0, 0, "Q"), Row(3, kX, 1, 1, 0, "r"),
-            Row(1, kGroup, 1, 0, 0, "S"), Row(3, kGroup, 1, 0, 0, "T"), Row(4, kX, 1, 5, 0, "u")});
-    EXPECT_EQ(p[4].GroupLen, 5);
-    EXPECT_EQ(p[3].GroupLen, 5);
-    EXPECT_EQ(p.doc.recordLength, 8);
-}
-
-TEST(GeometryPass, LevelsOutsideTheStackDoNotBreakTheWalk) {
-    Pass p({Row(1, kGroup, 1, 0, 0, "G"), Row(40, kX, 2, 3, 0, "A"), Row(-3, kX, 1, 1, 0, "B")});
-    EXPECT_TRUE(p.ok);
-    EXPECT_EQ(p.doc.recordLength, 7);
 }
 
 TEST(FieldListWalk, PrefixesAndDisplayNames) {

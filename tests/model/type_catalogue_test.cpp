@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "model/layout_document.h"
 #include "model/type_notation.h"
 #include "model_test_rows.h"
@@ -11,20 +13,6 @@ namespace rekkan {
 namespace {
 
 using test::Row;
-
-TEST(TypeCatalogue, LabelsRulesAndKeywords) {
-    EXPECT_EQ(TypeInfoOf(kX).standardLabel, "#  X");
-    EXPECT_EQ(TypeInfoOf(kString).standardLabel, "# String");
-    EXPECT_EQ(TypeInfoOf(kFloat).description, sj("float  (単精度)"));
-    EXPECT_EQ(TypeInfoOf(kDword).keyword, "DWORD");
-    EXPECT_EQ(TypeInfoOf(kUInt).keyword, "U_Integer");
-    EXPECT_EQ(TypeInfoOf(kSNum).keyword, "");
-    EXPECT_EQ(BytRule(kGroup), '0');
-    EXPECT_EQ(SyoRule(kSComp3), '2');
-    EXPECT_EQ(BytRule(kSLong), '1');
-    EXPECT_EQ(SyoRule(kSComp1), '0');
-    EXPECT_EQ(TypeInfoOf(99).standardLabel, "# String");
-}
 
 TEST(TypeCatalogue, TypeListOrdersHoldEveryCodeOnce) {
     for (LangPriority p : {LangPriority::Cobol, LangPriority::C, LangPriority::Vb}) {
@@ -45,13 +33,13 @@ TEST(TypeCatalogue, TypeListOrdersHoldEveryCodeOnce) {
     EXPECT_EQ(vb[3].code, kSInt);
 }
 
-TEST(TypeCatalogue, LegacyCodesConvert) {
-    EXPECT_EQ(LegacyTypeToCurrent(0), 0);
-    EXPECT_EQ(LegacyTypeToCurrent(3), kUInt);
-    EXPECT_EQ(LegacyTypeToCurrent(18), kUNum);
-    EXPECT_EQ(LegacyTypeToCurrent(33), kDate8);
-    EXPECT_EQ(LegacyTypeToCurrent(37), -1);
-    EXPECT_EQ(LegacyTypeToCurrent(-1), -1);
+TEST(TypeCatalogue, CodesOutsideTheTableAndLegacyCodes) {
+    EXPECT_EQ(TypeInfoOf(99).standardLabel, "# String");
+    EXPECT_EQ(TypeInfoOf(-1).standardLabel, "# String");
+    // The legacy codes 1-15 and 16-30 swap places, 31-36 stay, anything else has no current code.
+    const std::pair<int, int> legacy[] = {{0, kGroup}, {1, kString}, {15, kTime}, {16, kX}, {30, kSComp5},
+                                          {31, kByte},  {36, kDword}, {37, -1},    {-1, -1}};
+    for (const auto& [old, now] : legacy) EXPECT_EQ(LegacyTypeToCurrent(old), now) << old;
 }
 
 TEST(BytNormalisation, FollowsTheType) {
