@@ -15,6 +15,15 @@ inline std::string Bytes(std::initializer_list<int> values) {
     return s;
 }
 
+inline CodecField Field(int type, int position, int length, bool hex = false) {
+    CodecField f;
+    f.position = position;
+    f.length = length;
+    f.type = type;
+    f.hexDisplay = hex;
+    return f;
+}
+
 /// Result of decoding one field that fills a whole record.
 struct Decoded {
     std::string text;
@@ -22,11 +31,7 @@ struct Decoded {
 };
 
 inline Decoded DecodeAs(int type, const std::string& bytes, const CodecOptions& options = {}, bool hex = false) {
-    CodecField f;
-    f.position = 1;
-    f.length = static_cast<int>(bytes.size());
-    f.type = type;
-    f.hexDisplay = hex;
+    CodecField f = Field(type, 1, static_cast<int>(bytes.size()), hex);
     Decoded d;
     d.text = DecodeField(true, bytes, f, options);
     d.error = f.error;
@@ -38,12 +43,7 @@ inline Decoded DecodeAs(int type, const std::string& bytes, const CodecOptions& 
 inline std::string EncodeAs(int type, int length, const std::string& text, const CodecOptions& options = {},
                             bool hex = false) {
     std::string record(static_cast<std::size_t>(length), '\xEE');
-    CodecField f;
-    f.position = 1;
-    f.length = length;
-    f.type = type;
-    f.hexDisplay = hex;
-    EncodeField(text, true, record, f, options);
+    EncodeField(text, true, record, Field(type, 1, length, hex), options);
     return record;
 }
 

@@ -61,18 +61,13 @@ TEST(BitString, DecodesAndEncodes) {
 }
 
 TEST(HexDisplay, ShowsBytesAndKeepsErrorFlag) {
-    CodecField f;
-    f.position = 2;
-    f.length = 2;
-    f.type = kSNum;
-    f.hexDisplay = true;
-    f.error = true;
+    CodecField f = test::Field(kSNum, 2, 2, true);
     const std::string record = Bytes({0x00, 0xF1, 0xAB, 0x00});
-    EXPECT_EQ(DecodeField(true, record, f, CodecOptions{}), "F1AB");
-    EXPECT_TRUE(f.error);
-    f.error = false;
-    EXPECT_EQ(DecodeField(true, record, f, CodecOptions{}), "F1AB");
-    EXPECT_FALSE(f.error);
+    for (bool error : {true, false}) {
+        f.error = error;
+        EXPECT_EQ(DecodeField(true, record, f, CodecOptions{}), "F1AB");
+        EXPECT_EQ(f.error, error);
+    }
     // Every type decodes in hex the same way, every byte value included.
     std::string all;
     for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
@@ -83,21 +78,16 @@ TEST(HexDisplay, ShowsBytesAndKeepsErrorFlag) {
     }
 }
 
-TEST(HexDisplay, EncodePadsAndIgnoresNonHex) {
+TEST(HexText, PadsAndIgnoresNonHexDigits) {
     EXPECT_EQ(EncodeAs(kX, 3, "1f", CodecOptions{}, true), Bytes({0x1F, 0, 0}));
     EXPECT_EQ(EncodeAs(kX, 2, "1 2-3z4 56", CodecOptions{}, true), Bytes({0x12, 0x34}));
     EXPECT_EQ(EncodeAs(kX, 2, "abc", CodecOptions{}, true), Bytes({0xAB, 0xC0}));
-}
-
-TEST(HexText, BytesToHexAndBack) {
     EXPECT_EQ(BytesToHex(Bytes({0x00, 0x9A, 0xFF})), "009AFF");
-    std::uint8_t out[3];
-    HexToBytes("009aff", out, 3);
-    EXPECT_EQ(out[0], 0x00);
-    EXPECT_EQ(out[1], 0x9A);
-    EXPECT_EQ(out[2], 0xFF);
-    HexToBytes("", out, 3);
-    EXPECT_EQ(out[2], 0);
+    std::string out = "xxx";
+    HexToBytes("009aff", reinterpret_cast<std::uint8_t*>(out.data()), 3);
+    EXPECT_EQ(out, Bytes({0x00, 0x9A, 0xFF}));
+    HexToBytes("", reinterpret_cast<std::uint8_t*>(out.data()), 3);
+    EXPECT_EQ(out, Bytes({0, 0, 0}));
 }
 
 TEST(NoConverter, DecodesEmptyAndEncodesFill) {
@@ -110,10 +100,7 @@ TEST(NoConverter, DecodesEmptyAndEncodesFill) {
 }
 
 TEST(FieldCodec, ClosedFileAndGroupDoNothing) {
-    CodecField f;
-    f.position = 1;
-    f.length = 2;
-    f.type = kSNum;
+    CodecField f = test::Field(kSNum, 1, 2);
     f.error = true;
     std::string record = Bytes({0xAA, 0xBB});
     EXPECT_EQ(DecodeField(false, record, f, CodecOptions{}), "");
@@ -128,10 +115,7 @@ TEST(FieldCodec, ClosedFileAndGroupDoNothing) {
 }
 
 TEST(FieldCodec, FieldReachingPastRecordIsClipped) {
-    CodecField f;
-    f.position = 3;
-    f.length = 4;
-    f.type = kX;
+    CodecField f = test::Field(kX, 3, 4);
     std::string record = "ABCD";
     EXPECT_EQ(DecodeField(true, record, f, CodecOptions{}), "CD");
     EncodeField("WXYZ", true, record, f, CodecOptions{});
@@ -140,10 +124,7 @@ TEST(FieldCodec, FieldReachingPastRecordIsClipped) {
 
 TEST(FieldCodec, ActiveOptionsFollowRefreshSignTable) {
     const CodecOptions saved = ActiveCodecOptions();
-    CodecField f;
-    f.position = 1;
-    f.length = 3;
-    f.type = kSNum;
+    CodecField f = test::Field(kSNum, 1, 3);
     RefreshSignTable(ByteOrder::Intel, SignForm::Ascii, SignForm::Ebcdic);
     EXPECT_EQ(DecodeField(true, Bytes({0x31, 0x32, 0x73}), f), "-123");
     RefreshSignTable(ByteOrder::Intel, SignForm::Ebcdic, SignForm::Ebcdic);
@@ -152,39 +133,29 @@ TEST(FieldCodec, ActiveOptionsFollowRefreshSignTable) {
     SetActiveCodecOptions(saved);
 }
 
-struct TailCase {
-    const char* name;
-    bool on;
-    const char* hex;
-    int length;
-    std::string expected;  // starting from ten bytes of 'a'
-};
-
-class RecordTail : public ::testing::TestWithParam<TailCase> {};
-
-TEST_P(RecordTail, OverwritesEnd) {
-    const TailCase& c = GetParam();
-    CodecOptions o;
-    o.recordTail = c.on;
-    o.tailHex = c.hex;
-    std::string record(10, 'a');
-    ApplyRecordTail(record, c.length, o);
-    EXPECT_EQ(record, c.expected);
+TEST(RecordTail, OverwritesEndButNeverTheFirstByte) {
+    struct Case { bool on; const char* hex; int length; std::string expected; };  // from ten bytes of 'a'
+    const Case cases[] = {
+        {true, "0D0A", 10, "aaaaaaaa\r\n"},
+        {false, "0D0A", 10, "aaaaaaaaaa"},
+        {true, "", 10, "aaaaaaaaaa"},
+        {true, "D0A", 10, "aaaaaaaa\r\n"},  // odd length gets a leading zero
+        {true, "0D 0A", 10, "aaaaaaaa\r\n"},
+        {true, "414243", 2, "aCaaaaaaaa"},
+        {true, "0102030405", 3, std::string("a\x04\x05" "aaaaaaa", 10)},  // longer than the record
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.on << " " << c.hex << " " << c.length);
+        CodecOptions o;
+        o.recordTail = c.on;
+        o.tailHex = c.hex;
+        std::string record(10, 'a');
+        ApplyRecordTail(record, c.length, o);
+        EXPECT_EQ(record, c.expected);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RecordTail,
-    ::testing::Values(TailCase{"CrLf", true, "0D0A", 10, "aaaaaaaa\r\n"},
-                      TailCase{"Off", false, "0D0A", 10, "aaaaaaaaaa"},
-                      TailCase{"Empty", true, "", 10, "aaaaaaaaaa"},
-                      TailCase{"OddLengthGetsLeadingZero", true, "D0A", 10, std::string("aaaaaaaa\x0D\x0A", 10)},
-                      TailCase{"BlanksIgnored", true, "0D 0A", 10, "aaaaaaaa\r\n"},
-                      TailCase{"NeverFirstByte", true, "414243", 2, std::string("aCaaaaaaaa")},
-                      TailCase{"LongerThanRecordSkipsFront", true, "0102030405", 3,
-                               std::string("a\x04\x05" "aaaaaaa", 10)}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(CodecOptions, FromSettings) {
+TEST(CodecOptions, FromSettingsAndFillByte) {
     Settings s;
     s.Cmb_ByteOrder = 1;
     s.Cmb_ZoneSign = 1;
@@ -209,7 +180,6 @@ TEST(CodecOptions, FromSettings) {
 TEST(QuoteIfComma, QuotesOnlyWithComma) {
     EXPECT_EQ(QuoteIfComma("a,b"), "\"a,b\"");
     EXPECT_EQ(QuoteIfComma("ab"), "ab");
-    EXPECT_EQ(QuoteIfComma(""), "");
 }
 
 }  // namespace

@@ -32,41 +32,42 @@ std::string Digits(int n) {
 /// An engine on a data file in a fresh folder.
 struct Fixture {
     TempDir dir;
-    std::string path = dir.File("data.dat");
+    std::string path;
     ScriptedMessages messages;
     TFileInf file{&messages};
     int statusRefreshes = 0;
     int fieldRefreshes = 0;
 
-    Fixture(const std::string& bytes, std::int64_t base, int length, OpenMode mode = OpenMode::ReadWrite) {
+    Fixture(const std::string& bytes, std::int64_t base, int length, OpenMode mode = OpenMode::ReadWrite,
+            const std::string& name = "data.dat")
+        : path(dir.File(name)) {
         WriteBytes(ToFsPath(path), bytes);
         file.SetCallbacks({[this] { ++statusRefreshes; }, [this] { ++fieldRefreshes; }});
         file.SetCodecOptions(CodecOptions{});
         EXPECT_TRUE(file.OpenDataFile(path, base, length, mode));
     }
+    void SetTail(const std::string& hex) {
+        CodecOptions o;
+        o.recordTail = !hex.empty();
+        o.tailHex = hex;
+        file.SetCodecOptions(o);
+    }
     [[nodiscard]] std::string Data() const { return ReadBytes(ToFsPath(path)); }
     [[nodiscard]] bool WorkFileLeft() const { return FileExists(WorkFilePath(path)); }
 };
 
-TEST(FileEngine, GeometryAndShortLastRecord) {
+TEST(FileEngine, GeometryReadsAndNavigation) {
     Fixture f(Digits(25), 0, 10);
     EXPECT_EQ(f.file.RecordCount(), 3);
     EXPECT_EQ(f.file.FileSize(), 25);
     ASSERT_TRUE(f.file.ReadRecord(2, false, true));
-    EXPECT_EQ(f.file.RecordBuffer(), std::string("01234") + std::string(5, '\0'));
+    EXPECT_EQ(f.file.RecordBuffer(), std::string("01234") + std::string(5, '\0'));  // short last record
     EXPECT_EQ(f.file.CurrentIndex(), 2);
     EXPECT_EQ(f.fieldRefreshes, 1);
     EXPECT_EQ(f.statusRefreshes, 0);
     EXPECT_FALSE(f.file.ReadRecord(3, true, true));
     EXPECT_FALSE(f.file.ReadRecord(-1, true, true));
     EXPECT_EQ(f.statusRefreshes, 2);
-    EXPECT_EQ(f.file.CurrentIndex(), 2);
-    EXPECT_TRUE(f.messages.Log().empty());
-}
-
-TEST(FileEngine, NavigationReadsNeighbours) {
-    Fixture f(Digits(30), 0, 10);
-    ASSERT_TRUE(f.file.Last());
     EXPECT_EQ(f.file.CurrentIndex(), 2);
     EXPECT_FALSE(f.file.Next());
     ASSERT_TRUE(f.file.Prior());
@@ -75,94 +76,72 @@ TEST(FileEngine, NavigationReadsNeighbours) {
     ASSERT_TRUE(f.file.First());
     EXPECT_FALSE(f.file.Prior());
     EXPECT_EQ(f.file.CurrentIndex(), 0);
+    ASSERT_TRUE(f.file.Last());
+    EXPECT_EQ(f.file.CurrentIndex(), 2);
+    EXPECT_TRUE(f.messages.Log().empty());
 }
 
-TEST(FileEngine, HeaderOnlyFileHasNoRecords) {
-    Fixture f("HEAD", 4, 4);
-    EXPECT_EQ(f.file.RecordCount(), 0);
-    EXPECT_FALSE(f.file.ReadRecord(0, true, true));
-    Fixture g("HE", 4, 4);  // header shorter than the base position
-    EXPECT_EQ(g.file.RecordCount(), 0);
+TEST(FileEngine, HeaderOnlyFileOrZeroRecordLengthHasNoRecords) {
+    // Header equal to the base position, header shorter than it, no record length.
+    for (const auto& [bytes, base, length] :
+         {std::tuple{"HEAD", 4, 4}, std::tuple{"HE", 4, 4}, std::tuple{"abc", 0, 0}}) {
+        Fixture f(bytes, base, length);
+        EXPECT_EQ(f.file.RecordCount(), 0) << bytes;
+        EXPECT_FALSE(f.file.ReadRecord(0, true, true)) << bytes;
+    }
 }
 
-TEST(FileEngine, ZeroRecordLengthHasNoRecords) {
-    Fixture f("abc", 0, 0);
-    EXPECT_EQ(f.file.RecordCount(), 0);
-    EXPECT_FALSE(f.file.ReadRecord(0, false, false));
-}
-
-TEST(FileEngine, MissingFileFailsSilently) {
+TEST(FileEngine, MissingFileFailsSilentlyUnopenableFileShowsMessage) {
     TempDir dir;
     ScriptedMessages messages;
-    TFileInf file(&messages);
-    EXPECT_FALSE(file.OpenDataFile(dir.File("none.dat"), 0, 10));
-    EXPECT_FALSE(file.Exists());
-    EXPECT_FALSE(file.IsOpen());
+    TFileInf missing(&messages);
+    EXPECT_FALSE(missing.OpenDataFile(dir.File("none.dat"), 0, 10));
+    EXPECT_FALSE(missing.Exists());
+    EXPECT_FALSE(missing.IsOpen());
     EXPECT_TRUE(messages.Log().empty());
-}
 
-TEST(FileEngine, UnopenableFileShowsMessage) {
-    TempDir dir;
     WriteBytes(dir.Path() / "locked.dat", "x");
-    ScriptedMessages messages;
-    TFileInf file(&messages);
+    TFileInf locked(&messages);
     engine_test::SetStepFailureHook([](engine_test::Step s) { return s != engine_test::Step::OpenData; });
-    EXPECT_FALSE(file.OpenDataFile(dir.File("locked.dat"), 0, 10));
+    EXPECT_FALSE(locked.OpenDataFile(dir.File("locked.dat"), 0, 10));
     engine_test::SetStepFailureHook({});
-    EXPECT_TRUE(file.Exists());
-    EXPECT_FALSE(file.IsOpen());
+    EXPECT_TRUE(locked.Exists());
+    EXPECT_FALSE(locked.IsOpen());
     ASSERT_EQ(messages.Log().size(), 1u);
     EXPECT_EQ(messages.Log()[0].text,
               sj("編集中のファイルのオープンに失敗しました。\r\n\r\n編集中のファイルにアクセスできませんでした。"));
     EXPECT_EQ(messages.Log()[0].caption, sj("確認"));
 }
 
-TEST(FileEngine, UpdateWritesAtIndexAndRereads) {
-    Fixture f(Digits(30), 0, 10);
+// Update and append write exactly one record length: a short buffer padded with 0x00, a long
+// one cut, an offset past the end lowered to the file size, the record tail applied.
+TEST(FileEngine, UpdateAndAppendWriteOneRecordLength) {
+    Fixture f(Digits(25), 0, 10);
     f.file.RecordBuffer() = "ABCDEFGHIJ";
     ASSERT_TRUE(f.file.UpdateRecord(1));
-    EXPECT_EQ(f.Data(), "0123456789ABCDEFGHIJ0123456789");
+    EXPECT_EQ(f.Data(), Digits(10) + "ABCDEFGHIJ01234");
     EXPECT_EQ(f.file.CurrentIndex(), 1);
-    EXPECT_EQ(f.file.RecordBuffer(), "ABCDEFGHIJ");
-}
-
-TEST(FileEngine, UpdateWritesExactlyOneRecordLength) {
-    Fixture f(Digits(30), 0, 10);
-    f.file.RecordBuffer() = "AB";  // a buffer cut short by its user
+    EXPECT_EQ(f.file.RecordBuffer(), "ABCDEFGHIJ");  // read again
+    f.file.RecordBuffer() = "AB";
     ASSERT_TRUE(f.file.UpdateRecord(0));
-    f.file.RecordBuffer() = std::string(15, 'Z');
-    ASSERT_TRUE(f.file.UpdateRecord(1));
-    EXPECT_EQ(f.Data(), std::string("AB") + std::string(8, '\0') + std::string(10, 'Z') + Digits(10));
-}
+    const std::string ab = "AB" + std::string(8, '\0');
+    EXPECT_EQ(f.Data(), ab + "ABCDEFGHIJ01234");
 
-TEST(FileEngine, UpdateOfPartialLastRecordGrowsFile) {
-    Fixture f(Digits(25), 0, 10);
-    ASSERT_TRUE(f.file.ReadRecord(2, true, true));
-    f.file.RecordBuffer() = "ABCDEFGHIJ";
-    ASSERT_TRUE(f.file.UpdateRecord(2));
-    EXPECT_EQ(f.Data(), Digits(20) + "ABCDEFGHIJ");
-    EXPECT_EQ(f.file.RecordCount(), 3);
-}
-
-TEST(FileEngine, AppendWritesAtFileSize) {
-    Fixture f(Digits(25), 0, 10);
-    f.file.RecordBuffer() = "ABCDEFGHIJ";
-    ASSERT_TRUE(f.file.AppendRecord());
-    EXPECT_EQ(f.Data(), Digits(25) + "ABCDEFGHIJ");
+    f.file.RecordBuffer() = "KLMNOPQRST";
+    ASSERT_TRUE(f.file.AppendRecord());  // after the partial last record, at the file size
+    EXPECT_EQ(f.Data(), ab + "ABCDEFGHIJ01234KLMNOPQRST");
     EXPECT_EQ(f.file.FileSize(), 35);
     EXPECT_EQ(f.file.RecordCount(), 4);
     EXPECT_EQ(f.file.CurrentIndex(), 3);
-}
+    f.file.RecordBuffer() = std::string(15, 'Z');
+    ASSERT_TRUE(f.file.UpdateRecord(3));  // the partial last record grows to a whole one
+    EXPECT_EQ(f.Data(), ab + "ABCDEFGHIJ01234KLMNO" + std::string(10, 'Z'));
+    EXPECT_EQ(f.file.RecordCount(), 4);
 
-TEST(FileEngine, UpdateAppliesRecordTail) {
-    Fixture f(Digits(20), 0, 10);
-    CodecOptions o;
-    o.recordTail = true;
-    o.tailHex = "0D0A";
-    f.file.SetCodecOptions(o);
+    f.SetTail("0D0A");
     f.file.RecordBuffer() = "ABCDEFGHIJ";
     ASSERT_TRUE(f.file.UpdateRecord(0));
-    EXPECT_EQ(f.Data(), "ABCDEFGH\r\n" + Digits(10));
+    EXPECT_EQ(f.Data().substr(0, 20), "ABCDEFGH\r\nABCDEFGHIJ");
 }
 
 TEST(FileEngine, UpdateFailureShowsMessageAndKeepsFile) {
@@ -189,47 +168,36 @@ TEST(FileEngine, ReadOnlyStateRefusesWrites) {
     EXPECT_FALSE(f.WorkFileLeft());
 }
 
-TEST(FileEngine, InsertAfterHeader) {
-    Fixture f("HEAD" + Digits(20), 4, 10);
-    f.file.RecordBuffer() = "ABCDEFGHIJ";
-    ASSERT_TRUE(f.file.InsertRecord(0));
-    EXPECT_EQ(f.Data(), "HEADABCDEFGHIJ" + Digits(20));
-    EXPECT_EQ(f.file.RecordCount(), 3);
-    EXPECT_EQ(f.file.CurrentIndex(), 0);
-    EXPECT_FALSE(f.WorkFileLeft());
-    EXPECT_TRUE(f.messages.Log().empty());
-}
-
-TEST(FileEngine, InsertManyInOnePass) {
-    Fixture f(Digits(20), 0, 10);
-    f.file.RecordBuffer() = "ABCDEFGHIJ";
-    ASSERT_TRUE(f.file.InsertRecord(1, 3));
-    EXPECT_EQ(f.Data(), Digits(10) + "ABCDEFGHIJABCDEFGHIJABCDEFGHIJ" + Digits(10));
-    EXPECT_EQ(f.file.RecordCount(), 5);
-    EXPECT_EQ(f.file.CurrentIndex(), 1);
-}
-
-TEST(FileEngine, InsertAppliesTailAndClampsIndex) {
-    Fixture f(Digits(20), 0, 10);
-    CodecOptions o;
-    o.recordTail = true;
-    o.tailHex = "FF";
-    f.file.SetCodecOptions(o);
-    f.file.RecordBuffer() = "ABCDEFGHIJ";
-    ASSERT_TRUE(f.file.InsertRecord(99));
-    EXPECT_EQ(f.Data(), Digits(20) + "ABCDEFGHI\xFF");
-    ASSERT_TRUE(f.file.InsertRecord(-5));
-    EXPECT_EQ(f.Data().substr(0, 10), "ABCDEFGHI\xFF");
-}
-
-TEST(FileEngine, InsertIntoEmptyFile) {
-    Fixture f("", 0, 10);
-    EXPECT_EQ(f.file.RecordCount(), 0);
-    EXPECT_FALSE(f.file.DeleteRecord(0));
-    f.file.RecordBuffer() = "ABCDEFGHIJ";
-    ASSERT_TRUE(f.file.InsertRecord(0));
-    EXPECT_EQ(f.Data(), "ABCDEFGHIJ");
-    EXPECT_EQ(f.file.RecordCount(), 1);
+TEST(FileEngine, InsertWritesCopiesBeforeTheIndexInOnePass) {
+    struct Case {
+        std::string bytes;
+        int base;
+        std::int64_t index, count;
+        const char* tail;
+        std::string data;  // the file afterwards
+        std::int64_t at;   // the current index afterwards
+    };
+    const std::string r = "ABCDEFGHIJ";
+    const Case cases[] = {
+        {"HEAD" + Digits(20), 4, 0, 1, "", "HEAD" + r + Digits(20), 0},
+        {Digits(20), 0, 1, 3, "", Digits(10) + r + r + r + Digits(10), 1},
+        {"", 0, 0, 1, "", r, 0},
+        // Indexes out of range are clamped; the record tail is applied.
+        {Digits(20), 0, 99, 1, "FF", Digits(20) + "ABCDEFGHI\xFF", 2},
+        {Digits(20), 0, -5, 1, "FF", "ABCDEFGHI\xFF" + Digits(20), 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.bytes.size() << " " << c.index << " " << c.count);
+        Fixture f(c.bytes, c.base, 10);
+        f.SetTail(c.tail);
+        f.file.RecordBuffer() = r;
+        ASSERT_TRUE(f.file.InsertRecord(c.index, c.count));
+        EXPECT_EQ(f.Data(), c.data);
+        EXPECT_EQ(f.file.RecordCount(), static_cast<std::int64_t>(c.data.size()) / 10);
+        EXPECT_EQ(f.file.CurrentIndex(), c.at);
+        EXPECT_FALSE(f.WorkFileLeft());
+        EXPECT_TRUE(f.messages.Log().empty());
+    }
 }
 
 TEST(FileEngine, DeleteRemovesRecordAndReadsNeighbour) {
@@ -252,8 +220,9 @@ TEST(FileEngine, DeleteRemovesRecordAndReadsNeighbour) {
     EXPECT_FALSE(f.WorkFileLeft());
 }
 
-TEST(FileEngine, DeleteManyAndPartialLastRecord) {
+TEST(FileEngine, DeleteManyAndPartialLastRecordWithoutTail) {
     Fixture f(Digits(10) + "ABCDEFGHIJ" + "KLMNOPQRST" + "xyz", 0, 10);
+    f.SetTail("FF");  // delete never applies the record tail
     EXPECT_EQ(f.file.RecordCount(), 4);
     ASSERT_TRUE(f.file.DeleteRecord(1, 2));
     EXPECT_EQ(f.Data(), Digits(10) + "xyz");
@@ -265,33 +234,14 @@ TEST(FileEngine, DeleteManyAndPartialLastRecord) {
     EXPECT_EQ(f.Data(), Digits(10));
 }
 
-TEST(FileEngine, DeleteDoesNotApplyTail) {
-    Fixture f(Digits(30), 0, 10);
-    CodecOptions o;
-    o.recordTail = true;
-    o.tailHex = "FF";
-    f.file.SetCodecOptions(o);
-    ASSERT_TRUE(f.file.DeleteRecord(0));
-    EXPECT_EQ(f.Data(), Digits(20));
-}
-
-TEST(FileEngine, KeepsFilePermissions) {
-    Fixture f(Digits(20), 0, 10);
+TEST(FileEngine, RebuildKeepsPermissionsUnderAJapaneseName) {
+    Fixture f(Digits(20), 0, 10, OpenMode::ReadWrite, sj("データ.dat"));
     std::filesystem::permissions(ToFsPath(f.path), std::filesystem::perms(0640));
     ASSERT_TRUE(f.file.DeleteRecord(0));
+    EXPECT_EQ(f.Data(), Digits(10));
+    EXPECT_FALSE(f.WorkFileLeft());
     EXPECT_EQ(std::filesystem::status(ToFsPath(f.path)).permissions() & std::filesystem::perms::all,
               std::filesystem::perms(0640));
-}
-
-TEST(FileEngine, JapanesePathWorks) {
-    TempDir dir;
-    const std::string path = dir.File(sj("データ.dat"));
-    WriteBytes(ToFsPath(path), Digits(20));
-    TFileInf file;
-    ASSERT_TRUE(file.OpenDataFile(path, 0, 10));
-    ASSERT_TRUE(file.DeleteRecord(0));
-    EXPECT_EQ(ReadBytes(ToFsPath(path)), Digits(10));
-    EXPECT_FALSE(FileExists(WorkFilePath(path)));
 }
 
 TEST(FileEngine, SymbolicLinkKeepsPointingAtEditedFile) {
@@ -359,57 +309,43 @@ TEST(FileEngine, CloseAndSavedCopy) {
 
 // ---- Failures in the middle of insert and delete -------------------------------------------
 
-struct StepCase {
-    const char* name;
-    engine_test::Step step;
-    bool insert;
-    const char* message;  // UTF-8, after the heading
-};
-
-class RebuildStepFailure : public ::testing::TestWithParam<StepCase> {};
-
-TEST_P(RebuildStepFailure, LeavesDataFileAsItWas) {
-    const StepCase& c = GetParam();
-    const std::string original = "HD" + Digits(25);
-    Fixture f(original, 2, 10);
-    ASSERT_TRUE(f.file.ReadRecord(1, false, false));
-    f.file.RecordBuffer() = "ABCDEFGHIJ";
-    engine_test::SetStepFailureHook([&](engine_test::Step s) { return s != c.step; });
-    const bool ok = c.insert ? f.file.InsertRecord(1) : f.file.DeleteRecord(1);
-    engine_test::SetStepFailureHook({});
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(f.WorkFileLeft());
-    const std::string heading = c.insert ? "レコードの挿入中にエラーが発生しました。" : "レコードの削除中にエラーが発生しました。";
-    ASSERT_EQ(f.messages.Log().size(), 1u);
-    EXPECT_EQ(f.messages.Log()[0].text, sj(heading + "\r\n\r\n" + c.message));
-    if (c.step == engine_test::Step::Reopen) {
-        // The new file is in place; only reopening it failed, and the state says so.
-        EXPECT_NE(f.Data(), original);
-        EXPECT_FALSE(f.file.IsOpen());
-        return;
+TEST(FileEngine, FailedRebuildStepLeavesDataFileAsItWas) {
+    using engine_test::Step;
+    const std::pair<Step, const char*> steps[] = {
+        {Step::CreateWork, "ワークファイルの作成ができませんでした。"}, {Step::Copy, "ワークファイルの作成ができませんでした。"},
+        {Step::SyncWork, "ワークファイルの作成ができませんでした。"},  {Step::Rename, "ワークファイルにアクセスできませんでした。"},
+        {Step::Reopen, "編集中のファイルにアクセスできませんでした。"}};
+    for (bool insert : {true, false}) {
+        for (const auto& [step, message] : steps) {
+            SCOPED_TRACE(testing::Message() << insert << " " << static_cast<int>(step));
+            const std::string original = "HD" + Digits(25);
+            Fixture f(original, 2, 10);
+            ASSERT_TRUE(f.file.ReadRecord(1, false, false));
+            f.file.RecordBuffer() = "ABCDEFGHIJ";
+            engine_test::SetStepFailureHook([&, step = step](Step s) { return s != step; });
+            const bool ok = insert ? f.file.InsertRecord(1) : f.file.DeleteRecord(1);
+            engine_test::SetStepFailureHook({});
+            EXPECT_FALSE(ok);
+            EXPECT_FALSE(f.WorkFileLeft());
+            const std::string heading =
+                insert ? "レコードの挿入中にエラーが発生しました。" : "レコードの削除中にエラーが発生しました。";
+            ASSERT_EQ(f.messages.Log().size(), 1u);
+            EXPECT_EQ(f.messages.Log()[0].text, sj(heading + "\r\n\r\n" + message));
+            if (step == Step::Reopen) {
+                // The new file is in place; only reopening it failed, and the state says so.
+                EXPECT_NE(f.Data(), original);
+                EXPECT_FALSE(f.file.IsOpen());
+                continue;
+            }
+            EXPECT_EQ(f.Data(), original);
+            // The state is still open on the unchanged file and works.
+            EXPECT_TRUE(f.file.IsOpen());
+            EXPECT_EQ(f.file.RecordCount(), 3);
+            ASSERT_TRUE(f.file.ReadRecord(2, false, false));
+            EXPECT_EQ(f.file.RecordBuffer(), std::string("01234") + std::string(5, '\0'));
+        }
     }
-    EXPECT_EQ(f.Data(), original);
-    // The state is still open on the unchanged file and works.
-    EXPECT_TRUE(f.file.IsOpen());
-    EXPECT_EQ(f.file.RecordCount(), 3);
-    ASSERT_TRUE(f.file.ReadRecord(2, false, false));
-    EXPECT_EQ(f.file.RecordBuffer(), std::string("01234") + std::string(5, '\0'));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Steps, RebuildStepFailure,
-    ::testing::Values(
-        StepCase{"InsertCreateWork", engine_test::Step::CreateWork, true, "ワークファイルの作成ができませんでした。"},
-        StepCase{"InsertCopy", engine_test::Step::Copy, true, "ワークファイルの作成ができませんでした。"},
-        StepCase{"InsertSync", engine_test::Step::SyncWork, true, "ワークファイルの作成ができませんでした。"},
-        StepCase{"InsertRename", engine_test::Step::Rename, true, "ワークファイルにアクセスできませんでした。"},
-        StepCase{"InsertReopen", engine_test::Step::Reopen, true, "編集中のファイルにアクセスできませんでした。"},
-        StepCase{"DeleteCreateWork", engine_test::Step::CreateWork, false, "ワークファイルの作成ができませんでした。"},
-        StepCase{"DeleteCopy", engine_test::Step::Copy, false, "ワークファイルの作成ができませんでした。"},
-        StepCase{"DeleteSync", engine_test::Step::SyncWork, false, "ワークファイルの作成ができませんでした。"},
-        StepCase{"DeleteRename", engine_test::Step::Rename, false, "ワークファイルにアクセスできませんでした。"},
-        StepCase{"DeleteReopen", engine_test::Step::Reopen, false, "編集中のファイルにアクセスできませんでした。"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // A full disk at every write of an insert and of a delete, one at a time.
 TEST(FileEngine, DiskFullAtAnyWriteKeepsDataFile) {
@@ -456,21 +392,18 @@ TEST(FileEngine, FileSizeLimitKeepsDataFile) {
     EXPECT_FALSE(f.WorkFileLeft());
 }
 
-TEST(FileEngine, WorkPathTakenByFolderFailsWithoutHarm) {
-    Fixture f(Digits(20), 0, 10);
-    std::filesystem::create_directory(ToFsPath(WorkFilePath(f.path)));
+TEST(FileEngine, StaleWorkFileIsReplacedButAFolderThereFailsWithoutHarm) {
+    Fixture f(Digits(30), 0, 10);
+    const auto work = ToFsPath(WorkFilePath(f.path));
+    WriteBytes(work, std::string(1000, 'z'));
+    ASSERT_TRUE(f.file.DeleteRecord(0));
+    EXPECT_EQ(f.Data(), Digits(20));
+    EXPECT_FALSE(f.WorkFileLeft());
+    std::filesystem::create_directory(work);
     EXPECT_FALSE(f.file.DeleteRecord(0));
     EXPECT_EQ(f.Data(), Digits(20));
-    EXPECT_TRUE(std::filesystem::is_directory(ToFsPath(WorkFilePath(f.path))));
+    EXPECT_TRUE(std::filesystem::is_directory(work));
     ASSERT_EQ(f.messages.Log().size(), 1u);
-}
-
-TEST(FileEngine, StaleWorkFileIsReplaced) {
-    Fixture f(Digits(20), 0, 10);
-    WriteBytes(ToFsPath(WorkFilePath(f.path)), std::string(1000, 'z'));
-    ASSERT_TRUE(f.file.DeleteRecord(0));
-    EXPECT_EQ(f.Data(), Digits(10));
-    EXPECT_FALSE(f.WorkFileLeft());
 }
 
 TEST(CopyBuffer, HalvesUntilAllocationSucceeds) {

@@ -19,22 +19,6 @@ std::string Csv(const RangeCsvRequest& request, RangeCsvResult* result = nullptr
     return out;
 }
 
-TEST(RangeCsv, ThreeItemsGiveOneLineOfElevenBytes) {
-    test::TempDir dir;
-    LayoutDocument doc;
-    doc.items = {test::Item(1, kX, 1, 1, "A", "A"), test::Item(1, kX, 1, 1, "B", "B"), test::Item(1, kX, 1, 1, "C", "C")};
-    std::vector<TRdbObj> fields;
-    ASSERT_TRUE(BuildFieldList(doc, fields));
-    const std::string path = dir.File("abc.dat");
-    test::WriteBytes(ToFsPath(path), "ABC");
-    RangeCsvRequest r;
-    r.path = path;
-    r.recordLength = 3;
-    r.fields = &fields;
-    r.start = r.end = 1;
-    EXPECT_EQ(Csv(r), "\"A\",\"B\",\"C\"\r\n");
-}
-
 struct RangeCsvFixture : ::testing::Test {
     test::TempDir dir;
     std::vector<TRdbObj> fields;
