@@ -1,6 +1,9 @@
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <sstream>
+#include <string>
+#include <utility>
 
 #include "cli/command.h"
 #include "model/settings.h"
@@ -41,10 +44,20 @@ std::string ToCp932(const std::string& utf8) {
 
 void PrintHelp(std::ostream& out) {
     out << "usage: rekkan-cli COMMAND [ARGUMENTS] [OPTIONS]\n\nCommands:\n";
+    // An option several commands share is explained at its first command and only named at
+    // the others, so the record options do not fill the screen seven times.
+    std::set<std::pair<std::string, std::string>> explained;
     for (const auto& c : Commands()) {
         out << "  " << c.name << " " << c.usage << "\n";
-        for (const auto& o : c.options)
+        std::string asAbove;
+        for (const auto& o : c.options) {
+            if (!explained.insert({o.name, o.help}).second) {
+                asAbove += std::string(asAbove.empty() ? "" : " ") + o.name;
+                continue;
+            }
             out << "      " << o.name << (o.takesValue ? " VALUE" : "") << "  " << o.help << "\n";
+        }
+        if (!asAbove.empty()) out << "      " << asAbove << "  (as above)\n";
     }
     out << "\nOptions of every command:\n";
     for (const auto& o : GlobalOptions())

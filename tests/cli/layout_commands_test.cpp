@@ -61,9 +61,28 @@ TEST(CliConventions, FailuresExitTwoAndWriteNothing) {
     EXPECT_EQ(Cli({"info", Data("cstruct.kvl"), "--bogus"}).code, kExitFailure);
     EXPECT_EQ(Cli({"info", Data("cstruct.kvl"), "--option", "Cmb_Int=abc"}).code, kExitFailure);
     EXPECT_EQ(Cli({"info", Data("cstruct.kvl"), "--settings", dir.File("none.Dat")}).code, kExitFailure);
+}
+
+TEST(CliConventions, HelpNamesEveryOptionOfEveryCommand) {
     const CliRun help = Cli({"--help"});
-    EXPECT_EQ(help.code, kExitOk);
-    EXPECT_NE(help.out.find("  fields LAYOUT"), std::string::npos);
+    ASSERT_EQ(help.code, kExitOk);
+    const std::vector<Command>& commands = Commands();
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        const std::string head = "  " + std::string(commands[i].name) + " ";
+        const std::size_t from = help.out.find(head);
+        ASSERT_NE(from, std::string::npos) << head;
+        const std::size_t to = i + 1 < commands.size()
+                                   ? help.out.find("\n  " + std::string(commands[i + 1].name) + " ", from)
+                                   : help.out.find("\nOptions of every command:", from);
+        const std::string part = help.out.substr(from, to - from);
+        for (const OptionSpec& o : commands[i].options)
+            EXPECT_NE(part.find(std::string(o.name) + " "), std::string::npos) << commands[i].name << " " << o.name;
+    }
+    // A shared option is explained once; the record options appear once in full.
+    const std::string baseHelp = "--base VALUE  1-based read base position";
+    const std::size_t first = help.out.find(baseHelp);
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_EQ(help.out.find(baseHelp, first + 1), std::string::npos);
 }
 
 TEST(CliConventions, OptionOverridesTheSettingsFile) {
