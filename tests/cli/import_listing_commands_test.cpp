@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "cli/cli_run.h"
 #include "cli/command.h"
 #include "model/layout_file.h"
 #include "support/test_support.h"
@@ -10,19 +11,6 @@
 
 namespace rekkan::cli {
 namespace {
-
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 std::string Source(const char* lang, const char* name) { return (test::DataDir() / "lang" / lang / name).string(); }
 

@@ -2,25 +2,13 @@
 
 #include <sstream>
 
+#include "cli/cli_run.h"
 #include "cli/command.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
 
 namespace rekkan::cli {
 namespace {
-
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 std::string Data(const char* name) { return (test::DataDir() / "model" / name).string(); }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "cli/cli_run.h"
 #include "cli/command.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
@@ -12,19 +13,6 @@ namespace rekkan::cli {
 namespace {
 
 using test::ReadBytes;
-
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(std::vector<std::string> argv) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunCli(argv, out, err);
-    return {code, out.str(), err.str()};
-}
 
 /// Copies of the order layout (19-byte records: NAME X(6), QTY S.NUM 3, AMT-G OCCURS 2 of
 /// AMOUNT S.COMP-3 3, KANJI J 2, CNT U.BINARY 4) and of its data file (4-byte header, three
