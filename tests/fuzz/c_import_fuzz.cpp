@@ -1,29 +1,10 @@
-// Fuzz target of the C structure import: any bytes are scanned, and the first structures are
-// extracted with and without the array option. Rows must stay within their limits.
+// Fuzz target of the C structure import.
+#include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <string_view>
 
 #include "lang/c_import.h"
+#include "structure_import_fuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace rekkan;
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
-    CImport c;
-    c.Scan(text);
-    const int structures = static_cast<int>(c.Structures().size());
-    for (int i = 0; i < structures && i < 4; ++i) {
-        for (bool arrayGroups : {false, true}) {
-            CExtractOptions options;
-            options.arrayGroups = arrayGroups;
-            options.capacity = 300;
-            LayoutDocument doc;
-            ImportSession session;
-            const int rows = c.Extract(i, options, session, doc);
-            if (rows != doc.Count() || rows > options.capacity) std::abort();
-            for (const TRspec& r : doc.items)
-                if (r.LVL < 1 || r.LVL > 15 || r.RPT < 1 || r.TYP < 0 || r.TYP > 36) std::abort();
-        }
-    }
-    return 0;
+    return rekkan::FuzzStructureImport<rekkan::CImport>({reinterpret_cast<const char*>(data), size});
 }
