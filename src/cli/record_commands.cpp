@@ -113,6 +113,16 @@ bool RecNoArgument(Context& ctx, const std::string& text, std::int64_t& recNo) {
     return true;
 }
 
+/// The start of every command that works on one record: the argument count (`argsOk`, else
+/// the usage line), the layout, and the Rec.No of the third argument.
+bool PrepareRecordCommand(Context& ctx, bool argsOk, const char* usage, RecordSetup& s, std::int64_t& recNo) {
+    if (!argsOk) {
+        ctx.Error(std::string("usage: rekkan-cli ") + usage);
+        return false;
+    }
+    return Prepare(ctx, ctx.args[0], s) && RecNoArgument(ctx, ctx.args[2], recNo);
+}
+
 bool CountOption(Context& ctx, std::int64_t& count) {
     long long k = 1;
     if (!ctx.IntValue("--count", k)) return false;
@@ -374,13 +384,9 @@ int RunSearch(Context& ctx) {
 }
 
 int RunShow(Context& ctx) {
-    if (ctx.args.size() != 3) {
-        ctx.Error("usage: rekkan-cli show LAYOUT DATA REC");
-        return kExitFailure;
-    }
     RecordSetup s;
     std::int64_t recNo = 0;
-    if (!Prepare(ctx, ctx.args[0], s) || !RecNoArgument(ctx, ctx.args[2], recNo)) return kExitFailure;
+    if (!PrepareRecordCommand(ctx, ctx.args.size() == 3, "show LAYOUT DATA REC", s, recNo)) return kExitFailure;
     const std::string& path = ctx.args[1];
     TFileInf file(ctx.messages);
     file.SetCodecOptions(s.codec);
@@ -400,13 +406,10 @@ int RunShow(Context& ctx) {
 }
 
 int RunSet(Context& ctx) {
-    if (ctx.args.size() < 4) {
-        ctx.Error("usage: rekkan-cli set LAYOUT DATA REC FIELD=VALUE...");
-        return kExitFailure;
-    }
     RecordSetup s;
     std::int64_t recNo = 0;
-    if (!Prepare(ctx, ctx.args[0], s) || !RecNoArgument(ctx, ctx.args[2], recNo)) return kExitFailure;
+    if (!PrepareRecordCommand(ctx, ctx.args.size() >= 4, "set LAYOUT DATA REC FIELD=VALUE...", s, recNo))
+        return kExitFailure;
     TFileInf file;
     if (!OpenForEdit(ctx, s, ctx.args[1], file)) return kExitFailure;
     if (!file.ReadRecord(recNo - 1, false, false)) {
@@ -426,14 +429,12 @@ bool NewRecord(Context& ctx, const RecordSetup& s, std::size_t firstAssignment, 
 }
 
 int RunInsert(Context& ctx) {
-    if (ctx.args.size() < 3) {
-        ctx.Error("usage: rekkan-cli insert LAYOUT DATA REC [FIELD=VALUE...] [--count K]");
-        return kExitFailure;
-    }
     RecordSetup s;
     std::int64_t recNo = 0;
     std::int64_t count = 1;
-    if (!Prepare(ctx, ctx.args[0], s) || !RecNoArgument(ctx, ctx.args[2], recNo) || !CountOption(ctx, count))
+    if (!PrepareRecordCommand(ctx, ctx.args.size() >= 3, "insert LAYOUT DATA REC [FIELD=VALUE...] [--count K]", s,
+                              recNo) ||
+        !CountOption(ctx, count))
         return kExitFailure;
     std::string record;
     if (!NewRecord(ctx, s, 3, record)) return kExitFailure;
@@ -468,14 +469,11 @@ int RunAppend(Context& ctx) {
 }
 
 int RunDelete(Context& ctx) {
-    if (ctx.args.size() != 3) {
-        ctx.Error("usage: rekkan-cli delete LAYOUT DATA REC [--count K]");
-        return kExitFailure;
-    }
     RecordSetup s;
     std::int64_t recNo = 0;
     std::int64_t count = 1;
-    if (!Prepare(ctx, ctx.args[0], s) || !RecNoArgument(ctx, ctx.args[2], recNo) || !CountOption(ctx, count))
+    if (!PrepareRecordCommand(ctx, ctx.args.size() == 3, "delete LAYOUT DATA REC [--count K]", s, recNo) ||
+        !CountOption(ctx, count))
         return kExitFailure;
     TFileInf file;
     if (!OpenForEdit(ctx, s, ctx.args[1], file)) return kExitFailure;
