@@ -393,41 +393,33 @@ void CImport::ReadDefinesAndTypedefs() {
                 defines_.push_back({words[1], Join(words, 2, words.size())});
             continue;
         }
-        if (inBlock) {
-            if (HasChar(code, '{')) ++braces;
-            if (HasChar(code, '}')) {
-                --braces;
-                if (braces <= 0) {
-                    inBlock = false;
-                    addBlock(lineNo, code);
+        if (!inBlock) {
+            const std::size_t t = FindWord(code, "typedef");
+            if (t == std::string::npos) continue;
+            const bool hasStruct = HasWord(code, "struct");
+            if (!hasStruct || IsStructDeclarationOnly(code)) {
+                // A simple typedef: the last word is the new name, the words between the old type.
+                const std::vector<std::string> words = BlankWords(std::string_view(code).substr(t), true);
+                if (words.size() <= 2) continue;
+                std::string name = words.back();
+                std::string dims;
+                if (const std::size_t b = name.find('['); b != std::string::npos) {
+                    dims = BracketText(name.substr(b));
+                    name = name.substr(0, b);
                 }
+                if (name.empty() || static_cast<int>(types_.size()) >= kMaxCTypes) continue;
+                types_.push_back({lineNo, lineNo, Join(words, 1, words.size() - 1), name, line.comment, dims});
+                continue;
             }
-            continue;
+            inBlock = true;
+            blockFirst = lineNo;
+            blockComment = line.comment;
+            blockTag = CWordAfter(code, FindWord(code, "struct"), 6);
+            std::string ignored;
+            TakePrefixMark(blockComment, ignored);
+            braces = 0;
         }
-        const std::size_t t = FindWord(code, "typedef");
-        if (t == std::string::npos) continue;
-        const bool hasStruct = HasWord(code, "struct");
-        if (!hasStruct || IsStructDeclarationOnly(code)) {
-            // A simple typedef: the last word is the new name, the words between the old type.
-            const std::vector<std::string> words = BlankWords(std::string_view(code).substr(t), true);
-            if (words.size() <= 2) continue;
-            std::string name = words.back();
-            std::string dims;
-            if (const std::size_t b = name.find('['); b != std::string::npos) {
-                dims = BracketText(name.substr(b));
-                name = name.substr(0, b);
-            }
-            if (name.empty() || static_cast<int>(types_.size()) >= kMaxCTypes) continue;
-            types_.push_back({lineNo, lineNo, Join(words, 1, words.size() - 1), name, line.comment, dims});
-            continue;
-        }
-        inBlock = true;
-        blockFirst = lineNo;
-        blockComment = line.comment;
-        blockTag = CWordAfter(code, FindWord(code, "struct"), 6);
-        std::string ignored;
-        TakePrefixMark(blockComment, ignored);
-        braces = 0;
+        // Braces of the block, its opening line included; the block ends where they balance.
         if (HasChar(code, '{')) ++braces;
         if (HasChar(code, '}')) {
             --braces;
