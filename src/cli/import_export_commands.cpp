@@ -7,9 +7,9 @@
 #include "lang/import_pipeline.h"
 #include "lang/vb_writer.h"
 #include "model/geometry.h"
+#include "model/key_items.h"
 #include "model/layout_file.h"
 #include "model/type_notation.h"
-#include "tools/key_items.h"
 #include "util/encoding.h"
 #include "util/text.h"
 

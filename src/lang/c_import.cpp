@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "lang/c_family_parser.h"
 #include "lang/c_import_words.h"
 #include "lang/lang_words.h"
-#include "layout_editor/group_rule.h"
 #include "model/geometry.h"
+#include "model/group_rule.h"
 #include "model/type_catalogue.h"
-#include "lang/c_family_parser.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
 #include "util/text.h"

@@ -1,7 +1,7 @@
 #include "lang/lang_output.h"
 
-#include "layout_editor/name_adjust.h"
-#include "tools/key_items.h"
+#include "model/key_items.h"
+#include "model/name_adjust.h"
 #include "util/text.h"
 
 namespace rekkan {

@@ -1,8 +1,8 @@
 // Committing grid rows, the level buttons and the type list of the layout editor model.
 #include <algorithm>
 
-#include "layout_editor/group_rule.h"
 #include "layout_editor/layout_editor_model.h"
+#include "model/group_rule.h"
 #include "util/encoding.h"
 #include "util/text.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "layout_editor/group_rule.h"
+#include "model/group_rule.h"
 #include "util/encoding.h"
 #include "util/sjis.h"
 

@@ -8,9 +8,9 @@
 #include "lang/cobol_writer.h"
 #include "lang/import_pipeline.h"
 #include "lang/vb_writer.h"
+#include "model/key_items.h"
 #include "model/layout_file.h"
 #include "model/type_notation.h"
-#include "tools/key_items.h"
 #include "util/scripted_messages.h"
 
 namespace rekkan {

@@ -4,9 +4,9 @@
 
 #include "lang/cobol_import.h"
 #include "lang/cobol_writer.h"
+#include "model/key_items.h"
 #include "model/type_catalogue.h"
 #include "model/type_notation.h"
-#include "tools/key_items.h"
 #include "util/encoding.h"
 #include "util/text.h"
 

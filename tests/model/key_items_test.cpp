@@ -2,8 +2,8 @@
 
 #include <tuple>
 
+#include "model/key_items.h"
 #include "model/type_catalogue.h"
-#include "tools/key_items.h"
 #include "util/encoding.h"
 #include "util/text.h"
 

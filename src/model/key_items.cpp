@@ -1,4 +1,4 @@
-#include "tools/key_items.h"
+#include "model/key_items.h"
 
 #include <algorithm>
 

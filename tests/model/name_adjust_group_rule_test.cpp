@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "layout_editor/group_rule.h"
-#include "layout_editor/name_adjust.h"
+#include "model/group_rule.h"
+#include "model/name_adjust.h"
 #include "model/type_catalogue.h"
 
 namespace rekkan {

@@ -1,4 +1,4 @@
-#include "layout_editor/name_adjust.h"
+#include "model/name_adjust.h"
 
 #include "util/text.h"
 

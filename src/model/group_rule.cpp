@@ -1,4 +1,4 @@
-#include "layout_editor/group_rule.h"
+#include "model/group_rule.h"
 
 #include "model/type_catalogue.h"
 
