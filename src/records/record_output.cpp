@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "codec/field_codec.h"
 #include "model/type_catalogue.h"
 #include "util/encoding.h"
 #include "util/sjis.h"
@@ -82,16 +83,6 @@ void AppendCsvQuoted(std::string& out, std::string_view text) {
     }
     out.append(text);
     out += '"';
-}
-
-std::string QuoteNameIfComma(std::string_view text) {
-    if (text.find(',') == std::string_view::npos) return std::string(text);
-    std::string quoted;
-    quoted.reserve(text.size() + 2);
-    quoted += '"';
-    quoted.append(text);
-    quoted += '"';
-    return quoted;
 }
 
 const std::array<std::string, 8>& GridHeadings() {
@@ -191,7 +182,7 @@ void AppendTofgenStatements(const std::vector<TofgenField>& fields, std::vector<
         const TofgenField& f = fields[i];
         if (f.TYP == kGroup) continue;
         const bool last = i + 1 == fields.size();
-        names += QuoteNameIfComma(f.displayName);
+        names += QuoteIfComma(f.displayName);
         statements += TofgenStatement(f.TYP, f.byteLength);
         if (!last) {
             names += ',';

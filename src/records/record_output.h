@@ -66,9 +66,6 @@ void AppendTofgenStatements(const std::vector<TofgenField>& fields, std::vector<
 /// Appends CsvQuote(text) to `out` (no temporary).
 void AppendCsvQuoted(std::string& out, std::string_view text);
 
-/// The text between double quotes when it holds a comma, else unchanged (control statements).
-[[nodiscard]] std::string QuoteNameIfComma(std::string_view text);
-
 /// The eight column headings of the field grid ("SEQ", "位置", ...), CP932.
 [[nodiscard]] const std::array<std::string, 8>& GridHeadings();
 

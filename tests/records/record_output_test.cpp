@@ -128,7 +128,6 @@ TEST(RecordOutputFrame, FileNamesDialogsAndQuestions) {
               sj("編集中のレコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。\r\n\r\n     PATH = /o.csv"));
     EXPECT_EQ(OutputFilter(RecordOutputKind::List), "(*.lst)|*.lst|(*.txt)|*.txt|(*.*)|*.*");
     EXPECT_EQ(CsvQuote("a\"\"b"), "\"a\"\"\"\"b\"");
-    EXPECT_EQ(QuoteNameIfComma("a\"b"), "a\"b");
 }
 
 }  // namespace
