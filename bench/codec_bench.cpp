@@ -48,13 +48,12 @@ void BM_Decode(benchmark::State& state) {
     CodecField field;
     field.position = 1;
     field.length = static_cast<int>(s.bytes.size());
-    field.type = s.type;
+    field.type = static_cast<TypeCode>(s.type);
     field.hexDisplay = state.range(1) != 0;
     const CodecOptions options;
     std::string out;
-    bool error = false;
     for (auto _ : state) {
-        DecodeFieldTo(out, error, s.bytes, field, options);
+        benchmark::DoNotOptimize(DecodeFieldTo(out, s.bytes, field, options));
         benchmark::DoNotOptimize(out.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(s.bytes.size()));
@@ -66,7 +65,7 @@ void BM_Encode(benchmark::State& state) {
     CodecField field;
     field.position = 1;
     field.length = static_cast<int>(s.bytes.size());
-    field.type = s.type;
+    field.type = static_cast<TypeCode>(s.type);
     const CodecOptions options;
     std::string record = s.bytes;
     for (auto _ : state) {

@@ -1,6 +1,13 @@
 #include "codec/codec_detail.h"
+#include "codec/value_codecs.h"
 
-namespace rekkan::codec_detail {
+namespace rekkan {
+
+using codec_detail::AppendInt;
+using codec_detail::AppendUInt;
+using codec_detail::ReadSignedDigits;
+using codec_detail::StoreBigEndian;
+using codec_detail::StoreLittleEndian;
 
 namespace {
 
@@ -26,28 +33,27 @@ std::uint64_t LoadOrdered(const std::uint8_t* p, int n, int valueBytes, ByteOrde
 /// The value an integer encoder stores: sign and digits read as a 64-bit integer (0 when
 /// they cannot be), a magnitude of `limit` or more replaced by its remainder modulo
 /// limit - 1, then multiplied by the sign for signed types.
-std::uint64_t ReducedValue(std::string_view text, std::uint64_t limit, bool isSigned) {
+std::uint64_t ReducedValue(std::string_view text, std::uint64_t limit, Signedness sign) {
     bool negative = false;
     std::uint64_t magnitude = 0;
     if (!ReadSignedDigits(text, negative, magnitude)) return 0;
     if (magnitude >= limit) magnitude %= (limit - 1);
-    if (isSigned && negative) return 0 - magnitude;  // two's complement of the low bytes
+    if (sign == Signedness::Signed && negative) return 0 - magnitude;  // two's complement of the low bytes
     return magnitude;
 }
 
 }  // namespace
 
-void DecodeCobolBinary(const std::uint8_t* p, int n, bool isSigned, std::string& out) {
-    out.clear();
+void DecodeCobolBinary(const std::uint8_t* p, int n, Signedness sign, std::string& out) {
     switch (n) {
     case 2: {
         const auto v = static_cast<std::uint16_t>(LoadBigEndian(p, 2));
-        if (isSigned) AppendInt(out, static_cast<std::int16_t>(v)); else AppendUInt(out, v);
+        if (sign == Signedness::Signed) AppendInt(out, static_cast<std::int16_t>(v)); else AppendUInt(out, v);
         break;
     }
     case 4: {
         const auto v = static_cast<std::uint32_t>(LoadBigEndian(p, 4));
-        if (isSigned) AppendInt(out, static_cast<std::int32_t>(v)); else AppendUInt(out, v);
+        if (sign == Signedness::Signed) AppendInt(out, static_cast<std::int32_t>(v)); else AppendUInt(out, v);
         break;
     }
     case 8:
@@ -58,10 +64,10 @@ void DecodeCobolBinary(const std::uint8_t* p, int n, bool isSigned, std::string&
     }
 }
 
-void EncodeCobolBinary(std::string_view text, std::uint8_t* p, int n, bool isSigned) {
+void EncodeCobolBinary(std::string_view text, std::uint8_t* p, int n, Signedness sign) {
     switch (n) {
-    case 2: StoreBigEndian(ReducedValue(text, 65536, isSigned), 2, p, n); break;
-    case 4: StoreBigEndian(ReducedValue(text, std::uint64_t{1} << 32, isSigned), 4, p, n); break;
+    case 2: StoreBigEndian(ReducedValue(text, 65536, sign), 2, p, n); break;
+    case 4: StoreBigEndian(ReducedValue(text, std::uint64_t{1} << 32, sign), 4, p, n); break;
     case 8: {
         bool negative = false;
         std::uint64_t magnitude = 0;
@@ -73,32 +79,30 @@ void EncodeCobolBinary(std::string_view text, std::uint8_t* p, int n, bool isSig
     }
 }
 
-void DecodeOneByte(const std::uint8_t* p, int n, bool isSigned, std::string& out) {
-    out.clear();
+void DecodeOneByte(const std::uint8_t* p, int n, Signedness sign, std::string& out) {
     const std::uint8_t b = n > 0 ? p[0] : 0;
-    if (isSigned) AppendInt(out, static_cast<std::int8_t>(b)); else AppendUInt(out, b);
+    if (sign == Signedness::Signed) AppendInt(out, static_cast<std::int8_t>(b)); else AppendUInt(out, b);
 }
 
-void EncodeOneByte(std::string_view text, std::uint8_t* p, int n, bool isSigned) {
-    if (n > 0) p[0] = static_cast<std::uint8_t>(ReducedValue(text, 256, isSigned));
+void EncodeOneByte(std::string_view text, std::uint8_t* p, int n, Signedness sign) {
+    if (n > 0) p[0] = static_cast<std::uint8_t>(ReducedValue(text, 256, sign));
 }
 
-void DecodeCInteger(const std::uint8_t* p, int n, bool isSigned, ByteOrder order, std::string& out) {
-    out.clear();
+void DecodeCInteger(const std::uint8_t* p, int n, Signedness sign, ByteOrder order, std::string& out) {
     if (n == 2) {
         const auto v = static_cast<std::uint16_t>(LoadOrdered(p, n, 2, order));
-        if (isSigned) AppendInt(out, static_cast<std::int16_t>(v)); else AppendUInt(out, v);
+        if (sign == Signedness::Signed) AppendInt(out, static_cast<std::int16_t>(v)); else AppendUInt(out, v);
     } else {
         const auto v = static_cast<std::uint32_t>(LoadOrdered(p, n, 4, order));
-        if (isSigned) AppendInt(out, static_cast<std::int32_t>(v)); else AppendUInt(out, v);
+        if (sign == Signedness::Signed) AppendInt(out, static_cast<std::int32_t>(v)); else AppendUInt(out, v);
     }
 }
 
-void EncodeCInteger(std::string_view text, std::uint8_t* p, int n, bool isSigned, ByteOrder order) {
+void EncodeCInteger(std::string_view text, std::uint8_t* p, int n, Signedness sign, ByteOrder order) {
     const int bytes = n == 2 ? 2 : 4;
     const std::uint64_t limit = bytes == 2 ? 65536 : (std::uint64_t{1} << 32);
-    const std::uint64_t v = ReducedValue(text, limit, isSigned);
+    const std::uint64_t v = ReducedValue(text, limit, sign);
     if (order == ByteOrder::Intel) StoreLittleEndian(v, bytes, p, n); else StoreBigEndian(v, bytes, p, n);
 }
 
-}  // namespace rekkan::codec_detail
+}  // namespace rekkan

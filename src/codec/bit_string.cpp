@@ -1,10 +1,11 @@
-#include "codec/codec_detail.h"
+#include "codec/value_codecs.h"
 
-namespace rekkan::codec_detail {
+namespace rekkan {
 
 void DecodeBits(const std::uint8_t* p, int n, std::string& out) {
-    out.resize(static_cast<std::size_t>(n > 0 ? n : 0) * 8);
-    char* q = out.data();
+    const std::size_t start = out.size();
+    out.resize(start + static_cast<std::size_t>(n > 0 ? n : 0) * 8);
+    char* q = out.data() + start;
     for (int i = 0; i < n; ++i) {
         for (int bit = 7; bit >= 0; --bit) *q++ = ((p[i] >> bit) & 1) ? '1' : '0';
     }
@@ -23,4 +24,4 @@ void EncodeBits(std::string_view text, std::uint8_t* p, int n) {
     }
 }
 
-}  // namespace rekkan::codec_detail
+}  // namespace rekkan

@@ -1,18 +1,18 @@
 #include <cstring>
 
-#include "codec/codec_detail.h"
+#include "codec/value_codecs.h"
 
-namespace rekkan::codec_detail {
+namespace rekkan {
 
 bool DecodeCharacter(const std::uint8_t* p, int n, std::string& out) {
     const void* nul = n > 0 ? std::memchr(p, 0, static_cast<std::size_t>(n)) : nullptr;
     const int textLength = nul ? static_cast<int>(static_cast<const std::uint8_t*>(nul) - p) : n;
-    out.assign(reinterpret_cast<const char*>(p), static_cast<std::size_t>(textLength));
+    out.append(reinterpret_cast<const char*>(p), static_cast<std::size_t>(textLength));
     // Control bytes count as damage anywhere in the field, also after the terminating 0x00.
     for (int i = 0; i < n; ++i) {
-        if (p[i] >= 0x01 && p[i] <= 0x1F) return true;
+        if (p[i] >= 0x01 && p[i] <= 0x1F) return false;
     }
-    return false;
+    return true;
 }
 
 void EncodeCharacter(std::string_view text, std::uint8_t* p, int n) {
@@ -20,4 +20,4 @@ void EncodeCharacter(std::string_view text, std::uint8_t* p, int n) {
     if (count > 0) std::memcpy(p, text.data(), count);
 }
 
-}  // namespace rekkan::codec_detail
+}  // namespace rekkan

@@ -7,9 +7,9 @@ namespace rekkan {
 
 CodecOptions CodecOptions::FromSettings(const Settings& s) {
     CodecOptions o;
-    o.byteOrder = s.Cmb_ByteOrder == 1 ? ByteOrder::Motorola : ByteOrder::Intel;
-    o.zoneSign = s.Cmb_ZoneSign == 1 ? SignForm::Ascii : SignForm::Ebcdic;
-    o.packSign = s.Cmb_PackSign == 1 ? SignForm::Ascii : SignForm::Ebcdic;
+    RefreshSignTable(o, s.Cmb_ByteOrder == 1 ? ByteOrder::Motorola : ByteOrder::Intel,
+                     s.Cmb_ZoneSign == 1 ? SignForm::Ascii : SignForm::Ebcdic,
+                     s.Cmb_PackSign == 1 ? SignForm::Ascii : SignForm::Ebcdic);
     switch (s.Cmb_DefChar) {
     case 1: o.fillMode = FillMode::Space; break;
     case 2: o.fillMode = FillMode::User; break;
@@ -30,18 +30,10 @@ std::uint8_t ParseFillByte(std::string_view hexText) {
     return static_cast<std::uint8_t>(value & 0xFFu);
 }
 
-CodecOptions& ActiveCodecOptions() {
-    static CodecOptions active;
-    return active;
-}
-
-void SetActiveCodecOptions(const CodecOptions& options) { ActiveCodecOptions() = options; }
-
-void RefreshSignTable(ByteOrder order, SignForm zoneSign, SignForm packSign) {
-    CodecOptions& o = ActiveCodecOptions();
-    o.byteOrder = order;
-    o.zoneSign = zoneSign;
-    o.packSign = packSign;
+void RefreshSignTable(CodecOptions& options, ByteOrder order, SignForm zoneSign, SignForm packSign) {
+    options.byteOrder = order;
+    options.zoneSign = zoneSign;
+    options.packSign = packSign;
 }
 
 }  // namespace rekkan

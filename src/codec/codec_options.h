@@ -51,12 +51,8 @@ struct CodecOptions {
 /// of the value when it is larger, 0 when the text holds no hexadecimal digit.
 [[nodiscard]] std::uint8_t ParseFillByte(std::string_view hexText);
 
-/// The options the conversions without an explicit options argument use. The record editor
-/// keeps them in line with the settings.
-[[nodiscard]] CodecOptions& ActiveCodecOptions();
-/// Replaces the active options as a whole (settings stored or loaded).
-void SetActiveCodecOptions(const CodecOptions& options);
-/// Sets the byte order and the two sign forms of the active options.
-void RefreshSignTable(ByteOrder order, SignForm zoneSign, SignForm packSign);
+/// Sets the byte order and the two sign forms of `options` (the record editor does this when
+/// it is first shown and after its settings changed).
+void RefreshSignTable(CodecOptions& options, ByteOrder order, SignForm zoneSign, SignForm packSign);
 
 }  // namespace rekkan

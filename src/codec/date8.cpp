@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "codec/codec_detail.h"
+#include "codec/value_codecs.h"
 
 namespace rekkan::codec_detail {
 
@@ -80,18 +81,23 @@ bool ParseDateTime(std::string_view t, double& days) {
     return true;
 }
 
+}  // namespace rekkan::codec_detail
+
+namespace rekkan {
+
+namespace cd = codec_detail;
+
 bool DecodeDate8(const std::uint8_t* p, int n, std::string& out) {
-    out.clear();
     std::uint8_t b[8] = {};
     for (int i = 0; i < 8 && i < n; ++i) b[i] = p[i];
     double v;
     std::memcpy(&v, b, sizeof v);
-    if (!std::isfinite(v)) return true;
+    if (!std::isfinite(v)) return false;
     const double whole = std::trunc(v);
-    if (whole < static_cast<double>(kFirstDay) || whole > static_cast<double>(kLastDay)) return true;
+    if (whole < static_cast<double>(cd::kFirstDay) || whole > static_cast<double>(cd::kLastDay)) return false;
     long long y = 0;
     unsigned m = 0, d = 0;
-    CivilFromDays(static_cast<long long>(whole) - kEpochShift, y, m, d);
+    cd::CivilFromDays(static_cast<long long>(whole) - cd::kEpochShift, y, m, d);
     char text[11];
     text[0] = static_cast<char>('0' + y / 1000);
     text[1] = static_cast<char>('0' + y / 100 % 10);
@@ -103,18 +109,18 @@ bool DecodeDate8(const std::uint8_t* p, int n, std::string& out) {
     text[7] = '/';
     text[8] = static_cast<char>('0' + d / 10);
     text[9] = static_cast<char>('0' + d % 10);
-    out.assign(text, 10);
-    return false;
+    out.append(text, 10);
+    return true;
 }
 
 void EncodeDate8(std::string_view text, std::uint8_t* p, int n) {
-    const std::string t = WithoutBlanks(text);
+    const std::string t = cd::WithoutBlanks(text);
     if (t.empty()) return;
     double days = 0;
-    if (!ParseDateTime(t, days)) days = 0;
+    if (!cd::ParseDateTime(t, days)) days = 0;
     std::uint8_t b[8];
     std::memcpy(b, &days, sizeof days);
     for (int i = 0; i < 8 && i < n; ++i) p[i] = b[i];
 }
 
-}  // namespace rekkan::codec_detail
+}  // namespace rekkan

@@ -2,79 +2,32 @@
 
 #include <cstring>
 
-#include "codec/codec_detail.h"
-#include "model/type_catalogue.h"
+#include "codec/value_codecs.h"
 
 namespace rekkan {
 
-namespace cd = codec_detail;
-
 namespace {
 
-/// Runs the converter of the field's type; returns its error flag.
-bool Convert(const std::uint8_t* p, int n, int type, const CodecOptions& o, std::string& out) {
+void Store(std::string_view text, std::uint8_t* p, int n, TypeCode type, const CodecOptions& o) {
+    constexpr Signedness U = Signedness::Unsigned;
+    constexpr Signedness S = Signedness::Signed;
     switch (type) {
-    case kX: case kJ: case kString: case kVariant:
-        return cd::DecodeCharacter(p, n, out);
-    case kUNum: case kSNum:
-        return cd::DecodeZoned(p, n, o.Zone(), out);
-    case kUComp3: case kSComp3:
-        return cd::DecodePacked(p, n, o.Pack(), out);
-    case kBit:
-        cd::DecodeBits(p, n, out);
-        return false;
-    case kUBinary: case kUComp: case kUComp5:
-        cd::DecodeCobolBinary(p, n, false, out);
-        return false;
-    case kSBinary: case kSComp: case kSComp5:
-        cd::DecodeCobolBinary(p, n, true, out);
-        return false;
-    case kUChar: case kByte:
-        cd::DecodeOneByte(p, n, false, out);
-        return false;
-    case kSChar:
-        cd::DecodeOneByte(p, n, true, out);
-        return false;
-    case kUInt: case kUShort: case kULong: case kWord: case kDword:
-        cd::DecodeCInteger(p, n, false, o.byteOrder, out);
-        return false;
-    case kSInt: case kSShort: case kSLong:
-        cd::DecodeCInteger(p, n, true, o.byteOrder, out);
-        return false;
-    case kFloat:
-        return cd::DecodeFloat(p, n, out);
-    case kDouble:
-        return cd::DecodeDouble(p, n, out);
-    case kCurrency:
-        return cd::DecodeCurrency(p, n, out);
-    case kDate8:
-        return cd::DecodeDate8(p, n, out);
-    default:
-        out.clear();
-        return false;
-    }
-}
-
-void Store(std::string_view text, std::uint8_t* p, int n, int type, const CodecOptions& o) {
-    switch (type) {
-    case kX: case kJ: case kString: case kVariant: cd::EncodeCharacter(text, p, n); break;
-    case kUNum: cd::EncodeZoned(text, p, n, o.Zone(), false); break;
-    case kSNum: cd::EncodeZoned(text, p, n, o.Zone(), true); break;
-    case kUComp3: cd::EncodePacked(text, p, n, o.Pack(), false); break;
-    case kSComp3: cd::EncodePacked(text, p, n, o.Pack(), true); break;
-    case kBit: cd::EncodeBits(text, p, n); break;
-    case kUBinary: case kUComp: case kUComp5: cd::EncodeCobolBinary(text, p, n, false); break;
-    case kSBinary: case kSComp: case kSComp5: cd::EncodeCobolBinary(text, p, n, true); break;
-    case kUChar: case kByte: cd::EncodeOneByte(text, p, n, false); break;
-    case kSChar: cd::EncodeOneByte(text, p, n, true); break;
-    case kUInt: case kUShort: case kULong: case kWord: case kDword:
-        cd::EncodeCInteger(text, p, n, false, o.byteOrder);
-        break;
-    case kSInt: case kSShort: case kSLong: cd::EncodeCInteger(text, p, n, true, o.byteOrder); break;
-    case kFloat: cd::EncodeFloat(text, p, n); break;
-    case kDouble: cd::EncodeDouble(text, p, n); break;
-    case kCurrency: cd::EncodeCurrency(text, p, n); break;
-    case kDate8: cd::EncodeDate8(text, p, n); break;
+    case kX: case kJ: case kString: case kVariant: EncodeCharacter(text, p, n); break;
+    case kUNum: EncodeZoned(text, p, n, o.Zone(), U); break;
+    case kSNum: EncodeZoned(text, p, n, o.Zone(), S); break;
+    case kUComp3: EncodePacked(text, p, n, o.Pack(), U); break;
+    case kSComp3: EncodePacked(text, p, n, o.Pack(), S); break;
+    case kBit: EncodeBits(text, p, n); break;
+    case kUBinary: case kUComp: case kUComp5: EncodeCobolBinary(text, p, n, U); break;
+    case kSBinary: case kSComp: case kSComp5: EncodeCobolBinary(text, p, n, S); break;
+    case kUChar: case kByte: EncodeOneByte(text, p, n, U); break;
+    case kSChar: EncodeOneByte(text, p, n, S); break;
+    case kUInt: case kUShort: case kULong: case kWord: case kDword: EncodeCInteger(text, p, n, U, o.byteOrder); break;
+    case kSInt: case kSShort: case kSLong: EncodeCInteger(text, p, n, S, o.byteOrder); break;
+    case kFloat: EncodeFloat(text, p, n); break;
+    case kDouble: EncodeDouble(text, p, n); break;
+    case kCurrency: EncodeCurrency(text, p, n); break;
+    case kDate8: EncodeDate8(text, p, n); break;
     default: break;  // no converter: the field keeps its fill
     }
 }
@@ -97,7 +50,7 @@ void CopyPadded(std::string_view record, const CodecField& f, std::string& copy)
 
 }  // namespace
 
-std::uint8_t FillByteOf(int type, const CodecOptions& options) {
+std::uint8_t FillByteOf(TypeCode type, const CodecOptions& options) {
     if (type == kX || type == kString || type == kVariant) {
         if (options.fillMode == FillMode::Space) return 0x20;
         if (options.fillMode == FillMode::User) return options.userFill;
@@ -105,12 +58,31 @@ std::uint8_t FillByteOf(int type, const CodecOptions& options) {
     return 0x00;
 }
 
-void DecodeFieldTo(std::string& out, bool& error, std::string_view record, const CodecField& field,
-                   const CodecOptions& options) {
-    if (field.type == kGroup) {
-        out.clear();
-        return;
+bool AppendDecoded(const std::uint8_t* p, int n, TypeCode type, const CodecOptions& o, std::string& out) {
+    constexpr Signedness U = Signedness::Unsigned;
+    constexpr Signedness S = Signedness::Signed;
+    switch (type) {
+    case kX: case kJ: case kString: case kVariant: return DecodeCharacter(p, n, out);
+    case kUNum: case kSNum: return DecodeZoned(p, n, o.Zone(), out);
+    case kUComp3: case kSComp3: return DecodePacked(p, n, o.Pack(), out);
+    case kBit: DecodeBits(p, n, out); return true;
+    case kUBinary: case kUComp: case kUComp5: DecodeCobolBinary(p, n, U, out); return true;
+    case kSBinary: case kSComp: case kSComp5: DecodeCobolBinary(p, n, S, out); return true;
+    case kUChar: case kByte: DecodeOneByte(p, n, U, out); return true;
+    case kSChar: DecodeOneByte(p, n, S, out); return true;
+    case kUInt: case kUShort: case kULong: case kWord: case kDword: DecodeCInteger(p, n, U, o.byteOrder, out); return true;
+    case kSInt: case kSShort: case kSLong: DecodeCInteger(p, n, S, o.byteOrder, out); return true;
+    case kFloat: return DecodeFloat(p, n, out);
+    case kDouble: return DecodeDouble(p, n, out);
+    case kCurrency: DecodeCurrency(p, n, out); return true;
+    case kDate8: return DecodeDate8(p, n, out);
+    default: return true;  // no converter: nothing to show, nothing wrong
     }
+}
+
+bool DecodeFieldTo(std::string& out, std::string_view record, const CodecField& field, const CodecOptions& options) {
+    out.clear();
+    if (field.type == kGroup) return true;
     std::string padded;
     const std::uint8_t* p;
     if (Inside(field, record.size())) {
@@ -121,23 +93,16 @@ void DecodeFieldTo(std::string& out, bool& error, std::string_view record, const
     }
     const int n = field.length > 0 ? field.length : 0;
     if (field.hexDisplay) {
-        out.clear();
         AppendHex(out, p, static_cast<std::size_t>(n));
-        return;
+        return true;
     }
-    error = Convert(p, n, field.type, options, out);
-    if (error && !IsCharacterType(field.type)) out.clear();
+    return AppendDecoded(p, n, field.type, options, out);
 }
 
-std::string DecodeField(bool fileOpen, std::string_view record, CodecField& field, const CodecOptions& options) {
-    std::string out;
-    if (!fileOpen || field.type == kGroup) return out;
-    DecodeFieldTo(out, field.error, record, field, options);
-    return out;
-}
-
-std::string DecodeField(bool fileOpen, std::string_view record, CodecField& field) {
-    return DecodeField(fileOpen, record, field, ActiveCodecOptions());
+DecodedText DecodeField(bool fileOpen, std::string_view record, const CodecField& field, const CodecOptions& options) {
+    DecodedText decoded;
+    if (fileOpen) decoded.valid = DecodeFieldTo(decoded.text, record, field, options);
+    return decoded;
 }
 
 void EncodeField(std::string_view text, bool fileOpen, std::string& record, const CodecField& field,
@@ -167,10 +132,6 @@ void EncodeField(std::string_view text, bool fileOpen, std::string& record, cons
     }
 }
 
-void EncodeField(std::string_view text, bool fileOpen, std::string& record, const CodecField& field) {
-    EncodeField(text, fileOpen, record, field, ActiveCodecOptions());
-}
-
 void ApplyRecordTail(std::string& record, int recordLength, const CodecOptions& options) {
     if (!options.recordTail) return;
     std::string hex;
@@ -187,10 +148,6 @@ void ApplyRecordTail(std::string& record, int recordLength, const CodecOptions& 
         HexToBytes(std::string_view(hex).substr(static_cast<std::size_t>(2 * i), 2), &b, 1);
         record[static_cast<std::size_t>(at)] = static_cast<char>(b);
     }
-}
-
-void ApplyRecordTail(std::string& record, int recordLength) {
-    ApplyRecordTail(record, recordLength, ActiveCodecOptions());
 }
 
 std::string QuoteIfComma(std::string_view text) {

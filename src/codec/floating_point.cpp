@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "codec/codec_detail.h"
+#include "codec/value_codecs.h"
 #include "util/text.h"
 
 namespace rekkan::codec_detail {
@@ -71,7 +72,6 @@ bool SplitDecimal(std::string_view t, DecimalText& d) {
 }  // namespace
 
 void FormatGeneral(double value, int precision, std::string& out) {
-    out.clear();
     if (std::isnan(value)) {
         out.append("NAN", 3);
         return;
@@ -142,21 +142,32 @@ bool ParseDecimal(std::string_view text, double& value) {
     return r.ec == std::errc() && r.ptr == s.data() + s.size() && std::isfinite(value);
 }
 
+}  // namespace rekkan::codec_detail
+
+namespace rekkan {
+
+using codec_detail::AppendUInt;
+using codec_detail::FormatGeneral;
+using codec_detail::ParseDecimal;
+using codec_detail::WithoutBlanks;
+namespace cd = codec_detail;
+
 bool DecodeFloat(const std::uint8_t* p, int n, std::string& out) {
-    const float v = LoadLittle<float>(p, n);
+    const float v = cd::LoadLittle<float>(p, n);
+    if (std::isnan(v)) return false;
     FormatGeneral(static_cast<double>(v), 7, out);
-    return std::isnan(v);
+    return true;
 }
 
 bool DecodeDouble(const std::uint8_t* p, int n, std::string& out) {
-    const double v = LoadLittle<double>(p, n);
+    const double v = cd::LoadLittle<double>(p, n);
+    if (std::isnan(v)) return false;
     FormatGeneral(v, 15, out);
-    return std::isnan(v);
+    return true;
 }
 
-bool DecodeCurrency(const std::uint8_t* p, int n, std::string& out) {
-    out.clear();
-    const std::int64_t v = LoadLittle<std::int64_t>(p, n);
+void DecodeCurrency(const std::uint8_t* p, int n, std::string& out) {
+    const std::int64_t v = cd::LoadLittle<std::int64_t>(p, n);
     const std::uint64_t magnitude = v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
     if (v < 0) out.push_back('-');
     AppendUInt(out, magnitude / 10000);
@@ -172,30 +183,29 @@ bool DecodeCurrency(const std::uint8_t* p, int n, std::string& out) {
         out.push_back('.');
         out.append(f, static_cast<std::size_t>(length));
     }
-    return false;
 }
 
 void EncodeFloat(std::string_view text, std::uint8_t* p, int n) {
     const std::string t = WithoutBlanks(text);
     double v = 0;
     if (t.empty() || !ParseDecimal(t, v) || std::fabs(v) > std::numeric_limits<float>::max()) v = 0;
-    StoreLittle(static_cast<float>(v), p, n);
+    cd::StoreLittle(static_cast<float>(v), p, n);
 }
 
 void EncodeDouble(std::string_view text, std::uint8_t* p, int n) {
     const std::string t = WithoutBlanks(text);
     double v = 0;
     if (t.empty() || !ParseDecimal(t, v)) v = 0;
-    StoreLittle(v, p, n);
+    cd::StoreLittle(v, p, n);
 }
 
 void EncodeCurrency(std::string_view text, std::uint8_t* p, int n) {
     // Read exactly in decimal (no detour through a double), rounded half away from zero to
     // four decimals; a value beyond the 64-bit range stores 0.
     const std::string t = WithoutBlanks(text);
-    DecimalText d;
+    cd::DecimalText d;
     std::int64_t stored = 0;
-    if (!t.empty() && SplitDecimal(t, d)) {
+    if (!t.empty() && cd::SplitDecimal(t, d)) {
         const long long integerDigits = d.pointAt + 4;
         const long long length = static_cast<long long>(d.digits.size());
         std::uint64_t magnitude = 0;
@@ -214,7 +224,7 @@ void EncodeCurrency(std::string_view text, std::uint8_t* p, int n) {
             stored = d.negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
         }
     }
-    StoreLittle(stored, p, n);
+    cd::StoreLittle(stored, p, n);
 }
 
-}  // namespace rekkan::codec_detail
+}  // namespace rekkan

@@ -66,21 +66,17 @@ void StoreBigEndian(std::uint64_t value, int valueBytes, std::uint8_t* p, int n)
     }
 }
 
-}  // namespace rekkan::codec_detail
-
-namespace rekkan::codec_detail {
-
-void FinishDigitText(std::string& out, bool negative) {
-    // out = one spare byte + the digits; the spare byte or the last leading zero before the
-    // first kept digit takes the sign.
-    const std::size_t count = out.size() - 1;
-    std::size_t first = 1;
-    while (first < count && out[first] == '0') ++first;
+void FinishDigitText(std::string& out, std::size_t start, bool negative) {
+    // out[start] is the spare byte, the digits follow it; the spare byte or the last leading
+    // zero before the first kept digit takes the sign.
+    const std::size_t end = out.size();
+    std::size_t first = start + 1;
+    while (first + 1 < end && out[first] == '0') ++first;
     if (negative) {
         out[first - 1] = '-';
-        out.erase(0, first - 1);
+        out.erase(start, first - 1 - start);
     } else {
-        out.erase(0, first);
+        out.erase(start, first - start);
     }
 }
 

@@ -27,7 +27,7 @@ TRdbObj MakeFieldEntry(const FieldDescriptor& descriptor, int fieldNumber, HexSt
     e.desc = descriptor;
     e.position = descriptor.pos;
     e.length = descriptor.size;
-    e.type = descriptor.TYP;
+    e.type = static_cast<TypeCode>(descriptor.TYP);
     e.fieldNumber = descriptor.TYP == kGroup ? 0 : fieldNumber;
     bool hex = StartsHexFixed(e.type, e.length);
     if (start == HexStart::Script && IsCobolBinary(e.type) &&

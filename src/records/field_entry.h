@@ -11,7 +11,7 @@ namespace rekkan {
 
 /// One field entry of the record editor's field list: a step of the layout's field-list walk
 /// (redefinition members not listed) with the flags of its display. The codec part (position,
-/// length, type, hex display, error) is what DecodeField and EncodeField work on.
+/// length, type, hex display) is what DecodeField and EncodeField work on.
 struct TRdbObj : CodecField {
     FieldDescriptor desc;      ///< copy of the walk's descriptor (row, step, level, names, ...)
     int fieldNumber = 0;       ///< 0-based running number among the non-group entries; 0 for groups
@@ -19,7 +19,7 @@ struct TRdbObj : CodecField {
     bool modified = false;     ///< content edited and not yet written into the record buffer
     bool pastEnd = false;      ///< the field reaches beyond the end of the file at this record
 
-    [[nodiscard]] bool IsGroup() const { return type == 0; }
+    [[nodiscard]] bool IsGroup() const { return type == kGroup; }
     /// Display name: (level - 1) blanks + occurrence prefix + item name.
     [[nodiscard]] const std::string& DisplayName() const { return desc.displayName; }
     /// Display variable name: (level - 1) blanks + occurrence prefix + variable name.

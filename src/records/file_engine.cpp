@@ -141,8 +141,6 @@ void TFileInf::Inform(const std::string& text) {
     if (sink_) sink_->Inform(text, DefaultCaption(), MessageIcon::Information);
 }
 
-const CodecOptions& TFileInf::Options() const { return options_ ? *options_ : ActiveCodecOptions(); }
-
 bool TFileInf::OpenDataFile(const std::string& cp932Path, std::int64_t basePosition, int recordLength, OpenMode mode) {
     if (fd_ >= 0) {
         ::close(fd_);
@@ -229,7 +227,7 @@ bool TFileInf::UpdateRecord(std::int64_t index) {
     std::int64_t offset = static_cast<std::int64_t>(recordLength_) * index + basePosition_;
     if (offset > fileSize_) offset = fileSize_;
     recordBuffer_.resize(static_cast<std::size_t>(recordLength_ > 0 ? recordLength_ : 0), '\0');
-    ApplyRecordTail(recordBuffer_, recordLength_, Options());
+    ApplyRecordTail(recordBuffer_, recordLength_, options_);
     if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0 ||
         !WriteAll(fd_, recordBuffer_.data(), recordBuffer_.size())) {
         Inform(UpdateFailureMessage());
@@ -301,7 +299,7 @@ bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count)
     if (ok) ok = CopyBlock(fd_, work, 0, splitAt, buffer);
     if (ok && insert) {
         recordBuffer_.resize(static_cast<std::size_t>(recordLength_ > 0 ? recordLength_ : 0), '\0');
-        ApplyRecordTail(recordBuffer_, recordLength_, Options());
+        ApplyRecordTail(recordBuffer_, recordLength_, options_);
         ok = WriteCopies(work, recordBuffer_, count, buffer);
     }
     if (ok) ok = CopyBlock(fd_, work, resumeAt, fileSize_ - resumeAt, buffer);

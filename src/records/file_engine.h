@@ -41,7 +41,7 @@ public:
 
     void SetMessageSink(MessageSink* sink) { sink_ = sink; }
     void SetCallbacks(Callbacks callbacks) { callbacks_ = std::move(callbacks); }
-    /// Options for the record tail of update and insert; without them the active options.
+    /// Options for the record tail of update and insert (until set: the defaults, tail off).
     void SetCodecOptions(const CodecOptions& options) { options_ = options; }
 
     /// Opens `cp932Path` with a 0-based base position and a record length. A missing file
@@ -110,11 +110,10 @@ private:
     bool RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count);
     bool ReopenAfterRebuild();
     void Inform(const std::string& text);
-    const CodecOptions& Options() const;
 
     MessageSink* sink_ = nullptr;
     Callbacks callbacks_;
-    std::optional<CodecOptions> options_;
+    CodecOptions options_;
     OpenMode mode_ = OpenMode::ReadWrite;
     int fd_ = -1;
     bool exists_ = false;

@@ -7,25 +7,8 @@ void DecodeRecord(std::string_view record, const std::vector<TRdbObj>& fields, c
     out.texts.resize(fields.size());
     out.errors.resize(fields.size());
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        bool error = fields[i].error;
-        DecodeFieldTo(out.texts[i], error, record, fields[i], options);
-        out.errors[i] = error;
+        out.errors[i] = !DecodeFieldTo(out.texts[i], record, fields[i], options);
     }
-}
-
-void DecodeRecordInto(std::string_view record, std::vector<TRdbObj>& fields, const CodecOptions& options,
-                      std::vector<std::string>& texts) {
-    texts.resize(fields.size());
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        DecodeFieldTo(texts[i], fields[i].error, record, fields[i], options);
-    }
-}
-
-std::string DecodeEntry(std::string_view record, const TRdbObj& field, const CodecOptions& options) {
-    std::string text;
-    bool error = field.error;
-    DecodeFieldTo(text, error, record, field, options);
-    return text;
 }
 
 bool UpdatePastEnd(std::vector<TRdbObj>& fields, std::int64_t recordOffset, std::int64_t fileSize) {

@@ -17,19 +17,11 @@ struct RecordTexts {
     std::vector<bool> errors;        ///< entry i -> its error flag after decoding
 };
 
-/// Decodes every entry of `fields` from `record` into `out` (sized to the field list). The
-/// entries stay untouched: the error flags go to `out.errors` (an entry in hex display keeps
-/// its own flag there, as the window does). `record` is one record of the layout's length.
+/// Decodes every entry of `fields` from `record` into `out` (sized to the field list); an
+/// entry whose bytes are invalid gets its error flag (never one in hex display or a group).
+/// `record` is one record of the layout's length.
 void DecodeRecord(std::string_view record, const std::vector<TRdbObj>& fields,
                   const CodecOptions& options, RecordTexts& out);
-
-/// The same, updating the entries' error flags as the record editor window does.
-void DecodeRecordInto(std::string_view record, std::vector<TRdbObj>& fields,
-                      const CodecOptions& options, std::vector<std::string>& texts);
-
-/// Display text of one entry (hex flags honoured; the entry is not changed).
-[[nodiscard]] std::string DecodeEntry(std::string_view record, const TRdbObj& field,
-                                      const CodecOptions& options);
 
 /// Sets each entry's past-end flag: the field reaches beyond `fileSize` when the record starts
 /// at the 0-based file offset `recordOffset`. True when any entry is past the end.

@@ -31,7 +31,6 @@ SearchOutcome SearchFile(const SearchRequest& request, const std::function<bool(
 
     // One reusable text per entry: decoding allocates nothing once the texts have grown.
     std::vector<std::string> texts(fields.size());
-    bool error = false;
     std::string_view record;
     std::int64_t index = 0;
     for (std::int64_t i = 0; i < outcome.recordCount; ++i) {
@@ -45,8 +44,9 @@ SearchOutcome SearchFile(const SearchRequest& request, const std::function<bool(
             break;
         }
         for (std::size_t f = 0; f < fields.size(); ++f) {
-            // Group items decode to empty text and never match.
-            if (!fields[f].IsGroup()) DecodeFieldTo(texts[f], error, record, fields[f], request.codec);
+            // Group items decode to empty text and never match; invalid bytes are searched
+            // in the text they show.
+            if (!fields[f].IsGroup()) static_cast<void>(DecodeFieldTo(texts[f], record, fields[f], request.codec));
         }
         if (!RecordHits(texts, words, request.orMode)) continue;
         ++outcome.hits;

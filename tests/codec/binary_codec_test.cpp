@@ -40,7 +40,7 @@ TEST(IntegerDecode, GivesText) {
         SCOPED_TRACE(testing::Message() << c.type << " " << c.text);
         const auto d = DecodeAs(c.type, c.bytes, Order(c.motorola));
         EXPECT_EQ(d.text, c.text);
-        EXPECT_FALSE(d.error);
+        EXPECT_TRUE(d.valid);
     }
 }
 

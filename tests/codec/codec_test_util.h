@@ -16,26 +16,12 @@ inline std::string Bytes(std::initializer_list<int> values) {
 }
 
 inline CodecField Field(int type, int position, int length, bool hex = false) {
-    CodecField f;
-    f.position = position;
-    f.length = length;
-    f.type = type;
-    f.hexDisplay = hex;
-    return f;
+    return {.position = position, .length = length, .type = static_cast<TypeCode>(type), .hexDisplay = hex};
 }
 
-/// Result of decoding one field that fills a whole record.
-struct Decoded {
-    std::string text;
-    bool error = false;
-};
-
-inline Decoded DecodeAs(int type, const std::string& bytes, const CodecOptions& options = {}, bool hex = false) {
-    CodecField f = Field(type, 1, static_cast<int>(bytes.size()), hex);
-    Decoded d;
-    d.text = DecodeField(true, bytes, f, options);
-    d.error = f.error;
-    return d;
+/// Decodes one field that fills a whole record.
+inline DecodedText DecodeAs(int type, const std::string& bytes, const CodecOptions& options = {}, bool hex = false) {
+    return DecodeField(true, bytes, Field(type, 1, static_cast<int>(bytes.size()), hex), options);
 }
 
 /// The bytes of a field of `length` bytes after encoding `text` into it (record initially

@@ -44,7 +44,7 @@ TEST(DecimalDecode, GivesTextAndErrorFlag) {
         SCOPED_TRACE(testing::Message() << c.type << " " << BytesToHex(c.bytes));
         const auto d = DecodeAs(c.type, c.bytes, Signs(c.ascii));
         EXPECT_EQ(d.text, c.text);
-        EXPECT_EQ(d.error, c.error);
+        EXPECT_EQ(!d.valid, c.error);
     }
 }
 
@@ -74,7 +74,7 @@ TEST(DecimalRoundTrip, AllValuesOfThreeDigits) {
             const std::string text = std::to_string(v);
             for (const auto& [type, length] : {std::pair{kSNum, 3}, std::pair{kSComp3, 2}}) {
                 const auto d = DecodeAs(type, EncodeAs(type, length, text, Signs(ascii)), Signs(ascii));
-                ASSERT_FALSE(d.error) << type << " " << v;
+                ASSERT_TRUE(d.valid) << type << " " << v;
                 ASSERT_EQ(d.text, text) << type << " " << v;
             }
         }
@@ -90,7 +90,7 @@ TEST(DecimalRoundTrip, EveryByteOfAOneByteFieldIsValidOrFlagged) {
             const auto d = DecodeAs(zoned ? kSNum : kSComp3, bytes);
             const int sign = zoned ? b >> 4 : b & 15, digit = zoned ? b & 15 : b >> 4;
             const bool valid = digit <= 9 && (sign == 0xF || sign == 0xC || sign == 0xD);
-            ASSERT_EQ(d.error, !valid) << zoned << " " << b;
+            ASSERT_EQ(d.valid, valid) << zoned << " " << b;
             if (!valid) {
                 ASSERT_EQ(d.text, "") << zoned << " " << b;
                 continue;
@@ -108,7 +108,7 @@ TEST(DecimalRoundTrip, LongFieldsKeepEveryDigit) {
         std::string digits(static_cast<std::size_t>(digitCount), '7');
         digits[0] = '1';
         const auto d = DecodeAs(type, EncodeAs(type, length, "-" + digits));
-        EXPECT_FALSE(d.error) << type << "/" << length;
+        EXPECT_TRUE(d.valid) << type << "/" << length;
         EXPECT_EQ(d.text, "-" + digits) << type << "/" << length;
     }
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "codec/value_codecs.h"
 #include "codec_test_util.h"
 #include "model/settings.h"
 #include "util/encoding.h"
@@ -17,16 +18,16 @@ using test::EncodeAs;
 TEST(CharacterField, StopsAtNulAndFlagsControlBytes) {
     const auto stop = DecodeAs(kX, Bytes({'A', 'B', 0x00, 0x41}));
     EXPECT_EQ(stop.text, "AB");
-    EXPECT_FALSE(stop.error);
+    EXPECT_TRUE(stop.valid);
     const auto tab = DecodeAs(kX, Bytes({'A', 0x09, 'B'}));
     EXPECT_EQ(tab.text, std::string("A\tB"));   // flagged, but a character field keeps its text
-    EXPECT_TRUE(tab.error);
+    EXPECT_FALSE(tab.valid);
     const auto afterNul = DecodeAs(kString, Bytes({'A', 0x00, 0x1F}));
     EXPECT_EQ(afterNul.text, "A");
-    EXPECT_TRUE(afterNul.error);
+    EXPECT_FALSE(afterNul.valid);
     const std::string kanji = sj("漢字");
     EXPECT_EQ(DecodeAs(kJ, kanji).text, kanji);
-    EXPECT_FALSE(DecodeAs(kVariant, Bytes({0x7F, 0x20})).error);
+    EXPECT_TRUE(DecodeAs(kVariant, Bytes({0x7F, 0x20})).valid);
 }
 
 TEST(CharacterField, EncodeCopiesAndFills) {
@@ -60,14 +61,11 @@ TEST(BitString, DecodesAndEncodes) {
     }
 }
 
-TEST(HexDisplay, ShowsBytesAndKeepsErrorFlag) {
-    CodecField f = test::Field(kSNum, 2, 2, true);
-    const std::string record = Bytes({0x00, 0xF1, 0xAB, 0x00});
-    for (bool error : {true, false}) {
-        f.error = error;
-        EXPECT_EQ(DecodeField(true, record, f, CodecOptions{}), "F1AB");
-        EXPECT_EQ(f.error, error);
-    }
+TEST(HexDisplay, ShowsBytesOfAnyTypeAsValid) {
+    // Bytes that are no zoned value still show in hex, and nothing is wrong with them there.
+    const DecodedText d = DecodeField(true, Bytes({0x00, 0xF1, 0xAB, 0x00}), test::Field(kSNum, 2, 2, true), {});
+    EXPECT_EQ(d.text, "F1AB");
+    EXPECT_TRUE(d.valid);
     // Every type decodes in hex the same way, every byte value included.
     std::string all;
     for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
@@ -94,43 +92,48 @@ TEST(NoConverter, DecodesEmptyAndEncodesFill) {
     for (int type : {kSComp1, kSComp2, kDate, kTime, kObject, kHex}) {
         const auto d = DecodeAs(type, Bytes({0x12, 0x34}));
         EXPECT_EQ(d.text, "");
-        EXPECT_FALSE(d.error);
+        EXPECT_TRUE(d.valid);
         EXPECT_EQ(EncodeAs(type, 2, "1234"), Bytes({0, 0}));
     }
 }
 
 TEST(FieldCodec, ClosedFileAndGroupDoNothing) {
+    // Bytes that would be an invalid S.NUM: nothing is decoded, so nothing is flagged.
     CodecField f = test::Field(kSNum, 1, 2);
-    f.error = true;
     std::string record = Bytes({0xAA, 0xBB});
-    EXPECT_EQ(DecodeField(false, record, f, CodecOptions{}), "");
-    EXPECT_TRUE(f.error);
+    const DecodedText closed = DecodeField(false, record, f, CodecOptions{});
+    EXPECT_EQ(closed.text, "");
+    EXPECT_TRUE(closed.valid);
     EncodeField("12", false, record, f, CodecOptions{});
     EXPECT_EQ(record, Bytes({0xAA, 0xBB}));
     f.type = kGroup;
     EncodeField("12", true, record, f, CodecOptions{});
     EXPECT_EQ(record, Bytes({0xAA, 0xBB}));
-    EXPECT_EQ(DecodeField(true, record, f, CodecOptions{}), "");
-    EXPECT_TRUE(f.error);
+    const DecodedText group = DecodeField(true, record, f, CodecOptions{});
+    EXPECT_EQ(group.text, "");
+    EXPECT_TRUE(group.valid);
+}
+
+TEST(ValueCodecs, DecodersAppendToOneBuffer) {
+    // Several fields decoded one after the other into one line; an invalid zoned value adds
+    // nothing and leaves what came before it.
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>("\xF1\xD2" "AB\x12\x3C\xA5" "\xFA\x00\x01");
+    std::string line = "#";
+    EXPECT_TRUE(DecodeZoned(bytes, 2, NibblesOf(SignForm::Ebcdic), line));
+    EXPECT_TRUE(DecodeCharacter(bytes + 2, 2, line));
+    EXPECT_TRUE(DecodePacked(bytes + 4, 2, NibblesOf(SignForm::Ebcdic), line));
+    DecodeBits(bytes + 6, 1, line);
+    EXPECT_FALSE(DecodeZoned(bytes + 7, 1, NibblesOf(SignForm::Ebcdic), line));
+    DecodeCInteger(bytes + 8, 2, Signedness::Signed, ByteOrder::Motorola, line);
+    EXPECT_EQ(line, "#-12AB12310100101" "1");
 }
 
 TEST(FieldCodec, FieldReachingPastRecordIsClipped) {
     CodecField f = test::Field(kX, 3, 4);
     std::string record = "ABCD";
-    EXPECT_EQ(DecodeField(true, record, f, CodecOptions{}), "CD");
+    EXPECT_EQ(DecodeField(true, record, f, CodecOptions{}).text, "CD");
     EncodeField("WXYZ", true, record, f, CodecOptions{});
     EXPECT_EQ(record, "ABWX");
-}
-
-TEST(FieldCodec, ActiveOptionsFollowRefreshSignTable) {
-    const CodecOptions saved = ActiveCodecOptions();
-    CodecField f = test::Field(kSNum, 1, 3);
-    RefreshSignTable(ByteOrder::Intel, SignForm::Ascii, SignForm::Ebcdic);
-    EXPECT_EQ(DecodeField(true, Bytes({0x31, 0x32, 0x73}), f), "-123");
-    RefreshSignTable(ByteOrder::Intel, SignForm::Ebcdic, SignForm::Ebcdic);
-    EXPECT_EQ(DecodeField(true, Bytes({0x31, 0x32, 0x73}), f), "");
-    EXPECT_TRUE(f.error);
-    SetActiveCodecOptions(saved);
 }
 
 TEST(RecordTail, OverwritesEndButNeverTheFirstByte) {

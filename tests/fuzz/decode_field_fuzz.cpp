@@ -21,18 +21,20 @@ void RunField(const std::string& record, int position, int length, int type, con
     CodecField f;
     f.position = position;
     f.length = length;
-    f.type = type;
+    f.type = static_cast<TypeCode>(type);
 
     // Hex display: decode then encode gives the same bytes.
     f.hexDisplay = true;
-    const std::string hex = DecodeField(true, record, f, o);
+    const DecodedText hex = DecodeField(true, record, f, o);
+    Check(hex.valid);
     std::string copy = record;
-    EncodeField(hex, true, copy, f, o);
+    EncodeField(hex.text, true, copy, f, o);
     Check(copy == record || position + length - 1 > static_cast<int>(record.size()));
 
     f.hexDisplay = false;
-    const std::string text = DecodeField(true, record, f, o);
-    if (f.error && !IsCharacterType(type)) Check(text.empty());
+    const DecodedText decoded = DecodeField(true, record, f, o);
+    const std::string& text = decoded.text;
+    if (!decoded.valid && !IsCharacterType(type)) Check(text.empty());
 
     std::string written = record;
     EncodeField(text, true, written, f, o);
@@ -41,10 +43,7 @@ void RunField(const std::string& record, int position, int length, int type, con
         const long long at = static_cast<long long>(i) + 1;
         if (at < position || at >= position + static_cast<long long>(length)) Check(written[i] == record[i]);
     }
-    if (!f.error && (type == kSNum || type == kSComp3)) {
-        CodecField again = f;
-        Check(DecodeField(true, written, again, o) == text);
-    }
+    if (decoded.valid && (type == kSNum || type == kSComp3)) Check(DecodeField(true, written, f, o).text == text);
     // Whatever the text, encoding it must not fail or write outside the field either.
     std::string fromJunk = record;
     EncodeField(record, true, fromJunk, f, o);

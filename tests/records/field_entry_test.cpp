@@ -83,12 +83,11 @@ TEST(RecordFields, DecodesEveryEntryAsTheWindowShowsIt) {
     DecodeRecord(record, SampleFields(HexStart::Script), CodecOptions{}, texts);
     EXPECT_EQ(texts.texts[2], "7");
 
-    // A damaged field: the entry flags go to the texts, the window version to the entries.
+    // A damaged zoned field shows nothing and is flagged.
     record[12] = '\xA2';
-    std::vector<std::string> plain;
-    DecodeRecordInto(record, fields, CodecOptions{}, plain);
-    EXPECT_EQ(plain[7], "");
-    EXPECT_TRUE(fields[7].error);
+    DecodeRecord(record, fields, CodecOptions{}, texts);
+    EXPECT_EQ(texts.texts[7], "");
+    EXPECT_EQ(texts.errors, (std::vector<bool>{false, false, false, false, false, false, false, true}));
 }
 
 TEST(RecordFields, BlankRecordHoldsFillAndZeros) {
