@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "model/layout_commands.h"
 #include "model_test_rows.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
@@ -162,9 +161,7 @@ TEST(LegacyLayoutReader, ConvertsTypesAndReadsKeys) {
     test::WriteBytes(dir.Path() / "cust.lay", bytes);
     LayoutDocument d;
     ScriptedMessages msgs;
-    Settings settings;
-    std::string notice;
-    ASSERT_TRUE(OpenLayout(d, dir.File("cust.lay"), settings, msgs, notice));
+    ASSERT_TRUE(ReadLayoutFile(d, dir.File("cust.lay"), true, msgs).ok);
     EXPECT_TRUE(d.legacy);
     ASSERT_EQ(d.Count(), 3);
     EXPECT_EQ(d.items[1].TYP, kSComp3);
@@ -177,13 +174,6 @@ TEST(LegacyLayoutReader, ConvertsTypesAndReadsKeys) {
     EXPECT_EQ(d.keyLines, std::vector<std::string>{"K1"});
     ASSERT_FALSE(msgs.Texts().empty());
     EXPECT_NE(msgs.Texts()[0].find(sj("これは MORVANE 16 Bit 版のファイルレイアウトです。")), std::string::npos);
-
-    // Saved as cust.kvl beside it; the legacy file stays as it was.
-    msgs.Clear();
-    ASSERT_TRUE(SaveLayout(d, DirectSavePath(d, false), settings, msgs));
-    EXPECT_EQ(d.path, dir.File("cust.kvl"));
-    EXPECT_EQ(test::ReadBytes(dir.Path() / "cust.lay"), bytes);
-    EXPECT_EQ(test::ReadBytes(dir.Path() / "cust.kvl").rfind("kvel#32.lay\r\n", 0), 0u);
 }
 
 TEST(LegacyLayoutReader, ARecordCutShortFails) {
@@ -193,47 +183,6 @@ TEST(LegacyLayoutReader, ARecordCutShortFails) {
     bytes += std::string(50, '\0');
     EXPECT_FALSE(ReadLayoutText(d, bytes, msgs).ok);
     EXPECT_EQ(d.Count(), 1);
-}
-
-TEST(LayoutCommands, SaveAsksRefusesLayNamesAndAddsTheExtension) {
-    test::TempDir dir;
-    LayoutDocument d = Sample();
-    d.modified = true;
-    Settings settings;
-    ScriptedMessages msgs;
-    EXPECT_FALSE(SaveLayout(d, dir.File("sample.layout"), settings, msgs));
-    ASSERT_EQ(msgs.Log().size(), 1u);
-    EXPECT_EQ(msgs.Texts()[0], sj("「*.lay」では保存できません。(16Bit版の識別子の為)\r\n\r\n     PATH = ") + dir.File("sample.layout"));
-
-    msgs.Clear();
-    msgs.Script(Answer::No);
-    EXPECT_FALSE(SaveLayout(d, dir.File("cust"), settings, msgs));
-    EXPECT_EQ(msgs.Texts()[0], sj("編集中の内容を下記のファイル名で保存します。\r\n\r\n     PATH = ") + dir.File("cust.kvl"));
-    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "cust.kvl"));
-    EXPECT_TRUE(d.modified);
-
-    ASSERT_TRUE(SaveLayout(d, dir.File("cust"), settings, msgs));
-    EXPECT_FALSE(d.modified);
-    EXPECT_EQ(settings.Path_Rdf, dir.File("cust.kvl"));
-    EXPECT_EQ(DirectSavePath(d, false), dir.File("cust.kvl"));
-    EXPECT_EQ(DirectSavePath(d, true), "");
-    EXPECT_EQ(test::ReadBytes(dir.Path() / "cust.kvl"), FormatLayoutFile(d));
-}
-
-TEST(LayoutCommands, InitialiseAsksAndSetsTheSample) {
-    LayoutDocument d = Sample();
-    d.path = "/x/y.kvl";
-    ScriptedMessages msgs;
-    msgs.Script(Answer::No);
-    EXPECT_FALSE(InitialiseLayout(d, LangPriority::C, msgs, true));
-    EXPECT_EQ(d.Count(), 4);
-    EXPECT_TRUE(InitialiseLayout(d, LangPriority::C, msgs, true));
-    ASSERT_EQ(d.Count(), 2);
-    EXPECT_EQ(d.items[1].TYP, kString) << "the first type after Group of the priority";
-    EXPECT_TRUE(d.modified);
-    EXPECT_EQ(d.path, "/x/y.kvl");
-    EXPECT_TRUE(d.keyLines.empty());
-    EXPECT_TRUE(AskSaveBeforeOpen(d, msgs));
 }
 
 }  // namespace

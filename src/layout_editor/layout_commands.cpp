@@ -1,4 +1,4 @@
-#include "model/layout_commands.h"
+#include "layout_editor/layout_commands.h"
 
 #include <filesystem>
 

@@ -1,0 +1,77 @@
+#include "layout_editor/layout_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "model/layout_file.h"
+#include "support/test_support.h"
+#include "util/encoding.h"
+#include "util/scripted_messages.h"
+
+namespace rekkan {
+namespace {
+
+TEST(LayoutCommands, SaveAsksRefusesLayNamesAndAddsTheExtension) {
+    test::TempDir dir;
+    LayoutDocument d;
+    SetSampleLayout(d, LangPriority::Cobol);
+    d.modified = true;
+    Settings settings;
+    ScriptedMessages msgs;
+    EXPECT_FALSE(SaveLayout(d, dir.File("sample.layout"), settings, msgs));
+    ASSERT_EQ(msgs.Log().size(), 1u);
+    EXPECT_EQ(msgs.Texts()[0], sj("「*.lay」では保存できません。(16Bit版の識別子の為)\r\n\r\n     PATH = ") + dir.File("sample.layout"));
+
+    msgs.Clear();
+    msgs.Script(Answer::No);
+    EXPECT_FALSE(SaveLayout(d, dir.File("cust"), settings, msgs));
+    EXPECT_EQ(msgs.Texts()[0], sj("編集中の内容を下記のファイル名で保存します。\r\n\r\n     PATH = ") + dir.File("cust.kvl"));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "cust.kvl"));
+    EXPECT_TRUE(d.modified);
+
+    ASSERT_TRUE(SaveLayout(d, dir.File("cust"), settings, msgs));
+    EXPECT_FALSE(d.modified);
+    EXPECT_EQ(settings.Path_Rdf, dir.File("cust.kvl"));
+    EXPECT_EQ(DirectSavePath(d, false), dir.File("cust.kvl"));
+    EXPECT_EQ(DirectSavePath(d, true), "");
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "cust.kvl"), FormatLayoutFile(d));
+}
+
+TEST(LayoutCommands, ALegacyLayoutIsSavedAsKvlBesideItAndStaysAsItWas) {
+    test::TempDir dir;
+    const std::string bytes = test::ReadBytes(test::DataDir() / "model" / "legacy.lay");
+    test::WriteBytes(dir.Path() / "cust.lay", bytes);
+    LayoutDocument d;
+    ScriptedMessages msgs;
+    Settings settings;
+    std::string notice;
+    ASSERT_TRUE(OpenLayout(d, dir.File("cust.lay"), settings, msgs, notice));
+    EXPECT_EQ(d.path, dir.File("cust.lay"));
+    EXPECT_FALSE(d.modified);
+
+    msgs.Clear();
+    ASSERT_TRUE(SaveLayout(d, DirectSavePath(d, false), settings, msgs));
+    EXPECT_EQ(d.path, dir.File("cust.kvl"));
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "cust.lay"), bytes);
+    EXPECT_EQ(test::ReadBytes(dir.Path() / "cust.kvl").rfind("kvel#32.lay\r\n", 0), 0u);
+}
+
+TEST(LayoutCommands, InitialiseAsksAndSetsTheSample) {
+    LayoutDocument d;
+    d.items.resize(4);
+    d.keyLines = {"K1"};
+    d.path = "/x/y.kvl";
+    ScriptedMessages msgs;
+    msgs.Script(Answer::No);
+    EXPECT_FALSE(InitialiseLayout(d, LangPriority::C, msgs, true));
+    EXPECT_EQ(d.Count(), 4);
+    EXPECT_TRUE(InitialiseLayout(d, LangPriority::C, msgs, true));
+    ASSERT_EQ(d.Count(), 2);
+    EXPECT_EQ(d.items[1].TYP, kString) << "the first type after Group of the priority";
+    EXPECT_TRUE(d.modified);
+    EXPECT_EQ(d.path, "/x/y.kvl");
+    EXPECT_TRUE(d.keyLines.empty());
+    EXPECT_TRUE(AskSaveBeforeOpen(d, msgs));
+}
+
+}  // namespace
+}  // namespace rekkan
