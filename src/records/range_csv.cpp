@@ -4,6 +4,8 @@
 
 #include "codec/field_codec.h"
 #include "records/block_reader.h"
+#include "records/control_statements.h"
+#include "records/csv_quote.h"
 #include "records/record_output.h"
 #include "util/encoding.h"
 #include "util/text.h"

@@ -7,7 +7,7 @@
 #include "records/field_entry.h"
 #include "records/file_engine.h"
 #include "records/record_fields.h"
-#include "records/record_output.h"
+#include "records/shown_record.h"
 
 namespace rekkan {
 

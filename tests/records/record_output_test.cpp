@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "model/type_catalogue.h"
-#include "records/record_view.h"
 #include "record_test_layouts.h"
+#include "records/control_statements.h"
+#include "records/csv_quote.h"
+#include "records/list_text.h"
+#include "records/print_headings.h"
+#include "records/record_csv.h"
+#include "records/record_view.h"
 #include "util/encoding.h"
 
 namespace rekkan {
