@@ -14,6 +14,7 @@
 #include "model/type_catalogue.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/replacing_file.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/replacing_file.h"
 
 namespace {
 

@@ -19,6 +19,7 @@
 #include "records/layout_group.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/replacing_file.h"
 
 using namespace rekkan;
 

@@ -9,6 +9,7 @@
 #include "model/settings.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/replacing_file.h"
 #include "util/text.h"
 
 namespace rekkan::cli {
@@ -134,16 +135,18 @@ void Context::Error(std::string_view cp932Text) const {
 }
 
 bool Context::Emit(std::string_view bytes) const {
-    if (!Has("-o")) {
-        out->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return static_cast<bool>(*out);
-    }
-    const std::string path = Value("-o");
-    if (!WriteFileReplacing(path, bytes)) {
-        Error(sj("ファイルに書き込めません。") + "  PATH = " + path);
-        return false;
-    }
-    return true;
+    const std::unique_ptr<ByteOutput> output = Output();
+    return (output->Begin() && output->Write(bytes) && output->Finish()) || OutputFailed();
+}
+
+std::unique_ptr<ByteOutput> Context::Output() const {
+    if (!Has("-o")) return std::make_unique<ByteOutput>(*out);
+    return std::make_unique<ByteOutput>(ToFsPath(Value("-o")));
+}
+
+bool Context::OutputFailed() const {
+    if (Has("-o")) Error(sj("ファイルに書き込めません。") + "  PATH = " + Value("-o"));
+    return false;
 }
 
 int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {

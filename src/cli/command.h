@@ -2,11 +2,13 @@
 
 #include <iosfwd>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/settings.h"
 #include "util/messages.h"
+#include "util/replacing_file.h"
 
 namespace rekkan::cli {
 
@@ -48,6 +50,10 @@ public:
     /// Writes bytes whose form a file format defines: to `-o FILE` (replacing it safely) or to
     /// stdout unchanged. False (after a message) when the file cannot be written.
     [[nodiscard]] bool Emit(std::string_view bytes) const;
+    /// Where `Emit` puts its bytes, for a command that writes them in pieces.
+    [[nodiscard]] std::unique_ptr<ByteOutput> Output() const;
+    /// Shows that the `-o` file cannot be written (nothing for stdout); false.
+    bool OutputFailed() const;
 };
 
 /// One row of the command table.

@@ -15,6 +15,7 @@
 #include "records/file_engine.h"
 #include "records/list_text.h"
 #include "records/range_csv.h"
+#include "records/record_count.h"
 #include "records/record_fields.h"
 #include "records/record_search.h"
 #include "records/record_view.h"
@@ -235,64 +236,6 @@ bool OpenForEdit(Context& ctx, const RecordSetup& s, const std::string& path, TF
     return true;
 }
 
-/// Writes streamed bytes to stdout, or to `-o FILE` through a file beside it that replaces the
-/// target only when everything was written and flushed.
-class StreamOutput {
-public:
-    explicit StreamOutput(Context& ctx) : ctx_(ctx) {}
-    ~StreamOutput() {
-        if (fd_ >= 0) ::close(fd_);
-        if (!tempPath_.empty()) DeleteFileIfExists(tempPath_);
-    }
-
-    bool Begin() {
-        if (!ctx_.Has("-o")) return true;
-        target_ = ctx_.Value("-o");
-        tempPath_ = target_ + ".rekkan-tmp";
-        fd_ = ::open(ToFsPath(tempPath_).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (fd_ < 0) {
-            tempPath_.clear();
-            return Fail();
-        }
-        return true;
-    }
-
-    bool Write(std::string_view bytes) {
-        if (fd_ < 0) {
-            ctx_.out->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            return static_cast<bool>(*ctx_.out);
-        }
-        return WriteAll(fd_, bytes.data(), bytes.size()) || Fail();
-    }
-
-    bool Finish() {
-        if (fd_ < 0) {
-            ctx_.out->flush();
-            return static_cast<bool>(*ctx_.out);
-        }
-        const bool synced = ::fsync(fd_) == 0;
-        const bool closed = ::close(fd_) == 0;
-        fd_ = -1;
-        if (!synced || !closed || !RenameFile(tempPath_, target_)) return Fail();
-        tempPath_.clear();
-        SyncParentFolder(ToFsPath(target_));
-        return true;
-    }
-
-private:
-    bool Fail() {
-        if (!failed_) ctx_.Error(sj("ファイルに書き込めません。") + "  PATH = " + target_);
-        failed_ = true;
-        return false;
-    }
-
-    Context& ctx_;
-    std::string target_;
-    std::string tempPath_;
-    int fd_ = -1;
-    bool failed_ = false;
-};
-
 /// Records of the data file (a partial last record counts as one); false when it cannot be
 /// opened for reading. Cheaper than a reader: nothing is allocated or read.
 bool CountRecords(const std::string& path, const RecordSetup& s, std::int64_t& count) {
@@ -302,8 +245,7 @@ bool CountRecords(const std::string& path, const RecordSetup& s, std::int64_t& c
     const bool ok = ::fstat(fd, &st) == 0;
     ::close(fd);
     if (!ok) return false;
-    const std::int64_t data = static_cast<std::int64_t>(st.st_size) - s.basePosition;
-    count = data > 0 ? (data + s.recordLength - 1) / s.recordLength : 0;
+    count = RecordCountOf(static_cast<std::int64_t>(st.st_size), s.basePosition, s.recordLength);
     return true;
 }
 
@@ -335,14 +277,19 @@ int RunCsv(Context& ctx) {
     NormaliseRange(ctx.Value("--from", "1"), ctx.Value("--to", std::to_string(count)), count, request.start,
                    request.end);
 
-    StreamOutput output(ctx);
-    if (!output.Begin()) return kExitFailure;
-    const RangeCsvResult result = WriteRangeCsv(request, [&](std::string_view bytes) { return output.Write(bytes); });
+    const std::unique_ptr<ByteOutput> output = ctx.Output();
+    if (!output->Begin()) return ctx.OutputFailed(), kExitFailure;
+    bool writeFailed = false;
+    const RangeCsvResult result = WriteRangeCsv(request, [&](std::string_view bytes) {
+        writeFailed = !output->Write(bytes);
+        return !writeFailed;
+    });
+    if (writeFailed) return ctx.OutputFailed(), kExitFailure;
     if (!result.ok) {
         ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + path);
         return kExitFailure;
     }
-    return output.Finish() ? kExitOk : kExitFailure;
+    return output->Finish() || ctx.OutputFailed() ? kExitOk : kExitFailure;
 }
 
 int RunSearch(Context& ctx) {
@@ -394,7 +341,7 @@ int RunShow(Context& ctx) {
         if (!FileExists(path)) ctx.Error(sj("編集ファイルが存在しません。") + "  PATH = " + path);
         return kExitFailure;
     }
-    if (!file.ReadRecord(recNo - 1, false, false)) {
+    if (!file.ReadRecord(recNo - 1, Refresh::None)) {
         ctx.Error(NoRecordMessage(recNo));
         return kExitFailure;
     }
@@ -412,7 +359,7 @@ int RunSet(Context& ctx) {
         return kExitFailure;
     TFileInf file;
     if (!OpenForEdit(ctx, s, ctx.args[1], file)) return kExitFailure;
-    if (!file.ReadRecord(recNo - 1, false, false)) {
+    if (!file.ReadRecord(recNo - 1, Refresh::None)) {
         ctx.Error(NoRecordMessage(recNo));
         return kExitFailure;
     }

@@ -9,6 +9,7 @@
 #include "model/type_notation.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/replacing_file.h"
 #include "util/messages.h"
 #include "util/sjis.h"
 #include "util/text.h"

@@ -5,6 +5,7 @@
 #include "model/layout_file.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/replacing_file.h"
 #include "util/text.h"
 
 namespace rekkan {

@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "util/file_util.h"
+#include "util/replacing_file.h"
 #include "util/text.h"
 
 namespace rekkan {

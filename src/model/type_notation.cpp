@@ -1,6 +1,7 @@
 #include "model/type_notation.h"
 
 #include "util/file_util.h"
+#include "util/replacing_file.h"
 #include "util/text.h"
 
 namespace rekkan {

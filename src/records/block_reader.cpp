@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "records/record_count.h"
 #include "util/file_util.h"
 
 namespace rekkan {
@@ -30,8 +31,7 @@ bool BlockReader::Open(const std::string& cp932Path, std::int64_t basePosition, 
     fileSize_ = static_cast<std::int64_t>(st.st_size);
     basePosition_ = basePosition;
     recordLength_ = recordLength;
-    const std::int64_t data = fileSize_ - basePosition_;
-    recordCount_ = data > 0 ? data / recordLength + (data % recordLength > 0 ? 1 : 0) : 0;
+    recordCount_ = RecordCountOf(fileSize_, basePosition_, recordLength_);
     blockRecords_ = blockBytes / static_cast<std::size_t>(recordLength);
     if (blockRecords_ < 1) blockRecords_ = 1;
     block_.assign(blockRecords_ * static_cast<std::size_t>(recordLength), '\0');

@@ -5,29 +5,17 @@
 #include <cstring>
 #include <fcntl.h>
 #include <new>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "codec/field_codec.h"
 #include "util/encoding.h"
+#include "records/record_count.h"
 #include "util/file_util.h"
+#include "util/replacing_file.h"
 
 namespace rekkan {
 
 namespace {
-
-std::function<bool(engine_test::Step)>& StepHook() {
-    static std::function<bool(engine_test::Step)> hook;
-    return hook;
-}
-
-std::function<bool(std::size_t)>& AllocationHook() {
-    static std::function<bool(std::size_t)> hook;
-    return hook;
-}
-
-/// False when a test asked this step to fail.
-bool StepAllowed(engine_test::Step step) { return !StepHook() || StepHook()(step); }
 
 std::string OpenFailureMessage() {
     return sj("編集中のファイルのオープンに失敗しました。\r\n\r\n編集中のファイルにアクセスできませんでした。");
@@ -42,30 +30,15 @@ std::string WorkCreateFailure(bool insert) { return Heading(insert) + sj("\r\n\r
 std::string DataAccessFailure(bool insert) { return Heading(insert) + sj("\r\n\r\n編集中のファイルにアクセスできませんでした。"); }
 std::string WorkAccessFailure(bool insert) { return Heading(insert) + sj("\r\n\r\nワークファイルにアクセスできませんでした。"); }
 
-/// Reads up to `size` bytes at `offset`, retrying short reads; the count read, -1 on error.
-long long ReadAt(int fd, char* data, std::size_t size, std::int64_t offset) {
-    std::size_t got = 0;
-    while (got < size) {
-        const ssize_t r = ::pread(fd, data + got, size - got, static_cast<off_t>(offset) + static_cast<off_t>(got));
-        if (r < 0) {
-            if (errno == EINTR) continue;
-            return -1;
-        }
-        if (r == 0) break;
-        got += static_cast<std::size_t>(r);
-    }
-    return static_cast<long long>(got);
-}
-
 /// Copies `count` bytes of `from` at `offset` to the current end of `to`. A source that ends
 /// early is an error too: the work file must hold every byte it is meant to.
-bool CopyBlock(int from, int to, std::int64_t offset, std::int64_t count, CopyBuffer& buffer) {
-    if (count > 0 && !StepAllowed(engine_test::Step::Copy)) return false;
+bool CopyBlock(FileSystem& fs, int from, ReplacingFile& to, std::int64_t offset, std::int64_t count,
+               CopyBuffer& buffer) {
     while (count > 0) {
         const std::size_t chunk = static_cast<std::size_t>(std::min<std::int64_t>(count, static_cast<std::int64_t>(buffer.size)));
-        const long long got = ReadAt(from, buffer.data.get(), chunk, offset);
+        const long long got = fs.Read(from, buffer.data.get(), chunk, offset);
         if (got != static_cast<long long>(chunk)) return false;
-        if (!WriteAll(to, buffer.data.get(), chunk)) return false;
+        if (!to.Write(std::string_view(buffer.data.get(), chunk))) return false;
         offset += static_cast<std::int64_t>(chunk);
         count -= static_cast<std::int64_t>(chunk);
     }
@@ -73,12 +46,12 @@ bool CopyBlock(int from, int to, std::int64_t offset, std::int64_t count, CopyBu
 }
 
 /// Writes `copies` copies of `record` to the end of `to`, many per write.
-bool WriteCopies(int to, const std::string& record, std::int64_t copies, CopyBuffer& buffer) {
+bool WriteCopies(ReplacingFile& to, const std::string& record, std::int64_t copies, CopyBuffer& buffer) {
     const std::size_t length = record.size();
     if (length == 0 || copies <= 0) return true;
     if (buffer.size < length) {
         for (std::int64_t i = 0; i < copies; ++i) {
-            if (!WriteAll(to, record.data(), length)) return false;
+            if (!to.Write(record)) return false;
         }
         return true;
     }
@@ -87,54 +60,30 @@ bool WriteCopies(int to, const std::string& record, std::int64_t copies, CopyBuf
     for (std::int64_t i = 0; i < filled; ++i) std::memcpy(buffer.data.get() + i * static_cast<std::int64_t>(length), record.data(), length);
     while (copies > 0) {
         const std::int64_t now = std::min(filled, copies);
-        if (!WriteAll(to, buffer.data.get(), static_cast<std::size_t>(now) * length)) return false;
+        if (!to.Write(std::string_view(buffer.data.get(), static_cast<std::size_t>(now) * length))) return false;
         copies -= now;
     }
     return true;
 }
 
-/// The file a path names, its symbolic links followed; the path itself when it is no link.
-std::string RealDataPath(const std::string& path) {
-    std::error_code ec;
-    const std::filesystem::path fs = ToFsPath(path);
-    if (!std::filesystem::is_symlink(fs, ec)) return path;
-    const std::filesystem::path target = std::filesystem::canonical(fs, ec);
-    return ec ? path : FromFsPath(target);
-}
-
 }  // namespace
 
-namespace engine_test {
-void SetStepFailureHook(std::function<bool(Step)> hook) { StepHook() = std::move(hook); }
-void SetAllocationHook(std::function<bool(std::size_t)> hook) { AllocationHook() = std::move(hook); }
-}  // namespace engine_test
-
-CopyBuffer AllocateCopyBuffer(std::size_t wanted) {
+CopyBuffer AllocateCopyBuffer(std::size_t wanted, const BufferAllocator& allocate) {
     CopyBuffer buffer;
     std::size_t size = wanted > 0 ? wanted : 1;
     for (;;) {
-        if (!AllocationHook() || AllocationHook()(size)) {
-            buffer.data.reset(new (std::nothrow) char[size]);
-            if (buffer.data) {
-                buffer.size = size;
-                return buffer;
-            }
+        buffer.data = allocate ? allocate(size) : std::unique_ptr<char[]>(new (std::nothrow) char[size]);
+        if (buffer.data) {
+            buffer.size = size;
+            return buffer;
         }
         if (size == 1) return buffer;  // not even one byte: size 0, the caller fails
         size = (size + 1) / 2;
     }
 }
 
-std::string WorkFilePath(const std::string& dataPath) {
-    const std::size_t slash = dataPath.rfind('/');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    const std::size_t dot = dataPath.rfind('.');
-    if (dot != std::string::npos && dot >= nameStart) return dataPath.substr(0, dot) + ".KvelWork";
-    return dataPath + ".KvelWork";
-}
-
 TFileInf::~TFileInf() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) fs_->Close(fd_);
 }
 
 void TFileInf::Inform(const std::string& text) {
@@ -143,7 +92,7 @@ void TFileInf::Inform(const std::string& text) {
 
 bool TFileInf::OpenDataFile(const std::string& cp932Path, std::int64_t basePosition, int recordLength, OpenMode mode) {
     if (fd_ >= 0) {
-        ::close(fd_);
+        fs_->Close(fd_);
         fd_ = -1;
     }
     open_ = false;
@@ -154,10 +103,10 @@ bool TFileInf::OpenDataFile(const std::string& cp932Path, std::int64_t basePosit
     exists_ = FileExists(cp932Path);
     if (!exists_) return false;
     const int flags = (mode == OpenMode::ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC;
-    const int fd = StepAllowed(engine_test::Step::OpenData) ? ::open(ToFsPath(cp932Path).c_str(), flags) : -1;
-    struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        if (fd >= 0) ::close(fd);
+    const int fd = fs_->Open(ToFsPath(cp932Path), flags, 0);
+    FileStatus status;
+    if (fd < 0 || !fs_->Stat(fd, status) || status.folder) {
+        if (fd >= 0) fs_->Close(fd);
         Inform(OpenFailureMessage());
         return false;
     }
@@ -178,39 +127,34 @@ void TFileInf::CloseDataFile() {
     recordBuffer_.shrink_to_fit();
     readBuffer_.clear();
     readBuffer_.shrink_to_fit();
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) fs_->Close(fd_);
     fd_ = -1;
 }
 
 void TFileInf::ComputeGeometry() {
     if (!open_ || fd_ < 0) return;
-    struct stat st {};
-    if (::fstat(fd_, &st) == 0) fileSize_ = static_cast<std::int64_t>(st.st_size);
-    const std::int64_t data = fileSize_ - basePosition_;
-    if (recordLength_ > 0 && data > 0) {
-        recordCount_ = data / recordLength_ + (data % recordLength_ > 0 ? 1 : 0);
-    } else {
-        recordCount_ = 0;
-    }
+    FileStatus status;
+    if (fs_->Stat(fd_, status)) fileSize_ = status.size;
+    recordCount_ = RecordCountOf(fileSize_, basePosition_, recordLength_);
     currentOffset_ = static_cast<std::int64_t>(recordLength_) * currentIndex_ + basePosition_;
 }
 
-bool TFileInf::ReadRecord(std::int64_t index, bool refreshStatus, bool refreshFields) {
+bool TFileInf::ReadRecord(std::int64_t index, Refresh refresh) {
     if (recordCount_ == 0 || fd_ < 0) return false;
     bool ok = false;
     if (index >= 0) {
         std::fill(readBuffer_.begin(), readBuffer_.end(), '\0');
         const std::int64_t offset = index * recordLength_ + basePosition_;
-        const long long got = ReadAt(fd_, readBuffer_.data(), readBuffer_.size(), offset);
+        const long long got = fs_->Read(fd_, readBuffer_.data(), readBuffer_.size(), offset);
         if (got > 0) {
             currentIndex_ = index;
             currentOffset_ = offset;
             recordBuffer_ = readBuffer_;
-            if (refreshFields && callbacks_.refreshFields) callbacks_.refreshFields();
+            if (refresh != Refresh::None && callbacks_.refreshFields) callbacks_.refreshFields();
             ok = true;
         }
     }
-    if (refreshStatus) {
+    if (refresh == Refresh::All) {
         ComputeGeometry();
         if (callbacks_.refreshStatus) callbacks_.refreshStatus();
     }
@@ -228,15 +172,14 @@ bool TFileInf::UpdateRecord(std::int64_t index) {
     if (offset > fileSize_) offset = fileSize_;
     recordBuffer_.resize(static_cast<std::size_t>(recordLength_ > 0 ? recordLength_ : 0), '\0');
     ApplyRecordTail(recordBuffer_, recordLength_, options_);
-    if (::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0 ||
-        !WriteAll(fd_, recordBuffer_.data(), recordBuffer_.size())) {
+    if (!fs_->Write(fd_, recordBuffer_, offset)) {
         Inform(UpdateFailureMessage());
         ComputeGeometry();
         return false;
     }
     currentIndex_ = index;
     ComputeGeometry();
-    return ReadRecord(index, true, true);
+    return ReadRecord(index, Refresh::All);
 }
 
 bool TFileInf::AppendRecord() {
@@ -275,57 +218,41 @@ bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count)
         resumeAt = std::min(splitAt + length * std::min(count, removable), fileSize_);
     }
 
-    // A data file reached through a symbolic link is replaced where it really lies, so the
-    // link keeps pointing at the edited file.
-    const std::string dataPath = RealDataPath(path_);
-    const std::string workPath = WorkFilePath(dataPath);
-    struct stat st {};
-    const mode_t perms = ::fstat(fd_, &st) == 0 ? (st.st_mode & 07777) : 0644;
-    int work = -1;
-    if (StepAllowed(engine_test::Step::CreateWork)) {
-        work = ::open(ToFsPath(workPath).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, perms);
-    }
-    if (work < 0) {
+    // Build the work file completely and flush it to the disk; until it is renamed over the
+    // data file (where the data file really lies, a symbolic link followed), the data file
+    // stays as it was.
+    FileStatus status;
+    ReplacingFile work(*fs_);
+    ReplacingFile::Options options{.tag = ".KvelWork", .mode = fs_->Stat(fd_, status) ? status.mode : 0644u};
+    if (!work.Open(ToFsPath(path_), options)) {
         Inform(WorkCreateFailure(insert));
         return false;
     }
-    (void)::fchmod(work, perms);
-
-    // Build the work file completely and flush it to the disk; until the rename below the
-    // data file stays as it was.
     bool ok = true;
-    CopyBuffer buffer = AllocateCopyBuffer();
+    CopyBuffer buffer = AllocateCopyBuffer(copyBufferBytes_);
     if (buffer.size == 0) ok = false;
-    if (ok) ok = CopyBlock(fd_, work, 0, splitAt, buffer);
+    if (ok) ok = CopyBlock(*fs_, fd_, work, 0, splitAt, buffer);
     if (ok && insert) {
         recordBuffer_.resize(static_cast<std::size_t>(recordLength_ > 0 ? recordLength_ : 0), '\0');
         ApplyRecordTail(recordBuffer_, recordLength_, options_);
         ok = WriteCopies(work, recordBuffer_, count, buffer);
     }
-    if (ok) ok = CopyBlock(fd_, work, resumeAt, fileSize_ - resumeAt, buffer);
+    if (ok) ok = CopyBlock(*fs_, fd_, work, resumeAt, fileSize_ - resumeAt, buffer);
     buffer = CopyBuffer{};
-    if (ok) ok = StepAllowed(engine_test::Step::SyncWork) && ::fsync(work) == 0;
-    if (::close(work) != 0) ok = false;
-    if (!ok) {
-        DeleteFileIfExists(workPath);
-        Inform(WorkCreateFailure(insert));
-        return false;
-    }
-
     // One rename replaces the data file; the old file is never deleted first.
-    if (!StepAllowed(engine_test::Step::Rename) || !RenameFile(workPath, dataPath)) {
-        DeleteFileIfExists(workPath);
-        Inform(WorkAccessFailure(insert));
+    if (!ok || !work.Commit()) {
+        const bool renameFailed = work.FailedStep() == ReplacingFile::Step::Rename;
+        work.Discard();
+        Inform(renameFailed ? WorkAccessFailure(insert) : WorkCreateFailure(insert));
         return false;
     }
-    SyncParentFolder(ToFsPath(dataPath));
 
     if (!ReopenAfterRebuild()) {
         Inform(DataAccessFailure(insert));
         return false;
     }
-    if (!ReadRecord(index, true, true) && !insert) {
-        ReadRecord(recordCount_ - 1, true, true);
+    if (!ReadRecord(index, Refresh::All) && !insert) {
+        (void)ReadRecord(recordCount_ - 1, Refresh::All);
     }
     ComputeGeometry();
     if (callbacks_.refreshStatus) callbacks_.refreshStatus();
@@ -333,10 +260,9 @@ bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count)
 }
 
 bool TFileInf::ReopenAfterRebuild() {
-    ::close(fd_);
+    fs_->Close(fd_);
     fd_ = -1;
-    int fd = -1;
-    if (StepAllowed(engine_test::Step::Reopen)) fd = ::open(ToFsPath(path_).c_str(), O_RDWR | O_CLOEXEC);
+    const int fd = fs_->Open(ToFsPath(path_), O_RDWR | O_CLOEXEC, 0);
     if (fd < 0) {
         open_ = false;
         return false;
@@ -353,7 +279,7 @@ bool TFileInf::CreateEmptyFile(const std::string& cp932Path) {
 }
 
 void TFileInf::CopyStateTo(TFileInf& saved) const {
-    if (saved.fd_ >= 0) ::close(saved.fd_);
+    if (saved.fd_ >= 0) saved.fs_->Close(saved.fd_);
     saved.fd_ = -1;
     saved.mode_ = mode_;
     saved.exists_ = exists_;
@@ -374,7 +300,7 @@ TFileInf::RestoreOutcome TFileInf::RestoreFrom(const TFileInf& saved) {
     if (!OpenDataFile(saved.path_, saved.basePosition_, saved.recordLength_, saved.mode_)) {
         return RestoreOutcome::OpenFailed;
     }
-    const bool read = ReadRecord(saved.currentIndex_, false, false);
+    const bool read = ReadRecord(saved.currentIndex_, Refresh::None);
     recordBuffer_ = saved.recordBuffer_;
     recordBuffer_.resize(static_cast<std::size_t>(recordLength_ > 0 ? recordLength_ : 0), '\0');
     return read ? RestoreOutcome::Restored : RestoreOutcome::RecordMissing;

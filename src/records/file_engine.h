@@ -8,9 +8,20 @@
 #include <string>
 
 #include "codec/codec_options.h"
+#include "util/file_system.h"
 #include "util/messages.h"
 
 namespace rekkan {
+
+/// What a read of a record refreshes in the window.
+enum class Refresh {
+    None,    ///< nothing (a read for the program's own use)
+    Fields,  ///< the fields: the record buffer decoded into the grid
+    All,     ///< the status (geometry) and the fields
+};
+
+/// Size of the copy buffer insert and delete start with: 20 MiB.
+inline constexpr std::size_t kCopyBufferBytes = 20'971'520;
 
 /// How a data file is opened.
 enum class OpenMode {
@@ -21,9 +32,10 @@ enum class OpenMode {
 /// The state of one data file of fixed-length records preceded by a header of any length
 /// (the base position). Reads one record into the record buffer and writes it back as an
 /// update, an insertion or an append; deletes records. Insert and delete rebuild the file
-/// through a work file beside it that replaces the data file in one rename, so the data file
-/// is either the old one or the complete new one, never anything in between.
-/// Offsets, sizes and counts are 64-bit. Messages go to the message sink (none: dropped).
+/// through a work file beside it (a `ReplacingFile` whose name holds ".KvelWork") that replaces
+/// the data file in one rename, so the data file is either the old one or the complete new one,
+/// never anything in between. Offsets, sizes and counts are 64-bit. Messages go to the message
+/// sink (none: dropped); every file-system call goes through the file system given.
 class TFileInf {
 public:
     /// Notifications to the window: refresh status (geometry and status fields) and refresh
@@ -34,7 +46,7 @@ public:
     };
 
     TFileInf() = default;
-    explicit TFileInf(MessageSink* sink) : sink_(sink) {}
+    explicit TFileInf(MessageSink* sink, FileSystem& fs = RealFileSystem()) : sink_(sink), fs_(&fs) {}
     ~TFileInf();
     TFileInf(const TFileInf&) = delete;
     TFileInf& operator=(const TFileInf&) = delete;
@@ -43,6 +55,8 @@ public:
     void SetCallbacks(Callbacks callbacks) { callbacks_ = std::move(callbacks); }
     /// Options for the record tail of update and insert (until set: the defaults, tail off).
     void SetCodecOptions(const CodecOptions& options) { options_ = options; }
+    /// Size of the buffer insert and delete copy through (halved while it cannot be allocated).
+    void SetCopyBufferBytes(std::size_t bytes) { copyBufferBytes_ = bytes; }
 
     /// Opens `cp932Path` with a 0-based base position and a record length. A missing file
     /// fails without a message (exists and open false); a file that exists but cannot be
@@ -56,24 +70,25 @@ public:
     void ComputeGeometry();
 
     /// Reads record `index` (0-based) into the record buffer; a short last record is padded
-    /// with 0x00. False for a negative index, no records, or nothing read.
-    bool ReadRecord(std::int64_t index, bool refreshStatus, bool refreshFields);
-    bool First() { return ReadRecord(0, true, true); }
-    bool Last() { return ReadRecord(recordCount_ - 1, true, true); }
-    bool Prior() { return ReadRecord(currentIndex_ - 1, true, true); }
-    bool Next() { return ReadRecord(currentIndex_ + 1, true, true); }
+    /// with 0x00. False for a negative index, no records, or nothing read. The status is
+    /// refreshed (when asked) whether or not the read succeeded; the fields only after a read.
+    [[nodiscard]] bool ReadRecord(std::int64_t index, Refresh refresh);
+    [[nodiscard]] bool First() { return ReadRecord(0, Refresh::All); }
+    [[nodiscard]] bool Last() { return ReadRecord(recordCount_ - 1, Refresh::All); }
+    [[nodiscard]] bool Prior() { return ReadRecord(currentIndex_ - 1, Refresh::All); }
+    [[nodiscard]] bool Next() { return ReadRecord(currentIndex_ + 1, Refresh::All); }
 
     /// Writes the record buffer (record tail applied) at `index`; an offset beyond the end of
     /// the file is lowered to the file size. Reads the record again on success.
-    bool UpdateRecord(std::int64_t index);
+    [[nodiscard]] bool UpdateRecord(std::int64_t index);
     /// Writes the record buffer after the last record.
-    bool AppendRecord();
+    [[nodiscard]] bool AppendRecord();
     /// Inserts `count` copies of the record buffer (record tail applied) before record `index`
     /// in one pass over the file.
-    bool InsertRecord(std::int64_t index, std::int64_t count = 1);
+    [[nodiscard]] bool InsertRecord(std::int64_t index, std::int64_t count = 1);
     /// Removes `count` records from record `index` on (at most up to the end of the file) in
     /// one pass over the file.
-    bool DeleteRecord(std::int64_t index, std::int64_t count = 1);
+    [[nodiscard]] bool DeleteRecord(std::int64_t index, std::int64_t count = 1);
 
     /// Creates `cp932Path` empty, or truncates it to 0 bytes.
     [[nodiscard]] static bool CreateEmptyFile(const std::string& cp932Path);
@@ -87,7 +102,7 @@ public:
     /// Opens the file of a saved copy again with its base position and record length, reads
     /// its current record without refreshing and puts back its record buffer, so edits not
     /// yet written survive. RecordMissing when that record can no longer be read.
-    RestoreOutcome RestoreFrom(const TFileInf& saved);
+    [[nodiscard]] RestoreOutcome RestoreFrom(const TFileInf& saved);
 
     [[nodiscard]] bool Exists() const { return exists_; }
     [[nodiscard]] bool IsOpen() const { return open_; }
@@ -112,6 +127,8 @@ private:
     void Inform(const std::string& text);
 
     MessageSink* sink_ = nullptr;
+    FileSystem* fs_ = &RealFileSystem();
+    std::size_t copyBufferBytes_ = kCopyBufferBytes;
     Callbacks callbacks_;
     CodecOptions options_;
     OpenMode mode_ = OpenMode::ReadWrite;
@@ -129,27 +146,14 @@ private:
     std::string readBuffer_;
 };
 
-/// Path of the work file of a data file: its extension replaced by ".KvelWork" (appended when
-/// the name has none).
-[[nodiscard]] std::string WorkFilePath(const std::string& cp932DataPath);
-
-/// Size of the copy buffer insert and delete start with: 20 MiB.
-inline constexpr std::size_t kCopyBufferBytes = 20'971'520;
-
 /// A transfer buffer: `wanted` bytes, halved (rounded) while the allocation fails.
 struct CopyBuffer {
     std::unique_ptr<char[]> data;
     std::size_t size = 0;
 };
-[[nodiscard]] CopyBuffer AllocateCopyBuffer(std::size_t wanted = kCopyBufferBytes);
-
-/// Test hooks: make a step of insert and delete fail, or an allocation of the copy buffer.
-namespace engine_test {
-enum class Step { OpenData, CreateWork, Copy, SyncWork, Rename, Reopen };
-/// Called before each step; returning false makes that step fail. Empty in normal use.
-void SetStepFailureHook(std::function<bool(Step)> hook);
-/// Called with each size tried for the copy buffer; returning false makes it fail.
-void SetAllocationHook(std::function<bool(std::size_t)> hook);
-}  // namespace engine_test
+/// Allocates `size` bytes, or returns null.
+using BufferAllocator = std::function<std::unique_ptr<char[]>(std::size_t size)>;
+/// Allocates the buffer with `allocate` (plain new without one).
+[[nodiscard]] CopyBuffer AllocateCopyBuffer(std::size_t wanted = kCopyBufferBytes, const BufferAllocator& allocate = {});
 
 }  // namespace rekkan

@@ -7,6 +7,7 @@
 #include "records/search_text.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/replacing_file.h"
 #include "util/text.h"
 
 namespace rekkan {

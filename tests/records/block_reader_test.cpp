@@ -27,7 +27,7 @@ TEST(BlockReader, SameRecordsAsEngineForEveryBlockSize) {
             std::int64_t index = 0, expected = 0;
             while (reader.Next(record, index)) {
                 ASSERT_EQ(index, expected);
-                ASSERT_TRUE(file.ReadRecord(index, false, false));
+                ASSERT_TRUE(file.ReadRecord(index, Refresh::None));
                 ASSERT_EQ(record, file.RecordBuffer()) << length << "/" << block << "/" << index;
                 ++expected;
             }

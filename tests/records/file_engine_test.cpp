@@ -1,6 +1,7 @@
 // The record file engine: geometry, reads, updates, appends, inserts and deletes, and what
 // becomes of the data file when any step of an insert or delete fails.
 
+#include <algorithm>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -11,6 +12,7 @@
 
 #include "records/block_reader.h"
 #include "records/file_engine.h"
+#include "support/file_system_doubles.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
@@ -34,7 +36,8 @@ struct Fixture {
     TempDir dir;
     std::string path;
     ScriptedMessages messages;
-    TFileInf file{&messages};
+    test::RecordingFileSystem fs;
+    TFileInf file{&messages, fs};
     int statusRefreshes = 0;
     int fieldRefreshes = 0;
 
@@ -53,20 +56,24 @@ struct Fixture {
         file.SetCodecOptions(o);
     }
     [[nodiscard]] std::string Data() const { return ReadBytes(ToFsPath(path)); }
-    [[nodiscard]] bool WorkFileLeft() const { return FileExists(WorkFilePath(path)); }
+    /// Whether anything but the data file is in its folder.
+    [[nodiscard]] bool WorkFileLeft() const {
+        const std::filesystem::directory_iterator files(dir.Path());
+        return std::distance(begin(files), end(files)) != 1;
+    }
 };
 
 TEST(FileEngine, GeometryReadsAndNavigation) {
     Fixture f(Digits(25), 0, 10);
     EXPECT_EQ(f.file.RecordCount(), 3);
     EXPECT_EQ(f.file.FileSize(), 25);
-    ASSERT_TRUE(f.file.ReadRecord(2, false, true));
+    ASSERT_TRUE(f.file.ReadRecord(2, Refresh::Fields));
     EXPECT_EQ(f.file.RecordBuffer(), std::string("01234") + std::string(5, '\0'));  // short last record
     EXPECT_EQ(f.file.CurrentIndex(), 2);
     EXPECT_EQ(f.fieldRefreshes, 1);
     EXPECT_EQ(f.statusRefreshes, 0);
-    EXPECT_FALSE(f.file.ReadRecord(3, true, true));
-    EXPECT_FALSE(f.file.ReadRecord(-1, true, true));
+    EXPECT_FALSE(f.file.ReadRecord(3, Refresh::All));
+    EXPECT_FALSE(f.file.ReadRecord(-1, Refresh::All));
     EXPECT_EQ(f.statusRefreshes, 2);
     EXPECT_EQ(f.file.CurrentIndex(), 2);
     EXPECT_FALSE(f.file.Next());
@@ -87,7 +94,7 @@ TEST(FileEngine, HeaderOnlyFileOrZeroRecordLengthHasNoRecords) {
          {std::tuple{"HEAD", 4, 4}, std::tuple{"HE", 4, 4}, std::tuple{"abc", 0, 0}}) {
         Fixture f(bytes, base, length);
         EXPECT_EQ(f.file.RecordCount(), 0) << bytes;
-        EXPECT_FALSE(f.file.ReadRecord(0, true, true)) << bytes;
+        EXPECT_FALSE(f.file.ReadRecord(0, Refresh::All)) << bytes;
     }
 }
 
@@ -101,10 +108,10 @@ TEST(FileEngine, MissingFileFailsSilentlyUnopenableFileShowsMessage) {
     EXPECT_TRUE(messages.Log().empty());
 
     WriteBytes(dir.Path() / "locked.dat", "x");
-    TFileInf locked(&messages);
-    engine_test::SetStepFailureHook([](engine_test::Step s) { return s != engine_test::Step::OpenData; });
+    test::RecordingFileSystem fs;
+    fs.FailAt("open", 0, EACCES);
+    TFileInf locked(&messages, fs);
     EXPECT_FALSE(locked.OpenDataFile(dir.File("locked.dat"), 0, 10));
-    engine_test::SetStepFailureHook({});
     EXPECT_TRUE(locked.Exists());
     EXPECT_FALSE(locked.IsOpen());
     ASSERT_EQ(messages.Log().size(), 1u);
@@ -146,10 +153,9 @@ TEST(FileEngine, UpdateAndAppendWriteOneRecordLength) {
 
 TEST(FileEngine, UpdateFailureShowsMessageAndKeepsFile) {
     Fixture f(Digits(20), 0, 10);
-    SetWriteFailureHook([](std::size_t) { return false; });
+    f.fs.FailAt("write", 0, ENOSPC);
     f.file.RecordBuffer() = "ABCDEFGHIJ";
     EXPECT_FALSE(f.file.UpdateRecord(0));
-    SetWriteFailureHook({});
     EXPECT_EQ(f.Data(), Digits(20));
     ASSERT_EQ(f.messages.Log().size(), 1u);
     EXPECT_EQ(f.messages.Log()[0].text,
@@ -158,7 +164,7 @@ TEST(FileEngine, UpdateFailureShowsMessageAndKeepsFile) {
 
 TEST(FileEngine, ReadOnlyStateRefusesWrites) {
     Fixture f(Digits(20), 0, 10, OpenMode::ReadOnly);
-    EXPECT_TRUE(f.file.ReadRecord(1, false, false));
+    EXPECT_TRUE(f.file.ReadRecord(1, Refresh::None));
     f.file.RecordBuffer() = "ABCDEFGHIJ";
     EXPECT_FALSE(f.file.UpdateRecord(0));
     EXPECT_FALSE(f.file.InsertRecord(0));
@@ -215,7 +221,7 @@ TEST(FileEngine, DeleteRemovesRecordAndReadsNeighbour) {
     ASSERT_TRUE(f.file.DeleteRecord(0));
     EXPECT_EQ(f.Data(), "HD");
     EXPECT_EQ(f.file.RecordCount(), 0);
-    EXPECT_FALSE(f.file.ReadRecord(0, true, true));
+    EXPECT_FALSE(f.file.ReadRecord(0, Refresh::All));
     EXPECT_FALSE(f.file.DeleteRecord(0));
     EXPECT_FALSE(f.WorkFileLeft());
 }
@@ -255,16 +261,9 @@ TEST(FileEngine, SymbolicLinkKeepsPointingAtEditedFile) {
     ASSERT_TRUE(file.DeleteRecord(0));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / "link.dat"));
     EXPECT_EQ(ReadBytes(ToFsPath(target)), Digits(10) + Digits(10));
-    EXPECT_FALSE(FileExists(WorkFilePath(target)));
-    ASSERT_TRUE(file.ReadRecord(1, false, false));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path() / "real"), {}), 1);
+    ASSERT_TRUE(file.ReadRecord(1, Refresh::None));
     EXPECT_EQ(file.RecordCount(), 2);
-}
-
-TEST(FileEngine, WorkFilePath) {
-    EXPECT_EQ(WorkFilePath("/a/b/data.dat"), "/a/b/data.KvelWork");
-    EXPECT_EQ(WorkFilePath("/a/b/data"), "/a/b/data.KvelWork");
-    EXPECT_EQ(WorkFilePath("/a/b.c/data"), "/a/b.c/data.KvelWork");
-    EXPECT_EQ(WorkFilePath("/a/x.tar.gz"), "/a/x.tar.KvelWork");
 }
 
 TEST(FileEngine, CreateEmptyFileTruncates) {
@@ -281,7 +280,7 @@ TEST(FileEngine, CreateEmptyFileTruncates) {
 
 TEST(FileEngine, CloseAndSavedCopy) {
     Fixture f(Digits(30), 0, 10);
-    ASSERT_TRUE(f.file.ReadRecord(2, false, false));
+    ASSERT_TRUE(f.file.ReadRecord(2, Refresh::None));
     f.file.RecordBuffer()[0] = 'X';
     TFileInf saved;
     f.file.CopyStateTo(saved);
@@ -291,7 +290,7 @@ TEST(FileEngine, CloseAndSavedCopy) {
     EXPECT_TRUE(saved.IsOpen());
     EXPECT_EQ(saved.CurrentIndex(), 2);
     EXPECT_EQ(saved.RecordBuffer(), "X123456789");
-    EXPECT_FALSE(saved.ReadRecord(0, false, false));  // a saved copy holds no file
+    EXPECT_FALSE(saved.ReadRecord(0, Refresh::None));  // a saved copy holds no file
 
     TFileInf back;
     EXPECT_EQ(back.RestoreFrom(saved), TFileInf::RestoreOutcome::Restored);
@@ -310,28 +309,28 @@ TEST(FileEngine, CloseAndSavedCopy) {
 // ---- Failures in the middle of insert and delete -------------------------------------------
 
 TEST(FileEngine, FailedRebuildStepLeavesDataFileAsItWas) {
-    using engine_test::Step;
-    const std::pair<Step, const char*> steps[] = {
-        {Step::CreateWork, "ワークファイルの作成ができませんでした。"}, {Step::Copy, "ワークファイルの作成ができませんでした。"},
-        {Step::SyncWork, "ワークファイルの作成ができませんでした。"},  {Step::Rename, "ワークファイルにアクセスできませんでした。"},
-        {Step::Reopen, "編集中のファイルにアクセスできませんでした。"}};
+    // The first call of each kind fails: creating the work file, reading the data file,
+    // flushing and closing the work file, the rename, reopening the data file.
+    const std::pair<const char*, const char*> steps[] = {
+        {"create", "ワークファイルの作成ができませんでした。"}, {"read", "ワークファイルの作成ができませんでした。"},
+        {"sync", "ワークファイルの作成ができませんでした。"},   {"close", "ワークファイルの作成ができませんでした。"},
+        {"rename", "ワークファイルにアクセスできませんでした。"}, {"open", "編集中のファイルにアクセスできませんでした。"}};
     for (bool insert : {true, false}) {
         for (const auto& [step, message] : steps) {
-            SCOPED_TRACE(testing::Message() << insert << " " << static_cast<int>(step));
+            SCOPED_TRACE(testing::Message() << insert << " " << step);
             const std::string original = "HD" + Digits(25);
             Fixture f(original, 2, 10);
-            ASSERT_TRUE(f.file.ReadRecord(1, false, false));
+            ASSERT_TRUE(f.file.ReadRecord(1, Refresh::None));
             f.file.RecordBuffer() = "ABCDEFGHIJ";
-            engine_test::SetStepFailureHook([&, step = step](Step s) { return s != step; });
+            f.fs.FailAt(step);
             const bool ok = insert ? f.file.InsertRecord(1) : f.file.DeleteRecord(1);
-            engine_test::SetStepFailureHook({});
             EXPECT_FALSE(ok);
             EXPECT_FALSE(f.WorkFileLeft());
             const std::string heading =
                 insert ? "レコードの挿入中にエラーが発生しました。" : "レコードの削除中にエラーが発生しました。";
             ASSERT_EQ(f.messages.Log().size(), 1u);
             EXPECT_EQ(f.messages.Log()[0].text, sj(heading + "\r\n\r\n" + message));
-            if (step == Step::Reopen) {
+            if (std::string(step) == "open") {
                 // The new file is in place; only reopening it failed, and the state says so.
                 EXPECT_NE(f.Data(), original);
                 EXPECT_FALSE(f.file.IsOpen());
@@ -341,7 +340,7 @@ TEST(FileEngine, FailedRebuildStepLeavesDataFileAsItWas) {
             // The state is still open on the unchanged file and works.
             EXPECT_TRUE(f.file.IsOpen());
             EXPECT_EQ(f.file.RecordCount(), 3);
-            ASSERT_TRUE(f.file.ReadRecord(2, false, false));
+            ASSERT_TRUE(f.file.ReadRecord(2, Refresh::None));
             EXPECT_EQ(f.file.RecordBuffer(), std::string("01234") + std::string(5, '\0'));
         }
     }
@@ -355,11 +354,9 @@ TEST(FileEngine, DiskFullAtAnyWriteKeepsDataFile) {
             const std::string original = "HD" + Digits(25);
             Fixture f(original, 2, 10);
             f.file.RecordBuffer() = "ABCDEFGHIJ";
-            int writes = 0;
-            SetWriteFailureHook([&](std::size_t) { return writes++ != failAt; });
+            f.fs.FailAt("write", failAt, ENOSPC);
             const bool ok = insert ? f.file.InsertRecord(1) : f.file.DeleteRecord(1);
-            SetWriteFailureHook({});
-            if (writes <= failAt) continue;  // this operation has fewer writes
+            if (f.fs.Count("write") <= failAt) continue;  // this operation has fewer writes
             ++exercised;
             EXPECT_FALSE(ok) << insert << failAt;
             EXPECT_EQ(f.Data(), original) << insert << failAt;
@@ -392,39 +389,42 @@ TEST(FileEngine, FileSizeLimitKeepsDataFile) {
     EXPECT_FALSE(f.WorkFileLeft());
 }
 
-TEST(FileEngine, StaleWorkFileIsReplacedButAFolderThereFailsWithoutHarm) {
-    Fixture f(Digits(30), 0, 10);
-    const auto work = ToFsPath(WorkFilePath(f.path));
-    WriteBytes(work, std::string(1000, 'z'));
-    ASSERT_TRUE(f.file.DeleteRecord(0));
-    EXPECT_EQ(f.Data(), Digits(20));
-    EXPECT_FALSE(f.WorkFileLeft());
-    std::filesystem::create_directory(work);
-    EXPECT_FALSE(f.file.DeleteRecord(0));
-    EXPECT_EQ(f.Data(), Digits(20));
-    EXPECT_TRUE(std::filesystem::is_directory(work));
-    ASSERT_EQ(f.messages.Log().size(), 1u);
+// The work file is a fresh name beside the data file: neither a data file whose own name
+// ends in ".KvelWork" nor the work file of another run on a file of the same stem is touched.
+TEST(FileEngine, WorkFileNeverTakesTheNameOfAnExistingFile) {
+    Fixture own(Digits(30), 0, 10, OpenMode::ReadWrite, "d.KvelWork");
+    ASSERT_TRUE(own.file.DeleteRecord(0));
+    EXPECT_EQ(own.Data(), Digits(20));
+    EXPECT_FALSE(own.WorkFileLeft());
+    const auto created = std::find_if(own.fs.log.begin(), own.fs.log.end(),
+                                      [](const std::string& call) { return call.rfind("create ", 0) == 0; });
+    ASSERT_NE(created, own.fs.log.end());
+    EXPECT_EQ(created->rfind("create d.KvelWork.KvelWork.", 0), 0u) << *created;
+
+    Fixture pair(Digits(30), 0, 10, OpenMode::ReadWrite, "pair.dat");
+    const auto other = pair.dir.Path() / "pair.KvelWork";  // the work of a run on pair.bak
+    WriteBytes(other, "other run");
+    ASSERT_TRUE(pair.file.InsertRecord(0));
+    EXPECT_EQ(pair.Data().size(), 40u);
+    EXPECT_EQ(ReadBytes(other), "other run");
 }
 
 TEST(CopyBuffer, HalvesUntilAllocationSucceeds) {
     std::vector<std::size_t> tried;
-    engine_test::SetAllocationHook([&](std::size_t size) {
+    std::size_t limit = 1'000'000;
+    const BufferAllocator upToLimit = [&](std::size_t size) {
         tried.push_back(size);
-        return size <= 1'000'000;
-    });
-    const CopyBuffer buffer = AllocateCopyBuffer();
+        return size <= limit ? std::make_unique<char[]>(size) : nullptr;
+    };
+    const CopyBuffer buffer = AllocateCopyBuffer(kCopyBufferBytes, upToLimit);
     EXPECT_EQ(buffer.size, 655'360u);
     EXPECT_EQ(tried, (std::vector<std::size_t>{20'971'520, 10'485'760, 5'242'880, 2'621'440, 1'310'720, 655'360}));
     tried.clear();
-    engine_test::SetAllocationHook([&](std::size_t size) {
-        tried.push_back(size);
-        return size <= 2;
-    });
-    EXPECT_EQ(AllocateCopyBuffer(5).size, 2u);
+    limit = 2;
+    EXPECT_EQ(AllocateCopyBuffer(5, upToLimit).size, 2u);
     EXPECT_EQ(tried, (std::vector<std::size_t>{5, 3, 2}));
-    engine_test::SetAllocationHook([](std::size_t) { return false; });
-    EXPECT_EQ(AllocateCopyBuffer(5).size, 0u);
-    engine_test::SetAllocationHook({});
+    limit = 0;
+    EXPECT_EQ(AllocateCopyBuffer(5, upToLimit).size, 0u);
 }
 
 TEST(CopyBuffer, SmallBufferStillCopiesEverything) {
@@ -432,10 +432,9 @@ TEST(CopyBuffer, SmallBufferStillCopiesEverything) {
     for (int i = 0; i < 1000; ++i) original += static_cast<char>('a' + i % 26);
     Fixture f(original, 3, 7);
     f.file.RecordBuffer() = "1234567";
-    engine_test::SetAllocationHook([](std::size_t size) { return size <= 5; });
+    f.file.SetCopyBufferBytes(5);
     const bool inserted = f.file.InsertRecord(4, 3);
     const bool deleted = f.file.DeleteRecord(2, 2);
-    engine_test::SetAllocationHook({});
     ASSERT_TRUE(inserted);
     ASSERT_TRUE(deleted);
     // Inserted three records before record 4 (offset 31), then removed records 2 and 3.
@@ -466,7 +465,7 @@ TEST(FileEngine, FilesBeyondTwoGigabytes) {
     const std::int64_t index = (std::int64_t{3} << 30) / 1000;
     file.RecordBuffer() = std::string(1000, 'Q');
     ASSERT_TRUE(file.UpdateRecord(index));
-    ASSERT_TRUE(file.ReadRecord(index, false, false));
+    ASSERT_TRUE(file.ReadRecord(index, Refresh::None));
     EXPECT_EQ(file.RecordBuffer(), std::string(1000, 'Q'));
     EXPECT_EQ(file.FileSize(), size);
 

@@ -1,0 +1,198 @@
+#include "support/file_system_doubles.h"
+
+#include <fcntl.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace rekkan::test {
+
+// ---- RecordingFileSystem ---------------------------------------------------------------------
+
+void RecordingFileSystem::FailAt(std::string call, int occurrence, int error) {
+    failCall_ = std::move(call);
+    failAt_ = occurrence;
+    failError_ = error;
+    counts_.clear();
+}
+
+int RecordingFileSystem::Count(const std::string& call) const {
+    const auto it = counts_.find(call);
+    return it == counts_.end() ? 0 : it->second;
+}
+
+bool RecordingFileSystem::Allowed(const std::string& call, const std::string& name) {
+    log.push_back(call + " " + name);
+    if (call != failCall_ || counts_[call]++ != failAt_) return true;
+    errno = failError_;
+    return false;
+}
+
+std::string RecordingFileSystem::NameOf(int fd) const {
+    const auto it = names_.find(fd);
+    return it == names_.end() ? "?" : it->second;
+}
+
+int RecordingFileSystem::Open(const std::filesystem::path& path, int flags, unsigned mode) {
+    const bool createsNew = (flags & O_CREAT) && (flags & O_EXCL);
+    if (!Allowed(createsNew ? "create" : "open", path.filename().string())) return -1;
+    const int fd = RealFileSystem().Open(path, flags, mode);
+    if (fd >= 0) names_[fd] = path.filename().string();
+    return fd;
+}
+
+long long RecordingFileSystem::Read(int fd, char* data, std::size_t size, std::int64_t offset) {
+    return Allowed("read", NameOf(fd)) ? RealFileSystem().Read(fd, data, size, offset) : -1;
+}
+
+bool RecordingFileSystem::Write(int fd, std::string_view bytes, std::int64_t offset) {
+    return Allowed("write", NameOf(fd)) && RealFileSystem().Write(fd, bytes, offset);
+}
+
+bool RecordingFileSystem::Sync(int fd) { return Allowed("sync", NameOf(fd)) && RealFileSystem().Sync(fd); }
+
+bool RecordingFileSystem::Close(int fd) {
+    const bool allowed = Allowed("close", NameOf(fd));
+    names_.erase(fd);
+    return RealFileSystem().Close(fd) && allowed;
+}
+
+bool RecordingFileSystem::Stat(int fd, FileStatus& status) {
+    return Allowed("stat", NameOf(fd)) && RealFileSystem().Stat(fd, status);
+}
+
+bool RecordingFileSystem::SetMode(int fd, unsigned mode) {
+    return Allowed("chmod", NameOf(fd)) && RealFileSystem().SetMode(fd, mode);
+}
+
+bool RecordingFileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return Allowed("rename", from.filename().string() + " > " + to.filename().string()) &&
+           RealFileSystem().Rename(from, to);
+}
+
+bool RecordingFileSystem::Remove(const std::filesystem::path& path) {
+    return Allowed("remove", path.filename().string()) && RealFileSystem().Remove(path);
+}
+
+bool RecordingFileSystem::SyncFolder(const std::filesystem::path& folder) {
+    return Allowed("sync-folder", folder.filename().string()) && RealFileSystem().SyncFolder(folder);
+}
+
+std::filesystem::path RecordingFileSystem::FollowLink(const std::filesystem::path& path) {
+    return RealFileSystem().FollowLink(path);
+}
+
+// ---- CrashingFileSystem ----------------------------------------------------------------------
+
+void CrashingFileSystem::Put(const std::filesystem::path& path, std::string bytes) {
+    auto node = std::make_shared<Node>();
+    node->data = node->synced = std::move(bytes);
+    names_[path] = syncedNames_[path] = node;
+}
+
+void CrashingFileSystem::CrashAt(int calls) { crashAt_ = calls; }
+
+std::optional<std::string> CrashingFileSystem::AfterCrash(const std::filesystem::path& path) const {
+    const auto it = syncedNames_.find(path);
+    if (it == syncedNames_.end()) return std::nullopt;
+    return it->second->synced;
+}
+
+bool CrashingFileSystem::Alive() {
+    if (!crashed_ && crashAt_ >= 0 && crashAt_-- == 0) crashed_ = true;
+    if (crashed_) errno = EIO;
+    return !crashed_;
+}
+
+int CrashingFileSystem::Open(const std::filesystem::path& path, int flags, unsigned mode) {
+    if (!Alive()) return -1;
+    auto it = names_.find(path);
+    if (it != names_.end() && (flags & O_CREAT) && (flags & O_EXCL)) {
+        errno = EEXIST;
+        return -1;
+    }
+    if (it == names_.end()) {
+        if (!(flags & O_CREAT)) {
+            errno = ENOENT;
+            return -1;
+        }
+        auto node = std::make_shared<Node>();
+        node->mode = mode & 0755;  // as under the usual umask 022
+        it = names_.emplace(path, node).first;
+    }
+    if (flags & O_TRUNC) it->second->data.clear();
+    open_[nextFd_] = OpenFile{it->second, 0};
+    return nextFd_++;
+}
+
+long long CrashingFileSystem::Read(int fd, char* data, std::size_t size, std::int64_t offset) {
+    if (!Alive() || !open_.count(fd)) return -1;
+    const std::string& bytes = open_[fd].node->data;
+    if (offset >= static_cast<std::int64_t>(bytes.size())) return 0;
+    const std::size_t n = std::min(size, bytes.size() - static_cast<std::size_t>(offset));
+    std::memcpy(data, bytes.data() + offset, n);
+    return static_cast<long long>(n);
+}
+
+bool CrashingFileSystem::Write(int fd, std::string_view bytes, std::int64_t offset) {
+    if (!Alive() || !open_.count(fd)) return false;
+    OpenFile& file = open_[fd];
+    const std::size_t at = static_cast<std::size_t>(offset < 0 ? file.position : offset);
+    std::string& data = file.node->data;
+    if (data.size() < at + bytes.size()) data.resize(at + bytes.size(), '\0');
+    data.replace(at, bytes.size(), bytes);
+    if (offset < 0) file.position += static_cast<std::int64_t>(bytes.size());
+    return true;
+}
+
+bool CrashingFileSystem::Sync(int fd) {
+    if (!Alive() || !open_.count(fd)) return false;
+    open_[fd].node->synced = open_[fd].node->data;
+    return true;
+}
+
+bool CrashingFileSystem::Close(int fd) {
+    const bool alive = Alive();
+    open_.erase(fd);
+    return alive;
+}
+
+bool CrashingFileSystem::Stat(int fd, FileStatus& status) {
+    if (!Alive() || !open_.count(fd)) return false;
+    status.size = static_cast<std::int64_t>(open_[fd].node->data.size());
+    status.mode = open_[fd].node->mode;
+    status.folder = false;
+    return true;
+}
+
+bool CrashingFileSystem::SetMode(int fd, unsigned mode) {
+    if (!Alive() || !open_.count(fd)) return false;
+    open_[fd].node->mode = mode;
+    return true;
+}
+
+bool CrashingFileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (!Alive()) return false;
+    const auto it = names_.find(from);
+    if (it == names_.end()) {
+        errno = ENOENT;
+        return false;
+    }
+    names_[to] = it->second;
+    names_.erase(from);
+    return true;
+}
+
+bool CrashingFileSystem::Remove(const std::filesystem::path& path) {
+    if (!Alive()) return false;
+    return names_.erase(path) > 0;
+}
+
+bool CrashingFileSystem::SyncFolder(const std::filesystem::path&) {
+    if (!Alive()) return false;
+    syncedNames_ = names_;
+    return true;
+}
+
+}  // namespace rekkan::test

@@ -1,0 +1,145 @@
+// Replacing a file: the order of the calls that make it safe, a crash at any point, a failure
+// at any step, and the temporary's name.
+
+#include "util/replacing_file.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "support/file_system_doubles.h"
+#include "support/test_support.h"
+#include "util/encoding.h"
+#include "util/file_util.h"
+
+namespace rekkan {
+namespace {
+
+using test::ReadBytes;
+
+/// Names of the files in a folder, sorted.
+std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(ReplacingFile, WritesFlushesClosesRenamesThenFlushesTheFolder) {
+    test::TempDir dir;
+    const auto target = dir.Path() / "layout.kvl";
+    test::WriteBytes(target, "old");
+    test::RecordingFileSystem fs;
+    ReplacingFile file(fs);
+    ASSERT_TRUE(file.Open(target));
+    const std::string temp = file.TemporaryPath().filename().string();
+    ASSERT_TRUE(file.Write("new "));
+    ASSERT_TRUE(file.Write("content"));
+    ASSERT_TRUE(file.Commit());
+    const std::vector<std::string> expected = {"create " + temp,
+                                               "write " + temp,
+                                               "write " + temp,
+                                               "sync " + temp,
+                                               "close " + temp,
+                                               "rename " + temp + " > layout.kvl",
+                                               "sync-folder " + dir.Path().filename().string()};
+    EXPECT_EQ(fs.log, expected);
+    EXPECT_EQ(ReadBytes(target), "new content");
+    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"layout.kvl"});
+}
+
+// The machine stops at each call in turn; what is on the disk afterwards is the old file or
+// the new one, and the new one when it stops after the write reported success.
+TEST(ReplacingFile, ACrashAtAnyPointLeavesTheOldOrTheNewFileWhole) {
+    const std::filesystem::path target = "/d/layout.kvl";
+    const std::string old = "old content", fresh = "the new content";
+    int points = 0;
+    for (;; ++points) {
+        SCOPED_TRACE(points);
+        test::CrashingFileSystem fs;
+        fs.Put(target, old);
+        fs.CrashAt(points);
+        const bool ok = WriteFileReplacing(target, fresh, fs);
+        const std::optional<std::string> after = fs.AfterCrash(target);
+        ASSERT_TRUE(after.has_value());
+        EXPECT_TRUE(*after == old || *after == fresh) << *after;
+        if (!fs.Crashed()) {  // a crash after the write reported success keeps the new file
+            EXPECT_TRUE(ok);
+            EXPECT_EQ(*after, fresh);
+            EXPECT_EQ(fs.FileCount(), 1u);
+            break;
+        }
+    }
+    EXPECT_EQ(points, 6);  // create, write, sync, close, rename, sync-folder
+}
+
+TEST(ReplacingFile, AFailedStepKeepsTheTargetAndLeavesNothingBeside) {
+    using Step = ReplacingFile::Step;
+    const std::pair<const char*, Step> cases[] = {{"create", Step::Create}, {"write", Step::Write},
+                                                  {"sync", Step::Sync},     {"close", Step::Close},
+                                                  {"rename", Step::Rename}, {"sync-folder", Step::None}};
+    for (const auto& [call, step] : cases) {
+        SCOPED_TRACE(call);
+        test::TempDir dir;
+        const auto target = dir.Path() / "group.LGP";
+        test::WriteBytes(target, "old");
+        test::RecordingFileSystem fs;
+        fs.FailAt(call);
+        ReplacingFile file(fs);
+        const bool ok = file.Open(target) && file.Write("new") && file.Commit();
+        EXPECT_EQ(file.FailedStep(), step);
+        EXPECT_EQ(ok, step == Step::None);  // the new file is in place even if the folder cannot be flushed
+        EXPECT_EQ(ReadBytes(target), ok ? "new" : "old");
+        EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"group.LGP"});
+        EXPECT_FALSE(file.Write("more"));
+        EXPECT_FALSE(file.Commit());
+    }
+}
+
+TEST(ReplacingFile, TemporaryIsAFreshNameBesideTheTargetAndGoesUncommitted) {
+    test::TempDir dir;
+    const auto target = dir.Path() / "out.csv";
+    test::WriteBytes(target, "old");
+    {
+        test::RecordingFileSystem fs;
+        fs.FailAt("create", 0, EEXIST);  // the first name drawn is taken: another is tried
+        ReplacingFile first(fs), second;
+        ASSERT_TRUE(first.Open(target));
+        ASSERT_TRUE(second.Open(target, {.tag = ".KvelWork", .mode = {}}));
+        EXPECT_EQ(fs.Count("create"), 2);
+        EXPECT_NE(first.TemporaryPath(), second.TemporaryPath());
+        EXPECT_EQ(first.TemporaryPath().string().rfind(target.string() + ".rekkan-new.", 0), 0u);
+        EXPECT_EQ(second.TemporaryPath().string().rfind(target.string() + ".KvelWork.", 0), 0u);
+        ASSERT_TRUE(first.Write("first"));
+        ASSERT_TRUE(second.Write("second"));
+        EXPECT_EQ(FilesIn(dir.Path()).size(), 3u);
+    }
+    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"out.csv"});
+    EXPECT_EQ(ReadBytes(target), "old");
+}
+
+TEST(ReplacingFile, LinkStaysAndTheFileItLeadsToIsReplaced) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.Path() / "real");
+    test::WriteBytes(dir.Path() / "real" / "s.Dat", "old");
+    std::filesystem::create_symlink(dir.Path() / "real" / "s.Dat", dir.Path() / "link.Dat");
+    ASSERT_TRUE(WriteFileReplacing(dir.File("link.Dat"), "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / "link.Dat"));
+    EXPECT_EQ(ReadBytes(dir.Path() / "real" / "s.Dat"), "new");
+    EXPECT_EQ(FilesIn(dir.Path() / "real"), std::vector<std::string>{"s.Dat"});
+}
+
+TEST(ReplacingFile, JapaneseFileNamesUseUtf8OnDisk) {
+    test::TempDir dir;
+    const std::string path = dir.File(sj("顧客.kvl"));
+    ASSERT_TRUE(WriteFileReplacing(path, "x"));
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "顧客.kvl"));
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_TRUE(DeleteFileIfExists(path));
+    EXPECT_TRUE(DeleteFileIfExists(dir.File("never-there")));
+    std::string bytes;
+    EXPECT_FALSE(ReadWholeFile(dir.File("never-there"), bytes));
+}
+
+}  // namespace
+}  // namespace rekkan
