@@ -8,10 +8,7 @@
 #include "model/key_items.h"
 #include "model/type_notation.h"
 #include "util/encoding.h"
-#include "util/file_util.h"
-#include "util/replacing_file.h"
 #include "util/messages.h"
-#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {
@@ -27,40 +24,6 @@ std::unique_ptr<StructureParser> MakeStructureParser(SourceLanguage language) {
 
 std::string StructureListLine(int number, const StructureEntry& entry) {
     return " " + PadLeft(' ', std::to_string(number), 4) + ". " + entry.listText;
-}
-
-DroppedFileKind GuessDroppedFile(std::string_view bytes) {
-    const std::string head = Trim(bytes.substr(0, std::min<std::size_t>(bytes.size(), 1000)));
-    if (head.rfind("morvane.lay", 0) == 0 || head.rfind("kvel#32.lay", 0) == 0) return DroppedFileKind::Layout;
-    std::string lower = head;
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (lower.find(" pic ") != std::string::npos || lower.find(" picture ") != std::string::npos) return DroppedFileKind::Cobol;
-    if (lower.find("struct") != std::string::npos) return DroppedFileKind::C;
-    if (lower.find(" as ") != std::string::npos) return DroppedFileKind::Vb;
-    return DroppedFileKind::Unknown;
-}
-
-bool WriteClipboardFile(const std::string& cp932Path, std::string_view text, bool append) {
-    std::string body;
-    const std::string all = std::string(text) + "\r\n";
-    std::size_t start = 0;
-    while (start < all.size()) {
-        std::size_t lf = all.find('\n', start);
-        if (lf == std::string::npos) lf = all.size();
-        WriteLine(body, RemoveAll(std::string_view(all).substr(start, lf - start), "\r"));
-        start = lf + 1;
-    }
-    if (!append || !FileExists(cp932Path)) return WriteFileReplacing(std::string_view(cp932Path), body);
-    std::string old;
-    if (!ReadWholeFile(std::string_view(cp932Path), old)) return false;
-    return WriteFileReplacing(std::string_view(cp932Path), old + body);
-}
-
-std::string ClipboardQuestion(const std::string& cp932Path, bool append, std::string_view text) {
-    return sj("クリップボードの内容を下記のファイルに出力します。") + "\r\n\r\n" + "PATH = " + cp932Path + "\r\n\r\n" +
-           sj("出力モード = ") + (append ? sj("追加") : sj("新規")) + "\r\n\r\n" +
-           sj("クリップボードの先頭５０Byteの内容") + "\r\n\r\n" + ">  " + std::string(text.substr(0, CharSafeLength(text, 50)));
 }
 
 ImportPipeline::ImportPipeline(Settings& settings, EditorHooks* hooks) : settings_(settings), hooks_(hooks) {}

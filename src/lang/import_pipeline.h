@@ -61,17 +61,6 @@ public:
 /// One line of the structure list as shown: " " + number right-aligned in 4 + ". " + text.
 [[nodiscard]] std::string StructureListLine(int number, const StructureEntry& entry);
 
-/// Kind of a file dropped on the layout editor, judged from its first 1000 characters.
-enum class DroppedFileKind { Layout, Cobol, C, Vb, Unknown };
-[[nodiscard]] DroppedFileKind GuessDroppedFile(std::string_view bytes);
-
-/// Writes clipboard text to the clipboard file: anew, or appended when `append` (a missing file
-/// is created). The text gets CR LF appended, is cut at every LF, loses every CR, and each
-/// piece is written followed by CR LF. False when the file cannot be written.
-[[nodiscard]] bool WriteClipboardFile(const std::string& cp932Path, std::string_view text, bool append);
-/// The question asked before writing the clipboard file.
-[[nodiscard]] std::string ClipboardQuestion(const std::string& cp932Path, bool append, std::string_view text);
-
 /// The structure import pipeline of the import window, the dropped files and the editor mode.
 class ImportPipeline {
 public:

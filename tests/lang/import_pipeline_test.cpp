@@ -123,31 +123,5 @@ TEST_F(ImportPipelineTest, DroppedCSourceIsReportedAsC) {
     EXPECT_EQ(messages.Log().size(), 1u);
 }
 
-TEST(ImportPipeline, GuessesTheLanguageOfADroppedFile) {
-    EXPECT_EQ(GuessDroppedFile("  kvel#32.lay\r\n"), DroppedFileKind::Layout);
-    EXPECT_EQ(GuessDroppedFile("morvane.lay...."), DroppedFileKind::Layout);
-    EXPECT_EQ(GuessDroppedFile("01 A.\n 05 B PIC X.\n"), DroppedFileKind::Cobol);
-    EXPECT_EQ(GuessDroppedFile("05 B Picture X. struct"), DroppedFileKind::Cobol);
-    EXPECT_EQ(GuessDroppedFile("typedef STRUCT {"), DroppedFileKind::C);
-    EXPECT_EQ(GuessDroppedFile("Type T\n  A As Long\nEnd Type"), DroppedFileKind::Vb);
-    EXPECT_EQ(GuessDroppedFile("hello"), DroppedFileKind::Unknown);
-    EXPECT_EQ(GuessDroppedFile(std::string(1000, 'x') + " pic "), DroppedFileKind::Unknown);
-}
-
-TEST(ImportPipeline, ClipboardFileNewAndAppend) {
-    test::TempDir dir;
-    const std::string path = dir.File("morvane.clp");
-    ASSERT_TRUE(WriteClipboardFile(path, "01 A.\r\n05 B PIC X.", true));  // append to a missing file
-    EXPECT_EQ(test::ReadBytes(std::string_view(path)), "01 A.\r\n05 B PIC X.\r\n");
-    ASSERT_TRUE(WriteClipboardFile(path, "05 C\rPIC X.\n", true));
-    EXPECT_EQ(test::ReadBytes(std::string_view(path)), "01 A.\r\n05 B PIC X.\r\n05 CPIC X.\r\n\r\n");
-    ASSERT_TRUE(WriteClipboardFile(path, "new", false));
-    EXPECT_EQ(test::ReadBytes(std::string_view(path)), "new\r\n");
-    const std::string q = ClipboardQuestion(path, true, std::string(60, 'z'));
-    EXPECT_NE(q.find(sj("出力モード = 追加")), std::string::npos);
-    EXPECT_NE(q.find(">  " + std::string(50, 'z')), std::string::npos);
-    EXPECT_EQ(q.find(std::string(51, 'z')), std::string::npos);
-}
-
 }  // namespace
 }  // namespace rekkan
