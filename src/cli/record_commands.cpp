@@ -11,6 +11,7 @@
 #include "codec/field_codec.h"
 #include "model/geometry.h"
 #include "model/layout_file.h"
+#include "records/field_address.h"
 #include "records/field_entry.h"
 #include "records/file_engine.h"
 #include "records/list_text.h"
@@ -139,72 +140,27 @@ std::string NoRecordMessage(std::int64_t recNo) {
     return "Rec.No [" + std::to_string(recNo) + sj("] のレコードは存在しません。");
 }
 
-/// Finds a field entry by its field number (1-based, groups counted) or by variable name
-/// with optional occurrence subscripts ("AMOUNT(2,1)"). -1 after a message when none fits.
+/// The field entry a FIELD argument addresses; -1 after a message when none fits.
 int ResolveField(Context& ctx, const RecordSetup& s, const std::string& fieldText) {
+    const FieldAddress address = ResolveFieldAddress(fieldText, s.fields, s.doc);
     const std::string text = Trim(fieldText);
-    if (!text.empty() && DigitsOnly(text) == text) {
-        std::int64_t n = 0;
-        if (!ParseInt64(text, n) || n < 1 || n > static_cast<std::int64_t>(s.fields.size())) {
-            ctx.Error("no field number " + text + " (see rekkan-cli fields)");
-            return -1;
-        }
-        if (s.fields[static_cast<std::size_t>(n - 1)].IsGroup()) {
+    const std::string& name = address.name;
+    switch (address.error) {
+        case FieldAddressError::None: return address.index;
+        case FieldAddressError::NoSuchNumber: ctx.Error("no field number " + text + " (see rekkan-cli fields)"); break;
+        case FieldAddressError::GroupItem:
             ctx.Error("field " + text + " is a group item and holds no value of its own");
-            return -1;
-        }
-        return static_cast<int>(n - 1);
-    }
-    std::string name = text;
-    std::string prefix;
-    const std::size_t open = text.find('(');
-    if (open != std::string::npos) {
-        const std::size_t close = text.find(')', open);
-        if (close == std::string::npos || Trim(text.substr(close + 1)) != "") {
-            ctx.Error("bad field subscripts: " + text);
-            return -1;
-        }
-        name = Trim(text.substr(0, open));
-        std::string inner = text.substr(open + 1, close - open - 1);
-        for (std::size_t start = 0;;) {
-            const std::size_t comma = inner.find(',', start);
-            const std::string sub = Trim(inner.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-            int value = 0;
-            if (sub.empty() || DigitsOnly(sub) != sub || !ParseInt(sub, value) || value < 1) {
-                ctx.Error("bad field subscripts: " + text);
-                return -1;
-            }
-            prefix += std::to_string(value) + ".";
-            if (comma == std::string::npos) break;
-            start = comma + 1;
-        }
-    }
-    int found = -1;
-    bool repeats = false;
-    for (std::size_t i = 0; i < s.fields.size(); ++i) {
-        const TRdbObj& f = s.fields[i];
-        const std::size_t row = static_cast<std::size_t>(f.desc.row);
-        if (row >= s.doc.items.size() || !EqualsNoCase(Trim(s.doc.items[row].VNM), name)) continue;
-        if (!f.desc.prefix.empty()) repeats = true;
-        if (f.desc.prefix != prefix) continue;
-        if (found >= 0 && s.fields[static_cast<std::size_t>(found)].desc.row != f.desc.row) {
+            break;
+        case FieldAddressError::BadSubscripts: ctx.Error("bad field subscripts: " + text); break;
+        case FieldAddressError::Ambiguous:
             ctx.Error("the variable name " + name + " names more than one item; use the field number");
-            return -1;
-        }
-        if (found < 0) found = static_cast<int>(i);
-    }
-    if (found < 0) {
-        if (repeats && prefix.empty())
+            break;
+        case FieldAddressError::NeedsSubscripts:
             ctx.Error("the item " + name + " repeats; give its subscripts, e.g. " + name + "(1)");
-        else
-            ctx.Error("no field " + text + " (see rekkan-cli fields)");
-        return -1;
+            break;
+        case FieldAddressError::NoSuchName: ctx.Error("no field " + text + " (see rekkan-cli fields)"); break;
     }
-    if (s.fields[static_cast<std::size_t>(found)].IsGroup()) {
-        ctx.Error("field " + text + " is a group item and holds no value of its own");
-        return -1;
-    }
-    return found;
+    return -1;
 }
 
 /// Encodes FIELD=VALUE arguments (from `first` on) into `record`.
