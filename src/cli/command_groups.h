@@ -10,8 +10,10 @@ namespace rekkan::cli {
 
 /// info, fields (layout_commands.cpp).
 [[nodiscard]] std::vector<Command> LayoutCommands();
-/// csv, search, show, set, insert, append, delete (record_commands.cpp).
-[[nodiscard]] std::vector<Command> RecordCommands();
+/// csv, search, show (record_read_commands.cpp).
+[[nodiscard]] std::vector<Command> RecordReadCommands();
+/// set, insert, append, delete (record_edit_commands.cpp).
+[[nodiscard]] std::vector<Command> RecordEditCommands();
 /// import cobol, export c|vb|cobol (import_export_commands.cpp).
 [[nodiscard]] std::vector<Command> ImportExportCommands();
 /// import c, import vb (import_c_vb_commands.cpp).

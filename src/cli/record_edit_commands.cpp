@@ -1,0 +1,177 @@
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cli/command_groups.h"
+#include "cli/record_setup.h"
+#include "records/field_address.h"
+#include "records/file_engine.h"
+#include "records/record_fields.h"
+#include "util/encoding.h"
+#include "util/file_util.h"
+#include "util/text.h"
+
+// The commands that change records: set, insert, append, delete.
+
+namespace rekkan::cli {
+namespace {
+
+bool CountOption(Context& ctx, std::int64_t& count) {
+    long long k = 1;
+    if (!ctx.IntValue("--count", k)) return false;
+    if (k < 1) {
+        ctx.Error("--count must be 1 or more");
+        return false;
+    }
+    count = k;
+    return true;
+}
+
+/// The field entry a FIELD argument addresses; -1 after a message when none fits.
+int ResolveField(Context& ctx, const RecordSetup& s, const std::string& fieldText) {
+    const FieldAddress address = ResolveFieldAddress(fieldText, s.fields, s.doc);
+    const std::string text = Trim(fieldText);
+    const std::string& name = address.name;
+    switch (address.error) {
+        case FieldAddressError::None: return address.index;
+        case FieldAddressError::NoSuchNumber: ctx.Error("no field number " + text + " (see rekkan-cli fields)"); break;
+        case FieldAddressError::GroupItem:
+            ctx.Error("field " + text + " is a group item and holds no value of its own");
+            break;
+        case FieldAddressError::BadSubscripts: ctx.Error("bad field subscripts: " + text); break;
+        case FieldAddressError::Ambiguous:
+            ctx.Error("the variable name " + name + " names more than one item; use the field number");
+            break;
+        case FieldAddressError::NeedsSubscripts:
+            ctx.Error("the item " + name + " repeats; give its subscripts, e.g. " + name + "(1)");
+            break;
+        case FieldAddressError::NoSuchName: ctx.Error("no field " + text + " (see rekkan-cli fields)"); break;
+    }
+    return -1;
+}
+
+/// Encodes FIELD=VALUE arguments (from `first` on) into `record`.
+bool ApplyAssignments(Context& ctx, const RecordSetup& s, std::size_t first, std::string& record) {
+    for (std::size_t a = first; a < ctx.args.size(); ++a) {
+        const std::string& arg = ctx.args[a];
+        const std::size_t eq = arg.find('=');
+        if (eq == std::string::npos) {
+            ctx.Error("FIELD=VALUE expected: " + arg);
+            return false;
+        }
+        const int index = ResolveField(ctx, s, arg.substr(0, eq));
+        if (index < 0) return false;
+        // As in the editor's memo cell, line breaks in the text are dropped.
+        EncodeField(RemoveLineEnds(arg.substr(eq + 1)), true, record, s.fields[static_cast<std::size_t>(index)],
+                    s.codec);
+    }
+    return true;
+}
+
+/// Opens the data file for reading and writing with the engine.
+bool OpenForEdit(Context& ctx, const RecordSetup& s, const std::string& path, TFileInf& file) {
+    file.SetMessageSink(ctx.messages);
+    file.SetCodecOptions(s.codec);
+    if (!file.OpenDataFile(path, s.basePosition, s.recordLength, OpenMode::ReadWrite)) {
+        if (!FileExists(path)) ctx.Error(sj("編集ファイルが存在しません。") + "  PATH = " + path);
+        return false;
+    }
+    return true;
+}
+
+int RunSet(Context& ctx) {
+    RecordSetup s;
+    std::int64_t recNo = 0;
+    if (!PrepareRecordCommand(ctx, ctx.args.size() >= 4, "set LAYOUT DATA REC FIELD=VALUE...", s, recNo))
+        return kExitFailure;
+    TFileInf file;
+    if (!OpenForEdit(ctx, s, ctx.args[1], file)) return kExitFailure;
+    if (!file.ReadRecord(recNo - 1, Refresh::None)) {
+        ctx.Error(NoRecordMessage(recNo));
+        return kExitFailure;
+    }
+    std::string record = file.RecordBuffer();
+    if (!ApplyAssignments(ctx, s, 3, record)) return kExitFailure;
+    file.RecordBuffer() = record;
+    return file.UpdateRecord(recNo - 1) ? kExitOk : kExitFailure;
+}
+
+/// The record a new insert or append writes: blank, then the assignments.
+bool NewRecord(Context& ctx, const RecordSetup& s, std::size_t firstAssignment, std::string& record) {
+    record = BlankRecord(s.recordLength, s.fields, s.codec);
+    return ApplyAssignments(ctx, s, firstAssignment, record);
+}
+
+int RunInsert(Context& ctx) {
+    RecordSetup s;
+    std::int64_t recNo = 0;
+    std::int64_t count = 1;
+    if (!PrepareRecordCommand(ctx, ctx.args.size() >= 3, "insert LAYOUT DATA REC [FIELD=VALUE...] [--count K]", s,
+                              recNo) ||
+        !CountOption(ctx, count))
+        return kExitFailure;
+    std::string record;
+    if (!NewRecord(ctx, s, 3, record)) return kExitFailure;
+    TFileInf file;
+    if (!OpenForEdit(ctx, s, ctx.args[1], file)) return kExitFailure;
+    const std::int64_t records = file.RecordCount();
+    if (recNo > std::max<std::int64_t>(records, 1)) {
+        ctx.Error(NoRecordMessage(recNo) + " (append adds records after the last one)");
+        return kExitFailure;
+    }
+    file.RecordBuffer() = record;
+    return file.InsertRecord(recNo - 1, count) ? kExitOk : kExitFailure;
+}
+
+int RunAppend(Context& ctx) {
+    if (ctx.args.size() < 2) {
+        ctx.Error("usage: rekkan-cli append LAYOUT DATA [FIELD=VALUE...] [--count K]");
+        return kExitFailure;
+    }
+    RecordSetup s;
+    std::int64_t count = 1;
+    if (!PrepareRecordSetup(ctx, ctx.args[0], s) || !CountOption(ctx, count)) return kExitFailure;
+    std::string record;
+    if (!NewRecord(ctx, s, 2, record)) return kExitFailure;
+    TFileInf file;
+    if (!OpenForEdit(ctx, s, ctx.args[1], file)) return kExitFailure;
+    for (std::int64_t k = 0; k < count; ++k) {
+        file.RecordBuffer() = record;
+        if (!file.AppendRecord()) return kExitFailure;
+    }
+    return kExitOk;
+}
+
+int RunDelete(Context& ctx) {
+    RecordSetup s;
+    std::int64_t recNo = 0;
+    std::int64_t count = 1;
+    if (!PrepareRecordCommand(ctx, ctx.args.size() == 3, "delete LAYOUT DATA REC [--count K]", s, recNo) ||
+        !CountOption(ctx, count))
+        return kExitFailure;
+    TFileInf file;
+    if (!OpenForEdit(ctx, s, ctx.args[1], file)) return kExitFailure;
+    if (recNo > file.RecordCount()) {
+        ctx.Error(NoRecordMessage(recNo));
+        return kExitFailure;
+    }
+    return file.DeleteRecord(recNo - 1, count) ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+std::vector<Command> RecordEditCommands() {
+    return {
+        {"set", "LAYOUT DATA REC FIELD=VALUE...", WithCodecOptions({}), RunSet},
+        {"insert", "LAYOUT DATA REC [FIELD=VALUE...] [--count K]",
+         WithCodecOptions({{"--count", true, "number of records (default 1)"}}), RunInsert},
+        {"append", "LAYOUT DATA [FIELD=VALUE...] [--count K]",
+         WithCodecOptions({{"--count", true, "number of records (default 1)"}}), RunAppend},
+        {"delete", "LAYOUT DATA REC [--count K]",
+         WithCodecOptions({{"--count", true, "number of records (default 1)"}}), RunDelete},
+    };
+}
+
+
+}  // namespace rekkan::cli

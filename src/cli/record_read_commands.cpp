@@ -1,0 +1,163 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/command_groups.h"
+#include "cli/record_setup.h"
+#include "records/file_engine.h"
+#include "records/list_text.h"
+#include "records/range_csv.h"
+#include "records/record_count.h"
+#include "records/record_fields.h"
+#include "records/record_search.h"
+#include "records/record_view.h"
+#include "util/encoding.h"
+#include "util/file_util.h"
+#include "util/text.h"
+
+// The commands that read records: csv, search, show.
+
+namespace rekkan::cli {
+namespace {
+
+/// Records of the data file (a partial last record counts as one); false when it cannot be
+/// opened for reading. Cheaper than a reader: nothing is allocated or read.
+bool CountRecords(const std::string& path, const RecordSetup& s, std::int64_t& count) {
+    const int fd = ::open(ToFsPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    const bool ok = ::fstat(fd, &st) == 0;
+    ::close(fd);
+    if (!ok) return false;
+    count = RecordCountOf(static_cast<std::int64_t>(st.st_size), s.basePosition, s.recordLength);
+    return true;
+}
+
+int RunCsv(Context& ctx) {
+    if (ctx.args.size() != 2) {
+        ctx.Error("usage: rekkan-cli csv LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen]");
+        return kExitFailure;
+    }
+    RecordSetup s;
+    if (!PrepareRecordSetup(ctx, ctx.args[0], s)) return kExitFailure;
+    const std::string& path = ctx.args[1];
+    std::int64_t count = 0;
+    if (!CountRecords(path, s, count)) {
+        ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + path);
+        return kExitFailure;
+    }
+
+    RangeCsvRequest request;
+    request.path = path;
+    request.basePosition = s.basePosition;
+    request.recordLength = s.recordLength;
+    request.fields = &s.fields;
+    request.codec = s.codec;
+    request.options.recNo = ctx.Has("--rec-no");
+    request.options.position = ctx.Has("--pos");
+    request.options.groups = ctx.Has("--groups");
+    request.options.heading = ctx.Has("--heading");
+    request.options.tofgen = ctx.Has("--tofgen");
+    NormaliseRange(ctx.Value("--from", "1"), ctx.Value("--to", std::to_string(count)), count, request.start,
+                   request.end);
+
+    const std::unique_ptr<ByteOutput> output = ctx.Output();
+    if (!output->Begin()) return ctx.OutputFailed(), kExitFailure;
+    bool writeFailed = false;
+    const RangeCsvResult result = WriteRangeCsv(request, [&](std::string_view bytes) {
+        writeFailed = !output->Write(bytes);
+        return !writeFailed;
+    });
+    if (writeFailed) return ctx.OutputFailed(), kExitFailure;
+    if (!result.ok) {
+        ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + path);
+        return kExitFailure;
+    }
+    return output->Finish() || ctx.OutputFailed() ? kExitOk : kExitFailure;
+}
+
+int RunSearch(Context& ctx) {
+    if (ctx.args.size() < 2) {
+        ctx.Error("usage: rekkan-cli search LAYOUT DATA [--or] WORD...");
+        return kExitFailure;
+    }
+    RecordSetup s;
+    if (!PrepareRecordSetup(ctx, ctx.args[0], s)) return kExitFailure;
+    SearchRequest request;
+    request.path = ctx.args[1];
+    request.basePosition = s.basePosition;
+    request.recordLength = s.recordLength;
+    request.fields = &s.fields;
+    request.codec = s.codec;
+    request.orMode = ctx.Has("--or");
+    request.wantTexts = false;
+    for (std::size_t i = 2; i < ctx.args.size(); ++i)
+        if (!ctx.args[i].empty()) request.words.push_back(ctx.args[i]);
+
+    std::string pending;
+    const SearchOutcome outcome = SearchFile(
+        request, {},
+        [&](SearchHit&& hit) {
+            pending += std::to_string(hit.index + 1);
+            pending += '\n';
+            if (pending.size() >= 64 * 1024) {
+                ctx.Print(pending);
+                pending.clear();
+            }
+        },
+        nullptr);
+    ctx.Print(pending);
+    if (!outcome.opened || outcome.readFailed) {
+        ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + request.path);
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+int RunShow(Context& ctx) {
+    RecordSetup s;
+    std::int64_t recNo = 0;
+    if (!PrepareRecordCommand(ctx, ctx.args.size() == 3, "show LAYOUT DATA REC", s, recNo)) return kExitFailure;
+    const std::string& path = ctx.args[1];
+    TFileInf file(ctx.messages);
+    file.SetCodecOptions(s.codec);
+    if (!file.OpenDataFile(path, s.basePosition, s.recordLength, OpenMode::ReadOnly)) {
+        if (!FileExists(path)) ctx.Error(sj("編集ファイルが存在しません。") + "  PATH = " + path);
+        return kExitFailure;
+    }
+    if (!file.ReadRecord(recNo - 1, Refresh::None)) {
+        ctx.Error(NoRecordMessage(recNo));
+        return kExitFailure;
+    }
+    file.ComputeGeometry();
+    RecordTexts texts;
+    DecodeRecord(file.RecordBuffer(), s.fields, s.codec, texts);
+    const RecordView view = BuildRecordView(s.doc.RdfCmt, path, file, s.fields, texts);
+    return ctx.Emit(RecordListText(view)) ? kExitOk : kExitFailure;
+}
+
+}  // namespace
+
+std::vector<Command> RecordReadCommands() {
+    return {
+        {"csv", "LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen]",
+         WithCodecOptions({{"--from", true, "first Rec.No (default 1)"},
+                           {"--to", true, "last Rec.No (default the last record)"},
+                           {"--rec-no", false, "Rec.No column"},
+                           {"--pos", false, "position column"},
+                           {"--groups", false, "group items as columns"},
+                           {"--heading", false, "heading line of item names"},
+                           {"--tofgen", false, "Tofgen control statements in front (the four above off)"}}),
+         RunCsv},
+        {"search", "LAYOUT DATA [--or] WORD...", WithCodecOptions({{"--or", false, "any word (default: every word)"}}),
+         RunSearch},
+        {"show", "LAYOUT DATA REC", WithCodecOptions({}), RunShow},
+    };
+}
+
+}  // namespace rekkan::cli

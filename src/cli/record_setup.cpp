@@ -1,0 +1,103 @@
+#include "cli/record_setup.h"
+
+#include "cli/command_support.h"
+#include "model/geometry.h"
+#include "util/encoding.h"
+#include "util/text.h"
+
+namespace rekkan::cli {
+namespace {
+
+const std::vector<OptionSpec>& CodecOptionSpecs() {
+    static const std::vector<OptionSpec> specs = {
+        {"--base", true, "1-based read base position (default 1)"},
+        {"--zone", true, "zoned sign form: ebcdic (default) or ascii"},
+        {"--pack", true, "packed sign form: ebcdic (default) or ascii"},
+        {"--order", true, "byte order of C/VB integers: intel (default) or motorola"},
+        {"--hex-binary", false, "show COBOL binary fields in hex, as the record editor does"},
+    };
+    return specs;
+}
+
+bool SignFormOption(Context& ctx, const char* name, SignForm& form) {
+    if (!ctx.Has(name)) return true;
+    const std::string v = ToUpperAscii(Trim(ctx.Value(name)));
+    if (v == "EBCDIC") {
+        form = SignForm::Ebcdic;
+    } else if (v == "ASCII") {
+        form = SignForm::Ascii;
+    } else {
+        ctx.Error(std::string(name) + ": ebcdic or ascii expected: " + ctx.Value(name));
+        return false;
+    }
+    return true;
+}
+
+/// A Rec.No argument: a whole number of 1 or more.
+bool RecNoArgument(Context& ctx, const std::string& text, std::int64_t& recNo) {
+    if (!ParseInt64(Trim(text), recNo) || recNo < 1) {
+        ctx.Error("REC must be a Rec.No of 1 or more: " + text);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<OptionSpec> WithCodecOptions(std::vector<OptionSpec> own) {
+    own.insert(own.begin(), CodecOptionSpecs().begin(), CodecOptionSpecs().end());
+    return own;
+}
+
+bool PrepareRecordSetup(Context& ctx, const std::string& layoutPath, RecordSetup& s) {
+    s.codec = CodecOptions::FromSettings(ctx.settings);
+    if (!SignFormOption(ctx, "--zone", s.codec.zoneSign) || !SignFormOption(ctx, "--pack", s.codec.packSign))
+        return false;
+    if (ctx.Has("--order")) {
+        const std::string v = ToUpperAscii(Trim(ctx.Value("--order")));
+        if (v == "INTEL") {
+            s.codec.byteOrder = ByteOrder::Intel;
+        } else if (v == "MOTOROLA") {
+            s.codec.byteOrder = ByteOrder::Motorola;
+        } else {
+            ctx.Error("--order: intel or motorola expected: " + ctx.Value("--order"));
+            return false;
+        }
+    }
+    long long base = 1;
+    if (!ctx.IntValue("--base", base)) return false;
+    if (base < 1) {
+        ctx.Error("--base: the read base position starts at 1");
+        return false;
+    }
+    s.basePosition = base - 1;
+
+    if (!ReadLayoutForCommand(ctx, layoutPath, s.doc)) return false;
+    Geometry geometry;
+    std::vector<FieldDescriptor> descriptors;
+    if (!ListFields(s.doc, geometry, descriptors)) {
+        ctx.Error(GeometryFailureMessage(geometry));
+        return false;
+    }
+    s.fields = MakeFieldList(descriptors, ctx.Has("--hex-binary") ? HexStart::Window : HexStart::Script);
+    s.recordLength = s.doc.recordLength;
+    if (s.recordLength < 1) {
+        ctx.Error("the layout has no bytes (record length 0): " + layoutPath);
+        return false;
+    }
+    return true;
+}
+
+bool PrepareRecordCommand(Context& ctx, bool argsOk, const char* usage, RecordSetup& s, std::int64_t& recNo) {
+    if (!argsOk) {
+        ctx.Error(std::string("usage: rekkan-cli ") + usage);
+        return false;
+    }
+    return PrepareRecordSetup(ctx, ctx.args[0], s) && RecNoArgument(ctx, ctx.args[2], recNo);
+}
+
+std::string NoRecordMessage(std::int64_t recNo) {
+    return "Rec.No [" + std::to_string(recNo) + sj("] のレコードは存在しません。");
+}
+
+}  // namespace rekkan::cli

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+#include "codec/field_codec.h"
+#include "model/layout_document.h"
+#include "records/field_entry.h"
+
+namespace rekkan::cli {
+
+// What every record command starts from: the layout, its field list and the codec options.
+
+/// The layout, its field list and the codec options of a record command.
+struct RecordSetup {
+    LayoutDocument doc;
+    std::vector<TRdbObj> fields;
+    CodecOptions codec;
+    std::int64_t basePosition = 0;  ///< 0-based
+    int recordLength = 0;
+};
+
+/// `own` options after the codec options every record command takes (--base, --zone, ...).
+[[nodiscard]] std::vector<OptionSpec> WithCodecOptions(std::vector<OptionSpec> own);
+
+/// Reads the layout as the record editor does and builds its field list and options.
+[[nodiscard]] bool PrepareRecordSetup(Context& ctx, const std::string& layoutPath, RecordSetup& s);
+
+/// The start of every command that works on one record: the argument count (`argsOk`, else
+/// the usage line), the layout, and the Rec.No of the third argument.
+[[nodiscard]] bool PrepareRecordCommand(Context& ctx, bool argsOk, const char* usage, RecordSetup& s,
+                                        std::int64_t& recNo);
+
+/// "Rec.No [n] のレコードは存在しません。"
+[[nodiscard]] std::string NoRecordMessage(std::int64_t recNo);
+
+}  // namespace rekkan::cli
