@@ -95,8 +95,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> kana;
     for (const char* k : kanaNames) kana.push_back(sj(k));
 
-    std::FILE* out = std::fopen(argv[2], "wb");
-    if (!out) {
+    ReplacingFile out;
+    if (!out.Open(argv[2])) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
         return 2;
     }
@@ -128,10 +128,10 @@ int main(int argc, char** argv) {
             return 2;
         }
         if (block.size() >= (4u << 20) - kRecordLength) {
-            if (std::fwrite(block.data(), 1, block.size(), out) != block.size()) return 2;
+            if (!out.Write(block)) return 2;
             block.clear();
         }
     }
-    if (std::fwrite(block.data(), 1, block.size(), out) != block.size() || std::fclose(out) != 0) return 2;
+    if (!out.Write(block) || !out.Commit()) return 2;
     return 0;
 }

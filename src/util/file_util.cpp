@@ -22,18 +22,6 @@ bool FileExists(std::string_view cp932Path) {
     return std::filesystem::is_regular_file(ToFsPath(cp932Path), ec);
 }
 
-bool DeleteFileIfExists(std::string_view cp932Path) {
-    std::error_code ec;
-    std::filesystem::remove(ToFsPath(cp932Path), ec);
-    return !std::filesystem::exists(ToFsPath(cp932Path), ec);
-}
-
-bool RenameFile(std::string_view oldCp932Path, std::string_view newCp932Path) {
-    std::error_code ec;
-    std::filesystem::rename(ToFsPath(oldCp932Path), ToFsPath(newCp932Path), ec);
-    return !ec;
-}
-
 bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;

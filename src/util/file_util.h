@@ -11,12 +11,8 @@ namespace rekkan {
 /// CP932 text of a file-system path (for showing and storing it in the model).
 [[nodiscard]] std::string FromFsPath(const std::filesystem::path& path);
 
+/// Whether a regular file is at the path (a symbolic link followed).
 [[nodiscard]] bool FileExists(std::string_view cp932Path);
-/// Deletes the file when it exists; true when it is gone afterwards.
-bool DeleteFileIfExists(std::string_view cp932Path);
-/// Renames a file; replaces the target when it exists.
-[[nodiscard]] bool RenameFile(std::string_view oldCp932Path, std::string_view newCp932Path);
-
 /// Reads a whole file into `bytes`; false when it cannot be opened or read.
 [[nodiscard]] bool ReadWholeFile(std::string_view cp932Path, std::string& bytes);
 [[nodiscard]] bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
