@@ -242,7 +242,7 @@ bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count)
     // One rename replaces the data file; the old file is never deleted first.
     if (!ok || !work.Commit()) {
         const bool renameFailed = work.FailedStep() == ReplacingFile::Step::Rename;
-        work.Discard();
+        work.Discard();  // gone before the message shows
         Inform(renameFailed ? WorkAccessFailure(insert) : WorkCreateFailure(insert));
         return false;
     }

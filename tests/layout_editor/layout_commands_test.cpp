@@ -28,6 +28,13 @@ TEST(LayoutCommands, SaveAsksRefusesLayNamesAndAddsTheExtension) {
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "cust.kvl"));
     EXPECT_TRUE(d.modified);
 
+    msgs.Clear();
+    const std::string unwritable = dir.File("missing/cust.kvl");
+    EXPECT_FALSE(SaveLayout(d, unwritable, settings, msgs));
+    EXPECT_EQ(msgs.Texts().back(), sj("<< エラー >>\r\rファイルに書き込めませんでした。元のファイルはそのまま残っています。\r\r     PATH = ") + unwritable);
+    EXPECT_TRUE(d.modified);
+    EXPECT_NE(d.path, unwritable);
+
     ASSERT_TRUE(SaveLayout(d, dir.File("cust"), settings, msgs));
     EXPECT_FALSE(d.modified);
     EXPECT_EQ(settings.Path_Rdf, dir.File("cust.kvl"));
