@@ -206,4 +206,16 @@ std::string SubstituteDefines(std::string_view code, const std::unordered_map<st
     return text;
 }
 
+std::string NameAfterClose(std::string_view code) {
+    const std::size_t close = code.find('}');
+    if (close == std::string_view::npos) return {};
+    return CWordAfter(code, close, 1);
+}
+
+std::string BracketText(std::string_view dims) {
+    std::string out;
+    for (const std::string& c : BracketContents(dims)) out += "[" + c + "]";
+    return out;
+}
+
 }  // namespace rekkan

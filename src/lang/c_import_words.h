@@ -68,6 +68,13 @@ struct CKeywordHits {
 /// Position of the word "to" (any case, blank delimited) in a VB bound; npos when absent.
 [[nodiscard]] std::size_t FindVbToWord(std::string_view text);
 
+/// The dimension brackets of a declaration ("[2][3]"), without anything else.
+[[nodiscard]] std::string BracketText(std::string_view dims);
+/// The name a "}" line gives its structure: the word after the brace.
+[[nodiscard]] std::string NameAfterClose(std::string_view code);
+/// True when `s` holds the byte `c`.
+[[nodiscard]] inline bool HasChar(std::string_view s, char c) { return s.find(c) != std::string_view::npos; }
+
 /// One C identifier in a text: its position and length.
 struct IdentifierSpan {
     std::size_t pos;
