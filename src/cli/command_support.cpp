@@ -1,6 +1,7 @@
 #include "cli/command_support.h"
 
 #include "model/layout_file.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan::cli {

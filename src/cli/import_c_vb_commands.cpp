@@ -4,6 +4,7 @@
 #include "cli/command_support.h"
 #include "lang/import_pipeline.h"
 #include "model/layout_file.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan::cli {

@@ -3,6 +3,7 @@
 #include "cli/command_support.h"
 #include "model/geometry.h"
 #include "util/encoding.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan::cli {

@@ -7,6 +7,7 @@
 #include "model/type_catalogue.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {

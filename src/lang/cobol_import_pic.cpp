@@ -5,6 +5,7 @@
 #include "lang/cobol_import.h"
 #include "lang/lang_words.h"
 #include "model/type_catalogue.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {

@@ -6,6 +6,7 @@
 #include "lang/c_family_parser.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {

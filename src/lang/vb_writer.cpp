@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/type_catalogue.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {

@@ -6,6 +6,7 @@
 #include "util/encoding.h"
 #include "util/file_util.h"
 #include "util/replacing_file.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {

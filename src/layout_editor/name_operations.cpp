@@ -1,6 +1,7 @@
 // Prefix join and cut, and the exchange of item names and variable names.
 #include "layout_editor/layout_editor_model.h"
 #include "util/encoding.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "util/encoding.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {

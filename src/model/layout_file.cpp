@@ -4,6 +4,7 @@
 
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {

@@ -4,10 +4,10 @@
 
 #include "model/layout_file.h"
 #include "records/file_engine.h"
-#include "records/search_text.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
 #include "util/replacing_file.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {
@@ -36,9 +36,9 @@ std::int64_t NumberAfterKey(std::string_view line, std::string_view key) {
 
 /// Byte position of `piece` in `text`, starting only on a character boundary; npos when absent.
 std::size_t FindExactSjis(std::string_view text, std::string_view piece) {
-    for (std::size_t at = FindNoCaseSjis(text, piece); at != std::string_view::npos;) {
+    for (std::size_t at = FindNoCase(text, piece); at != std::string_view::npos;) {
         if (text.substr(at, piece.size()) == piece) return at;
-        at = FindNoCaseSjis(text, piece, at + 1);
+        at = FindNoCase(text, piece, at + CharLength(text, at));
     }
     return std::string_view::npos;
 }
@@ -71,7 +71,7 @@ bool ParseGroupLine(std::string_view line, GroupLine& out) {
     if (eq == std::string_view::npos) return true;
     paths.remove_prefix(eq + 1);
     paths = paths.substr(0, paths.find('#'));
-    const std::size_t edit = FindNoCaseSjis(paths, kEditKey);
+    const std::size_t edit = FindNoCase(paths, kEditKey);
     if (edit == std::string_view::npos) {
         out.layoutPath = Trim(paths);
         return true;

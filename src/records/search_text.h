@@ -11,15 +11,6 @@ namespace rekkan {
 /// full-width blanks; every word trimmed, empty words dropped. Texts are CP932.
 [[nodiscard]] std::vector<std::string> SplitSearchWords(std::string_view boxText);
 
-/// The text with the single-byte letters a-z made upper case; the bytes of double-byte
-/// characters are left alone (a trail byte may look like a lower-case letter).
-[[nodiscard]] std::string UpperSjis(std::string_view text);
-
-/// Byte position of `needle` in `hay` at or after `from`, letters compared without case, the
-/// match starting only on a character boundary (never on the trail byte of a double-byte
-/// character); npos when absent. `from` must itself be a character boundary.
-[[nodiscard]] std::size_t FindNoCaseSjis(std::string_view hay, std::string_view needle, std::size_t from = 0);
-
 /// Search words prepared once for matching many records.
 class SearchWords {
 public:

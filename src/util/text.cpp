@@ -10,8 +10,6 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\0'; }
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 }  // namespace
 
 std::string Trim(std::string_view s) { return TrimRight(TrimLeft(s)); }
@@ -192,29 +190,6 @@ bool ParseInt(std::string_view s, int& out) {
     if (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max()) return false;
     out = static_cast<int>(v);
     return true;
-}
-
-std::string ToUpperAscii(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = UpperAscii(c);
-    return out;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
-    return true;
-}
-
-std::size_t FindNoCase(std::string_view hay, std::string_view needle, std::size_t from) {
-    if (needle.empty()) return from <= hay.size() ? from : std::string_view::npos;
-    for (std::size_t i = from; i + needle.size() <= hay.size(); ++i) {
-        std::size_t k = 0;
-        while (k < needle.size() && UpperAscii(hay[i + k]) == UpperAscii(needle[k])) ++k;
-        if (k == needle.size()) return i;
-    }
-    return std::string_view::npos;
 }
 
 }  // namespace rekkan

@@ -46,11 +46,4 @@ void WriteLine(std::string& out, std::string_view text);
 /// Strict decimal integer (optional '-' or '+', digits only, no blanks) into `out`.
 [[nodiscard]] bool ParseInt(std::string_view s, int& out);
 [[nodiscard]] bool ParseInt64(std::string_view s, std::int64_t& out);
-
-/// ASCII-only case folding (double-byte characters untouched).
-[[nodiscard]] std::string ToUpperAscii(std::string_view s);
-[[nodiscard]] bool EqualsNoCase(std::string_view a, std::string_view b);
-/// Byte position of `needle` in `hay` ignoring ASCII case, from `from`; npos when absent.
-[[nodiscard]] std::size_t FindNoCase(std::string_view hay, std::string_view needle, std::size_t from = 0);
-
 }  // namespace rekkan

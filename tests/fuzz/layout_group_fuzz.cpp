@@ -6,6 +6,7 @@
 
 #include "records/layout_group.h"
 #include "records/search_text.h"
+#include "util/sjis.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto words = rekkan::SplitSearchWords(bytes.substr(0, 4096));
     for (const auto& w : words) {
         if (w.empty()) __builtin_trap();
-        (void)rekkan::FindNoCaseSjis(bytes, w);
+        (void)rekkan::FindNoCase(bytes, w);
     }
     (void)rekkan::MatchRecord({std::string(bytes)}, rekkan::SearchWords(words), true);
     return 0;

@@ -4,6 +4,7 @@
 
 #include "lang/cobol_import.h"
 #include "lang/cobol_writer.h"
+#include "lang/vb_writer.h"
 #include "model/key_items.h"
 #include "model/type_catalogue.h"
 #include "model/type_notation.h"
@@ -102,6 +103,14 @@ TEST(CobolWriter, RedefinesNamesTheTargetsDataName) {
     const Prepared p({Row(1, kGroup, "R", "R"), Row(2, kX, sj("番号"), "NO", 4),
                       Row(2, kUNum, sj("数字"), "NUM", 4, 0, 1, sj("番号"))});
     EXPECT_EQ(Lines(WriteCobolText(p.In(), PlainOptions())).back(), "000800  02 NUM REDEFINES NO  PIC 9(4).");
+}
+
+TEST(VbWriter, GroupTypeNameUpperCasesSingleByteLettersOnly) {
+    // The trail byte of Ｂ (0x82 0x61) is a lower-case 'a' to a byte-wise upper-casing.
+    const Prepared p({Row(1, kGroup, "G", "cust" + sj("Ｂ")), Row(2, kGroup, "H", sj("ＺＢ") + "x"), Row(3, kX, "N", "n", 3)});
+    const std::string text = WriteVbText(p.In());
+    EXPECT_NE(text.find("Type T001_CUST" + sj("Ｂ") + " "), std::string::npos);
+    EXPECT_NE(text.find("Type T002_" + sj("ＺＢ") + "X "), std::string::npos);
 }
 
 TEST(LanguageOutput, KeyMarkAndPrefixOnItemNames) {

@@ -79,29 +79,5 @@ TEST(TextParseInt, AcceptsOnlyPlainDecimals) {
         EXPECT_FALSE(ParseInt(bad, v)) << bad;
 }
 
-TEST(TextCase, ComparesAsciiLettersOnly) {
-    EXPECT_TRUE(EqualsNoCase("Cmb_Lang", "cmb_lang"));
-    EXPECT_FALSE(EqualsNoCase("Cmb_Lang", "cmb_lan"));
-    EXPECT_EQ(FindNoCase("x%!#seq=1", "%!#SEQ"), 1u);
-    EXPECT_EQ(FindNoCase("abc", "d"), std::string_view::npos);
-}
-
-TEST(ShiftJisBytes, ClassifiesLeadAndTrailBytes) {
-    EXPECT_TRUE(IsLeadByte(0x81));
-    EXPECT_TRUE(IsLeadByte(0x9F));
-    EXPECT_FALSE(IsLeadByte(0xA0));
-    EXPECT_TRUE(IsLeadByte(0xE0));
-    EXPECT_TRUE(IsLeadByte(0xFC));
-    EXPECT_FALSE(IsLeadByte(0xFD));
-    EXPECT_TRUE(IsTrailByte(0x40));
-    EXPECT_FALSE(IsTrailByte(0x3F));
-    EXPECT_EQ(ByteTypeMap("a" + sj("漢") + "b"), "0120");
-    // A lead byte at the end has no partner; a half-width katakana is one byte.
-    EXPECT_EQ(ByteTypeMap(std::string("a\x88")), "00");
-    EXPECT_EQ(ByteTypeMap(std::string("\xB1\x88\x9F")), "012");
-    EXPECT_EQ(CharSafeLength("a" + sj("漢字"), 2), 1u);
-    EXPECT_EQ(CharSafeLength("a" + sj("漢字"), 3), 3u);
-}
-
 }  // namespace
 }  // namespace rekkan
