@@ -172,8 +172,7 @@ std::vector<CSourceLine> ReadCSourceLines(std::string_view text) {
                 code += ' ';
                 continue;
             }
-            const unsigned char c = static_cast<unsigned char>(line[i]);
-            if (IsLeadByte(c) && i + 1 < line.size()) {
+            if (CharLength(line, i) == 2) {
                 code.append(line, i, 2);
                 i += 2;
                 continue;

@@ -20,14 +20,12 @@ bool EndsWord(char c) {
 
 /// Position of `c` outside double-byte characters; npos when absent.
 std::size_t FindSingleByte(std::string_view text, char c, std::size_t from = 0) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) {
-            ++i;
-            continue;
-        }
-        if (i >= from && text[i] == c) return i;
-    }
-    return std::string_view::npos;
+    std::size_t found = std::string_view::npos;
+    ForEachChar(text, [&](std::size_t at, std::size_t length) {
+        if (length == 1 && at >= from && text[at] == c) found = at;
+        return found == std::string_view::npos;
+    });
+    return found;
 }
 
 }  // namespace
@@ -111,7 +109,7 @@ std::string CWordAfter(std::string_view code, std::size_t pos, std::size_t len) 
     while (p < code.size() && code[p] == ' ') ++p;
     std::size_t end = p;
     while (end < code.size() && !EndsWord(code[end])) {
-        end += (IsLeadByte(static_cast<unsigned char>(code[end])) && end + 1 < code.size()) ? 2 : 1;
+        end += CharLength(code, end);
     }
     return std::string(code.substr(p, std::min(end, code.size()) - p));
 }
@@ -162,7 +160,7 @@ std::vector<IdentifierSpan> Identifiers(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         const char c = text[i];
-        if (IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < text.size()) {
+        if (CharLength(text, i) == 2) {
             i += 2;
             continue;
         }

@@ -108,7 +108,7 @@ std::size_t EntryTerminator(std::string_view line) {
             quote = c;
         } else if (c == '.' && (i + 1 == line.size() || line[i + 1] == ' ')) {
             return i + 1;
-        } else if (IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < line.size()) {
+        } else if (CharLength(line, i) == 2) {
             ++i;
         }
     }
@@ -202,19 +202,12 @@ private:
     }
 
     static std::string EditorModeLine(const std::string& line) {
+        // A full-width blank becomes two half-width ones.
         std::string out;
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            const unsigned char c = static_cast<unsigned char>(line[i]);
-            if (IsLeadByte(c) && i + 1 < line.size()) {
-                if (c == 0x81 && static_cast<unsigned char>(line[i + 1]) == 0x40)
-                    out += "  ";
-                else
-                    out.append(line, i, 2);
-                ++i;
-            } else {
-                out += line[i];
-            }
-        }
+        ForEachChar(line, [&](std::size_t at, std::size_t length) {
+            const std::string_view c = std::string_view(line).substr(at, length);
+            out += c == kFullWidthBlank ? std::string_view("  ") : c;
+        });
         const std::string t = Trim(out);
         if (t.rfind("//", 0) == 0) return "*" + t.substr(2);
         return out;
@@ -237,8 +230,7 @@ private:
         std::string left;
         bool inKeyMark = false;
         for (std::size_t i = 0; i < text.size(); ++i) {
-            const unsigned char c = static_cast<unsigned char>(text[i]);
-            if (IsLeadByte(c) && i + 1 < text.size()) {
+            if (CharLength(text, i) == 2) {
                 left.append(text, i, 2);  // double-byte characters are never dropped
                 ++i;
                 inKeyMark = false;

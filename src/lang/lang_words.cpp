@@ -17,24 +17,23 @@ bool IsWordDelimiter(char c) {
 }  // namespace
 
 std::size_t FindWord(std::string_view text, std::string_view word) {
-    const std::string key = TrimRight(word);
+    const std::string key = ToUpperAscii(TrimRight(word));
     if (key.empty()) return std::string_view::npos;
-    std::string map;  // byte classes, built once at the first candidate
-    std::size_t from = 0;
-    while (true) {
-        const std::size_t pos = FindNoCase(text, key, from);
-        if (pos == std::string_view::npos) return pos;
-        const std::size_t end = pos + key.size();
-        const bool startOk = pos == 0 || IsWordDelimiter(text[pos - 1]);
-        const bool endOk = end >= text.size() || IsWordDelimiter(text[end]);
-        if (startOk && endOk) {
-            if (map.empty()) map = ByteTypeMap(text);
-            // A delimiter or the word itself that is the second byte of a double-byte
-            // character is no real delimiter.
-            if (map[pos] != '2' && (pos == 0 || map[pos - 1] != '2')) return pos;
+    std::size_t found = std::string_view::npos;
+    bool afterDelimiter = true;  // the start of the text counts as one
+    ForEachChar(text, [&](std::size_t at, std::size_t length) {
+        if (afterDelimiter && MatchesUpperAt(text, at, key)) {
+            const std::size_t end = at + key.size();
+            if (end >= text.size() || IsWordDelimiter(text[end])) {
+                found = at;
+                return false;
+            }
         }
-        from = pos + 1;
-    }
+        // The second byte of a double-byte character is no delimiter, whatever its value.
+        afterDelimiter = length == 1 && IsWordDelimiter(text[at]);
+        return true;
+    });
+    return found;
 }
 
 namespace {

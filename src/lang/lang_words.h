@@ -11,7 +11,8 @@ namespace rekkan {
 struct ImportSession;
 
 /// Byte position of `word` in `text` as a whole word, without regard to case: delimited by
-/// blanks, ";", "[", "]", "{", "}" (or the ends) and not preceded by a Shift-JIS lead byte.
+/// blanks, ";", "[", "]", "{", "}" (or the ends); the second byte of a double-byte character
+/// is no delimiter.
 /// Trailing blanks of `word` take no part. npos when absent.
 [[nodiscard]] std::size_t FindWord(std::string_view text, std::string_view word);
 [[nodiscard]] inline bool HasWord(std::string_view text, std::string_view word) {

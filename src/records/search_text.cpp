@@ -4,11 +4,6 @@
 #include "util/text.h"
 
 namespace rekkan {
-namespace {
-
-constexpr std::string_view kFullWidthBlank = "\x81\x40";
-
-}  // namespace
 
 std::vector<std::string> SplitSearchWords(std::string_view boxText) {
     std::vector<std::string> words;

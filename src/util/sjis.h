@@ -15,6 +15,9 @@ namespace rekkan {
 /// True for a byte that may follow a lead byte (0x40-0xFC).
 [[nodiscard]] constexpr bool IsTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC; }
 
+/// The full-width blank.
+inline constexpr std::string_view kFullWidthBlank = "\x81\x40";
+
 /// Bytes of the character starting at `at` (< text.size()): 2 for a lead byte followed by a
 /// trail byte, else 1 (a lead byte without its trail byte stands alone).
 [[nodiscard]] constexpr std::size_t CharLength(std::string_view text, std::size_t at) {

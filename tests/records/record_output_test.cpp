@@ -5,7 +5,6 @@
 #include "model/type_catalogue.h"
 #include "record_test_layouts.h"
 #include "records/control_statements.h"
-#include "records/csv_quote.h"
 #include "records/list_text.h"
 #include "records/print_headings.h"
 #include "records/record_csv.h"
@@ -132,7 +131,6 @@ TEST(RecordOutputFrame, FileNamesDialogsAndQuestions) {
     EXPECT_EQ(OutputQuestion(RecordOutputKind::Csv, "/o.csv"),
               sj("編集中のレコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。\r\n\r\n     PATH = /o.csv"));
     EXPECT_EQ(OutputFilter(RecordOutputKind::List), "(*.lst)|*.lst|(*.txt)|*.txt|(*.*)|*.*");
-    EXPECT_EQ(CsvQuote("a\"\"b"), "\"a\"\"\"\"b\"");
 }
 
 }  // namespace

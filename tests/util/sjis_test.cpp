@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
 #include <vector>
 
+#include "support/test_support.h"
 #include "util/encoding.h"
 
 namespace rekkan {
@@ -105,6 +110,27 @@ TEST(ShiftJisPath, SplitsAtSeparatorsThatAreWholeCharacters) {
         EXPECT_EQ(parts.name, c.name) << c.path;
         EXPECT_EQ(parts.extension, c.extension) << c.path;
     }
+}
+
+TEST(ShiftJisChars, LeadBytesAreRecognisedOnlyInsideUtil) {
+    // Elsewhere a character is stepped over with CharLength, ForEachChar and their kin, so
+    // that every part of the program agrees on where a character ends.
+    const std::regex rawCheck(R"(IsLeadByte|IsTrailByte|(==|[<>]=?)\s*(0x|'\\x)(81|9f|e0|fc)\b|\b0x(81|9f|e0|fc)\s*(==|[<>]=?))",
+                              std::regex::icase);
+    const std::filesystem::path src = test::DataDir() / ".." / ".." / "src";
+    ASSERT_TRUE(std::filesystem::is_directory(src / "util")) << src;
+    std::size_t files = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(src)) {
+        const std::filesystem::path& path = entry.path();
+        if (path.extension() != ".cpp" && path.extension() != ".h") continue;
+        ++files;
+        if (path.parent_path().filename() == "util") continue;
+        std::ifstream in(path);
+        std::string line;
+        for (int number = 1; std::getline(in, line); ++number)
+            EXPECT_FALSE(std::regex_search(line, rawCheck)) << path.string() << ":" << number << ": " << line;
+    }
+    EXPECT_GT(files, 50u);
 }
 
 }  // namespace
