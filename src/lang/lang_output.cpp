@@ -6,6 +6,15 @@
 
 namespace rekkan {
 
+OutputNaming LanguageOutputNaming(OutputLanguage language) {
+    switch (language) {
+        case OutputLanguage::C: return {".h", "MORVANE.H"};
+        case OutputLanguage::Vb: return {".vb", "MORVANE.VB"};
+        case OutputLanguage::Cobol: return {".cob", "MORVANE.COB", true};
+    }
+    return {};
+}
+
 std::string FillTo(std::string text, int width) {
     if (static_cast<int>(text.size()) < width) text.append(static_cast<std::size_t>(width) - text.size(), ' ');
     return text;

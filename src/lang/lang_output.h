@@ -4,6 +4,7 @@
 
 #include "model/geometry.h"
 #include "model/layout_document.h"
+#include "util/path_names.h"
 
 namespace rekkan {
 
@@ -16,6 +17,13 @@ struct LanguageOutputInput {
     const Geometry& geometry;
     const KeyItems* keys = nullptr;
 };
+
+/// The languages a layout is written in.
+enum class OutputLanguage { C, Vb, Cobol };
+/// How the proposed file is named (for DefaultOutputPath): the layout file with ".h", ".vb" or
+/// ".cob", else "MORVANE.H", "MORVANE.VB" or "MORVANE.COB" in the program folder; a COBOL
+/// file name is upper-cased either way.
+[[nodiscard]] OutputNaming LanguageOutputNaming(OutputLanguage language);
 
 /// Item name as written: KOM trimmed without CR/LF, " Prefix(...)" on row 0 when the layout has
 /// a prefix, then a blank and the key mark of a key item (a blank alone otherwise).

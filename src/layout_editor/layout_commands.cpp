@@ -5,47 +5,23 @@
 #include "model/layout_file.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/path_names.h"
 #include "util/replacing_file.h"
 #include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {
-namespace {
-
-/// Position of the file name part of a path (after the last '/' or '\\').
-std::size_t NameStart(const std::string& path) {
-    const std::size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? 0 : slash + 1;
-}
-
-/// Position of the extension's '.' in the file name part, or npos.
-std::size_t ExtensionDot(const std::string& path) {
-    const std::size_t dot = path.find_last_of('.');
-    return (dot == std::string::npos || dot < NameStart(path)) ? std::string::npos : dot;
-}
-
-std::string WithKvlExtension(const std::string& path) {
-    const std::size_t dot = ExtensionDot(path);
-    return (dot == std::string::npos ? path : path.substr(0, dot)) + ".kvl";
-}
-
-std::string FolderOf(const std::string& path) {
-    const std::size_t start = NameStart(path);
-    return start == 0 ? std::string() : path.substr(0, start - 1);
-}
-
-}  // namespace
 
 std::string DirectSavePath(const LayoutDocument& doc, bool saveAs) {
     if (saveAs || Trim(doc.path).empty()) return {};
-    return doc.legacy ? WithKvlExtension(doc.path) : doc.path;
+    return doc.legacy ? ReplaceExtension(doc.path, ".kvl") : doc.path;
 }
 
 DialogProposal ProposeLayoutDialog(const LayoutDocument& doc, const Settings& settings,
                                    const std::string& programFolder) {
     if (!Trim(doc.path).empty()) {
-        const std::string path = doc.legacy ? WithKvlExtension(doc.path) : doc.path;
-        return {FolderOf(path), path.substr(NameStart(path))};
+        const std::string path = doc.legacy ? ReplaceExtension(doc.path, ".kvl") : doc.path;
+        return {FolderOf(path), FileNameOf(path)};
     }
     std::string folder = Trim(settings.Path_Rdf).empty() ? programFolder : FolderOf(settings.Path_Rdf);
     if (folder.empty()) folder = programFolder;
@@ -60,13 +36,13 @@ std::string OpenDialogFilter() { return "(*.kvl;*.lay)|*.kvl;*.lay|(*.kvl)|*.kvl
 bool SaveLayout(LayoutDocument& doc, std::string path, Settings& settings, MessageSink& messages) {
     path = Trim(path);
     if (path.empty()) return false;
-    if (doc.legacy) path = WithKvlExtension(path);
-    if (FindNoCase(std::string_view(path).substr(NameStart(path)), ".lay") != std::string_view::npos) {
+    if (doc.legacy) path = ReplaceExtension(path, ".kvl");
+    if (FindNoCase(FileNameOf(path), ".lay") != std::string_view::npos) {
         messages.Inform(sj("「*.lay」では保存できません。(16Bit版の識別子の為)") + "\r\n\r\n" + sj("     PATH = ") + path,
                         DefaultCaption(), MessageIcon::Warning);
         return false;
     }
-    if (ExtensionDot(path) == std::string::npos) path += ".kvl";
+    path = AddDefaultExtension(path, ".kvl");
     if (messages.AskYesNo(sj("編集中の内容を下記のファイル名で保存します。") + "\r\n\r\n" + sj("     PATH = ") + path,
                           DefaultCaption()) != Answer::Yes)
         return false;

@@ -19,6 +19,7 @@ namespace rekkan {
 struct DialogProposal {
     std::string folder;
     std::string fileName;
+    bool operator==(const DialogProposal&) const = default;
 };
 [[nodiscard]] DialogProposal ProposeLayoutDialog(const LayoutDocument& doc, const Settings& settings,
                                                  const std::string& programFolder);

@@ -6,6 +6,7 @@
 #include "records/file_engine.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/path_names.h"
 #include "util/replacing_file.h"
 #include "util/sjis.h"
 #include "util/text.h"
@@ -119,13 +120,7 @@ std::string EditChildCaption(std::string_view editFilePath) { return "Edit   = "
 std::string MissingLayoutComment() { return sj("★★ レイアウトが存在しません ★★"); }
 std::string NoNameComment() { return sj("ファイル名なし"); }
 
-std::string WithGroupExtension(std::string_view cp932Path) {
-    const std::size_t slash = cp932Path.find_last_of('/');
-    const std::string_view name = slash == std::string_view::npos ? cp932Path : cp932Path.substr(slash + 1);
-    std::string path(cp932Path);
-    if (name.find('.') == std::string_view::npos) path += ".LGP";
-    return path;
-}
+std::string WithGroupExtension(std::string_view cp932Path) { return AddDefaultExtension(cp932Path, ".LGP"); }
 
 std::string SaveModifiedGroupQuestion() { return sj("ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟの内容が変更されています。\r\n\r\n保存しますか？"); }
 

@@ -6,7 +6,6 @@
 #include "records/block_reader.h"
 #include "records/control_statements.h"
 #include "records/csv_quote.h"
-#include "records/record_output.h"
 #include "util/encoding.h"
 #include "util/text.h"
 
@@ -167,14 +166,7 @@ std::string RangeCsvManyLinesMessage(std::string_view cp932Path, std::int64_t st
            std::to_string(end);
 }
 
-std::string RangeCsvDefaultPath(std::string_view dataPath, std::string_view programFolder) {
-    const std::string path = Trim(dataPath);
-    if (!path.empty()) return ReplaceExtension(path, ".csv");
-    std::string folder(programFolder);
-    if (!folder.empty() && folder.back() != '/') folder += '/';
-    // Only the name is upper-cased: the folder's letter case matters on this file system.
-    return folder + "REKKAN.CSV";
-}
+OutputNaming RangeCsvNaming() { return {".csv", "REKKAN.CSV"}; }
 
 std::string DataFileOpenFailedMessage() {
     return sj("編集中のファイルのオープンに失敗しました。\r\n\r\n編集中のファイルにアクセスできませんでした。");

@@ -9,6 +9,7 @@
 #include "codec/codec_options.h"
 #include "model/settings.h"
 #include "records/field_entry.h"
+#include "util/path_names.h"
 
 namespace rekkan {
 
@@ -64,8 +65,9 @@ void NormaliseRange(std::string_view startText, std::string_view endText, std::i
 [[nodiscard]] std::string RangeCsvQuestion(std::string_view cp932Path, std::int64_t start, std::int64_t end);
 /// Message after more than 1000 lines were written (numbers not grouped).
 [[nodiscard]] std::string RangeCsvManyLinesMessage(std::string_view cp932Path, std::int64_t start, std::int64_t end);
-/// Proposed file: the data file with ".csv", or the program folder's "Rekkan.csv" upper-cased.
-[[nodiscard]] std::string RangeCsvDefaultPath(std::string_view dataPath, std::string_view programFolder);
+/// How the proposed file is named (for DefaultOutputPath): the data file with ".csv", else
+/// "REKKAN.CSV" in the program folder.
+[[nodiscard]] OutputNaming RangeCsvNaming();
 /// Message when the data file cannot be opened.
 [[nodiscard]] std::string DataFileOpenFailedMessage();
 

@@ -5,7 +5,10 @@
 
 namespace rekkan {
 
-std::string OutputExtension(RecordOutputKind kind) { return kind == RecordOutputKind::List ? ".lst" : ".csv"; }
+OutputNaming RecordOutputNaming(RecordOutputKind kind) {
+    if (kind == RecordOutputKind::List) return {".lst", "Rekkan.lst"};
+    return {".csv", "Rekkan.csv"};
+}
 
 std::string OutputDialogTitle(RecordOutputKind kind) {
     switch (kind) {
@@ -28,21 +31,6 @@ std::string OutputQuestion(RecordOutputKind kind, std::string_view cp932Path) {
         case RecordOutputKind::Tofgen: text = sj("表示中のレイアウトの Tofgen の制御文を\r\n\r\n下記のファイルに出力します。"); break;
     }
     return text + "\r\n" + "\r\n" + "     PATH = " + std::string(cp932Path);
-}
-
-std::string ReplaceExtension(std::string_view cp932Path, std::string_view extension) {
-    const std::size_t slash = cp932Path.find_last_of('/');
-    const std::size_t dot = cp932Path.find_last_of('.');
-    const bool hasExt = dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash);
-    return std::string(hasExt ? cp932Path.substr(0, dot) : cp932Path) + std::string(extension);
-}
-
-std::string DefaultOutputPath(RecordOutputKind kind, std::string_view editFilePath, std::string_view programFolder) {
-    const std::string edit = Trim(editFilePath);
-    if (!edit.empty()) return ReplaceExtension(edit, OutputExtension(kind));
-    std::string folder(programFolder);
-    if (!folder.empty() && folder.back() != '/') folder += '/';
-    return folder + (kind == RecordOutputKind::List ? "Rekkan.lst" : "Rekkan.csv");
 }
 
 std::string NoLayoutForOutputMessage() { return sj("現在、レイアウトは何も表示されていないので出力できません。"); }

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "util/path_names.h"
+
 namespace rekkan {
 
 /// The record outputs of the window: their kinds, file names and dialog texts. The texts
@@ -11,26 +13,20 @@ namespace rekkan {
 /// The three record outputs of the window.
 enum class RecordOutputKind { List, Csv, Tofgen };
 
-/// Output file extension (".lst" or ".csv").
-[[nodiscard]] std::string OutputExtension(RecordOutputKind kind);
+/// How the proposed file is named (for DefaultOutputPath): the edit file with ".lst" or
+/// ".csv", else "Rekkan.lst" or "Rekkan.csv" in the program folder.
+[[nodiscard]] OutputNaming RecordOutputNaming(RecordOutputKind kind);
 /// Title of the save dialog.
 [[nodiscard]] std::string OutputDialogTitle(RecordOutputKind kind);
 /// Filter of the save dialog.
 [[nodiscard]] std::string OutputFilter(RecordOutputKind kind);
 /// The confirmation question naming the path.
 [[nodiscard]] std::string OutputQuestion(RecordOutputKind kind, std::string_view cp932Path);
-/// The proposed file: the edit file with the command's extension, else "Rekkan.lst" or
-/// "Rekkan.csv" in `programFolder`.
-[[nodiscard]] std::string DefaultOutputPath(RecordOutputKind kind, std::string_view editFilePath,
-                                            std::string_view programFolder);
 /// Message when no layout is shown.
 [[nodiscard]] std::string NoLayoutForOutputMessage();
 /// Message when no layout is shown for printing.
 [[nodiscard]] std::string NoLayoutForPrintMessage();
 /// Caption of the text viewer after an output.
 [[nodiscard]] std::string OutputDoneCaption();
-
-/// A file path with its extension replaced by `extension` (appended when it has none).
-[[nodiscard]] std::string ReplaceExtension(std::string_view cp932Path, std::string_view extension);
 
 }  // namespace rekkan

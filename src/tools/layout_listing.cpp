@@ -1,7 +1,6 @@
 #include "tools/layout_listing.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "model/geometry.h"
 #include "util/encoding.h"
@@ -229,13 +228,9 @@ std::string FormatCsvListing(const ListingSource& source, const ListingOptions& 
     return out;
 }
 
-std::string DefaultListingPath(const std::string& layoutPath, const std::string& programFolder, bool csv) {
-    if (Trim(layoutPath).empty()) return ToUpperAscii(programFolder + (csv ? "MORVANE.CSV" : "MORVANE.txt"));
-    const std::string path = Trim(layoutPath);
-    const std::size_t slash = path.find_last_of("/\\");
-    const std::size_t dot = path.rfind('.');
-    const std::string stem = (dot != std::string::npos && (slash == std::string::npos || dot > slash)) ? path.substr(0, dot) : path;
-    return stem + (csv ? ".csv" : ".txt");
+OutputNaming ListingNaming(bool csv) {
+    if (csv) return {".csv", "MORVANE.CSV"};
+    return {".txt", "MORVANE.TXT"};
 }
 
 std::string ListingQuestion(const std::string& path, bool csv) {

@@ -6,6 +6,7 @@
 #include "model/layout_document.h"
 #include "model/settings.h"
 #include "model/type_notation.h"
+#include "util/path_names.h"
 
 namespace rekkan {
 
@@ -61,9 +62,9 @@ struct ListingItemValues {
 /// The CSV listing: every value quoted (a double quote inside a value doubled), CR LF ends.
 [[nodiscard]] std::string FormatCsvListing(const ListingSource& source, const ListingOptions& options);
 
-/// The file proposed for a listing: the layout's path with ".txt" or ".csv", or for a new
-/// layout `programFolder` + "MORVANE.txt" / "MORVANE.CSV", upper-cased.
-[[nodiscard]] std::string DefaultListingPath(const std::string& layoutPath, const std::string& programFolder, bool csv);
+/// How the file proposed for a listing is named (for DefaultOutputPath): the layout's path
+/// with ".txt" or ".csv", else "MORVANE.TXT" or "MORVANE.CSV" in the program folder.
+[[nodiscard]] OutputNaming ListingNaming(bool csv);
 /// The question asked before writing a listing to `path`.
 [[nodiscard]] std::string ListingQuestion(const std::string& path, bool csv);
 

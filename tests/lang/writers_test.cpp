@@ -113,6 +113,15 @@ TEST(VbWriter, GroupTypeNameUpperCasesSingleByteLettersOnly) {
     EXPECT_NE(text.find("Type T002_" + sj("ＺＢ") + "X "), std::string::npos);
 }
 
+TEST(LanguageOutput, ProposedFileNames) {
+    EXPECT_EQ(DefaultOutputPath("/home/u/cust.kvl", "/opt/r/", LanguageOutputNaming(OutputLanguage::C)), "/home/u/cust.h");
+    EXPECT_EQ(DefaultOutputPath("/home/u/cust.kvl", "/opt/r/", LanguageOutputNaming(OutputLanguage::Vb)), "/home/u/cust.vb");
+    EXPECT_EQ(DefaultOutputPath("/home/u/cust.kvl", "/opt/r/", LanguageOutputNaming(OutputLanguage::Cobol)), "/home/u/CUST.COB");
+    EXPECT_EQ(DefaultOutputPath("", "/opt/r/", LanguageOutputNaming(OutputLanguage::C)), "/opt/r/MORVANE.H");
+    EXPECT_EQ(DefaultOutputPath("", "/opt/r/", LanguageOutputNaming(OutputLanguage::Vb)), "/opt/r/MORVANE.VB");
+    EXPECT_EQ(DefaultOutputPath("", "/opt/r/", LanguageOutputNaming(OutputLanguage::Cobol)), "/opt/r/MORVANE.COB");
+}
+
 TEST(LanguageOutput, KeyMarkAndPrefixOnItemNames) {
     Prepared p({Row(1, kGroup, "REC", "REC"), Row(2, kX, "A", "A", 3), Row(2, kX, "B", "B", 5)});
     p.doc.PreFix = "CU_";

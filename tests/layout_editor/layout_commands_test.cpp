@@ -43,6 +43,22 @@ TEST(LayoutCommands, SaveAsksRefusesLayNamesAndAddsTheExtension) {
     EXPECT_EQ(test::ReadBytes(dir.Path() / "cust.kvl"), FormatLayoutFile(d));
 }
 
+TEST(LayoutCommands, SaveDialogProposesTheLayoutsFolderAndName) {
+    LayoutDocument d;
+    Settings settings;
+    // The second byte of 表 (0x95 0x5C) and ソ (0x83 0x5C) is no folder separator.
+    d.path = sj("/data/表.kvl");
+    EXPECT_EQ(ProposeLayoutDialog(d, settings, "/prog"), (DialogProposal{"/data", sj("表.kvl")}));
+    d.path = sj("/ソフト/顧客ソ.lay");
+    d.legacy = true;
+    EXPECT_EQ(ProposeLayoutDialog(d, settings, "/prog"), (DialogProposal{sj("/ソフト"), sj("顧客ソ.kvl")}));
+    d.path.clear();
+    settings.Path_Rdf = sj("/last/表.kvl");
+    EXPECT_EQ(ProposeLayoutDialog(d, settings, "/prog"), (DialogProposal{"/last", "*.kvl"}));
+    settings.Path_Rdf.clear();
+    EXPECT_EQ(ProposeLayoutDialog(d, settings, "/prog"), (DialogProposal{"/prog", "*.kvl"}));
+}
+
 TEST(LayoutCommands, ALegacyLayoutIsSavedAsKvlBesideItAndStaysAsItWas) {
     test::TempDir dir;
     const std::string bytes = test::ReadBytes(test::DataDir() / "model" / "legacy.lay");

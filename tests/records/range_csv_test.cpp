@@ -137,8 +137,8 @@ TEST(RangeCsvRange, ExecuteRules) {
     EXPECT_EQ(InitialEndText(999990, 20, 1000000), "1,000,000");
     EXPECT_EQ(RangeCsvQuestion("/o.csv", 1000, 2000),
               sj("レコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。\r\n\r\n     PATH = /o.csv\r\n\r\n     出力 Rec.No = 1,000  ～ 2,000"));
-    EXPECT_EQ(RangeCsvDefaultPath(" /d/o.dat ", "/p"), "/d/o.csv");
-    EXPECT_EQ(RangeCsvDefaultPath("", "/p"), "/p/REKKAN.CSV");
+    EXPECT_EQ(DefaultOutputPath(" /d/o.dat ", "/p", RangeCsvNaming()), "/d/o.csv");
+    EXPECT_EQ(DefaultOutputPath("", "/home/user/rekkan", RangeCsvNaming()), "/home/user/rekkan/REKKAN.CSV");
 }
 
 }  // namespace

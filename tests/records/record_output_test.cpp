@@ -124,10 +124,10 @@ TEST(RecordView, GridRowsFollowTheWindowColumns) {
 }
 
 TEST(RecordOutputFrame, FileNamesDialogsAndQuestions) {
-    EXPECT_EQ(DefaultOutputPath(RecordOutputKind::List, "/d/orders.dat", "/prog"), "/d/orders.lst");
-    EXPECT_EQ(DefaultOutputPath(RecordOutputKind::Csv, "/d.x/orders", "/prog"), "/d.x/orders.csv");
-    EXPECT_EQ(DefaultOutputPath(RecordOutputKind::Tofgen, "  ", "/prog/"), "/prog/Rekkan.csv");
-    EXPECT_EQ(DefaultOutputPath(RecordOutputKind::List, "", "/prog"), "/prog/Rekkan.lst");
+    EXPECT_EQ(DefaultOutputPath("/d/orders.dat", "/prog", RecordOutputNaming(RecordOutputKind::List)), "/d/orders.lst");
+    EXPECT_EQ(DefaultOutputPath("/d.x/orders", "/prog", RecordOutputNaming(RecordOutputKind::Csv)), "/d.x/orders.csv");
+    EXPECT_EQ(DefaultOutputPath("  ", "/prog/", RecordOutputNaming(RecordOutputKind::Tofgen)), "/prog/Rekkan.csv");
+    EXPECT_EQ(DefaultOutputPath("", "/prog", RecordOutputNaming(RecordOutputKind::List)), "/prog/Rekkan.lst");
     EXPECT_EQ(OutputQuestion(RecordOutputKind::Csv, "/o.csv"),
               sj("編集中のレコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。\r\n\r\n     PATH = /o.csv"));
     EXPECT_EQ(OutputFilter(RecordOutputKind::List), "(*.lst)|*.lst|(*.txt)|*.txt|(*.*)|*.*");

@@ -167,10 +167,11 @@ TEST(LayoutListing, TitleBytesAndDefaultPaths) {
     EXPECT_EQ(FormatTextListing(l.source, o).substr(0, 29), sj("ファイル名  ： 顧客ファイル") + "\r\n");
     EXPECT_NE(FormatTextListing(l.source, o).find("\x83\x8C\x83\x52\x81\x7C\x83\x68\x92\xB7  "), std::string::npos);
 
-    EXPECT_EQ(DefaultListingPath("", "/opt/rekkan/", false), "/OPT/REKKAN/MORVANE.TXT");
-    EXPECT_EQ(DefaultListingPath("", "/opt/rekkan/", true), "/OPT/REKKAN/MORVANE.CSV");
-    EXPECT_EQ(DefaultListingPath(" /data/cust.kvl ", "/opt/", false), "/data/cust.txt");
-    EXPECT_EQ(DefaultListingPath("/data.v2/cust", "/opt/", true), "/data.v2/cust.csv");
+    // Only the file name is upper-cased: the folder keeps its letter case.
+    EXPECT_EQ(DefaultOutputPath("", "/opt/rekkan/", ListingNaming(false)), "/opt/rekkan/MORVANE.TXT");
+    EXPECT_EQ(DefaultOutputPath("", "/opt/rekkan/", ListingNaming(true)), "/opt/rekkan/MORVANE.CSV");
+    EXPECT_EQ(DefaultOutputPath(" /data/cust.kvl ", "/opt/", ListingNaming(false)), "/data/cust.txt");
+    EXPECT_EQ(DefaultOutputPath("/data.v2/cust", "/opt/", ListingNaming(true)), "/data.v2/cust.csv");
 }
 
 }  // namespace
