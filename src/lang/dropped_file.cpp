@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {
@@ -10,12 +11,10 @@ namespace rekkan {
 DroppedFileKind GuessDroppedFile(std::string_view bytes) {
     const std::string head = Trim(bytes.substr(0, std::min<std::size_t>(bytes.size(), 1000)));
     if (head.rfind("morvane.lay", 0) == 0 || head.rfind("kvel#32.lay", 0) == 0) return DroppedFileKind::Layout;
-    std::string lower = head;
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (lower.find(" pic ") != std::string::npos || lower.find(" picture ") != std::string::npos) return DroppedFileKind::Cobol;
-    if (lower.find("struct") != std::string::npos) return DroppedFileKind::C;
-    if (lower.find(" as ") != std::string::npos) return DroppedFileKind::Vb;
+    const auto has = [&](std::string_view word) { return FindNoCase(head, word) != std::string::npos; };
+    if (has(" pic ") || has(" picture ")) return DroppedFileKind::Cobol;
+    if (has("struct")) return DroppedFileKind::C;
+    if (has(" as ")) return DroppedFileKind::Vb;
     return DroppedFileKind::Unknown;
 }
 
