@@ -1,15 +1,13 @@
 #include "records/file_engine.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <new>
-#include <unistd.h>
 
 #include "codec/field_codec.h"
-#include "util/encoding.h"
 #include "records/record_count.h"
+#include "util/encoding.h"
 #include "util/file_util.h"
 #include "util/replacing_file.h"
 
@@ -214,7 +212,7 @@ bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count)
     } else {
         if (index < 0 || recordCount_ == 0 || index >= recordCount_) return false;
         splitAt = length * index + basePosition_;
-        const std::int64_t removable = (fileSize_ - splitAt + length - 1) / length;  // records from index on
+        const std::int64_t removable = RecordCountOf(fileSize_, splitAt, recordLength_);  // records from index on
         resumeAt = std::min(splitAt + length * std::min(count, removable), fileSize_);
     }
 
@@ -273,9 +271,9 @@ bool TFileInf::ReopenAfterRebuild() {
 }
 
 bool TFileInf::CreateEmptyFile(const std::string& cp932Path) {
-    const int fd = ::open(ToFsPath(cp932Path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    return ::close(fd) == 0;
+    FileSystem& fs = RealFileSystem();
+    const int fd = fs.Open(ToFsPath(cp932Path), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    return fd >= 0 && fs.Close(fd);
 }
 
 void TFileInf::CopyStateTo(TFileInf& saved) const {

@@ -2,9 +2,7 @@
 
 #include <fcntl.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace rekkan::test {
 
@@ -105,7 +103,7 @@ bool CrashingFileSystem::Alive() {
     return !crashed_;
 }
 
-int CrashingFileSystem::Open(const std::filesystem::path& path, int flags, unsigned mode) {
+int CrashingFileSystem::Open(const std::filesystem::path& path, int flags, unsigned) {
     if (!Alive()) return -1;
     auto it = names_.find(path);
     if (it != names_.end() && (flags & O_CREAT) && (flags & O_EXCL)) {
@@ -117,22 +115,11 @@ int CrashingFileSystem::Open(const std::filesystem::path& path, int flags, unsig
             errno = ENOENT;
             return -1;
         }
-        auto node = std::make_shared<Node>();
-        node->mode = mode & 0755;  // as under the usual umask 022
-        it = names_.emplace(path, node).first;
+        it = names_.emplace(path, std::make_shared<Node>()).first;
     }
     if (flags & O_TRUNC) it->second->data.clear();
     open_[nextFd_] = OpenFile{it->second, 0};
     return nextFd_++;
-}
-
-long long CrashingFileSystem::Read(int fd, char* data, std::size_t size, std::int64_t offset) {
-    if (!Alive() || !open_.count(fd)) return -1;
-    const std::string& bytes = open_[fd].node->data;
-    if (offset >= static_cast<std::int64_t>(bytes.size())) return 0;
-    const std::size_t n = std::min(size, bytes.size() - static_cast<std::size_t>(offset));
-    std::memcpy(data, bytes.data() + offset, n);
-    return static_cast<long long>(n);
 }
 
 bool CrashingFileSystem::Write(int fd, std::string_view bytes, std::int64_t offset) {
@@ -156,20 +143,6 @@ bool CrashingFileSystem::Close(int fd) {
     const bool alive = Alive();
     open_.erase(fd);
     return alive;
-}
-
-bool CrashingFileSystem::Stat(int fd, FileStatus& status) {
-    if (!Alive() || !open_.count(fd)) return false;
-    status.size = static_cast<std::int64_t>(open_[fd].node->data.size());
-    status.mode = open_[fd].node->mode;
-    status.folder = false;
-    return true;
-}
-
-bool CrashingFileSystem::SetMode(int fd, unsigned mode) {
-    if (!Alive() || !open_.count(fd)) return false;
-    open_[fd].node->mode = mode;
-    return true;
 }
 
 bool CrashingFileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {

@@ -50,7 +50,8 @@ private:
 };
 
 /// Files in memory (one folder) that know what has reached the disk: a crash keeps only the
-/// bytes flushed with Sync, under the names flushed with SyncFolder.
+/// bytes flushed with Sync, under the names flushed with SyncFolder. Enough for writing a
+/// file: reading, Stat and SetMode fail.
 class CrashingFileSystem : public FileSystem {
 public:
     /// A file that is already on the disk.
@@ -64,12 +65,12 @@ public:
     [[nodiscard]] std::size_t FileCount() const { return names_.size(); }
 
     int Open(const std::filesystem::path& path, int flags, unsigned mode) override;
-    long long Read(int fd, char* data, std::size_t size, std::int64_t offset) override;
+    long long Read(int, char*, std::size_t, std::int64_t) override { return -1; }
     bool Write(int fd, std::string_view bytes, std::int64_t offset) override;
     bool Sync(int fd) override;
     bool Close(int fd) override;
-    bool Stat(int fd, FileStatus& status) override;
-    bool SetMode(int fd, unsigned mode) override;
+    bool Stat(int, FileStatus&) override { return false; }
+    bool SetMode(int, unsigned) override { return false; }
     bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool Remove(const std::filesystem::path& path) override;
     bool SyncFolder(const std::filesystem::path& folder) override;
@@ -79,7 +80,6 @@ private:
     struct Node {
         std::string data;    // as the program sees it
         std::string synced;  // as it is on the disk
-        unsigned mode = 0644;
     };
     struct OpenFile {
         std::shared_ptr<Node> node;
