@@ -27,27 +27,28 @@ rekkan::LayoutDocument LargeLayout() {
 }
 
 void BM_GeometryRecordPass(benchmark::State& state) {
-    rekkan::LayoutDocument doc = LargeLayout();
-    rekkan::Geometry geometry;
+    const rekkan::LayoutDocument doc = LargeLayout();
+    int length = 0;
     for (auto _ : state) {
-        const bool ok = geometry.Run(doc, rekkan::GeometryForm::Record);
-        benchmark::DoNotOptimize(ok);
-        if (!ok || doc.recordLength != 999'999) state.SkipWithError("unexpected record length");
+        const rekkan::Geometry geometry = rekkan::MeasureLayout(doc);
+        benchmark::DoNotOptimize(geometry.rows.data());
+        length = geometry.recordLength;
+        if (!geometry.Ok() || length != 999'999) state.SkipWithError("unexpected record length");
     }
     state.counters["rows"] = static_cast<double>(doc.items.size());
-    state.counters["record_length"] = doc.recordLength;
+    state.counters["record_length"] = length;
 }
 BENCHMARK(BM_GeometryRecordPass)->Unit(benchmark::kMillisecond);
 
 void BM_GeometryFieldList(benchmark::State& state) {
-    rekkan::LayoutDocument doc = LargeLayout();
-    rekkan::Geometry geometry;
-    std::vector<rekkan::FieldDescriptor> fields;
+    const rekkan::LayoutDocument doc = LargeLayout();
+    std::size_t count = 0;
     for (auto _ : state) {
-        const bool ok = rekkan::ListFields(doc, geometry, fields);
-        benchmark::DoNotOptimize(ok);
+        const rekkan::FieldList listed = rekkan::ListFields(doc);
+        benchmark::DoNotOptimize(listed.fields.data());
+        count = listed.fields.size();
     }
-    state.counters["fields"] = static_cast<double>(fields.size());
+    state.counters["fields"] = static_cast<double>(count);
 }
 BENCHMARK(BM_GeometryFieldList)->Unit(benchmark::kMillisecond);
 

@@ -31,15 +31,12 @@ bool ReadLayoutForCommand(Context& ctx, const std::string& path, LayoutDocument&
 
 bool LoadLayoutForCommand(Context& ctx, const std::string& path, LayoutDocument& doc, Geometry& geometry) {
     if (!ReadLayoutForCommand(ctx, path, doc)) return false;
-    if (!geometry.Run(doc, GeometryForm::Record)) {
-        ctx.Error(GeometryFailureMessage(geometry));
+    geometry = MeasureLayout(doc);
+    if (!geometry.Ok()) {
+        ctx.Error(GeometryFailureMessage(geometry.failure));
         return false;
     }
     return true;
-}
-
-std::string GeometryFailureMessage(const Geometry& geometry) {
-    return geometry.LastFailure() == GeometryFailure::TooManySteps ? TooManyStepsMessage() : RecordTooLongMessage();
 }
 
 int ImportStructure(Context& ctx, SourceLanguage language, Settings& settings) {

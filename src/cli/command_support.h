@@ -13,12 +13,9 @@ namespace rekkan::cli {
 /// normalises its rows. False after the reader's message.
 [[nodiscard]] bool ReadLayoutForCommand(Context& ctx, const std::string& path, LayoutDocument& doc);
 
-/// `ReadLayoutForCommand`, then the record pass; false after a message when either fails.
+/// `ReadLayoutForCommand`, then measures the layout; false after a message when either fails.
 [[nodiscard]] bool LoadLayoutForCommand(Context& ctx, const std::string& path, LayoutDocument& doc,
                                         Geometry& geometry);
-
-/// The message of a failed geometry pass.
-[[nodiscard]] std::string GeometryFailureMessage(const Geometry& geometry);
 
 /// The import flow every language shares once its settings are set: scan SOURCE, print the
 /// structure list with --list, otherwise import the structure --select names (1-based number

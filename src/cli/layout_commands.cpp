@@ -16,10 +16,10 @@ int RunInfo(Context& ctx) {
     LayoutDocument doc;
     Geometry geometry;
     if (!LoadLayoutForCommand(ctx, ctx.args[0], doc, geometry)) return kExitFailure;
-    std::string out = "Rec.Len\t" + std::to_string(doc.recordLength) + "\n";
+    std::string out = "Rec.Len\t" + std::to_string(geometry.recordLength) + "\n";
     for (int i = 0; i < doc.Count(); ++i) {
         const TRspec& r = doc.items[i];
-        const int pos = geometry.Rows()[i].Pos;
+        const int pos = geometry.rows[i].Pos;
         out += std::to_string(i + 1) + "\t" + (pos < 0 ? std::string() : std::to_string(pos)) + "\t" +
                std::to_string(r.LVL) + "\t" + std::to_string(r.TYP) + "\t" + std::to_string(r.RPT) + "\t" +
                std::to_string(r.BYT) + "\t" + std::to_string(r.SYO) + "\t" + r.KOM + "\t" + r.VNM + "\t" + r.RED +
@@ -35,13 +35,13 @@ int RunFields(Context& ctx) {
         return kExitFailure;
     }
     LayoutDocument doc;
-    Geometry geometry;
-    if (!LoadLayoutForCommand(ctx, ctx.args[0], doc, geometry)) return kExitFailure;
-    std::vector<FieldDescriptor> fields;
-    if (!ListFields(doc, geometry, fields)) {
-        ctx.Error(GeometryFailureMessage(geometry));
+    if (!ReadLayoutForCommand(ctx, ctx.args[0], doc)) return kExitFailure;
+    const FieldList listed = ListFields(doc);
+    if (!listed.Ok()) {
+        ctx.Error(GeometryFailureMessage(listed.failure));
         return kExitFailure;
     }
+    const std::vector<FieldDescriptor>& fields = listed.fields;
     std::string out;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const FieldDescriptor& f = fields[i];

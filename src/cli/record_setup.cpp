@@ -74,14 +74,13 @@ bool PrepareRecordSetup(Context& ctx, const std::string& layoutPath, RecordSetup
     s.basePosition = base - 1;
 
     if (!ReadLayoutForCommand(ctx, layoutPath, s.doc)) return false;
-    Geometry geometry;
-    std::vector<FieldDescriptor> descriptors;
-    if (!ListFields(s.doc, geometry, descriptors)) {
-        ctx.Error(GeometryFailureMessage(geometry));
+    RecordFieldList listed = BuildFieldList(s.doc, ctx.Has("--hex-binary") ? HexStart::Window : HexStart::Script);
+    if (!listed.Ok()) {
+        ctx.Error(GeometryFailureMessage(listed.failure));
         return false;
     }
-    s.fields = MakeFieldList(descriptors, ctx.Has("--hex-binary") ? HexStart::Window : HexStart::Script);
-    s.recordLength = s.doc.recordLength;
+    s.fields = std::move(listed.fields);
+    s.recordLength = listed.recordLength;
     if (s.recordLength < 1) {
         ctx.Error("the layout has no bytes (record length 0): " + layoutPath);
         return false;

@@ -106,10 +106,9 @@ void OverlayUnionMembers(LayoutDocument& doc, const std::vector<int>& unionRows,
         LayoutDocument copy;
         copy.items = rows;
         copy.sizes = sizes;
-        Geometry geometry;
-        (void)geometry.Run(copy, GeometryForm::Record);
+        const Geometry geometry = MeasureLayout(copy);
         auto sizeOf = [&](int row) {
-            const long long len = geometry.Rows()[static_cast<std::size_t>(row)].ElemLen;
+            const long long len = geometry.rows[static_cast<std::size_t>(row)].ElemLen;
             return len * std::max(1, rows[static_cast<std::size_t>(row)].RPT);
         };
         int longest = children.front();

@@ -56,7 +56,7 @@ std::string WriteCText(const LanguageOutputInput& in) {
     const std::string prefix = "  ";
     const std::string dashes = "/*" + std::string(72, '-') + "*/";
     WriteLine(out, prefix + dashes);
-    WriteLine(out, prefix + FillTo("/*   " + in.doc.RdfCmt + "  " + std::to_string(in.doc.recordLength) + " Byte", 74) + "*/");
+    WriteLine(out, prefix + FillTo("/*   " + in.doc.RdfCmt + "  " + std::to_string(in.geometry.recordLength) + " Byte", 74) + "*/");
     WriteLine(out, prefix + dashes);
     WriteLine(out, prefix + " ");
 

@@ -172,7 +172,7 @@ std::string WriteCobolText(const LanguageOutputInput& in, const CobolOutputOptio
     const std::string stars(66, '*');
     lines.push_back(stars);
     lines.push_back("*");
-    lines.push_back(FillTo("*  " + in.doc.RdfCmt + "  " + std::to_string(in.doc.recordLength) + " Byte", 66) + "*");
+    lines.push_back(FillTo("*  " + in.doc.RdfCmt + "  " + std::to_string(in.geometry.recordLength) + " Byte", 66) + "*");
     lines.push_back(stars);
     lines.push_back("*");
     for (std::string& l : BodyLines(in, o, false)) lines.push_back(std::move(l));
@@ -195,7 +195,7 @@ std::string WriteCobolEditorText(const LanguageOutputInput& in, const CobolOutpu
     WriteLine(out, "//*");
     WriteLine(out, FillTo("//*  " + in.doc.RdfCmt, 71) + "*");
     WriteLine(out, "//*");
-    WriteLine(out, FillTo("//*    Record Length: " + std::to_string(in.doc.recordLength) + " Byte", 71) + "*");
+    WriteLine(out, FillTo("//*    Record Length: " + std::to_string(in.geometry.recordLength) + " Byte", 71) + "*");
     WriteLine(out, stars);
     WriteLine(out, "//");
     for (const std::string& l : BodyLines(in, o, true)) WriteLine(out, l == "*" ? std::string() : l.substr(std::min<std::size_t>(1, l.size())));

@@ -3,7 +3,7 @@
 #include "lang/c_import.h"
 #include "lang/cobol_import.h"
 #include "lang/vb_import.h"
-#include "layout_editor/editor_hooks.h"
+#include "model/editor_hooks.h"
 #include "model/geometry.h"
 #include "model/key_items.h"
 #include "model/type_notation.h"
@@ -81,8 +81,7 @@ bool ImportPipeline::Import(int index, LayoutDocument& doc) {
     // digits) are filled in as a committed row would get them.
     for (TRspec& row : doc.items) NormaliseByt(row, doc.sizes);
     if (!session_.editorMode) {
-        Geometry geometry;
-        (void)geometry.Run(doc, GeometryForm::Record);
+        const Geometry geometry = MeasureLayout(doc);
         static const TypeNotation standardTypes;
         KeyItems keys(standardTypes);
         keys.LoadFromImport(session_.keyEntries, doc, geometry);

@@ -21,7 +21,7 @@ std::string FillTo(std::string text, int width) {
 }
 
 int ElemLenOf(const LanguageOutputInput& in, int row) {
-    const auto& g = in.geometry.Rows();
+    const auto& g = in.geometry.rows;
     return row >= 0 && row < static_cast<int>(g.size()) ? g[static_cast<std::size_t>(row)].ElemLen : 0;
 }
 
@@ -31,7 +31,7 @@ std::string OutputItemName(const LanguageOutputInput& in, int row) {
     if (row == 0 && !in.doc.PreFix.empty()) name += " Prefix(" + in.doc.PreFix + ")";
     name += " ";
     if (in.keys) {
-        const auto& g = in.geometry.Rows();
+        const auto& g = in.geometry.rows;
         if (row < static_cast<int>(g.size()))
             name += in.keys->KeyMark(g[static_cast<std::size_t>(row)].FirstPos, g[static_cast<std::size_t>(row)].ElemLen, r.TYP);
     }

@@ -10,8 +10,8 @@ namespace rekkan {
 
 class KeyItems;
 
-/// What the C, VB and COBOL writers read: the layout, its geometry (record form already run,
-/// so that FirstPos, ElemLen and the record length are known) and the key items (may be null).
+/// What the C, VB and COBOL writers read: the layout, its measures (so that FirstPos, ElemLen
+/// and the record length are known) and the key items (may be null).
 struct LanguageOutputInput {
     const LayoutDocument& doc;
     const Geometry& geometry;

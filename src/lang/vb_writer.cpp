@@ -56,7 +56,7 @@ std::string WriteVbText(const LanguageOutputInput& in) {
     const std::string prefix = "  ";
     const std::string dashes = "'" + std::string(75, '-');
     WriteLine(out, prefix + dashes);
-    WriteLine(out, prefix + FillTo("'-  " + in.doc.RdfCmt + "  " + std::to_string(in.doc.recordLength) + " Byte", 76) + "-");
+    WriteLine(out, prefix + FillTo("'-  " + in.doc.RdfCmt + "  " + std::to_string(in.geometry.recordLength) + " Byte", 76) + "-");
     WriteLine(out, prefix + dashes);
     WriteLine(out, prefix + " ");
 

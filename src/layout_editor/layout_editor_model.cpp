@@ -30,10 +30,9 @@ EditorOptions EditorOptions::FromSettings(const Settings& settings) {
     return o;
 }
 
-LayoutEditorModel::LayoutEditorModel(LayoutDocument& doc, Geometry& geometry, MessageSink& messages,
-                                     Clipboard& clipboard, EditorOptions options)
+LayoutEditorModel::LayoutEditorModel(LayoutDocument& doc, MessageSink& messages, Clipboard& clipboard,
+                                     EditorOptions options)
     : doc_(doc),
-      geometry_(geometry),
       messages_(messages),
       clipboard_(clipboard),
       options_(options),
@@ -69,14 +68,12 @@ RowMark LayoutEditorModel::MarkOf(int row) const {
 
 RowTexts LayoutEditorModel::CellsOf(int row) const {
     if (row < 0 || row >= Count()) return {};
-    return FormatRowCells(doc_.items[static_cast<std::size_t>(row)], options_.indentWidth, typeLabel_);
+    return FormatRowCells(Shown().items[static_cast<std::size_t>(row)], options_.indentWidth, typeLabel_);
 }
 
 std::string LayoutEditorModel::PositionOf(int row) const {
     if (row < 0 || row >= Count()) return {};
-    const auto& grows = geometry_.Rows();
-    const GeometryRow g = row < static_cast<int>(grows.size()) ? grows[static_cast<std::size_t>(row)] : GeometryRow{};
-    return PositionCellText(doc_.items[static_cast<std::size_t>(row)], g, !Ordinary());
+    return PositionCellText(Shown().items[static_cast<std::size_t>(row)], geometry_.Row(row), !Ordinary());
 }
 
 bool LayoutEditorModel::CellTakesInput(int row, int column) const {
@@ -101,7 +98,7 @@ std::string LayoutEditorModel::WindowTitle() const {
 std::string LayoutEditorModel::LineCountText() const { return " " + std::to_string(Count()) + " Line"; }
 
 std::string LayoutEditorModel::RecordLengthText() const {
-    return "Rec.Len : " + std::to_string(doc_.displayedRecordLength) + " Byte";
+    return "Rec.Len : " + std::to_string(geometry_.recordLength) + " Byte";
 }
 
 std::string LayoutEditorModel::TypeColumnHeader() const {
@@ -196,7 +193,7 @@ void LayoutEditorModel::ShowRowFirst(int row) {
 }
 
 void LayoutEditorModel::Record(StepKind kind, int row, int count, int column) {
-    history_.Record(MakeStep(kind, row, count, doc_, geometry_, GridRowOf(row), column));
+    history_.Record(MakeStep(kind, row, count, doc_, GridRowOf(row), column));
 }
 
 void LayoutEditorModel::RecordStep(StepKind kind, int row, int count, int column) { Record(kind, row, count, column); }
@@ -220,14 +217,9 @@ TRspec LayoutEditorModel::NewRowAt(int row) const {
 }
 
 bool LayoutEditorModel::Recompute() {
-    const bool ok = geometry_.Run(doc_, GeometryForm::Editor, {}, Ordinary());
-    if (ok) {
-        notice_.clear();
-    } else {
-        notice_ = geometry_.LastFailure() == GeometryFailure::TooManySteps ? TooManyStepsMessage()
-                                                                           : RecordTooLongMessage();
-    }
-    return ok;
+    geometry_ = MeasureLayout(Shown());
+    notice_ = geometry_.Ok() ? std::string() : GeometryFailureMessage(geometry_.failure);
+    return geometry_.Ok();
 }
 
 void LayoutEditorModel::LayoutReplaced() {

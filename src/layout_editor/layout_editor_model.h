@@ -1,16 +1,17 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "layout_editor/clipboard.h"
-#include "layout_editor/editor_hooks.h"
 #include "layout_editor/range_state.h"
-#include "layout_editor/redefinition_view.h"
 #include "layout_editor/row_cells.h"
 #include "layout_editor/type_list.h"
 #include "layout_editor/undo_history.h"
+#include "model/editor_hooks.h"
 #include "model/geometry.h"
 #include "model/layout_document.h"
+#include "model/redefinition_view.h"
 #include "model/settings.h"
 #include "util/messages.h"
 
@@ -69,10 +70,12 @@ public:
 /// The layout editor without its window: the item table operations, the range, the clipboard
 /// commands, the undo history and the redefinition view. Questions and messages go through
 /// the message sink; the window only shows the state and forwards its events.
+///
+/// The editor shows either the layout or, in the redefinition view, a document built from it;
+/// the layout itself is never changed by showing the view.
 class LayoutEditorModel : public EditorHooks {
 public:
-    LayoutEditorModel(LayoutDocument& doc, Geometry& geometry, MessageSink& messages, Clipboard& clipboard,
-                      EditorOptions options = {});
+    LayoutEditorModel(LayoutDocument& doc, MessageSink& messages, Clipboard& clipboard, EditorOptions options = {});
 
     void SetObserver(EditorObserver* observer) { observer_ = observer; }
     /// New settings (from the other definitions window); the type list follows the priority.
@@ -83,7 +86,7 @@ public:
     [[nodiscard]] const TypeLabelFn& TypeLabel() const { return typeLabel_; }
 
     // ---- State the window shows ----
-    [[nodiscard]] EditMode Mode() const { return view_.Active() ? EditMode::Redefinition : EditMode::Ordinary; }
+    [[nodiscard]] EditMode Mode() const { return view_ ? EditMode::Redefinition : EditMode::Ordinary; }
     [[nodiscard]] int CursorRow() const { return cursorRow_; }
     [[nodiscard]] int CursorColumn() const { return cursorColumn_; }
     void SetCursor(int row, int column);
@@ -94,8 +97,16 @@ public:
     [[nodiscard]] const RangeState& Range() const { return range_; }
     [[nodiscard]] const UndoHistory& History() const { return history_; }
     [[nodiscard]] const TypeList& Types() const { return types_; }
-    [[nodiscard]] const RedefinitionView& View() const { return view_; }
+    /// The redefinition view being shown, or null in the ordinary view.
+    [[nodiscard]] const RedefinitionViewDocument* View() const { return view_ ? &*view_ : nullptr; }
+    /// The mode text above the grid: the view's format in the redefinition view, else empty.
+    [[nodiscard]] std::string ModeText() const { return view_ ? ViewModeText(viewFormat_) : std::string(); }
+    /// The layout being edited.
     [[nodiscard]] const LayoutDocument& Document() const { return doc_; }
+    /// The document the grid shows: the layout, or the view's document in the redefinition view.
+    [[nodiscard]] const LayoutDocument& Shown() const { return view_ ? view_->doc : doc_; }
+    /// Measures of the shown document, from the last `Recompute`.
+    [[nodiscard]] const Geometry& ShownGeometry() const { return geometry_; }
     [[nodiscard]] RowMark MarkOf(int row) const;
     /// Notice of the last geometry pass that failed; empty after a pass that succeeded.
     [[nodiscard]] const std::string& Notice() const { return notice_; }
@@ -189,7 +200,7 @@ public:
     /// Builds the view again after its settings changed.
     bool RebuildView();
 
-    /// Runs the editor form of the geometry pass; false (and a notice) on failure.
+    /// Measures the shown document; false (and a notice) on failure.
     bool Recompute();
 
     // ---- Import hooks ----
@@ -200,7 +211,7 @@ public:
 
 private:
     [[nodiscard]] bool Ordinary() const { return Mode() == EditMode::Ordinary; }
-    [[nodiscard]] int Count() const { return doc_.Count(); }
+    [[nodiscard]] int Count() const { return Shown().Count(); }
     [[nodiscard]] int GridRowOf(int row) const { return row - topRow_ + 1; }
     [[nodiscard]] bool Confirmed(const std::string& question);
     void Inform(const std::string& text);
@@ -213,7 +224,7 @@ private:
     bool RewriteVarNames(bool join);
 
     LayoutDocument& doc_;
-    Geometry& geometry_;
+    Geometry geometry_;
     MessageSink& messages_;
     Clipboard& clipboard_;
     EditorOptions options_;
@@ -223,7 +234,8 @@ private:
 
     RangeState range_;
     UndoHistory history_;
-    RedefinitionView view_;
+    std::optional<RedefinitionViewDocument> view_;
+    int viewFormat_ = 0;  ///< format the view was built in
     int cursorRow_ = 0;
     int cursorColumn_ = 3;
     int topRow_ = 0;

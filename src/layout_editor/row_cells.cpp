@@ -1,5 +1,6 @@
 #include "layout_editor/row_cells.h"
 
+#include "model/redefinition_view.h"
 #include "model/type_catalogue.h"
 #include "util/text.h"
 
@@ -46,10 +47,7 @@ RowTexts FormatRowCells(const TRspec& row, int indentWidth, const TypeLabelFn& t
 std::string SeqCellText(int row) { return PadLeft(' ', std::to_string(row + 1), 5); }
 
 std::string PositionCellText(const TRspec& row, const GeometryRow& geometry, bool redefinitionView) {
-    if (redefinitionView) {
-        if (row.RdfKind == 1 || row.RdfPos < 1) return {};
-        return std::to_string(row.RdfPos);
-    }
+    if (redefinitionView) return ViewPositionText(row);
     return geometry.Pos == -1 ? std::string() : std::to_string(geometry.Pos);
 }
 

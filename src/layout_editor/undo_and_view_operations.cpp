@@ -10,7 +10,7 @@ bool LayoutEditorModel::Undo() {
     if (!Ordinary() || history_.Empty()) return false;
     range_.Clear();
     const THistCtl step = history_.TakeNewest();
-    const UndoOutcome outcome = ReverseStep(doc_, geometry_, step);
+    const UndoOutcome outcome = ReverseStep(doc_, step);
     cursorRow_ = outcome.row;
     if (step.kind == StepKind::CellContent) cursorColumn_ = step.column;
     if (outcome.row < topRow_ || outcome.row >= topRow_ + visibleRows_) topRow_ = std::max(0, outcome.row - 1);
@@ -29,7 +29,8 @@ bool LayoutEditorModel::EnterView() {
     transientMark_ = RowMark::None;
     savedCursorRow_ = cursorRow_;
     savedTopRow_ = topRow_;
-    if (!view_.Enter(doc_, geometry_, options_.viewFormat, options_.tagLength)) return false;
+    view_ = MakeViewDocument(doc_, options_.viewFormat, options_.tagLength);
+    viewFormat_ = options_.viewFormat;
     topRow_ = 0;
     cursorRow_ = 0;
     Changed();
@@ -37,7 +38,8 @@ bool LayoutEditorModel::EnterView() {
 }
 
 bool LayoutEditorModel::LeaveView() {
-    if (!view_.Leave(doc_)) return false;
+    if (!view_) return false;
+    view_.reset();
     transientMark_ = RowMark::None;
     cursorRow_ = savedCursorRow_;
     topRow_ = savedTopRow_;

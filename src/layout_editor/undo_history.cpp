@@ -10,20 +10,13 @@ namespace rekkan {
 
 namespace {
 
-GeometryRow GeometryRowOf(const Geometry& geometry, int row) {
-    const auto& rows = geometry.Rows();
-    if (row >= 0 && row < static_cast<int>(rows.size())) return rows[static_cast<std::size_t>(row)];
-    return {};
-}
-
 bool SavesRows(StepKind kind) {
     return kind == StepKind::Delete || kind == StepKind::RangeDelete || kind == StepKind::EditorText;
 }
 
 std::string First20(const std::string& text) { return text.substr(0, CharSafeLength(text, 20)); }
 
-template <typename T>
-void EraseRange(std::vector<T>& v, int first, int count) {
+void EraseRange(std::vector<TRspec>& v, int first, int count) {
     const int size = static_cast<int>(v.size());
     if (first >= size || count <= 0) return;
     const int last = std::min(size, first + count);
@@ -32,8 +25,7 @@ void EraseRange(std::vector<T>& v, int first, int count) {
 
 }  // namespace
 
-THistCtl MakeStep(StepKind kind, int row, int count, const LayoutDocument& doc, const Geometry& geometry,
-                  int gridRow, int column) {
+THistCtl MakeStep(StepKind kind, int row, int count, const LayoutDocument& doc, int gridRow, int column) {
     THistCtl step;
     step.kind = kind;
     step.row = row;
@@ -42,18 +34,16 @@ THistCtl MakeStep(StepKind kind, int row, int count, const LayoutDocument& doc, 
     step.gridRow = gridRow;
     step.column = column;
     if (row >= 0 && row < doc.Count()) step.item = doc.items[static_cast<std::size_t>(row)];
-    step.geometry = GeometryRowOf(geometry, row);
     if (SavesRows(kind)) {
         for (int i = row; i < row + count && i < doc.Count(); ++i) {
-            step.saved.push_back({doc.items[static_cast<std::size_t>(i)], GeometryRowOf(geometry, i)});
+            step.saved.push_back(doc.items[static_cast<std::size_t>(i)]);
         }
     }
     return step;
 }
 
-UndoOutcome ReverseStep(LayoutDocument& doc, Geometry& geometry, const THistCtl& step) {
+UndoOutcome ReverseStep(LayoutDocument& doc, const THistCtl& step) {
     UndoOutcome out;
-    auto& grows = geometry.Rows();
     const int n = doc.Count();
     const int row = std::clamp(step.row, 0, n);
     out.row = row;
@@ -65,7 +55,6 @@ UndoOutcome ReverseStep(LayoutDocument& doc, Geometry& geometry, const THistCtl&
                 // The level change made neighbours groups or gave them their types back; the
                 // same rule undoes that when the old level returns.
                 if (step.item.LVL != levelNow) ApplyGroupRule(doc.items, step.row);
-                if (step.row < static_cast<int>(grows.size())) grows[static_cast<std::size_t>(step.row)] = step.geometry;
                 out.restoredFirst = out.restoredLast = step.row;
             }
             break;
@@ -73,29 +62,15 @@ UndoOutcome ReverseStep(LayoutDocument& doc, Geometry& geometry, const THistCtl&
         case StepKind::RangeCopy:
         case StepKind::Paste:
             EraseRange(doc.items, row, step.count);
-            EraseRange(grows, row, step.count);
             break;
         case StepKind::Delete:
-        case StepKind::RangeDelete: {
-            std::vector<TRspec> rows;
-            std::vector<GeometryRow> geo;
-            for (const THistInf& s : step.saved) {
-                rows.push_back(s.row);
-                geo.push_back(s.geometry);
-            }
-            doc.items.insert(doc.items.begin() + row, rows.begin(), rows.end());
-            if (row <= static_cast<int>(grows.size())) grows.insert(grows.begin() + row, geo.begin(), geo.end());
+        case StepKind::RangeDelete:
+            doc.items.insert(doc.items.begin() + row, step.saved.begin(), step.saved.end());
             out.restoredFirst = row;
-            out.restoredLast = row + static_cast<int>(rows.size()) - 1;
+            out.restoredLast = row + static_cast<int>(step.saved.size()) - 1;
             break;
-        }
         case StepKind::EditorText:
-            doc.items.clear();
-            grows.clear();
-            for (const THistInf& s : step.saved) {
-                doc.items.push_back(s.row);
-                grows.push_back(s.geometry);
-            }
+            doc.items = step.saved;
             out.row = std::clamp(step.row, 0, doc.Count());
             out.restoredFirst = 0;
             out.restoredLast = doc.Count() - 1;

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "layout_editor/type_list.h"
-#include "model/geometry.h"
 #include "model/layout_document.h"
 
 namespace rekkan {
@@ -21,12 +20,6 @@ enum class StepKind : int {
     EditorText = 6,   ///< the whole table replaced by editing the layout as text
 };
 
-/// A row saved by a step: the item row and its geometry row.
-struct THistInf {
-    TRspec row;
-    GeometryRow geometry;
-};
-
 /// One undo step.
 struct THistCtl {
     StepKind kind = StepKind::CellContent;
@@ -36,14 +29,13 @@ struct THistCtl {
     int gridRow = 0;       ///< grid cell of a cell-content step
     int column = 0;        ///< column 3 to 10 of a cell-content step
     TRspec item;           ///< the row as it was before the change
-    GeometryRow geometry;  ///< its geometry row
-    std::vector<THistInf> saved;  ///< rows removed or replaced (kinds 0, 1 and 6)
+    std::vector<TRspec> saved;  ///< rows removed or replaced (kinds 0, 1 and 6)
 };
 
-/// Builds a step for `row`: copies the row and its geometry row and, for kinds 0, 1 and 6, the
-/// `count` rows from `row` on (as far as the table reaches).
-[[nodiscard]] THistCtl MakeStep(StepKind kind, int row, int count, const LayoutDocument& doc,
-                                const Geometry& geometry, int gridRow = 0, int column = 0);
+/// Builds a step for `row`: copies the row and, for kinds 0, 1 and 6, the `count` rows from
+/// `row` on (as far as the table reaches).
+[[nodiscard]] THistCtl MakeStep(StepKind kind, int row, int count, const LayoutDocument& doc, int gridRow = 0,
+                                int column = 0);
 
 /// What reversing a step touched.
 struct UndoOutcome {
@@ -55,7 +47,7 @@ struct UndoOutcome {
 /// Reverses `step` on the table (not the modified flag): kind 5 gives the row back, kinds 2 to
 /// 4 remove the inserted rows, kinds 0 and 1 put the saved rows back in their places, kind 6
 /// replaces the table with the saved rows.
-UndoOutcome ReverseStep(LayoutDocument& doc, Geometry& geometry, const THistCtl& step);
+UndoOutcome ReverseStep(LayoutDocument& doc, const THistCtl& step);
 
 /// Caption of a step: "削除", "範囲削除", ... and for a cell-content step the detail of the
 /// column (CP932).

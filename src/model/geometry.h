@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,9 +7,9 @@
 
 namespace rekkan {
 
-/// Per-row results of a geometry pass.
+/// Measures of one item row.
 struct GeometryRow {
-    int SubtreeEnd = 0;
+    int SubtreeEnd = 0;   ///< last row of the row's subtree
     int GroupLen = 0;     ///< group: bytes of one occurrence, redefinition members not counted
     int GroupLenEd = 0;   ///< the same under the layout editor's size rule
     int FirstPos = -1;    ///< position where the walk first reached the row
@@ -18,13 +17,37 @@ struct GeometryRow {
     int GroupLenAll = 0;  ///< group: bytes of one occurrence counting redefinition members
     int Pos = -1;         ///< position shown to the user; -1 when it cannot be derived
     int ElemLenAll = 0;   ///< bytes of one occurrence counting redefinition members
-    int BitRpt = 0;
     bool InRdf = false;   ///< row is a redefinition member
-    bool Taken = false;   ///< used by the redefinition view builder
 };
 
-/// The three forms of the pass.
-enum class GeometryForm { Record, Editor, FieldList };
+/// Why measuring a layout failed.
+enum class GeometryFailure { None, TooLong, TooManySteps };
+
+/// Most walk steps one pass may take. Items that add no bytes (redefinition members, empty
+/// groups) are not bounded by the record length, so a huge repeat count on them would make
+/// the walk practically endless; past this many steps the pass stops and fails.
+inline constexpr long long kMaxWalkSteps = 50'000'000;
+
+/// Largest record length: 999,999 bytes.
+inline constexpr int kMaxRecordLength = 999'999;
+
+/// The measures of a layout. After a failure the rows and the length are those reached when
+/// the walk stopped.
+struct Geometry {
+    std::vector<GeometryRow> rows;   ///< one per item row, then one for the end of the table
+    int recordLength = 0;
+    long long stepsOutsideRdf = 0;   ///< walk steps outside redefinitions (0 after a failure)
+    GeometryFailure failure = GeometryFailure::None;
+
+    [[nodiscard]] bool Ok() const { return failure == GeometryFailure::None; }
+    /// Row `i`, or an empty row when there is none.
+    [[nodiscard]] GeometryRow Row(int i) const {
+        return i >= 0 && i < static_cast<int>(rows.size()) ? rows[static_cast<std::size_t>(i)] : GeometryRow{};
+    }
+};
+
+/// Measures `doc`: positions, lengths and the record length.
+[[nodiscard]] Geometry MeasureLayout(const LayoutDocument& doc);
 
 /// One step of the field-list walk.
 struct FieldDescriptor {
@@ -45,50 +68,27 @@ struct FieldDescriptor {
     bool inRdf = false;
 };
 
-/// Why a pass failed.
-enum class GeometryFailure { None, TooLong, TooManySteps };
+/// The fields of a layout as the record editor lists them, with the record length.
+struct FieldList {
+    std::vector<FieldDescriptor> fields;
+    int recordLength = 0;
+    GeometryFailure failure = GeometryFailure::None;
 
-/// Most walk steps one pass may take. Items that add no bytes (redefinition members, empty
-/// groups) are not bounded by the record length, so a huge repeat count on them would make
-/// the walk practically endless; past this many steps the pass stops and fails.
-inline constexpr long long kMaxWalkSteps = 50'000'000;
-
-/// Largest record length: 999,999 bytes.
-inline constexpr int kMaxRecordLength = 999'999;
-
-/// The geometry table and the passes over a layout document.
-class Geometry {
-public:
-    /// Runs a pass of `form` over `doc`. The field-list form hands one descriptor per step to
-    /// `onField` and does not reset the table (run the record form first). `ordinaryView`
-    /// tells the editor form whether to store the ordinary-view record length.
-    [[nodiscard]] bool Run(LayoutDocument& doc, GeometryForm form,
-                           const std::function<void(const FieldDescriptor&)>& onField = {},
-                           bool ordinaryView = true);
-
-    [[nodiscard]] const std::vector<GeometryRow>& Rows() const { return rows_; }
-    [[nodiscard]] std::vector<GeometryRow>& Rows() { return rows_; }
-    [[nodiscard]] GeometryFailure LastFailure() const { return failure_; }
-
-private:
-    std::vector<GeometryRow> rows_;
-    GeometryFailure failure_ = GeometryFailure::None;
+    [[nodiscard]] bool Ok() const { return failure == GeometryFailure::None; }
 };
+
+/// Every step of the walk over `doc` except redefinition members; no fields when measuring
+/// fails.
+[[nodiscard]] FieldList ListFields(const LayoutDocument& doc);
 
 /// Index of the row that row `i` redefines (its RED resolved among earlier siblings), or -1.
 [[nodiscard]] int RedefinedRow(const LayoutDocument& doc, int i);
-
-/// Size of one occurrence of an elementary row; a redefinition member counts 0 unless
-/// `countRdf`.
-[[nodiscard]] int ElementSize(const TRspec& row, bool inRdf, bool countRdf);
 
 /// The message shown when the record is longer than 999,999 bytes (CP932, CR separated).
 [[nodiscard]] std::string RecordTooLongMessage();
 /// The message shown when the walk exceeds its step bound (CP932).
 [[nodiscard]] std::string TooManyStepsMessage();
-
-/// Field entries as the record editor lists them: the field-list walk without redefinition
-/// members. Runs the record form and then the field-list form; false when either fails.
-[[nodiscard]] bool ListFields(LayoutDocument& doc, Geometry& geometry, std::vector<FieldDescriptor>& out);
+/// The message for a failure: one of the two above.
+[[nodiscard]] std::string GeometryFailureMessage(GeometryFailure failure);
 
 }  // namespace rekkan

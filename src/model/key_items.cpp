@@ -94,7 +94,7 @@ void KeyItems::LoadKeyLines(const std::vector<std::string>& lines, const LayoutD
 std::string KeyItems::ItemLineForRow(const LayoutDocument& doc, const Geometry& geometry, int row,
                                      std::string_view duplicates, std::string_view order) const {
     KeyLine k;
-    const auto& g = geometry.Rows();
+    const auto& g = geometry.rows;
     const TRspec& r = doc.items[static_cast<std::size_t>(row)];
     const GeometryRow gr = row < static_cast<int>(g.size()) ? g[static_cast<std::size_t>(row)] : GeometryRow{};
     k.position = std::to_string(gr.FirstPos);
@@ -138,7 +138,7 @@ void KeyItems::Renumber() {
 }
 
 void KeyItems::Validate(const LayoutDocument& doc, const Geometry& geometry) {
-    const auto& g = geometry.Rows();
+    const auto& g = geometry.rows;
     for (std::string& line : lines_) {
         if (IsKeyHeaderLine(line)) continue;
         KeyLine k = ParseKeyLine(line, types_);

@@ -38,12 +38,6 @@ struct LayoutDocument {
     int editableLineCount = 2000;  ///< most rows a layout may hold
     IntSizes sizes;
 
-    // Results of the geometry passes.
-    int recordLength = 0;            ///< record form
-    int displayedRecordLength = 0;   ///< editor form
-    int ordinaryRecordLength = 0;    ///< editor form in the ordinary view
-    long long stepsOutsideRdf = 0;   ///< walk steps outside redefinitions
-
     /// Rows allocated for the table and its companions: editable line count + 100.
     [[nodiscard]] int Capacity() const { return editableLineCount + 100; }
     [[nodiscard]] int Count() const { return static_cast<int>(items.size()); }

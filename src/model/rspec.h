@@ -8,7 +8,6 @@ namespace rekkan {
 struct TRspec {
     int LVL = 1;       ///< level number, 1 to 15
     int RPT = 1;       ///< repeat count (OCCURS); 1 means no repetition
-    int OccCount = 0;  ///< occurrence counter of the geometry walk; never stored
     int BYT = 0;       ///< digits, bytes, characters or bits, by type
     int SYO = 0;       ///< decimal places
     int TYP = 0;       ///< type code 0 to 36

@@ -50,13 +50,13 @@ std::vector<TRdbObj> MakeFieldList(const std::vector<FieldDescriptor>& descripto
     return out;
 }
 
-bool BuildFieldList(LayoutDocument& doc, std::vector<TRdbObj>& out, HexStart start) {
-    out.clear();
-    Geometry geometry;
-    std::vector<FieldDescriptor> descriptors;
-    if (!ListFields(doc, geometry, descriptors)) return false;
-    out = MakeFieldList(descriptors, start);
-    return true;
+RecordFieldList BuildFieldList(const LayoutDocument& doc, HexStart start) {
+    const FieldList listed = ListFields(doc);
+    RecordFieldList out;
+    out.fields = MakeFieldList(listed.fields, start);
+    out.recordLength = listed.recordLength;
+    out.failure = listed.failure;
+    return out;
 }
 
 }  // namespace rekkan

@@ -40,10 +40,18 @@ enum class HexStart {
 [[nodiscard]] TRdbObj MakeFieldEntry(const FieldDescriptor& descriptor, int fieldNumber,
                                      HexStart start = HexStart::Window);
 
-/// The field list of a layout: runs the geometry (record form, then field-list form) over
-/// `doc` and builds one entry per step. False, with `out` empty, when the geometry fails.
-[[nodiscard]] bool BuildFieldList(LayoutDocument& doc, std::vector<TRdbObj>& out,
-                                  HexStart start = HexStart::Window);
+/// The entries of a layout's records and their length.
+struct RecordFieldList {
+    std::vector<TRdbObj> fields;
+    int recordLength = 0;
+    GeometryFailure failure = GeometryFailure::None;
+
+    [[nodiscard]] bool Ok() const { return failure == GeometryFailure::None; }
+};
+
+/// The field list of a layout: one entry per step of its field-list walk; no entries when
+/// measuring the layout fails.
+[[nodiscard]] RecordFieldList BuildFieldList(const LayoutDocument& doc, HexStart start = HexStart::Window);
 /// The same from descriptors already listed.
 [[nodiscard]] std::vector<TRdbObj> MakeFieldList(const std::vector<FieldDescriptor>& descriptors,
                                                  HexStart start = HexStart::Window);

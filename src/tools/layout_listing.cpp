@@ -68,18 +68,17 @@ ListingOptions ListingOptions::FromSettings(const Settings& s) {
     return o;
 }
 
-bool PrepareListingSource(LayoutDocument& doc, const TypeNotation& types, ListingSource& source) {
-    Geometry geometry;
-    const bool ok = geometry.Run(doc, GeometryForm::Editor);
+bool PrepareListingSource(const LayoutDocument& doc, const TypeNotation& types, ListingSource& source) {
+    const Geometry geometry = MeasureLayout(doc);
     source.doc = &doc;
     source.types = &types;
-    source.recordLength = doc.displayedRecordLength;
+    source.recordLength = geometry.recordLength;
     source.positions.clear();
     for (int i = 0; i < doc.Count(); ++i) {
-        const int pos = i < static_cast<int>(geometry.Rows().size()) ? geometry.Rows()[static_cast<std::size_t>(i)].Pos : -1;
+        const int pos = geometry.Row(i).Pos;
         source.positions.push_back(pos < 0 ? std::string() : std::to_string(pos));
     }
-    return ok;
+    return geometry.Ok();
 }
 
 ListingItemValues ItemValues(const ListingSource& source, int index, const ListingOptions& options) {

@@ -46,9 +46,9 @@ struct ListingSource {
     const TypeNotation* types = nullptr;
 };
 
-/// Runs the layout editor's geometry pass over `doc` and fills `source` from it. False when the
-/// record is too long (the positions reached are still filled).
-[[nodiscard]] bool PrepareListingSource(LayoutDocument& doc, const TypeNotation& types, ListingSource& source);
+/// Measures `doc` and fills `source` from it. False when measuring fails
+/// (the positions reached are still filled).
+[[nodiscard]] bool PrepareListingSource(const LayoutDocument& doc, const TypeNotation& types, ListingSource& source);
 
 /// The values of one item, the same for both formats (CP932).
 struct ListingItemValues {

@@ -2,17 +2,17 @@
 
 #include <string>
 
-#include "layout_editor/redefinition_view.h"
 #include "model/layout_document.h"
+#include "model/redefinition_view.h"
 #include "model/type_notation.h"
 #include "tools/layout_listing.h"
 
 namespace rekkan {
 
-/// The listing source of a document that already holds the redefinition view (the layout
-/// editor showing it): the position column is each row's position in the ordinary layout
-/// (blank for the root), the record length that of the gathered record.
-[[nodiscard]] ListingSource ViewListingSource(const LayoutDocument& viewDoc, const TypeNotation& types);
+/// The listing source of a redefinition view (also the one the layout editor shows): the
+/// position column is each row's position in the ordinary layout (blank for the root), the
+/// record length that of the gathered record.
+[[nodiscard]] ListingSource ViewListingSource(const RedefinitionViewDocument& view, const TypeNotation& types);
 
 /// A listing of the redefinition view of an ordinary layout, which is left unchanged.
 class RedefinitionListing {

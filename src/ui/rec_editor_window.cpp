@@ -113,16 +113,19 @@ bool TFm_RecEditor::ShowEntry(int i) {
     doc_.editableLineCount = settings_.EditableLineCount();
     if (!ReadLayoutFile(doc_, entry.layoutPath, false, messages_).ok) return false;
     NormaliseAll(doc_);
-    if (!BuildFieldList(doc_, fields_)) {
+    RecordFieldList listed = BuildFieldList(doc_);
+    if (!listed.Ok()) {
         outcome_->setText(ToQ(RecordTooLongMessage()));
         return false;
     }
+    fields_ = std::move(listed.fields);
+    const int recordLength = listed.recordLength;
     const std::string record = entry.editFilePath.empty()
                                    ? std::string()
-                                   : ReadFirstRecord(entry.editFilePath, entry.basePosition, doc_.recordLength);
+                                   : ReadFirstRecord(entry.editFilePath, entry.basePosition, recordLength);
     if (!record.empty()) DecodeRecord(record, fields_, CodecOptions::FromSettings(settings_), texts_);
     outcome_->setText(QStringLiteral("Rec.Len = %1    Rec.No = %2")
-                          .arg(ToQ(GroupThousands(std::int64_t{doc_.recordLength})))
+                          .arg(ToQ(GroupThousands(std::int64_t{recordLength})))
                           .arg(record.empty() ? QStringLiteral("-") : QStringLiteral("1")));
     model_->Show(&fields_, &texts_);
     table_->resizeColumnsToContents();

@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             ImportSession session;
             session.sameStructure = o.sameStructure;
             ExtractCobolRecord(scan, i, o, session, doc);
-            Geometry geometry;
-            if (!geometry.Run(doc, GeometryForm::Record)) continue;
+            const Geometry geometry = MeasureLayout(doc);
+            if (!geometry.Ok()) continue;
             const LanguageOutputInput in{doc, geometry, nullptr};
             const std::string editorText = WriteCobolEditorText(in, CobolOutputOptions{});
             CobolImportOptions back;

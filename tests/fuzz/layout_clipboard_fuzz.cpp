@@ -4,7 +4,6 @@
 
 #include "layout_editor/clipboard.h"
 #include "layout_editor/layout_editor_model.h"
-#include "model/geometry.h"
 #include "util/scripted_messages.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -12,10 +11,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rekkan::LayoutDocument doc;
     doc.editableLineCount = 300;
     rekkan::SetSampleLayout(doc, rekkan::LangPriority::Cobol);
-    rekkan::Geometry geometry;
     rekkan::ScriptedMessages messages(rekkan::Answer::Yes);
     rekkan::MemoryClipboard clipboard;
-    rekkan::LayoutEditorModel model(doc, geometry, messages, clipboard);
+    rekkan::LayoutEditorModel model(doc, messages, clipboard);
     for (const char* magic : {"", "kvel#32.lay\r\n"}) {
         clipboard.SetText(magic + bytes);
         model.SetCursor(1, 3);

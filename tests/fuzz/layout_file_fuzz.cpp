@@ -15,9 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char* magic : {"", "kvel#32.lay\r\n", "morvane.lay"}) {
         if (rekkan::ReadLayoutText(doc, magic + bytes, messages).ok) {
             rekkan::NormaliseAll(doc);
-            rekkan::Geometry geometry;
-            std::vector<rekkan::FieldDescriptor> fields;
-            (void)rekkan::ListFields(doc, geometry, fields);
+            (void)rekkan::ListFields(doc);
             (void)rekkan::FormatLayoutFile(doc);
         }
     }

@@ -54,8 +54,8 @@ TEST(GoldenFiles, LanguageOutputs) {
         ScriptedMessages messages;
         ASSERT_TRUE(ReadLayoutFile(doc, (test::DataDir() / "lang" / c.layout).string(), false, messages).ok);
         NormaliseAll(doc);
-        Geometry geometry;
-        ASSERT_TRUE(geometry.Run(doc, GeometryForm::Record));
+        const Geometry geometry = MeasureLayout(doc);
+        ASSERT_TRUE(geometry.Ok());
         const TypeNotation types;
         KeyItems keys(types);
         keys.LoadKeyLines(doc.keyLines, doc, geometry);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "lang/import_pipeline.h"
-#include "layout_editor/editor_hooks.h"
+#include "model/editor_hooks.h"
 #include "model/type_catalogue.h"
 #include "support/test_support.h"
 #include "util/encoding.h"

@@ -38,10 +38,10 @@ inline CExtractOptions Options(bool arrayGroups, IntSizes sizes = {2, 2, 4}) {
     return o;
 }
 
-inline int RecordLength(LayoutDocument doc) {
-    Geometry g;
-    EXPECT_TRUE(g.Run(doc, GeometryForm::Record));
-    return doc.recordLength;
+inline int RecordLength(const LayoutDocument& doc) {
+    const Geometry g = MeasureLayout(doc);
+    EXPECT_TRUE(g.Ok());
+    return g.recordLength;
 }
 
 /// Extracts structure `name` of a scanned source (the first structure when none has that name).

@@ -35,7 +35,8 @@ struct Prepared {
     explicit Prepared(std::vector<TRspec> rows, std::string comment = "TEST") {
         doc.items = std::move(rows);
         doc.RdfCmt = std::move(comment);
-        EXPECT_TRUE(geometry.Run(doc, GeometryForm::Record));
+        geometry = MeasureLayout(doc);
+        EXPECT_TRUE(geometry.Ok());
     }
     [[nodiscard]] LanguageOutputInput In(const KeyItems* keys = nullptr) const { return {doc, geometry, keys}; }
 };

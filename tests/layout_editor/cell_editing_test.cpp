@@ -80,7 +80,7 @@ TEST_F(RowCommit, TypedOrTypeChosenBelowLastItemAppendsLikeTheRowAbove) {
               std::make_tuple(2, std::string("CUSTOMER"), kSComp3, 4));
     EXPECT_EQ(model.CursorRow(), 2);
     EXPECT_TRUE(doc.modified);
-    EXPECT_EQ(doc.displayedRecordLength, 3 + 3);
+    EXPECT_EQ(model.ShownGeometry().recordLength, 3 + 3);
 
     doc.items[2].LVL = 3;
     model.SetCursor(4, 6);
@@ -133,7 +133,7 @@ TEST_F(RowCommit, TooLongRecordLeavesNoticeUntilFixed) {
     cells.repeat = "1";
     ASSERT_TRUE(model.CommitRow(1, cells));
     EXPECT_EQ(model.Notice(), "");
-    EXPECT_EQ(doc.displayedRecordLength, 999999);
+    EXPECT_EQ(model.ShownGeometry().recordLength, 999999);
 }
 
 TEST_F(RowCommit, CellHandlersRestWhileALayoutIsReadOrImported) {

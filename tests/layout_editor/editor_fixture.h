@@ -37,16 +37,6 @@ inline TRspec Row(int lvl, std::string kom, int typ = kX, int byt = 1, int rpt =
     return r;
 }
 
-/// Rows without the walk's working field (`OccCount`), for comparing tables.
-inline std::vector<TRspec> Stripped(std::vector<TRspec> rows) {
-    for (TRspec& r : rows) r.OccCount = 0;
-    return rows;
-}
-inline TRspec Stripped(TRspec row) {
-    row.OccCount = 0;
-    return row;
-}
-
 /// `count` elementary rows named R1, R2, ... under one group row named ROOT.
 inline std::vector<TRspec> NumberedRows(int count) {
     std::vector<TRspec> rows{Row(1, "ROOT", kGroup)};
@@ -57,7 +47,7 @@ inline std::vector<TRspec> NumberedRows(int count) {
 /// The model over a document, with scripted answers and a clipboard in memory.
 class EditorFixture : public ::testing::Test {
 public:
-    EditorFixture() : model(doc, geometry, messages, clipboard) {}
+    EditorFixture() : model(doc, messages, clipboard) {}
 
     void SetRows(std::vector<TRspec> rows) {
         doc.items = std::move(rows);
@@ -80,7 +70,6 @@ public:
     }
 
     LayoutDocument doc;
-    Geometry geometry;
     ScriptedMessages messages{Answer::Cancel};
     MemoryClipboard clipboard;
     LayoutEditorModel model;

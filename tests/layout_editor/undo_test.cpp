@@ -11,9 +11,8 @@ using Undo = EditorFixture;
 TEST(UndoHistory, KeepsTheNewest64Steps) {
     LayoutDocument doc;
     doc.items = NumberedRows(3);
-    Geometry geometry;
     UndoHistory history;
-    for (int i = 0; i < 65; ++i) history.Record(MakeStep(StepKind::Copy, i, 1, doc, geometry));
+    for (int i = 0; i < 65; ++i) history.Record(MakeStep(StepKind::Copy, i, 1, doc));
     ASSERT_EQ(history.Count(), UndoHistory::kMaxSteps);
     EXPECT_EQ(history.At(0).row, 1) << "the 65th step discards the first";
     EXPECT_EQ(history.Newest().row, 64);
@@ -23,19 +22,18 @@ TEST(UndoHistory, SavesRowsOnlyForDeleteAndEditorKinds) {
     LayoutDocument doc;
     doc.items = NumberedRows(6);
     doc.modified = true;
-    Geometry geometry;
     for (StepKind kind : {StepKind::Delete, StepKind::RangeDelete, StepKind::Copy, StepKind::RangeCopy,
                           StepKind::Paste, StepKind::CellContent, StepKind::EditorText}) {
-        const THistCtl step = MakeStep(kind, 2, 3, doc, geometry);
+        const THistCtl step = MakeStep(kind, 2, 3, doc);
         const bool saves = kind == StepKind::Delete || kind == StepKind::RangeDelete || kind == StepKind::EditorText;
         std::vector<std::string> saved;
-        for (const THistInf& h : step.saved) saved.push_back(h.row.KOM);
+        for (const TRspec& h : step.saved) saved.push_back(h.KOM);
         EXPECT_EQ(saved, (saves ? std::vector<std::string>{"R2", "R3", "R4"} : std::vector<std::string>{}))
             << static_cast<int>(kind);
         EXPECT_EQ(step.item.KOM, "R2");
         EXPECT_TRUE(step.modified);
     }
-    EXPECT_EQ(MakeStep(StepKind::Delete, 4, 3, doc, geometry).saved.size(), 2u) << "as far as the table reaches";
+    EXPECT_EQ(MakeStep(StepKind::Delete, 4, 3, doc).saved.size(), 2u) << "as far as the table reaches";
 }
 
 TEST(UndoCaption, EveryKindAndEveryCellColumnAndNameCutAtACharacterBoundary) {

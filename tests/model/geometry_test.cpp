@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model_test_rows.h"
 
 namespace rekkan {
@@ -18,19 +20,14 @@ LayoutDocument Doc(std::vector<TRspec> rows) {
 struct Pass {
     LayoutDocument doc;
     Geometry g;
-    bool ok = false;
-    explicit Pass(std::vector<TRspec> rows) : doc(Doc(std::move(rows))) { ok = g.Run(doc, GeometryForm::Record); }
-    const GeometryRow& operator[](int i) const { return g.Rows()[i]; }
+    explicit Pass(std::vector<TRspec> rows) : doc(Doc(std::move(rows))), g(MeasureLayout(doc)) {}
+    const GeometryRow& operator[](int i) const { return g.rows[i]; }
 };
 
-std::vector<FieldDescriptor> Fields(LayoutDocument& doc, bool withRdf = false) {
-    Geometry g;
-    std::vector<FieldDescriptor> out;
-    EXPECT_TRUE(g.Run(doc, GeometryForm::Record));
-    EXPECT_TRUE(g.Run(doc, GeometryForm::FieldList, [&](const FieldDescriptor& d) {
-        if (withRdf || !d.inRdf) out.push_back(d);
-    }));
-    return out;
+std::vector<FieldDescriptor> Fields(const LayoutDocument& doc) {
+    const FieldList listed = ListFields(doc);
+    EXPECT_TRUE(listed.Ok());
+    return listed.fields;
 }
 
 /// Each row's position, "[GroupLen]" for a group (or a row with a group length), then the record length.
@@ -41,7 +38,7 @@ std::string Summary(const Pass& p) {
         if (p.doc.items[i].TYP == kGroup || p[i].GroupLen != 0) out += "[" + std::to_string(p[i].GroupLen) + "]";
         out += " ";
     }
-    return out + "=> " + std::to_string(p.doc.recordLength);
+    return out + "=> " + std::to_string(p.g.recordLength);
 }
 
 TEST(GeometryPass, PositionsAndGroupLengths) {
@@ -71,31 +68,33 @@ TEST(GeometryPass, PositionsAndGroupLengths) {
          {Row(1, kGroup, 1, 0, 0, "P"), Row(2, kGroup, 3, 0, 0, "Q"), Row(3, kX, 1, 1, 0, "r"),
           Row(1, kGroup, 1, 0, 0, "S"), Row(3, kGroup, 1, 0, 0, "T"), Row(4, kX, 1, 5, 0, "u")},
          "1[3] 1[1] 1 4[5] 4[5] 4 => 8"},
+        {"a repeat count below one counts once", {Row(1, kX, 0, 3, 0, "A"), Row(1, kX, -2, 2, 0, "B")}, "1 4 => 5"},
         {"levels outside the stack",
          {Row(1, kGroup, 1, 0, 0, "G"), Row(40, kX, 2, 3, 0, "A"), Row(-3, kX, 1, 1, 0, "B")}, "1[6] 1 7 => 7"},
     };
     for (const Case& c : cases) {
         const Pass p(c.rows);
-        EXPECT_TRUE(p.ok) << c.title;
+        EXPECT_TRUE(p.g.Ok()) << c.title;
         EXPECT_EQ(Summary(p), c.summary) << c.title;
     }
     const Pass nested({Row(1, kGroup, 2, 0, 0, "A"), Row(2, kGroup, 3, 0, 0, "B"), Row(3, kX, 1, 4, 0, "C")});
-    EXPECT_GT(nested.doc.stepsOutsideRdf, 6);
+    EXPECT_GT(nested.g.stepsOutsideRdf, 6);
 }
 
-TEST(GeometryPass, BitRepeatsPackIntoOneFieldAndAreRestored) {
+TEST(GeometryPass, BitRepeatsPackIntoOneField) {
     Pass p({Row(1, kBit, 5, 3, 0, "F"), Row(1, kX, 1, 1, 0, "G")});
-    EXPECT_EQ(p.doc.recordLength, 3);  // ceil(15 / 8) = 2, then one byte
+    EXPECT_EQ(p.g.recordLength, 3);  // ceil(15 / 8) = 2, then one byte
     EXPECT_EQ(p[1].Pos, 3);
-    EXPECT_EQ(p.doc.items[0].BYT, 3);
-    EXPECT_EQ(p.doc.items[0].RPT, 5);
+    const std::vector<FieldDescriptor> f = Fields(p.doc);
+    ASSERT_EQ(f.size(), 2u) << "the repeats are one field";
+    EXPECT_EQ(std::tie(f[0].BYT, f[0].size, f[0].prefix), std::make_tuple(15, 2, std::string()));
 }
 
 TEST(GeometryPass, RedefinitionsOverlayTheirTarget) {
     Pass p({Row(1, kGroup, 1, 0, 0, "R"), Row(2, kX, 1, 4, 0, "Z"), Row(2, kX, 1, 6, 0, "A"),
             Row(2, kGroup, 1, 0, 0, "B", "A"), Row(3, kX, 2, 2, 0, "B1"), Row(3, kX, 1, 1, 0, "B2"),
             Row(2, kX, 1, 1, 0, "C")});
-    EXPECT_EQ(p.doc.recordLength, 11);
+    EXPECT_EQ(p.g.recordLength, 11);
     EXPECT_EQ(p[3].Pos, p[2].Pos);
     EXPECT_EQ(p[4].Pos, 5);
     EXPECT_EQ(p[5].Pos, 5 + 2 * 2) << "first member's ElemLenAll x RPT";
@@ -120,24 +119,23 @@ TEST(GeometryPass, RedefinitionResolvesByNameOrVariableName) {
 
 TEST(GeometryPass, LengthLimitIsNineHundredNinetyNineThousandBytes) {
     Pass fits({Row(1, kGroup, 999, 0, 0, "G"), Row(2, kX, 1, 1001, 0, "A")});
-    EXPECT_TRUE(fits.ok);
-    EXPECT_EQ(fits.doc.recordLength, 999'999);
+    EXPECT_TRUE(fits.g.Ok());
+    EXPECT_EQ(fits.g.recordLength, 999'999);
     Pass over({Row(1, kGroup, 1000, 0, 0, "G"), Row(2, kX, 1, 1000, 0, "A")});
-    EXPECT_FALSE(over.ok);
-    EXPECT_EQ(over.g.LastFailure(), GeometryFailure::TooLong);
-    EXPECT_EQ(over.doc.items[0].RPT, 1000);
+    EXPECT_EQ(over.g.failure, GeometryFailure::TooLong);
+    EXPECT_TRUE(ListFields(over.doc).fields.empty());
     Pass single({Row(1, kX, 1, 1'000'000, 0, "A")});
-    EXPECT_FALSE(single.ok);
+    EXPECT_FALSE(single.g.Ok());
 }
 
 TEST(GeometryPass, ZeroSizeRepeatsStopAtTheStepBound) {
     Pass p({Row(1, kX, 1, 4, 0, "A"), Row(1, kGroup, 2'000'000'000, 0, 0, "B", "A"), Row(2, kX, 2'000'000'000, 1, 0, "C")});
-    EXPECT_FALSE(p.ok);
-    EXPECT_EQ(p.g.LastFailure(), GeometryFailure::TooManySteps);
+    EXPECT_EQ(p.g.failure, GeometryFailure::TooManySteps);
+    EXPECT_EQ(GeometryFailureMessage(p.g.failure), TooManyStepsMessage());
 }
 
 TEST(FieldListWalk, PrefixesAndDisplayNames) {
-    LayoutDocument doc = Doc({Row(1, kGroup, 2, 0, 0, "G"), Row(2, kX, 3, 2, 0, "A")});
+    const LayoutDocument doc = Doc({Row(1, kGroup, 2, 0, 0, "G"), Row(2, kX, 3, 2, 0, "A")});
     const auto f = Fields(doc);
     ASSERT_EQ(f.size(), 8u);  // G twice, A three times in each
     EXPECT_EQ(f[0].prefix, "1.");
@@ -153,16 +151,15 @@ TEST(FieldListWalk, PrefixesAndDisplayNames) {
 }
 
 TEST(FieldListWalk, SkipsRedefinitionMembersForTheRecordEditor) {
-    LayoutDocument doc = Doc({Row(1, kX, 1, 4, 0, "A"), Row(1, kGroup, 1, 0, 0, "B", "A"), Row(2, kX, 1, 2, 0, "C"),
-                              Row(1, kSNum, 1, 3, 0, "D")});
-    Geometry g;
-    std::vector<FieldDescriptor> f;
-    ASSERT_TRUE(ListFields(doc, g, f));
+    const LayoutDocument doc = Doc({Row(1, kX, 1, 4, 0, "A"), Row(1, kGroup, 1, 0, 0, "B", "A"),
+                                    Row(2, kX, 1, 2, 0, "C"), Row(1, kSNum, 1, 3, 0, "D")});
+    const FieldList listed = ListFields(doc);
+    EXPECT_EQ(listed.recordLength, 7);
+    const std::vector<FieldDescriptor>& f = listed.fields;
     ASSERT_EQ(f.size(), 2u);
     EXPECT_EQ(f[1].row, 3);
     EXPECT_EQ(f[1].pos, 5);
     EXPECT_EQ(f[1].size, 3);
-    EXPECT_EQ(Fields(doc, true).size(), 4u);
 }
 
 }  // namespace

@@ -33,7 +33,8 @@ struct Fixture {
     TypeNotation types;
     Fixture() {
         doc.items = {Row(1, kGroup, "REC", 0), Row(2, kX, "CODE", 10), Row(2, kUNum, "NO", 5), Row(2, kSComp3, "AMT", 7)};
-        EXPECT_TRUE(geometry.Run(doc, GeometryForm::Record));
+        geometry = MeasureLayout(doc);
+        EXPECT_TRUE(geometry.Ok());
     }
 };
 

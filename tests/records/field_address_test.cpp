@@ -18,8 +18,8 @@ TEST(FieldAddress, NumbersNamesAndSubscripts) {
     for (TRspec row : {Item(2, kGroup, 2, 0, "OUT", "OUT"), Item(3, kGroup, 3, 0, "IN", "IN"), Item(4, kX, 1, 1, "V", "V"),
                        Item(2, kX, 1, 1, "NAME2", "NAME")})
         doc.items.push_back(row);
-    std::vector<TRdbObj> fields;
-    ASSERT_TRUE(BuildFieldList(doc, fields));
+    const std::vector<TRdbObj> fields = BuildFieldList(doc).fields;
+    ASSERT_FALSE(fields.empty());
 
     using E = FieldAddressError;
     const std::pair<const char*, const char*> hits[] = {

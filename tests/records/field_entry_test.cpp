@@ -49,8 +49,8 @@ std::vector<TRdbObj> SampleFields(HexStart start = HexStart::Window) {
                  Item(3, kSComp3, 1, 3, "VALUE", "VALUE"), Item(2, kSNum, 1, 3, "CODE", "CODE"),
                  Item(2, kX, 1, 3, "CODE_X", "CODE_X")};
     doc.items.back().RED = "CODE";
-    std::vector<TRdbObj> fields;
-    EXPECT_TRUE(BuildFieldList(doc, fields, start));
+    const std::vector<TRdbObj> fields = BuildFieldList(doc, start).fields;
+    EXPECT_FALSE(fields.empty());
     return fields;
 }
 

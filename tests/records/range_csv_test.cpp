@@ -27,7 +27,8 @@ struct RangeCsvFixture : ::testing::Test {
     void SetUp() override {
         LayoutDocument doc;
         doc.items = test::OrderItems();
-        ASSERT_TRUE(BuildFieldList(doc, fields, HexStart::Script));
+        fields = BuildFieldList(doc, HexStart::Script).fields;
+        ASSERT_FALSE(fields.empty());
         std::string bytes = "HEAD";
         bytes += test::OrderRecord("ab\"c", 5, 12, -3, sj("受注"), 258);
         bytes += test::OrderRecord("x", -7, 0, 999, "AB", 1);
@@ -58,8 +59,8 @@ TEST_F(RangeCsvFixture, EveryOptionOn) {
 TEST_F(RangeCsvFixture, ALeftOutGroupAsLastDescriptorLeavesATrailingComma) {
     LayoutDocument doc;
     doc.items = {test::Item(1, kX, 1, 2, "A", "A"), test::Item(1, kGroup, 1, 0, "G", "G")};
-    std::vector<TRdbObj> f;
-    ASSERT_TRUE(BuildFieldList(doc, f));
+    const std::vector<TRdbObj> f = BuildFieldList(doc).fields;
+    ASSERT_FALSE(f.empty());
     request.fields = &f;
     request.recordLength = 2;
     request.basePosition = 0;

@@ -98,8 +98,8 @@ TEST(RecordPrint, TitleLinesSplitTheInfoInFour) {
 TEST(RecordView, GridRowsFollowTheWindowColumns) {
     LayoutDocument doc;
     doc.items = test::OrderItems();
-    std::vector<TRdbObj> fields;
-    ASSERT_TRUE(BuildFieldList(doc, fields));
+    const std::vector<TRdbObj> fields = BuildFieldList(doc).fields;
+    ASSERT_FALSE(fields.empty());
     RecordTexts texts;
     texts.texts.assign(fields.size(), "");
     texts.errors.assign(fields.size(), false);

@@ -72,8 +72,9 @@ struct SearchFixture : ::testing::Test {
     void SetUp() override {
         LayoutDocument doc;
         doc.items = test::OrderItems();
-        ASSERT_TRUE(BuildFieldList(doc, fields, HexStart::Script));
-        ASSERT_EQ(doc.recordLength, test::kOrderLength);
+        RecordFieldList listed = BuildFieldList(doc, HexStart::Script);
+        ASSERT_EQ(listed.recordLength, test::kOrderLength);
+        fields = std::move(listed.fields);
         std::string bytes = "HDR";  // a header before record 1
         for (int i = 0; i < 1200; ++i) {
             const std::string name = i == 7 ? "apple" : (i == 620 ? "Apple" : (i == 900 ? "pear" : "plum"));

@@ -85,23 +85,5 @@ TEST(RedefinitionListing, CsvOfFormatZeroHasNoTagRows) {
     EXPECT_EQ(Cp932ToUtf8(listing.ViewDocument().RdfCmt), "再定義項目 顧客ファイル");
 }
 
-TEST(RedefinitionListing, EditorShowingTheViewListsTheSame) {
-    LayoutDocument doc = Customer();
-    const TypeNotation types;
-    const RedefinitionListing copy(doc, 2, 4, types);
-
-    Geometry geometry;
-    RedefinitionView view;
-    ASSERT_TRUE(view.Enter(doc, geometry, 2, 4));
-    (void)geometry.Run(doc, GeometryForm::Editor, {}, false);
-    const ListingSource source = ViewListingSource(doc, types);
-    EXPECT_EQ(source.positions, copy.Source().positions);
-    EXPECT_EQ(source.recordLength, 10 + 4 + 6 + 4);
-    for (bool csv : {false, true}) {
-        EXPECT_EQ(csv ? FormatCsvListing(source, Options(true)) : FormatTextListing(source, Options(false)),
-                  copy.Format(Options(csv)));
-    }
-}
-
 }  // namespace
 }  // namespace rekkan

@@ -1,9 +1,8 @@
-#include "layout_editor/redefinition_view.h"
+#include "model/redefinition_view.h"
 
 #include <algorithm>
 #include <array>
 
-#include "layout_editor/row_cells.h"
 #include "util/encoding.h"
 #include "util/text.h"
 
@@ -76,24 +75,22 @@ bool FormatEmbedsTags(int format) { return format >= 1 && format <= 4; }
 
 std::string ViewModeText(int format) { return sj("≪ 再定義項目 ≫") + ViewFormatName(format); }
 
-RedefinitionViewTable BuildRedefinitionView(const LayoutDocument& doc, Geometry& geometry, int format,
-                                            int tagLength) {
-    RedefinitionViewTable view;
+RedefinitionViewDocument MakeViewDocument(const LayoutDocument& doc, int format, int tagLength) {
     const int n = doc.Count();
-    auto& grows = geometry.Rows();
-    if (static_cast<int>(grows.size()) < n) grows.resize(static_cast<std::size_t>(n));
-    auto geo = [&](int i) -> GeometryRow& { return grows[static_cast<std::size_t>(i)]; };
+    const Geometry measures = MeasureLayout(doc);
     auto item = [&](int i) -> const TRspec& { return doc.items[static_cast<std::size_t>(i)]; };
-    auto subtreeEnd = [&](int i) { return std::clamp(geo(i).SubtreeEnd, i, n - 1); };
+    auto pos = [&](int i) { return measures.rows[static_cast<std::size_t>(i)].Pos; };
+    auto subtreeEnd = [&](int i) { return std::clamp(measures.rows[static_cast<std::size_t>(i)].SubtreeEnd, i, n - 1); };
 
+    // The gathered rows: the root, then per redefinition its head, the redefining row and
+    // its members. A row is gathered once, under the first redefinition that reaches it.
+    std::vector<TRspec> list;
     const std::string firstKom = n > 0 ? Trim(item(0).KOM) : std::string();
     const std::string firstVnm = n > 0 ? Trim(item(0).VNM) : std::string();
     TRspec root = GroupRow(1, sj("再定義項目-") + firstKom, "RED-" + firstVnm, kRdfRoot);
     root.RdfPos = 1;
-    view.list.push_back({root, doc.modified, doc.RdfCmt});
-    view.RdfCmt = sj("再定義項目 ") + Trim(doc.RdfCmt);
-
-    for (int i = 0; i < n; ++i) geo(i).Taken = false;
+    list.push_back(root);
+    std::vector<char> taken(static_cast<std::size_t>(n), 0);
 
     LevelMap levels;
     for (int i = 0; i < n; ++i) {
@@ -109,12 +106,12 @@ RedefinitionViewTable BuildRedefinitionView(const LayoutDocument& doc, Geometry&
             kom += Trim(item(target).KOM);
             const std::string targetVnm = Trim(item(target).VNM);
             if (!targetVnm.empty()) vnm = "R-" + targetVnm;
-            base = geo(target).Pos;
+            base = pos(target);
         }
         TRspec head = GroupRow(2, kom, vnm, format == 0 ? kRdfOrdinary : kRdfHead);
         head.RdfBase = base;
         head.RdfPos = base;
-        view.list.push_back({head, doc.modified, doc.RdfCmt});
+        list.push_back(head);
 
         levels.Reset();
         levels.Set(redefining.LVL, 3);
@@ -123,9 +120,9 @@ RedefinitionViewTable BuildRedefinitionView(const LayoutDocument& doc, Geometry&
         first.RED.clear();
         first.RdfKind = kRdfOrdinary;
         first.RdfBase = 0;
-        first.RdfPos = geo(i).Pos;
-        view.list.push_back({first, doc.modified, doc.RdfCmt});
-        geo(i).Taken = true;
+        first.RdfPos = pos(i);
+        list.push_back(first);
+        taken[static_cast<std::size_t>(i)] = 1;
 
         const int last = subtreeEnd(i);
         int previous = redefining.LVL;
@@ -137,84 +134,47 @@ RedefinitionViewTable BuildRedefinitionView(const LayoutDocument& doc, Geometry&
             }
             const int level = levels.Map(member.LVL, previous);
             previous = member.LVL;
-            if (geo(j).Taken) continue;
+            if (taken[static_cast<std::size_t>(j)]) continue;
             TRspec copy = member;
             copy.LVL = level;
             copy.RdfKind = kRdfOrdinary;
             copy.RdfBase = 0;
-            copy.RdfPos = geo(j).Pos;
-            view.list.push_back({copy, doc.modified, doc.RdfCmt});
-            geo(j).Taken = true;
+            copy.RdfPos = pos(j);
+            list.push_back(copy);
+            taken[static_cast<std::size_t>(j)] = 1;
         }
     }
 
+    RedefinitionViewDocument view;
+    view.doc = doc;
+    view.doc.items.clear();
+    view.doc.RdfCmt = sj("再定義項目 ") + Trim(doc.RdfCmt);
     const bool tags = FormatEmbedsTags(format) && tagLength > 0;
-    for (std::size_t k = 0; k < view.list.size(); ++k) {
-        const TRspecOBJ& entry = view.list[k];
-        view.rows.push_back(entry.row);
-        const bool isHead = k > 0 && entry.row.LVL == 2;  // members sit at level 3 and deeper
+    for (std::size_t k = 0; k < list.size(); ++k) {
+        const TRspec& row = list[k];
+        view.doc.items.push_back(row);
+        const bool isHead = k > 0 && row.LVL == 2;  // members sit at level 3 and deeper
         if (!isHead || format == 0) continue;
         ++view.headCount;
         if (!tags) continue;
         TRspec tag;
-        tag.LVL = entry.row.LVL + 1;
+        tag.LVL = row.LVL + 1;
         tag.TYP = tag.TYP2 = kX;
         tag.BYT = tagLength;
         tag.RPT = 1;
-        tag.KOM = sj("再定義元-") + WithoutPrefix(entry.row.KOM, sj("再-"));
-        tag.VNM = "REDEFINES-" + WithoutPrefix(entry.row.VNM, "R-");
+        tag.KOM = sj("再定義元-") + WithoutPrefix(row.KOM, sj("再-"));
+        tag.VNM = "REDEFINES-" + WithoutPrefix(row.VNM, "R-");
         tag.RdfKind = kRdfTag;
-        view.rows.push_back(tag);
+        view.doc.items.push_back(tag);
     }
+    view.geometry = MeasureLayout(view.doc);
+    for (const TRspec& row : view.doc.items) view.positions.push_back(ViewPositionText(row));
     return view;
 }
 
-std::vector<std::string> ViewPositions(const std::vector<TRspec>& viewRows) {
-    std::vector<std::string> positions;
-    for (const TRspec& row : viewRows) {
-        positions.push_back(PositionCellText(row, GeometryRow{}, true));
-    }
-    return positions;
-}
-
-RedefinitionViewDocument MakeViewDocument(const LayoutDocument& doc, int format, int tagLength) {
-    RedefinitionViewDocument out;
-    out.doc = doc;
-    Geometry geometry;
-    RedefinitionView view;
-    view.Enter(out.doc, geometry, format, tagLength);
-    (void)geometry.Run(out.doc, GeometryForm::Editor, {}, false);
-    out.positions = ViewPositions(out.doc.items);
-    return out;
-}
-
-bool RedefinitionView::Enter(LayoutDocument& doc, Geometry& geometry, int format, int tagLength) {
-    if (active_) return false;
-    saved_.clear();
-    for (const TRspec& row : doc.items) saved_.push_back({row, doc.modified, doc.RdfCmt});
-    savedModified_ = doc.modified;
-    savedComment_ = doc.RdfCmt;
-
-    (void)geometry.Run(doc, GeometryForm::Editor, {}, true);
-    table_ = BuildRedefinitionView(doc, geometry, format, tagLength);
-    format_ = format;
-    tagLength_ = tagLength;
-    doc.items = table_.rows;
-    doc.RdfCmt = table_.RdfCmt;
-    active_ = true;
-    return true;
-}
-
-bool RedefinitionView::Leave(LayoutDocument& doc) {
-    if (!active_) return false;
-    doc.items.clear();
-    for (const TRspecOBJ& entry : saved_) doc.items.push_back(entry.row);
-    doc.modified = savedModified_;
-    doc.RdfCmt = savedComment_;
-    active_ = false;
-    saved_.clear();
-    table_ = {};
-    return true;
+std::string ViewPositionText(const TRspec& viewRow) {
+    if (viewRow.RdfKind == kRdfRoot || viewRow.RdfPos < 1) return {};
+    return std::to_string(viewRow.RdfPos);
 }
 
 }  // namespace rekkan

@@ -1,0 +1,140 @@
+#include <tuple>
+
+#include "editor_fixture.h"
+
+namespace rekkan::test {
+namespace {
+
+using ViewMode = EditorFixture;
+
+/// REC: A X(4) redefined by group B (B1 X(2), B2 X(2)); C X(6) redefined by group D (D1 X(6)).
+std::vector<TRspec> TwoRedefinitions() {
+    return {Row(1, "REC", kGroup),     Row(2, "A", kX, 4),        Row(2, "B", kGroup, 0, 1, "A"),
+            Row(3, "B1", kX, 2),       Row(3, "B2", kX, 2),       Row(2, "C", kX, 6, 1, {}, "C-VAR"),
+            Row(2, "D", kGroup, 0, 1, "C-VAR"), Row(3, "D1", kX, 6)};
+}
+
+void SetView(LayoutEditorModel& model, int format, int tagLength) {
+    EditorOptions o = model.Options();
+    o.viewFormat = format;
+    o.tagLength = tagLength;
+    model.SetOptions(o);
+}
+
+TEST_F(ViewMode, TheViewIsShownBesideTheLayoutWhichComesBackUnchanged) {
+    for (bool modified : {false, true}) {
+        SetView(model, 1, 5);
+        std::vector<TRspec> rows = TwoRedefinitions();
+        rows[3].BKO = "keep";
+        rows[2].TYP2 = kJ;
+        SetRows(rows);
+        doc.modified = modified;
+        doc.RdfCmt = "  comment  ";
+        model.SetGridWindow(3, 10);
+        model.SetCursor(4, 5);
+        ASSERT_EQ(model.RecordLengthText(), "Rec.Len : 10 Byte");
+
+        ASSERT_TRUE(model.Execute(EditorCommand::EnterView));
+        ASSERT_NE(model.View(), nullptr);
+        EXPECT_EQ(model.Mode(), EditMode::Redefinition);
+        EXPECT_EQ(model.ModeText(), ViewModeText(1));
+        EXPECT_EQ(&model.Shown(), &model.View()->doc);
+        EXPECT_EQ(model.Shown().Count(), 10);
+        EXPECT_NE(model.CellsOf(1).name.find(sj("再-A")), std::string::npos) << "the grid shows the view's rows";
+        EXPECT_EQ(model.LineCountText(), " 10 Line");
+        EXPECT_EQ(model.RecordLengthText(), "Rec.Len : 20 Byte") << "the gathered record with its tags";
+        EXPECT_EQ(model.PositionOf(0), "") << "the root shows no position";
+        EXPECT_EQ(model.PositionOf(5), "3") << "B2 sits at 3 in the layout";
+        EXPECT_EQ(model.TopRow(), 0);
+        EXPECT_EQ(doc.items, rows) << "showing the view leaves the layout alone";
+        EXPECT_EQ(std::tie(doc.RdfCmt, doc.modified), std::make_tuple(std::string("  comment  "), modified));
+
+        ASSERT_TRUE(model.Execute(EditorCommand::LeaveView));
+        EXPECT_EQ(model.Mode(), EditMode::Ordinary);
+        EXPECT_EQ(model.View(), nullptr);
+        EXPECT_EQ(&model.Shown(), &doc);
+        EXPECT_EQ(doc.items, rows);
+        EXPECT_EQ(doc.modified, modified);
+        EXPECT_EQ(model.RecordLengthText(), "Rec.Len : 10 Byte");
+        EXPECT_EQ(model.PositionOf(5), "5");
+        EXPECT_EQ(std::make_pair(model.TopRow(), model.CursorRow()), std::make_pair(3, 4));
+    }
+}
+
+TEST_F(ViewMode, EditingIsShutWhileTheViewIsShown) {
+    SetRows(TwoRedefinitions());
+    model.SetCursor(1, 3);
+    ASSERT_TRUE(model.Copy());
+    ASSERT_TRUE(model.EnterView());
+    const std::vector<TRspec> layout = doc.items;
+    const std::vector<TRspec> view = model.Shown().items;
+    for (EditorCommand c : {EditorCommand::ConfirmRange, EditorCommand::ClearRange, EditorCommand::Copy,
+                            EditorCommand::Delete, EditorCommand::ClipboardWrite, EditorCommand::ClipboardRead,
+                            EditorCommand::ClipboardClear, EditorCommand::JoinPrefix, EditorCommand::CutPrefix,
+                            EditorCommand::ExchangeNames, EditorCommand::Undo, EditorCommand::LevelDown,
+                            EditorCommand::LevelUp, EditorCommand::EnterView}) {
+        EXPECT_FALSE(model.IsEnabled(c)) << static_cast<int>(c);
+        EXPECT_FALSE(model.Execute(c)) << static_cast<int>(c);
+    }
+    EXPECT_FALSE(model.Delete());
+    EXPECT_FALSE(model.Undo());
+    EXPECT_FALSE(model.JoinPrefix());
+    EXPECT_FALSE(model.ExchangeNames());
+    EXPECT_FALSE(model.BeginMarking(1));
+    EXPECT_FALSE(model.CommitRow(1, RowTexts{"01 X", "", "", "", "", "", "", ""}));
+    EXPECT_FALSE(model.ChooseType(1));
+    EXPECT_EQ(model.Shown().items, view);
+    EXPECT_EQ(doc.items, layout);
+    EXPECT_TRUE(messages.Log().empty());
+    EXPECT_TRUE(model.IsEnabled(EditorCommand::LeaveView));
+}
+
+TEST_F(ViewMode, ReloadLeavesTheViewTellingTheUserWhenModified) {
+    SetRows(TwoRedefinitions());
+    ASSERT_TRUE(model.EnterView());
+    EXPECT_TRUE(model.LeaveViewForReload());
+    EXPECT_TRUE(messages.Log().empty()) << "an unmodified layout leaves silently";
+    doc.modified = true;
+    ASSERT_TRUE(model.EnterView());
+    EXPECT_TRUE(model.LeaveViewForReload());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{sj("【再定義の表示】 から 【レイアウトの編集】 に戻します。")});
+    EXPECT_EQ(model.Mode(), EditMode::Ordinary);
+    EXPECT_FALSE(model.LeaveViewForReload());
+}
+
+TEST_F(ViewMode, ImportHooksLeaveTheViewAndForgetUndo) {
+    SetRows(TwoRedefinitions());
+    model.SetCursor(1, 3);
+    ASSERT_TRUE(model.Copy());
+    ASSERT_TRUE(model.EnterView());
+    EditorHooks& hooks = model;
+    hooks.SetImporting(true);
+    EXPECT_TRUE(model.Importing());
+    hooks.LeaveRedefinitionView();
+    EXPECT_EQ(model.Mode(), EditMode::Ordinary);
+    hooks.ResetUndoHistory();
+    EXPECT_TRUE(model.History().Empty());
+    MarkRange(1, 2);
+    doc.items = NumberedRows(3);
+    hooks.LayoutReplaced();
+    EXPECT_FALSE(model.Range().Active());
+    EXPECT_EQ(model.ShownGeometry().recordLength, 1 + 2) << "the new table is measured";
+}
+
+TEST_F(ViewMode, RebuildFollowsNewSettingsAndStillRestores) {
+    SetView(model, 0, 0);
+    SetRows(TwoRedefinitions());
+    const std::vector<TRspec> before = doc.items;
+    ASSERT_TRUE(model.EnterView());
+    ASSERT_EQ(model.Shown().Count(), 8);
+    SetView(model, 1, 3);
+    ASSERT_TRUE(model.RebuildView());
+    EXPECT_EQ(model.Shown().Count(), 10);
+    EXPECT_EQ(model.Shown().items[2].BYT, 3);
+    EXPECT_EQ(model.ModeText(), ViewModeText(1));
+    ASSERT_TRUE(model.LeaveView());
+    EXPECT_EQ(doc.items, before);
+}
+
+}  // namespace
+}  // namespace rekkan::test
