@@ -11,6 +11,7 @@
 #include "util/file_util.h"
 #include "util/replacing_file.h"
 #include "util/text.h"
+#include "util/version.h"
 
 namespace rekkan::cli {
 namespace {
@@ -198,6 +199,10 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     }
     ctx.utf8 = ctx.Has("--utf8");
 
+    if (ctx.Has("--version")) {
+        out << "rekkan-cli " << kVersion << "\n";
+        return kExitOk;
+    }
     if (ctx.Has("--help") || !cmd) {
         PrintHelp(ctx.Has("--help") ? out : err);
         if (ctx.Has("--help")) return kExitOk;

@@ -5,6 +5,7 @@ namespace rekkan::cli {
 const std::vector<OptionSpec>& GlobalOptions() {
     static const std::vector<OptionSpec> options = {
         {"--help", false, "list every command and option"},
+        {"--version", false, "print the version"},
         {"--utf8", false, "write text as UTF-8 instead of CP932"},
         {"--settings", true, "read the settings from FILE instead of the defaults"},
         {"--option", true, "KEY=VALUE: set one settings key for this run (repeatable)"},

@@ -17,6 +17,7 @@
 #include "util/file_util.h"
 #include "util/scripted_messages.h"
 #include "util/text.h"
+#include "util/version.h"
 
 namespace rekkan::ui {
 namespace {
@@ -34,7 +35,7 @@ std::string ReadFirstRecord(const std::string& cp932Path, std::int64_t base, int
 
 }  // namespace
 
-QString RecEditorTitle() { return QStringLiteral("Rekkan Ver 2.05"); }
+QString RecEditorTitle() { return QStringLiteral("Rekkan Ver ") + QLatin1String(kVersion); }
 
 TFm_RecEditor::TFm_RecEditor(Settings& settings, MessageSink& messages, QWidget* parent)
     : QMainWindow(parent), settings_(settings), messages_(messages) {

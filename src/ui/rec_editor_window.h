@@ -54,7 +54,7 @@ private:
     QLabel* outcome_ = nullptr;
 };
 
-/// The window title: "Rekkan Ver 2.05".
+/// The window title: "Rekkan Ver " and the version.
 [[nodiscard]] QString RecEditorTitle();
 
 }  // namespace rekkan::ui

@@ -71,6 +71,7 @@ TEST(CliConventions, HelpNamesEveryOptionOfEveryCommand) {
     const std::size_t first = help.out.find(baseHelp);
     ASSERT_NE(first, std::string::npos);
     EXPECT_EQ(help.out.find(baseHelp, first + 1), std::string::npos);
+    EXPECT_EQ(Cli({"--version"}).out, "rekkan-cli 2.05\n");
 }
 
 TEST(CliConventions, OptionOverridesTheSettingsFile) {
