@@ -237,9 +237,8 @@ void Walker::DivideGroupLengths(std::vector<GeometryRow>& rows) const {
             if (rpt_[a] > 1) m *= rpt_[a];
         GeometryRow& g = rows[i];
         g.GroupLen = ClampToInt(sumLen_[i] / m);
-        g.GroupLenEd = g.GroupLen;
         g.GroupLenAll = ClampToInt(sumLenAll_[i] / m);
-        g.ElemLen = g.GroupLenEd;
+        g.ElemLen = g.GroupLen;
         g.ElemLenAll = g.GroupLenAll;
     }
 }
@@ -278,16 +277,12 @@ FieldDescriptor Walker::Describe(const GeometryRow& g, int c, long long step, lo
     d.step = ClampToInt(step - 1);
     d.level = item.LVL;
     d.pos = ClampToInt(p);
-    d.pos2 = d.pos;
     const bool walkedAsGroup = Lvl(c + 1) > Lvl(c) || item.TYP == kGroup;
     if (walkedAsGroup) {
         d.size = g.GroupLen;
-        d.sizeEd = g.GroupLenEd;
     } else {
         d.size = g.InRdf ? 0 : size_[c];
-        d.sizeEd = d.size;
     }
-    d.size2 = d.size;
     d.BYT = byt_[c];
     d.SYO = item.SYO;
     d.TYP = item.TYP;

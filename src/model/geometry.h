@@ -11,7 +11,6 @@ namespace rekkan {
 struct GeometryRow {
     int SubtreeEnd = 0;   ///< last row of the row's subtree
     int GroupLen = 0;     ///< group: bytes of one occurrence, redefinition members not counted
-    int GroupLenEd = 0;   ///< the same under the layout editor's size rule
     int FirstPos = -1;    ///< position where the walk first reached the row
     int ElemLen = 0;      ///< bytes of one occurrence (0 for a redefinition member)
     int GroupLenAll = 0;  ///< group: bytes of one occurrence counting redefinition members
@@ -56,9 +55,6 @@ struct FieldDescriptor {
     int level = 0;
     int pos = 0;         ///< running position (1-based)
     int size = 0;        ///< elementary: its size (0 for a redefinition member); group: GroupLen
-    int size2 = 0;
-    int pos2 = 0;
-    int sizeEd = 0;      ///< size under the editor rule (group: GroupLenEd)
     int BYT = 0;
     int SYO = 0;
     int TYP = 0;

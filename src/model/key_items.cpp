@@ -98,7 +98,7 @@ std::string KeyItems::ItemLineForRow(const LayoutDocument& doc, const Geometry& 
     const TRspec& r = doc.items[static_cast<std::size_t>(row)];
     const GeometryRow gr = row < static_cast<int>(g.size()) ? g[static_cast<std::size_t>(row)] : GeometryRow{};
     k.position = std::to_string(gr.FirstPos);
-    k.length = std::to_string(r.TYP == kGroup ? gr.GroupLenEd : gr.ElemLen);
+    k.length = std::to_string(r.TYP == kGroup ? gr.GroupLen : gr.ElemLen);
     k.typeCode = r.TYP;
     k.typeName = Trim(types_.DisplayLabel(r.TYP));
     k.duplicates = Trim(duplicates);

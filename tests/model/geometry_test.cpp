@@ -68,7 +68,8 @@ TEST(GeometryPass, PositionsAndGroupLengths) {
          {Row(1, kGroup, 1, 0, 0, "P"), Row(2, kGroup, 3, 0, 0, "Q"), Row(3, kX, 1, 1, 0, "r"),
           Row(1, kGroup, 1, 0, 0, "S"), Row(3, kGroup, 1, 0, 0, "T"), Row(4, kX, 1, 5, 0, "u")},
          "1[3] 1[1] 1 4[5] 4[5] 4 => 8"},
-        {"a repeat count below one counts once", {Row(1, kX, 0, 3, 0, "A"), Row(1, kX, -2, 2, 0, "B")}, "1 4 => 5"},
+        {"a repeat count below one counts once",
+         {Row(1, kGroup, 0, 0, 0, "G"), Row(2, kX, -2, 3, 0, "A"), Row(1, kX, 0, 2, 0, "B")}, "1[3] 1 4 => 5"},
         {"levels outside the stack",
          {Row(1, kGroup, 1, 0, 0, "G"), Row(40, kX, 2, 3, 0, "A"), Row(-3, kX, 1, 1, 0, "B")}, "1[6] 1 7 => 7"},
     };
