@@ -108,7 +108,7 @@ public:
     /// Measures of the shown document, from the last `Recompute`.
     [[nodiscard]] const Geometry& ShownGeometry() const { return geometry_; }
     [[nodiscard]] RowMark MarkOf(int row) const;
-    /// Notice of the last geometry pass that failed; empty after a pass that succeeded.
+    /// Notice of the last measuring that failed; empty after one that succeeded.
     [[nodiscard]] const std::string& Notice() const { return notice_; }
     [[nodiscard]] std::string UndoMenuText() const { return history_.MenuText(typeLabel_); }
     [[nodiscard]] std::string RangeMenuText() const { return range_.ConfirmMenuText(); }

@@ -23,7 +23,7 @@ TEST_F(Delete, WithoutRangeRemovesCursorRowWithoutQuestion) {
     EXPECT_TRUE(doc.modified);
     ASSERT_EQ(model.History().Count(), 1);
     EXPECT_EQ(model.History().Newest().kind, StepKind::Delete);
-    EXPECT_EQ(model.ShownGeometry().recordLength, 1 + 3 + 4) << "the geometry pass ran";
+    EXPECT_EQ(model.ShownGeometry().recordLength, 1 + 3 + 4) << "the layout was measured";
 }
 
 TEST_F(Delete, AndCopyBelowLastItemDoNothing) {
