@@ -90,28 +90,6 @@ TEST(ShiftJisCase, FindMatchesWholeCharactersOnly) {
     EXPECT_EQ(FindNoCase("ab", "", 3), none);
 }
 
-TEST(ShiftJisPath, SplitsAtSeparatorsThatAreWholeCharacters) {
-    struct Case {
-        std::string path, folder, name, extension;
-    };
-    const Case cases[] = {
-        {sj("/data/表.kvl"), "/data/", sj("表.kvl"), ".kvl"},  // 表 is 0x95 0x5C
-        {sj("/ソフト/表"), sj("/ソフト/"), sj("表"), ""},
-        {"C:\\work\\a.b.lay", "C:\\work\\", "a.b.lay", ".lay"},
-        {"/d.x/orders", "/d.x/", "orders", ""},
-        {"/home/.profile", "/home/", ".profile", ".profile"},
-        {"orders.dat", "", "orders.dat", ".dat"},
-        {"/data/", "/data/", "", ""},
-        {"", "", "", ""},
-    };
-    for (const Case& c : cases) {
-        const PathParts parts = SplitPath(c.path);
-        EXPECT_EQ(parts.folder, c.folder) << c.path;
-        EXPECT_EQ(parts.name, c.name) << c.path;
-        EXPECT_EQ(parts.extension, c.extension) << c.path;
-    }
-}
-
 TEST(ShiftJisChars, LeadBytesAreRecognisedOnlyInsideUtil) {
     // Elsewhere a character is stepped over with CharLength, ForEachChar and their kin, so
     // that every part of the program agrees on where a character ends.
