@@ -143,17 +143,7 @@ std::vector<std::string> BracketContents(std::string_view code) {
     return out;
 }
 
-std::size_t FindVbToWord(std::string_view text) {
-    std::size_t from = 0;
-    while (true) {
-        const std::size_t p = FindNoCase(text, "to", from);
-        if (p == std::string_view::npos) return p;
-        const bool startOk = p == 0 || text[p - 1] == ' ';
-        const bool endOk = p + 2 >= text.size() || text[p + 2] == ' ';
-        if (startOk && endOk) return p;
-        from = p + 1;
-    }
-}
+std::size_t FindVbToWord(std::string_view text) { return FindWholeWord(text, "to", " "); }
 
 std::vector<IdentifierSpan> Identifiers(std::string_view text) {
     std::vector<IdentifierSpan> out;

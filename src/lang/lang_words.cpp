@@ -8,33 +8,29 @@
 #include "util/text.h"
 
 namespace rekkan {
-namespace {
 
-bool IsWordDelimiter(char c) {
-    return c == ' ' || c == ';' || c == '[' || c == ']' || c == '{' || c == '}';
-}
-
-}  // namespace
-
-std::size_t FindWord(std::string_view text, std::string_view word) {
-    const std::string key = ToUpperAscii(TrimRight(word));
-    if (key.empty()) return std::string_view::npos;
+std::size_t FindWholeWord(std::string_view text, std::string_view word, std::string_view delimiters) {
+    if (word.empty()) return std::string_view::npos;
+    const std::string key = ToUpperAscii(word);
+    const auto isDelimiter = [&](char c) { return delimiters.find(c) != std::string_view::npos; };
     std::size_t found = std::string_view::npos;
     bool afterDelimiter = true;  // the start of the text counts as one
     ForEachChar(text, [&](std::size_t at, std::size_t length) {
         if (afterDelimiter && MatchesUpperAt(text, at, key)) {
             const std::size_t end = at + key.size();
-            if (end >= text.size() || IsWordDelimiter(text[end])) {
+            if (end >= text.size() || isDelimiter(text[end])) {
                 found = at;
                 return false;
             }
         }
         // The second byte of a double-byte character is no delimiter, whatever its value.
-        afterDelimiter = length == 1 && IsWordDelimiter(text[at]);
+        afterDelimiter = length == 1 && isDelimiter(text[at]);
         return true;
     });
     return found;
 }
+
+std::size_t FindWord(std::string_view text, std::string_view word) { return FindWholeWord(text, TrimRight(word), " ;[]{}"); }
 
 namespace {
 

@@ -10,10 +10,11 @@ namespace rekkan {
 
 struct ImportSession;
 
-/// Byte position of `word` in `text` as a whole word, without regard to case: delimited by
-/// blanks, ";", "[", "]", "{", "}" (or the ends); the second byte of a double-byte character
-/// is no delimiter.
-/// Trailing blanks of `word` take no part. npos when absent.
+/// Byte position of `word` in `text` as a whole word, without regard to case: preceded and
+/// followed by one of the single-byte `delimiters` (or the ends of the text). npos when absent.
+[[nodiscard]] std::size_t FindWholeWord(std::string_view text, std::string_view word, std::string_view delimiters);
+/// FindWholeWord with the delimiters of C and COBOL (blanks, ";", "[", "]", "{", "}");
+/// trailing blanks of `word` take no part.
 [[nodiscard]] std::size_t FindWord(std::string_view text, std::string_view word);
 [[nodiscard]] inline bool HasWord(std::string_view text, std::string_view word) {
     return FindWord(text, word) != std::string_view::npos;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "lang/c_family_parser.h"
+#include "lang/lang_words.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
 #include "util/sjis.h"
@@ -15,16 +16,7 @@ namespace {
 bool IsVbDelimiter(char c) { return c == ' ' || c == '='; }
 
 /// Position of `word` as a whole word without regard to case; words end at blanks and "=".
-std::size_t FindVbWord(std::string_view text, std::string_view word) {
-    std::size_t from = 0;
-    while (true) {
-        const std::size_t p = FindNoCase(text, word, from);
-        if (p == std::string_view::npos) return p;
-        const std::size_t end = p + word.size();
-        if ((p == 0 || IsVbDelimiter(text[p - 1])) && (end >= text.size() || IsVbDelimiter(text[end]))) return p;
-        from = p + 1;
-    }
-}
+std::size_t FindVbWord(std::string_view text, std::string_view word) { return FindWholeWord(text, word, " ="); }
 
 bool HasVbWord(std::string_view text, std::string_view word) { return FindVbWord(text, word) != std::string_view::npos; }
 

@@ -21,6 +21,8 @@ TEST(LangWords, FindWordTakesWholeWordsOnly) {
         {"struct" + sj("ボ"), none},
     };
     for (const auto& [text, at] : cases) EXPECT_EQ(FindWord(text, "struct "), at) << text;
+    EXPECT_EQ(FindWholeWord("Const x=To y", "to", " ="), 8u);
+    EXPECT_EQ(FindWholeWord("x;to", "to", " ="), none);
 }
 
 }  // namespace
