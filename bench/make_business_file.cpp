@@ -11,6 +11,7 @@
 
 #include "model/layout_document.h"
 #include "model/layout_file.h"
+#include "model/row_builder.h"
 #include "model/type_catalogue.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
@@ -19,17 +20,6 @@
 namespace {
 
 using namespace rekkan;
-
-TRspec Item(int lvl, int typ, int rpt, int byt, const std::string& kom, const std::string& vnm) {
-    TRspec r;
-    r.LVL = lvl;
-    r.TYP = r.TYP2 = typ;
-    r.RPT = rpt;
-    r.BYT = byt;
-    r.KOM = kom;
-    r.VNM = vnm;
-    return r;
-}
 
 constexpr int kRecordLength = 120;
 
@@ -75,12 +65,18 @@ int main(int argc, char** argv) {
 
     LayoutDocument doc;
     doc.RdfCmt = sj("取引先 ファイル");
-    doc.items = {Item(1, kGroup, 1, 0, sj("取引先"), "TORIHIKI"),  Item(2, kUNum, 1, 8, sj("コード"), "CODE"),
-                 Item(2, kJ, 1, 10, sj("氏名"), "NAME"),          Item(2, kX, 1, 20, sj("カナ"), "KANA"),
-                 Item(2, kSNum, 1, 11, sj("残高"), "BALANCE"),    Item(2, kGroup, 3, 0, sj("明細"), "MEISAI"),
-                 Item(3, kSComp3, 1, 9, sj("金額"), "AMOUNT"),    Item(3, kSBinary, 1, 9, sj("数量"), "QTY"),
-                 Item(3, kUNum, 1, 8, sj("期日"), "DUE"),         Item(2, kX, 1, 1, sj("ランク"), "RANK"),
-                 Item(2, kSBinary, 1, 9, sj("件数"), "COUNT"),    Item(2, kX, 1, 5, "FILLER", "FILLER")};
+    doc.items = MakeRows({{.name = sj("取引先"), .var = "TORIHIKI", .type = kGroup},
+                          {.level = 2, .name = sj("コード"), .var = "CODE", .type = kUNum, .bytes = 8},
+                          {.level = 2, .name = sj("氏名"), .var = "NAME", .type = kJ, .bytes = 10},
+                          {.level = 2, .name = sj("カナ"), .var = "KANA", .bytes = 20},
+                          {.level = 2, .name = sj("残高"), .var = "BALANCE", .type = kSNum, .bytes = 11},
+                          {.level = 2, .name = sj("明細"), .var = "MEISAI", .type = kGroup, .repeat = 3},
+                          {.level = 3, .name = sj("金額"), .var = "AMOUNT", .type = kSComp3, .bytes = 9},
+                          {.level = 3, .name = sj("数量"), .var = "QTY", .type = kSBinary, .bytes = 9},
+                          {.level = 3, .name = sj("期日"), .var = "DUE", .type = kUNum, .bytes = 8},
+                          {.level = 2, .name = sj("ランク"), .var = "RANK"},
+                          {.level = 2, .name = sj("件数"), .var = "COUNT", .type = kSBinary, .bytes = 9},
+                          {.level = 2, .name = "FILLER", .bytes = 5}});
     if (!WriteFileReplacing(std::string(argv[1]), FormatLayoutFile(doc))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 2;

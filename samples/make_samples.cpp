@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "model/layout_file.h"
+#include "model/row_builder.h"
 #include "records/layout_group.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
@@ -24,20 +25,6 @@
 using namespace rekkan;
 
 namespace {
-
-TRspec Item(int lvl, int typ, int byt, int syo, const std::string& kom, const std::string& vnm, int rpt = 1,
-            const std::string& red = {}) {
-    TRspec r;
-    r.LVL = lvl;
-    r.TYP = r.TYP2 = typ;
-    r.BYT = byt;
-    r.SYO = syo;
-    r.RPT = rpt;
-    r.KOM = sj(kom);
-    r.VNM = vnm;
-    r.RED = sj(red);
-    return r;
-}
 
 /// EBCDIC zoned decimal: digits as 0xF0-0xF9, the sign in the zone of the last byte
 /// (0xC positive, 0xD negative; 0xF for unsigned).
@@ -96,23 +83,23 @@ std::string Raw(T value) {
 LayoutDocument CustomerLayout() {
     LayoutDocument d;
     d.RdfCmt = sj("顧客マスタ (サンプル)");
-    d.items = {
-        Item(1, kGroup, 0, 0, "顧客レコード", "CUST-REC"),
-        Item(2, kSNum, 7, 0, "顧客番号", "CUST-NO"),
-        Item(2, kX, 20, 0, "顧客名", "CUST-NAME"),
-        Item(2, kGroup, 0, 0, "顧客名分割", "CUST-NAME-R", 1, "顧客名"),
-        Item(3, kX, 10, 0, "姓", "LAST-NAME"),
-        Item(3, kX, 10, 0, "名", "FIRST-NAME"),
-        Item(2, kSComp3, 9, 2, "残高", "BALANCE"),
-        Item(2, kUNum, 8, 0, "登録日", "ENTRY-DATE"),
-        Item(2, kSBinary, 9, 0, "ポイント", "POINTS"),
-        Item(2, kBit, 1, 0, "フラグ", "FLAGS", 8),
-        Item(2, kGroup, 0, 0, "月次履歴", "HISTORY", 3),
-        Item(3, kX, 6, 0, "年月", "YYYYMM"),
-        Item(3, kGroup, 0, 0, "明細", "LINES", 2),
-        Item(4, kSNum, 3, 0, "数量", "QTY"),
-        Item(4, kSComp3, 7, 0, "金額", "AMOUNT"),
-    };
+    d.items = MakeRows({
+        {.name = sj("顧客レコード"), .var = "CUST-REC", .type = kGroup},
+        {.level = 2, .name = sj("顧客番号"), .var = "CUST-NO", .type = kSNum, .bytes = 7},
+        {.level = 2, .name = sj("顧客名"), .var = "CUST-NAME", .bytes = 20},
+        {.level = 2, .name = sj("顧客名分割"), .var = "CUST-NAME-R", .type = kGroup, .redefines = sj("顧客名")},
+        {.level = 3, .name = sj("姓"), .var = "LAST-NAME", .bytes = 10},
+        {.level = 3, .name = sj("名"), .var = "FIRST-NAME", .bytes = 10},
+        {.level = 2, .name = sj("残高"), .var = "BALANCE", .type = kSComp3, .bytes = 9, .decimals = 2},
+        {.level = 2, .name = sj("登録日"), .var = "ENTRY-DATE", .type = kUNum, .bytes = 8},
+        {.level = 2, .name = sj("ポイント"), .var = "POINTS", .type = kSBinary, .bytes = 9},
+        {.level = 2, .name = sj("フラグ"), .var = "FLAGS", .type = kBit, .repeat = 8},
+        {.level = 2, .name = sj("月次履歴"), .var = "HISTORY", .type = kGroup, .repeat = 3},
+        {.level = 3, .name = sj("年月"), .var = "YYYYMM", .bytes = 6},
+        {.level = 3, .name = sj("明細"), .var = "LINES", .type = kGroup, .repeat = 2},
+        {.level = 4, .name = sj("数量"), .var = "QTY", .type = kSNum, .bytes = 3},
+        {.level = 4, .name = sj("金額"), .var = "AMOUNT", .type = kSComp3, .bytes = 7},
+    });
     return d;
 }
 
@@ -138,18 +125,18 @@ std::string CustomerRecord(int no, const std::string& name, long long balanceCen
 LayoutDocument CStructLayout() {
     LayoutDocument d;
     d.RdfCmt = sj("C 構造体 (サンプル)");
-    d.items = {
-        Item(1, kGroup, 0, 0, "測定値", "measure"),
-        Item(2, kUShort, 2, 0, "装置番号", "device_id"),
-        Item(2, kSLong, 4, 0, "温度 x100", "temp_x100"),
-        Item(2, kFloat, 4, 0, "湿度", "humidity"),
-        Item(2, kDouble, 8, 0, "気圧", "pressure"),
-        Item(2, kString, 12, 0, "設置場所", "place"),
-        Item(2, kUChar, 1, 0, "状態", "status"),
-        Item(2, kSShort, 2, 0, "補正値", "offset"),
-        Item(2, kHex, 4, 0, "予備", "reserved"),
-        Item(2, kDword, 4, 0, "連番", "serial"),
-    };
+    d.items = MakeRows({
+        {.name = sj("測定値"), .var = "measure", .type = kGroup},
+        {.level = 2, .name = sj("装置番号"), .var = "device_id", .type = kUShort, .bytes = 2},
+        {.level = 2, .name = sj("温度 x100"), .var = "temp_x100", .type = kSLong, .bytes = 4},
+        {.level = 2, .name = sj("湿度"), .var = "humidity", .type = kFloat, .bytes = 4},
+        {.level = 2, .name = sj("気圧"), .var = "pressure", .type = kDouble, .bytes = 8},
+        {.level = 2, .name = sj("設置場所"), .var = "place", .type = kString, .bytes = 12},
+        {.level = 2, .name = sj("状態"), .var = "status", .type = kUChar},
+        {.level = 2, .name = sj("補正値"), .var = "offset", .type = kSShort, .bytes = 2},
+        {.level = 2, .name = sj("予備"), .var = "reserved", .type = kHex, .bytes = 4},
+        {.level = 2, .name = sj("連番"), .var = "serial", .type = kDword, .bytes = 4},
+    });
     return d;
 }
 

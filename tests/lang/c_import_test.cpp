@@ -13,7 +13,7 @@ namespace {
 
 using test::Options;
 using test::RecordLength;
-using test::RowsText;
+using test::RowsSummary;
 
 struct Imported {
     CImport import;
@@ -134,36 +134,39 @@ TEST(CImportRows, MembersGiveRows) {
     };
     const Case cases[] = {
         {"char kinds", "struct R {\n char c;\n unsigned char b[4];\n signed char d[4];\n bool flag;\n};\n", false, "",
-         "1 0 1 0 R|R\n2 21 1 1 c|c\n2 17 4 1 b|b\n2 21 4 1 d|d\n"},
+         "1 0 1 0 0 R|R\n2 21 1 1 0 c|c\n2 17 4 1 0 b|b\n2 21 4 1 0 d|d\n"},
         {"3-D char with the option", "struct R {\n char s[2][3][10]; // 名\n};\n", true, "",
-         "1 0 1 0 R|R\n2 0 2 0 名|s\n3 16 3 10 名|s\n"},
+         "1 0 1 0 0 R|R\n2 0 2 0 0 名|s\n3 16 3 10 0 名|s\n"},
         {"keyword order", "struct R {\n long double d;\n unsigned long u;\n short int s;\n unsigned x;\n};\n", false,
-         "", "1 0 1 0 R|R\n2 26 1 8 d|d\n2 20 1 4 u|u\n2 23 1 2 s|s\n2 18 1 2 x|x\n"},
+         "", "1 0 1 0 0 R|R\n2 26 1 8 0 d|d\n2 20 1 4 0 u|u\n2 23 1 2 0 s|s\n2 18 1 2 0 x|x\n"},
         {"VB types",
          "struct R {\n currency c;\n variant v;\n Byte b;\n object o;\n WORD w;\n DWORD dw;\n float f;\n};\n", false,
-         "", "1 0 1 0 R|R\n2 27 1 8 c|c\n2 28 1 1 v|v\n2 31 1 1 b|b\n2 32 1 4 o|o\n2 35 1 2 w|w\n2 36 1 4 dw|dw\n"
-             "2 25 1 4 f|f\n"},
+         "",
+         "1 0 1 0 0 R|R\n2 27 1 8 0 c|c\n2 28 1 1 0 v|v\n2 31 1 1 0 b|b\n2 32 1 4 0 o|o\n2 35 1 2 0 w|w\n2 36 1 4 0 "
+         "dw|dw\n"
+         "2 25 1 4 0 f|f\n"},
         {"keyword as a member name", "struct R {\n char word[10];\n int byte;\n};\n", false, "",
-         "1 0 1 0 R|R\n2 16 1 10 word|word\n2 22 1 2 byte|byte\n"},
+         "1 0 1 0 0 R|R\n2 16 1 10 0 word|word\n2 22 1 2 0 byte|byte\n"},
         {"structure tag that is a type word", "struct Object {\n char c;\n};\n", false, "",
-         "1 0 1 0 Object|Object\n2 21 1 1 c|c\n"},
+         "1 0 1 0 0 Object|Object\n2 21 1 1 0 c|c\n"},
         {"typedef'd structure 2-D array with the option",
          "typedef struct {\n int qty;\n} ITEM;\nstruct ORD {\n ITEM m[2][3];\n};\n", true, "ORD",
-         "1 0 1 0 ORD|ORD\n2 0 2 0 m|m\n3 0 3 0 m|m\n4 22 1 2 qty|qty\n"},
+         "1 0 1 0 0 ORD|ORD\n2 0 2 0 0 m|m\n3 0 3 0 0 m|m\n4 22 1 2 0 qty|qty\n"},
         {"typedef of a structure tag",
          "struct tagP {\n short x;\n};\ntypedef struct tagP P;\nstruct R {\n P pt[2];\n};\n", false, "R",
-         "1 0 1 0 R|R\n2 0 2 0 pt|pt\n3 23 1 2 x|x\n"},
+         "1 0 1 0 0 R|R\n2 0 2 0 0 pt|pt\n3 23 1 2 0 x|x\n"},
         {"unknown type gives no row", "struct R {\n size_t n;\n int a;\n};\n", false, "",
-         "1 0 1 0 R|R\n2 22 1 2 a|a\n"},
+         "1 0 1 0 0 R|R\n2 22 1 2 0 a|a\n"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(RowsText(ImportC(c.source, Options(c.arrayGroups), c.structure).doc), c.rows) << c.title;
+        EXPECT_EQ(RowsSummary(ImportC(c.source, Options(c.arrayGroups), c.structure).doc.items), c.rows) << c.title;
 }
 
 TEST(CImportExtract, SetsLayoutCommentPrefixAndKeys) {
     const Imported r = ImportC("struct R { // 受注\n long no; /* 顧客 Prefix(CU_) */\n int k; // 区分 #1.2d-\n};\n",
                                Options(false));
-    EXPECT_EQ(RowsText(r.doc), "1 0 1 0 受注|R\n2 24 1 4 顧客|no\n2 22 1 2 区分|k\n") << "marks are taken out of the names";
+    EXPECT_EQ(RowsSummary(r.doc.items), "1 0 1 0 0 受注|R\n2 24 1 4 0 顧客|no\n2 22 1 2 0 区分|k\n")
+        << "marks are taken out of the names";
     EXPECT_EQ(r.rows, 3);
     EXPECT_EQ(Cp932ToUtf8(r.doc.RdfCmt), "受注");
     EXPECT_EQ(r.doc.PreFix, "CU_");
@@ -175,7 +178,8 @@ TEST(CImportExtract, SetsLayoutCommentPrefixAndKeys) {
 TEST(CImportExtract, KeyMarksFollowReorderedUnionMembers) {
     const Imported r = ImportC("struct R {\n union {\n  char c; // #1.1\n  long l;\n } u;\n int k; // #2.1\n};\n",
                                Options(false));
-    EXPECT_EQ(RowsText(r.doc), "1 0 1 0 R|R\n2 0 1 0 union {|u\n3 24 1 4 l|l\n3 21 1 1 |c\n2 22 1 2 |k\n");
+    EXPECT_EQ(RowsSummary(r.doc.items),
+              "1 0 1 0 0 R|R\n2 0 1 0 0 union {|u\n3 24 1 4 0 l|l\n3 21 1 1 0 |c red l\n2 22 1 2 0 |k\n");
     EXPECT_EQ(r.doc.items[3].RED, "l");
     ASSERT_EQ(r.session.keyEntries.size(), 2u);
     EXPECT_EQ(r.session.keyEntries[0].substr(r.session.keyEntries[0].rfind(':')), ":3");
@@ -189,7 +193,7 @@ TEST(CImportExtract, TypesReferringToEachOtherEnd) {
         "struct Y {\n struct X x;\n B b;\n};\n";
     const Imported r = ImportC(src, Options(true), "X");
     // X holds Y, whose X member is not expanded again; B and A name each other and give no row.
-    EXPECT_EQ(RowsText(r.doc), "1 0 1 0 X|X\n2 0 1 0 y|y\n3 0 1 0 x|x\n2 22 1 2 a|a\n");
+    EXPECT_EQ(RowsSummary(r.doc.items), "1 0 1 0 0 X|X\n2 0 1 0 0 y|y\n3 0 1 0 0 x|x\n2 22 1 2 0 a|a\n");
 }
 
 TEST(CImportExtract, WideExpansionIsBounded) {

@@ -1,7 +1,9 @@
+#include "lang/cobol_import.h"
+
 #include <gtest/gtest.h>
 
-#include "lang/cobol_import.h"
 #include "model/type_catalogue.h"
+#include "support/row_summary.h"
 #include "util/encoding.h"
 
 namespace rekkan {
@@ -32,16 +34,7 @@ Imported Import(const std::string& utf8Source, const CobolImportOptions& options
     return r;
 }
 
-/// Rows as "LVL TYP RPT BYT SYO KOM|VNM" (UTF-8), with " red RED" and " bko BKO" when set.
-std::string Rows(const Imported& r) {
-    std::string out;
-    for (const TRspec& t : r.doc.items)
-        out += std::to_string(t.LVL) + " " + std::to_string(t.TYP) + " " + std::to_string(t.RPT) + " " +
-               std::to_string(t.BYT) + " " + std::to_string(t.SYO) + " " + Cp932ToUtf8(t.KOM) + "|" + t.VNM +
-               (t.RED.empty() ? "" : " red " + Cp932ToUtf8(t.RED)) +
-               (t.BKO.empty() ? "" : " bko " + Cp932ToUtf8(t.BKO)) + "\n";
-    return out;
-}
+std::string Rows(const Imported& r) { return test::RowsSummary(r.doc.items); }
 
 TEST(CobolImport, LevelRankingFollowsNesting) {
     struct Case {
@@ -178,7 +171,7 @@ TEST(CobolImport, KeyMarksAndPrefixAreTakenOut) {
     CobolImportOptions o = FreeForm();
     o.ignoredChars = "-+*=/%_";  // neither a descending mark nor the prefix loses a byte
     const Imported r = Import("01 R.\n* 顧客 Prefix(CU_)\n05 A PIC X.\n* 顧客番号 #1.2d-#2.1\n05 B PIC 9.\n", o);
-    EXPECT_EQ(Rows(r), "1 0 1 0 0 R|R\n2 1 1 1 0 顧客|A\n2 3 1 1 0 顧客番号|B\n");
+    EXPECT_EQ(test::RowsSummary(r.doc.items), "1 0 1 0 0 R|R\n2 1 1 1 0 顧客|A\n2 3 1 1 0 顧客番号|B\n");
     EXPECT_EQ(r.doc.PreFix, "CU_");
     EXPECT_EQ(r.session.keyEntries, (std::vector<std::string>{sj("001.002<可>(降順):2"), sj("002.001<不>(昇順):2")}));
 }

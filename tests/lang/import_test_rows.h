@@ -13,20 +13,12 @@
 #include "lang/c_import.h"
 #include "model/geometry.h"
 #include "model/type_catalogue.h"
+#include "support/row_summary.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
 #include "util/text.h"
 
 namespace rekkan::test {
-
-/// Rows of an import in a compact form: "LVL TYP RPT BYT KOM|VNM" per row (UTF-8).
-inline std::string RowsText(const LayoutDocument& doc) {
-    std::string out;
-    for (const TRspec& r : doc.items)
-        out += std::to_string(r.LVL) + " " + std::to_string(r.TYP) + " " + std::to_string(r.RPT) + " " +
-               std::to_string(r.BYT) + " " + Cp932ToUtf8(r.KOM) + "|" + Cp932ToUtf8(r.VNM) + "\n";
-    return out;
-}
 
 /// Integer sizes of the Windows LLP64 model: int 4 (Cmb_Int 1), short 2, long 4.
 inline constexpr IntSizes kLlp64{4, 2, 4};

@@ -13,7 +13,7 @@ std::string ImportVb(std::string_view utf8, bool arrayGroups, std::string_view n
     LayoutDocument doc;
     ImportSession session;
     test::ExtractNamed(vb.C(), name, test::Options(arrayGroups), session, doc);
-    return test::RowsText(doc);
+    return test::RowsSummary(doc.items);
 }
 
 /// Member forms the golden source does not hold.
@@ -77,13 +77,13 @@ TEST(VbImportRows, MembersGiveRows) {
     };
     const Case cases[] = {
         {"Type R\nRate!\nCount%\nEnd Type\n", false, "",
-         "1 0 1 0 Typedef struct {|R\n2 25 1 4 Rate!|Rate!\n2 22 1 2 Count%|Count%\n"},
+         "1 0 1 0 0 Typedef struct {|R\n2 25 1 4 0 Rate!|Rate!\n2 22 1 2 0 Count%|Count%\n"},
         {"Type R\nAmount(9) As Integer\nNames(4) As String * 20\nTbl(1 To 5) As Byte\nCode As String\nEnd Type\n",
          false, "",
-         "1 0 1 0 Typedef struct {|R\n2 22 10 2 Amount|Amount\n2 16 5 20 Names|Names\n2 31 5 1 Tbl|Tbl\n"
-         "2 16 1 1 Code|Code\n"},
+         "1 0 1 0 0 Typedef struct {|R\n2 22 10 2 0 Amount|Amount\n2 16 5 20 0 Names|Names\n2 31 5 1 0 Tbl|Tbl\n"
+         "2 16 1 1 0 Code|Code\n"},
         {"Type ADDR\nZip As String * 7\nEnd Type\nType CUST\nHome(1, 2) As ADDR\nEnd Type\n", true, "CUST",
-         "1 0 1 0 Typedef struct {|CUST\n2 0 2 0 Home|Home\n3 0 3 0 Home|Home\n4 16 1 7 Zip|Zip\n"},
+         "1 0 1 0 0 Typedef struct {|CUST\n2 0 2 0 0 Home|Home\n3 0 3 0 0 Home|Home\n4 16 1 7 0 Zip|Zip\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(ImportVb(c.source, c.arrayGroups, c.structure), c.rows) << c.source;
 }

@@ -6,6 +6,7 @@
 #include "lang/cobol_writer.h"
 #include "lang/vb_writer.h"
 #include "model/key_items.h"
+#include "model/row_builder.h"
 #include "model/type_catalogue.h"
 #include "model/type_notation.h"
 #include "util/encoding.h"
@@ -13,20 +14,6 @@
 
 namespace rekkan {
 namespace {
-
-TRspec Row(int lvl, int typ, const std::string& kom, const std::string& vnm, int byt = 0, int syo = 0, int rpt = 1,
-           const std::string& red = {}) {
-    TRspec r;
-    r.LVL = lvl;
-    r.TYP = r.TYP2 = typ;
-    r.KOM = kom;
-    r.VNM = vnm;
-    r.BYT = byt;
-    r.SYO = syo;
-    r.RPT = rpt;
-    r.RED = red;
-    return r;
-}
 
 /// A layout with its geometry, ready for the writers.
 struct Prepared {
@@ -54,8 +41,10 @@ CobolOutputOptions PlainOptions() {
 }
 
 TEST(CobolWriter, ColumnsAndALongNamePuttingPicOnTheNextLine) {
-    const Prepared p({Row(1, kGroup, "CUST", "CUST"), Row(2, kUNum, "NO", "NO", 5), Row(2, kSComp3, "AMT", "AMT", 7, 2),
-                      Row(2, kX, "N", "A-VERY-LONG-VARIABLE-NAME-INDEED", 3)});
+    const Prepared p(MakeRows({{.name = "CUST", .type = kGroup},
+                               {.level = 2, .name = "NO", .type = kUNum, .bytes = 5},
+                               {.level = 2, .name = "AMT", .type = kSComp3, .bytes = 7, .decimals = 2},
+                               {.level = 2, .name = "N", .var = "A-VERY-LONG-VARIABLE-NAME-INDEED", .bytes = 3}}));
     const auto lines = Lines(WriteCobolText(p.In(), PlainOptions()));
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[0], "000100" + std::string(66, '*'));
@@ -90,19 +79,26 @@ TEST(CobolWriter, PictureClausesByType) {
         for (std::size_t i = 6; i < lines.size(); ++i) out += Trim(lines[i].substr(28)) + "\n";
         return out;
     };
-    EXPECT_EQ(clauses({Row(1, kGroup, "R", "R"), Row(2, kBit, "B", "B", 8), Row(2, kSComp1, "F", "F", 4)},
+    EXPECT_EQ(clauses(MakeRows({{.name = "R", .type = kGroup},
+                                {.level = 2, .name = "B", .type = kBit, .bytes = 8},
+                                {.level = 2, .name = "F", .type = kSComp1, .bytes = 4}}),
                       PlainOptions()),
               "PIC 1(8) BIT.\nPIC S9(4) COMP-1.\n");
     CobolOutputOptions o = PlainOptions();
     o.comp12WithoutPic = 1;
-    EXPECT_EQ(clauses({Row(1, kGroup, "R", "R"), Row(2, kSComp1, "F", "F", 4), Row(2, kSComp2, "D", "D", 8)}, o),
+    EXPECT_EQ(clauses(MakeRows({{.name = "R", .type = kGroup},
+                                {.level = 2, .name = "F", .type = kSComp1, .bytes = 4},
+                                {.level = 2, .name = "D", .type = kSComp2, .bytes = 8}}),
+                      o),
               "COMP-1.\nCOMP-2.\n");
 }
 
 /// A redefinition holds the item name of its target; the output gives the target's data name.
 TEST(CobolWriter, RedefinesNamesTheTargetsDataName) {
-    const Prepared p({Row(1, kGroup, "R", "R"), Row(2, kX, sj("番号"), "NO", 4),
-                      Row(2, kUNum, sj("数字"), "NUM", 4, 0, 1, sj("番号"))});
+    const Prepared p(
+        MakeRows({{.name = "R", .type = kGroup},
+                  {.level = 2, .name = sj("番号"), .var = "NO", .bytes = 4},
+                  {.level = 2, .name = sj("数字"), .var = "NUM", .type = kUNum, .bytes = 4, .redefines = sj("番号")}}));
     EXPECT_EQ(Lines(WriteCobolText(p.In(), PlainOptions())).back(), "000800  02 NUM REDEFINES NO  PIC 9(4).");
 }
 
@@ -124,7 +120,9 @@ TEST(LanguageOutput, ProposedFileNames) {
 }
 
 TEST(LanguageOutput, KeyMarkAndPrefixOnItemNames) {
-    Prepared p({Row(1, kGroup, "REC", "REC"), Row(2, kX, "A", "A", 3), Row(2, kX, "B", "B", 5)});
+    Prepared p(MakeRows({{.name = "REC", .type = kGroup},
+                         {.level = 2, .name = "A", .bytes = 3},
+                         {.level = 2, .name = "B", .bytes = 5}}));
     p.doc.PreFix = "CU_";
     const TypeNotation types;
     KeyItems keys(types);
@@ -135,17 +133,26 @@ TEST(LanguageOutput, KeyMarkAndPrefixOnItemNames) {
 }
 
 TEST(CobolWriter, EditorTextImportsBackToTheSameLayout) {
-    std::vector<TRspec> rows = {
-        Row(1, kGroup, sj("顧客レコード"), "CUST-REC"), Row(2, kUNum, sj("顧客番号"), "CUST-NO", 5, 2),
-        Row(2, kX, sj("氏名"), "NAME", 20),           Row(2, kJ, sj("住所"), "ADDR", 10),
-        Row(2, kSComp3, sj("金額"), "AMT", 7, 2),      Row(2, kSNum, sj("数量"), "QTY", 0, 3),
-        Row(2, kUComp3, "UPACK", "UPACK", 5),          Row(2, kUBinary, "UBIN", "UBIN", 4),
-        Row(2, kGroup, sj("明細"), "DTL", 0, 0, 3),    Row(3, kSBinary, sj("件数"), "CNT", 4),
-        Row(3, kUComp5, sj("識別"), "IDN", 9),         Row(3, kBit, sj("フラグ"), "FLG", 8),
-        Row(3, kGroup, "SUB", "SUB", 0, 0, 2),         Row(4, kSComp5, "SC5", "SC5", 18),
-        Row(4, kSComp, "SC", "SC", 3),                 Row(2, kSComp1, sj("率"), "RATE", 4),
-        Row(2, kUComp, sj("番号2"), "NO2", 4, 1),      Row(2, kX, sj("別名"), "ALIAS", 5, 0, 1, sj("金額")),
-    };
+    std::vector<TRspec> rows = MakeRows({
+        {.name = sj("顧客レコード"), .var = "CUST-REC", .type = kGroup},
+        {.level = 2, .name = sj("顧客番号"), .var = "CUST-NO", .type = kUNum, .bytes = 5, .decimals = 2},
+        {.level = 2, .name = sj("氏名"), .var = "NAME", .bytes = 20},
+        {.level = 2, .name = sj("住所"), .var = "ADDR", .type = kJ, .bytes = 10},
+        {.level = 2, .name = sj("金額"), .var = "AMT", .type = kSComp3, .bytes = 7, .decimals = 2},
+        {.level = 2, .name = sj("数量"), .var = "QTY", .type = kSNum, .bytes = 0, .decimals = 3},
+        {.level = 2, .name = "UPACK", .type = kUComp3, .bytes = 5},
+        {.level = 2, .name = "UBIN", .type = kUBinary, .bytes = 4},
+        {.level = 2, .name = sj("明細"), .var = "DTL", .type = kGroup, .repeat = 3},
+        {.level = 3, .name = sj("件数"), .var = "CNT", .type = kSBinary, .bytes = 4},
+        {.level = 3, .name = sj("識別"), .var = "IDN", .type = kUComp5, .bytes = 9},
+        {.level = 3, .name = sj("フラグ"), .var = "FLG", .type = kBit, .bytes = 8},
+        {.level = 3, .name = "SUB", .type = kGroup, .repeat = 2},
+        {.level = 4, .name = "SC5", .type = kSComp5, .bytes = 18},
+        {.level = 4, .name = "SC", .type = kSComp, .bytes = 3},
+        {.level = 2, .name = sj("率"), .var = "RATE", .type = kSComp1, .bytes = 4},
+        {.level = 2, .name = sj("番号2"), .var = "NO2", .type = kUComp, .bytes = 4, .decimals = 1},
+        {.level = 2, .name = sj("別名"), .var = "ALIAS", .bytes = 5, .redefines = sj("金額")},
+    });
     rows[1].BKO = sj("備考のテキスト");
     Prepared p(rows, sj("顧客"));
     p.doc.PreFix = "CU_";

@@ -21,17 +21,17 @@ std::vector<std::string> CellTexts(const RowTexts& t) {
 }
 
 TEST(RowCells, ShowRowAsTheGridDoes) {
-    TRspec r = Row(3, "AMOUNT", kSNum, 7, 4, {}, "AMT");
+    TRspec r = MakeRow({.level = 3, .name = "AMOUNT", .var = "AMT", .type = kSNum, .bytes = 7, .repeat = 4});
     r.SYO = 2;
     r.BKO = "note";
     EXPECT_EQ(CellTexts(FormatRowCells(r, 3)),
               (std::vector<std::string>{"      03 AMOUNT", " AMT", " ", "  S.NUM", " 4", " 7", " 2", "note"}));
     // The type's column rules hide digits and decimals the type has none of, whatever the row holds.
-    TRspec g = Row(1, "G", kGroup);
+    TRspec g = MakeRow({.name = "G", .type = kGroup});
     g.BYT = 5;
     g.SYO = 1;
     EXPECT_EQ(CellTexts(FormatRowCells(g, 2)), (std::vector<std::string>{"01 G", " G", " ", " Group", "", "", "", ""}));
-    TRspec s = Row(1, "S", kSInt, 2);
+    TRspec s = MakeRow({.name = "S", .type = kSInt, .bytes = 2});
     s.SYO = 3;
     EXPECT_EQ(FormatRowCells(s, 2).digits, " 2");
     EXPECT_EQ(FormatRowCells(s, 2).decimals, "");
@@ -39,7 +39,7 @@ TEST(RowCells, ShowRowAsTheGridDoes) {
 }
 
 TEST(RowCells, PositionCellInBothViews) {
-    TRspec r = Row(2, "A");
+    TRspec r = MakeRow({.level = 2, .name = "A"});
     GeometryRow g;
     g.Pos = 17;
     EXPECT_EQ(PositionCellText(r, g, false), "17");
@@ -70,7 +70,7 @@ TEST(RowCells, LevelDigitsAndNumbersAreReadFromTheFront) {
 }
 
 TEST_F(RowCommit, TypedOrTypeChosenBelowLastItemAppendsLikeTheRowAbove) {
-    SetRows({Row(1, "REC", kGroup), Row(2, "A", kSComp3, 5)});
+    SetRows(MakeRows({{.name = "REC", .type = kGroup}, {.level = 2, .name = "A", .type = kSComp3, .bytes = 5}}));
     RowTexts cells = NameOnly("02 CUSTOMER");
     cells.digits = "4";
     ASSERT_TRUE(model.CommitRow(6, cells));
@@ -106,7 +106,10 @@ TEST_F(RowCommit, LevelComesFromTheNameOrTheRowAboveAndStaysInOneToFifteen) {
 }
 
 TEST_F(RowCommit, ValuesAreNormalisedByType) {
-    SetRows({Row(1, "REC", kGroup), Row(2, "X", kX, 3), Row(2, "I", kSLong, 4), Row(2, "N", kSNum, 3)});
+    SetRows(MakeRows({{.name = "REC", .type = kGroup},
+                      {.level = 2, .name = "X", .bytes = 3},
+                      {.level = 2, .name = "I", .type = kSLong, .bytes = 4},
+                      {.level = 2, .name = "N", .type = kSNum, .bytes = 3}}));
     RowTexts x = model.CellsOf(1);
     x.digits = "";
     x.repeat = "3 times";
@@ -124,7 +127,7 @@ TEST_F(RowCommit, ValuesAreNormalisedByType) {
 }
 
 TEST_F(RowCommit, TooLongRecordLeavesNoticeUntilFixed) {
-    SetRows({Row(1, "REC", kGroup), Row(2, "A", kX, 10)});
+    SetRows(MakeRows({{.name = "REC", .type = kGroup}, {.level = 2, .name = "A", .bytes = 10}}));
     RowTexts cells = model.CellsOf(1);
     cells.digits = "999999";
     cells.repeat = "2";
@@ -164,7 +167,9 @@ TEST_F(RowCommit, UnchangedRowAndAppendToAFullTableChangeNothing) {
 }
 
 TEST_F(RowCommit, DeeperLevelMakesRowAboveAGroupAndBackRestoresIt) {
-    SetRows({Row(1, "REC", kGroup), Row(2, "A", kX, 4), Row(2, "B", kX, 2)});
+    SetRows(MakeRows({{.name = "REC", .type = kGroup},
+                      {.level = 2, .name = "A", .bytes = 4},
+                      {.level = 2, .name = "B", .bytes = 2}}));
     ASSERT_TRUE(model.CommitRow(2, NameOnly("03 B")));
     EXPECT_EQ(std::tie(doc.items[1].TYP, doc.items[1].TYP2), std::make_tuple(kGroup, kX));
     ASSERT_TRUE(model.CommitRow(2, NameOnly("02 B")));
@@ -172,7 +177,9 @@ TEST_F(RowCommit, DeeperLevelMakesRowAboveAGroupAndBackRestoresIt) {
 }
 
 TEST_F(RowCommit, CellsTakeInputAsTheTypeAllows) {
-    SetRows({Row(1, "REC", kGroup), Row(2, "I", kSInt, 2), Row(2, "N", kSNum, 3)});
+    SetRows(MakeRows({{.name = "REC", .type = kGroup},
+                      {.level = 2, .name = "I", .type = kSInt, .bytes = 2},
+                      {.level = 2, .name = "N", .type = kSNum, .bytes = 3}}));
     EXPECT_FALSE(model.CellTakesInput(1, 8)) << "no digit in the BYT cell of an S.Int row";
     EXPECT_FALSE(model.CellTakesInput(1, 9));
     EXPECT_TRUE(model.CellTakesInput(2, 8)) << "S.NUM digits are entered";
@@ -187,7 +194,9 @@ TEST_F(RowCommit, CellsTakeInputAsTheTypeAllows) {
 }
 
 TEST_F(LevelButtons, RaiseAndLowerWithinOneToFifteen) {
-    SetRows({Row(1, "REC", kGroup), Row(2, "A", kX, 4), Row(2, "B", kX, 2)});
+    SetRows(MakeRows({{.name = "REC", .type = kGroup},
+                      {.level = 2, .name = "A", .bytes = 4},
+                      {.level = 2, .name = "B", .bytes = 2}}));
     model.SetCursor(2, 3);
     ASSERT_TRUE(model.Execute(EditorCommand::LevelUp));
     EXPECT_EQ(doc.items[2].LVL, 3);
@@ -205,7 +214,7 @@ TEST_F(LevelButtons, RaiseAndLowerWithinOneToFifteen) {
 }
 
 TEST_F(TypeChoice, SeparatorDoesNothingAndTypeIsSavedInTyp2) {
-    SetRows({Row(1, "REC", kGroup), Row(2, "L", kSLong, 4)});
+    SetRows(MakeRows({{.name = "REC", .type = kGroup}, {.level = 2, .name = "L", .type = kSLong, .bytes = 4}}));
     model.SetCursor(1, 6);
     int separator = -1;
     for (int i = 0; i < model.Types().Size(); ++i) {
@@ -223,7 +232,7 @@ TEST_F(TypeChoice, SeparatorDoesNothingAndTypeIsSavedInTyp2) {
 }
 
 TEST_F(TypeChoice, PriorityChangeReordersListAndTellsTheUser) {
-    SetRows({Row(1, "REC", kGroup)});
+    SetRows(MakeRows({{.name = "REC", .type = kGroup}}));
     EXPECT_EQ(model.TypeColumnHeader(), sj(" 型 <COBOL 優先>"));
     model.ChangePriority(LangPriority::Vb);
     EXPECT_EQ(messages.Texts(),

@@ -133,8 +133,8 @@ TEST_F(ClipboardPaste, CancelAndOutOfRangeRows) {
 
 TEST_F(ClipboardPaste, WriteThenPasteCopiesRowsExactly) {
     std::vector<TRspec> rows = NumberedRows(5);
-    rows[3] = Row(2, "GRP", kGroup);
-    rows.push_back(Row(3, "N", kSNum, 5, 3));
+    rows[3] = MakeRow({.level = 2, .name = "GRP", .type = kGroup});
+    rows.push_back(MakeRow({.level = 3, .name = "N", .type = kSNum, .bytes = 5, .repeat = 3}));
     rows.back().SYO = 2;
     rows.back().BKO = "note";
     SetRows(rows);

@@ -2,24 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "layout_editor/layout_editor_model.h"
+#include "model/row_builder.h"
+#include "support/row_summary.h"
 #include "util/encoding.h"
 #include "util/scripted_messages.h"
-
-namespace rekkan {
-
-/// Readable rows in test failures.
-inline void PrintTo(const TRspec& r, std::ostream* os) {
-    *os << "{LVL " << r.LVL << " KOM " << r.KOM << " VNM " << r.VNM << " RED " << r.RED << " TYP " << r.TYP
-        << " TYP2 " << r.TYP2 << " RPT " << r.RPT << " BYT " << r.BYT << " SYO " << r.SYO << " BKO " << r.BKO
-        << " Rdf " << r.RdfKind << "/" << r.RdfBase << "/" << r.RdfPos << "}";
-}
-
-}  // namespace rekkan
 
 namespace rekkan::test {
 
@@ -39,8 +29,8 @@ inline TRspec Row(int lvl, std::string kom, int typ = kX, int byt = 1, int rpt =
 
 /// `count` elementary rows named R1, R2, ... under one group row named ROOT.
 inline std::vector<TRspec> NumberedRows(int count) {
-    std::vector<TRspec> rows{Row(1, "ROOT", kGroup)};
-    for (int i = 1; i < count; ++i) rows.push_back(Row(2, "R" + std::to_string(i), kX, i));
+    std::vector<TRspec> rows{MakeRow({.name = "ROOT", .type = kGroup})};
+    for (int i = 1; i < count; ++i) rows.push_back(MakeRow({.level = 2, .name = "R" + std::to_string(i), .bytes = i}));
     return rows;
 }
 

@@ -15,7 +15,7 @@ std::vector<std::string> VarNames(const LayoutDocument& doc) {
 
 std::vector<TRspec> NamedRows(std::initializer_list<std::string> vnms) {
     std::vector<TRspec> rows;
-    for (const std::string& v : vnms) rows.push_back(Row(1, "K", kX, 1, 1, {}, v));
+    for (const std::string& v : vnms) rows.push_back(MakeRow({.name = "K", .var = v}));
     return rows;
 }
 
@@ -60,7 +60,8 @@ TEST_F(PrefixCut, NoChangesNothingAndEmptyPrefixStillMarksModified) {
 }
 
 TEST_F(ExchangeNames, SwapsItemAndVariableNamesOnYes) {
-    std::vector<TRspec> rows = {Row(1, sj("顧客"), kGroup, 0, 1, {}, "CUST"), Row(2, "A", kX, 1, 1, {}, "a_var")};
+    std::vector<TRspec> rows =
+        MakeRows({{.name = sj("顧客"), .var = "CUST", .type = kGroup}, {.level = 2, .name = "A", .var = "a_var"}});
     SetRows(rows);
     messages.Script(Answer::No);
     EXPECT_FALSE(model.ExchangeNames());

@@ -38,7 +38,11 @@ TEST(UndoHistory, SavesRowsOnlyForDeleteAndEditorKinds) {
 
 TEST(UndoCaption, EveryKindAndEveryCellColumnAndNameCutAtACharacterBoundary) {
     THistCtl step;
-    step.item = Row(2, sj("顧客番号顧客番号顧客番号"), kSComp3, 7, 3);  // 24 bytes of name
+    step.item = MakeRow({.level = 2,
+                         .name = sj("顧客番号顧客番号顧客番号"),
+                         .type = kSComp3,
+                         .bytes = 7,
+                         .repeat = 3});  // 24 bytes of name
     step.item.VNM = "CUSTOMER-NUMBER-OF-THE-ACCOUNT";
     step.item.RED = "OTHER";
     step.item.SYO = 2;

@@ -1,24 +1,16 @@
+#include "model/key_items.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "model/key_items.h"
+#include "model/row_builder.h"
 #include "model/type_catalogue.h"
 #include "util/encoding.h"
 #include "util/text.h"
 
 namespace rekkan {
 namespace {
-
-TRspec Row(int lvl, int typ, const std::string& kom, int byt) {
-    TRspec r;
-    r.LVL = lvl;
-    r.TYP = r.TYP2 = typ;
-    r.KOM = kom;
-    r.VNM = kom;
-    r.BYT = byt;
-    return r;
-}
 
 /// Header lines as they stand, item lines by their item name.
 std::vector<std::string> Shown(const std::vector<std::string>& lines, const TypeNotation& types) {
@@ -32,7 +24,10 @@ struct Fixture {
     Geometry geometry;
     TypeNotation types;
     Fixture() {
-        doc.items = {Row(1, kGroup, "REC", 0), Row(2, kX, "CODE", 10), Row(2, kUNum, "NO", 5), Row(2, kSComp3, "AMT", 7)};
+        doc.items = MakeRows({{.name = "REC", .type = kGroup},
+                              {.level = 2, .name = "CODE", .bytes = 10},
+                              {.level = 2, .name = "NO", .type = kUNum, .bytes = 5},
+                              {.level = 2, .name = "AMT", .type = kSComp3, .bytes = 7}});
         geometry = MeasureLayout(doc);
         EXPECT_TRUE(geometry.Ok());
     }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model_test_rows.h"
+#include "model/row_builder.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
 #include "util/scripted_messages.h"
@@ -11,14 +11,14 @@
 namespace rekkan {
 namespace {
 
-using test::Row;
-
 LayoutDocument Sample() {
     LayoutDocument d;
     d.RdfCmt = sj(" 顧客マスタ ");
     d.PreFix = "CM-";
-    d.items = {Row(1, kGroup, 1, 0, 0, sj("顧客レコード")), Row(2, kSNum, 1, 7, 2, "CUST-NO"),
-               Row(2, kX, 3, 10, 0, sj("  氏名  "), ""), Row(2, kX, 1, 30, 0, "ALT", sj("氏名"))};
+    d.items = MakeRows({{.name = sj("顧客レコード"), .type = kGroup},
+                        {.level = 2, .name = "CUST-NO", .type = kSNum, .bytes = 7, .decimals = 2},
+                        {.level = 2, .name = sj("  氏名  "), .bytes = 10, .repeat = 3},
+                        {.level = 2, .name = "ALT", .bytes = 30, .redefines = sj("氏名")}});
     d.items[1].VNM = "CUST_NO";
     d.items[2].BKO = sj("備考");
     d.keyLines = {"K1\tx"};
@@ -27,7 +27,7 @@ LayoutDocument Sample() {
 }
 
 TEST(LayoutFileFormat, ItemLineIsByteExact) {
-    TRspec r = Row(3, kSNum, 1, 7, 2, "CUST-NO");
+    TRspec r = MakeRow({.level = 3, .name = "CUST-NO", .type = kSNum, .bytes = 7, .decimals = 2});
     r.VNM = "CUST_NO";
     EXPECT_EQ(ItemLine(r, 11),
               "%!#SEQ=12%!#%!#LVL=3%!#KOM=CUST-NO%!#VNM=CUST_NO%!#RED=%!#TYP=4%!#RPT=1%!#BYT=7%!#SYO=2%!#BKO=%!#");
@@ -85,7 +85,7 @@ TEST(LayoutFileReader, ClassifiesOddLines) {
 TEST(LayoutFileReader, BadNumberFailsAndKeepsRowsReadBefore) {
     LayoutDocument d;
     ScriptedMessages msgs;
-    const std::string text = "kvel#32.lay\r\n" + ItemLine(Row(1, kX, 1, 4, 0, "A"), 0) +
+    const std::string text = "kvel#32.lay\r\n" + ItemLine(MakeRow({.name = "A", .bytes = 4}), 0) +
                              "\r\n%!#SEQ=2%!#%!#LVL=x%!#KOM=B%!#TYP=1%!#RPT=1%!#BYT=1%!#SYO=0%!#\r\n";
     EXPECT_FALSE(ReadLayoutText(d, text, msgs, "/tmp/a.kvl").ok);
     EXPECT_EQ(d.Count(), 1);
@@ -98,9 +98,9 @@ TEST(LayoutFileReader, BadNumberFailsAndKeepsRowsReadBefore) {
 TEST(LayoutFileReader, UnknownTypesAndLevelsAreConvertedWithANotice) {
     LayoutDocument d;
     ScriptedMessages msgs;
-    TRspec bad = Row(1, 40, 1, 4, 0, sj("謎"));
-    TRspec negative = Row(99, -2, 1, 4, 0, "N");
-    const std::string text = std::string("kvel#32.lay\r\n") + ItemLine(Row(1, kX, 1, 1, 0, "ok"), 0) + "\r\n" +
+    TRspec bad = MakeRow({.name = sj("謎"), .type = 40, .bytes = 4});
+    TRspec negative = MakeRow({.level = 99, .name = "N", .type = -2, .bytes = 4});
+    const std::string text = std::string("kvel#32.lay\r\n") + ItemLine(MakeRow({.name = "ok"}), 0) + "\r\n" +
                              ItemLine(bad, 1) + "\r\n" + ItemLine(negative, 2) + "\r\n";
     const auto r = ReadLayoutText(d, text, msgs);
     ASSERT_TRUE(r.ok);
@@ -119,7 +119,7 @@ TEST(LayoutFileReader, TooManyLinesAreDroppedWithANotice) {
     d.editableLineCount = 2;
     ScriptedMessages msgs;
     std::string text = "kvel#32.lay\r\n";
-    for (int i = 0; i < 2; ++i) text += ItemLine(Row(1, kX, 1, 1, 0, "r"), i) + "\r\n";
+    for (int i = 0; i < 2; ++i) text += ItemLine(MakeRow({.name = "r"}), i) + "\r\n";
     text += "\r\n";  // a blank line after a full table already sets the flag
     const auto r = ReadLayoutText(d, text, msgs);
     ASSERT_TRUE(r.ok);

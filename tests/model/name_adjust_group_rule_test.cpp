@@ -2,6 +2,7 @@
 
 #include "model/group_rule.h"
 #include "model/name_adjust.h"
+#include "model/row_builder.h"
 #include "model/type_catalogue.h"
 
 namespace rekkan {
@@ -15,20 +16,9 @@ TEST(NameAdjust, ViewNamesBecomeCobolNames) {
     for (const auto& [in, out] : cases) EXPECT_EQ(AdjustViewName(in), out) << in;
 }
 
-std::vector<TRspec> Levels(std::initializer_list<std::pair<int, int>> levelsAndTypes) {
-    std::vector<TRspec> rows;
-    for (auto [lvl, typ] : levelsAndTypes) {
-        TRspec r;
-        r.LVL = lvl;
-        r.TYP = r.TYP2 = typ;
-        rows.push_back(r);
-    }
-    return rows;
-}
-
 // The rule seen from the row above is covered through the cell commit (RowCommit tests).
 TEST(GroupRule, RowFollowedByDeeperRowBecomesAGroupAndBack) {
-    auto rows = Levels({{1, kX}, {2, kGroup}});
+    auto rows = MakeRows({{.level = 1}, {.level = 2, .type = kGroup}});
     EXPECT_TRUE(ApplyGroupRule(rows, 0));
     EXPECT_EQ(rows[0].TYP, kGroup);
     EXPECT_EQ(rows[0].TYP2, kX);
@@ -36,7 +26,7 @@ TEST(GroupRule, RowFollowedByDeeperRowBecomesAGroupAndBack) {
     EXPECT_TRUE(ApplyGroupRule(rows, 0));
     EXPECT_EQ(rows[0].TYP, kX);
     // A real group (saved type Group) stays a group when its member moves up.
-    auto groups = Levels({{1, kGroup}, {2, kX}});
+    auto groups = MakeRows({{.level = 1, .type = kGroup}, {.level = 2}});
     groups[1].LVL = 1;
     EXPECT_FALSE(ApplyGroupRule(groups, 1));
     EXPECT_EQ(groups[0].TYP, kGroup);

@@ -5,14 +5,12 @@
 #include <utility>
 
 #include "model/layout_document.h"
+#include "model/row_builder.h"
 #include "model/type_notation.h"
-#include "model_test_rows.h"
 #include "util/encoding.h"
 
 namespace rekkan {
 namespace {
-
-using test::Row;
 
 TEST(TypeCatalogue, TypeListOrdersHoldEveryCodeOnce) {
     for (LangPriority p : {LangPriority::Cobol, LangPriority::C, LangPriority::Vb}) {
@@ -49,13 +47,13 @@ TEST(BytNormalisation, FollowsTheType) {
                           Case{kSNum, -3, -1, 1, 0}, Case{kUChar, 9, 0, 1, 0}, Case{kSInt, 9, 0, 2, 0},
                           Case{kSShort, 9, 0, 2, 0}, Case{kSLong, 9, 0, 4, 0}, Case{kDouble, 1, 0, 8, 0},
                           Case{kWord, 4, 0, 2, 0}, Case{kDword, 2, 0, 4, 0}, Case{kGroup, 7, 0, 7, 0}}) {
-        TRspec r = Row(2, c.typ, 1, c.byt, c.syo, "a");
+        TRspec r = MakeRow({.level = 2, .name = "a", .type = c.typ, .bytes = c.byt, .decimals = c.syo});
         NormaliseByt(r, sizes);
         EXPECT_EQ(r.BYT, c.wantByt) << "type " << c.typ;
         EXPECT_EQ(r.SYO, c.wantSyo) << "type " << c.typ;
     }
     // The integer-size rule moves WORD and DWORD with short and long.
-    TRspec w = Row(2, kWord, 1, 2, 0, "w");
+    TRspec w = MakeRow({.level = 2, .name = "w", .type = kWord, .bytes = 2});
     ApplyIntegerSizeRule(w, IntSizes::FromChoices(1, 1, 3));
     EXPECT_EQ(w.BYT, 4);
     EXPECT_EQ(IntSizes::FromChoices(1, 0, 1).intSize, 4);
@@ -70,7 +68,9 @@ TEST(OccurrenceSizes, ByTypeAndDigits) {
                           Case{kUComp5, 0, 0, 8}, Case{kBit, 8, 0, 1}, Case{kBit, 9, 0, 2}, Case{kSComp1, 3, 0, 4},
                           Case{kSComp2, 3, 0, 8}, Case{kGroup, 5, 0, 0}, Case{kX, -5, 0, 0},
                           Case{kJ, 2'000'000'000, 0, 2'147'483'647}})
-        EXPECT_EQ(OccurrenceSize(Row(2, c.typ, 1, c.byt, c.syo, "a")), c.size) << "type " << c.typ << " byt " << c.byt;
+        EXPECT_EQ(OccurrenceSize(MakeRow({.level = 2, .name = "a", .type = c.typ, .bytes = c.byt, .decimals = c.syo})),
+                  c.size)
+            << "type " << c.typ << " byt " << c.byt;
 }
 
 TEST(TypeNotationFile, ReadsLabelsAndNotations) {

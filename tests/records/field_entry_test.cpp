@@ -12,8 +12,6 @@
 namespace rekkan {
 namespace {
 
-using test::Item;
-
 // The window starts COBOL binary, types without a converter and C integers of odd lengths in
 // fixed hex; the command line decodes COBOL binary of 2, 4 or 8 bytes.
 TEST(FieldEntry, HexAtStartForWindowAndScript) {
@@ -44,10 +42,13 @@ TEST(FieldEntry, HexAtStartForWindowAndScript) {
 /// S.NUM 3 and CODE_X redefining CODE: 13 bytes.
 std::vector<TRdbObj> SampleFields(HexStart start = HexStart::Window) {
     LayoutDocument doc;
-    doc.items = {Item(1, kGroup, 1, 0, "REC", "REC"),     Item(2, kX, 1, 4, "NAME", "NAME"),
-                 Item(2, kSBinary, 1, 4, "COUNT", "COUNT"), Item(2, kGroup, 2, 0, "AMT", "AMT"),
-                 Item(3, kSComp3, 1, 3, "VALUE", "VALUE"), Item(2, kSNum, 1, 3, "CODE", "CODE"),
-                 Item(2, kX, 1, 3, "CODE_X", "CODE_X")};
+    doc.items = MakeRows({{.name = "REC", .type = kGroup},
+                          {.level = 2, .name = "NAME", .bytes = 4},
+                          {.level = 2, .name = "COUNT", .type = kSBinary, .bytes = 4},
+                          {.level = 2, .name = "AMT", .type = kGroup, .repeat = 2},
+                          {.level = 3, .name = "VALUE", .type = kSComp3, .bytes = 3},
+                          {.level = 2, .name = "CODE", .type = kSNum, .bytes = 3},
+                          {.level = 2, .name = "CODE_X", .bytes = 3}});
     doc.items.back().RED = "CODE";
     const std::vector<TRdbObj> fields = BuildFieldList(doc, start).fields;
     EXPECT_FALSE(fields.empty());

@@ -58,7 +58,7 @@ TEST_F(RangeCsvFixture, EveryOptionOn) {
 
 TEST_F(RangeCsvFixture, ALeftOutGroupAsLastDescriptorLeavesATrailingComma) {
     LayoutDocument doc;
-    doc.items = {test::Item(1, kX, 1, 2, "A", "A"), test::Item(1, kGroup, 1, 0, "G", "G")};
+    doc.items = MakeRows({{.name = "A", .bytes = 2}, {.name = "G", .type = kGroup}});
     const std::vector<TRdbObj> f = BuildFieldList(doc).fields;
     ASSERT_FALSE(f.empty());
     request.fields = &f;

@@ -5,24 +5,13 @@
 
 #include "model/layout_document.h"
 #include "model/layout_file.h"
+#include "model/row_builder.h"
 #include "model/type_catalogue.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
 
 namespace rekkan::test {
-
-/// An item row: level, type, repeat count, digits, item name, variable name.
-inline TRspec Item(int lvl, int typ, int rpt, int byt, std::string kom, std::string vnm) {
-    TRspec r;
-    r.LVL = lvl;
-    r.TYP = r.TYP2 = typ;
-    r.RPT = rpt;
-    r.BYT = byt;
-    r.KOM = std::move(kom);
-    r.VNM = std::move(vnm);
-    return r;
-}
 
 /// Writes a layout file with `comment` and `items`; returns its CP932 path.
 inline std::string WriteLayout(const std::string& cp932Path, const std::string& comment, std::vector<TRspec> items) {
@@ -39,10 +28,13 @@ inline std::string WriteLayout(const std::string& cp932Path, const std::string& 
 /// Field list (1-based): 1 REC, 2 NAME, 3 QTY, 4 AMT-G, 5 AMOUNT(1), 6 AMT-G, 7 AMOUNT(2),
 /// 8 KANJI, 9 CNT.
 inline std::vector<TRspec> OrderItems() {
-    return {Item(1, kGroup, 1, 0, "REC", "REC"),          Item(2, kX, 1, 6, "NAME", "NAME"),
-            Item(2, kSNum, 1, 3, "QTY", "QTY"),            Item(2, kGroup, 2, 0, "AMT-G", "AMTG"),
-            Item(3, kSComp3, 1, 3, "AMOUNT", "AMOUNT"),    Item(2, kJ, 1, 2, sj("漢字"), "KANJI"),
-            Item(2, kUBinary, 1, 4, "CNT", "CNT")};
+    return MakeRows({{.name = "REC", .type = kGroup},
+                     {.level = 2, .name = "NAME", .bytes = 6},
+                     {.level = 2, .name = "QTY", .type = kSNum, .bytes = 3},
+                     {.level = 2, .name = "AMT-G", .var = "AMTG", .type = kGroup, .repeat = 2},
+                     {.level = 3, .name = "AMOUNT", .type = kSComp3, .bytes = 3},
+                     {.level = 2, .name = sj("漢字"), .var = "KANJI", .type = kJ, .bytes = 2},
+                     {.level = 2, .name = "CNT", .type = kUBinary, .bytes = 4}});
 }
 
 inline constexpr int kOrderLength = 19;

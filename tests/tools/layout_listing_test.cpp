@@ -2,38 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include "model/row_builder.h"
 #include "util/encoding.h"
 
 namespace rekkan {
 namespace {
-
-TRspec Row(int lvl, int typ, int byt, int syo, int rpt, const char* kom, const char* vnm, const char* red = "",
-           const char* bko = "") {
-    TRspec r;
-    r.LVL = lvl;
-    r.TYP = typ;
-    r.TYP2 = typ;
-    r.BYT = byt;
-    r.SYO = syo;
-    r.RPT = rpt;
-    r.KOM = sj(kom);
-    r.VNM = sj(vnm);
-    r.RED = sj(red);
-    r.BKO = sj(bko);
-    return r;
-}
 
 /// Customer layout: a group, a name, a repeated amount and a redefinition of the name.
 LayoutDocument Customer() {
     LayoutDocument doc;
     doc.RdfCmt = sj("顧客ファイル");
     doc.PreFix = "CU_";
-    doc.items = {
-        Row(1, kGroup, 0, 0, 1, "顧客", "CU_CUST"),
-        Row(2, kX, 10, 0, 1, "氏名", "cu_name", "", "備考あり"),
-        Row(2, kSComp3, 5, 2, 3, "金額", "CU_AMT"),
-        Row(2, kX, 4, 0, 1, "別名", "RED.ALT", "氏名"),
-    };
+    doc.items = MakeRows({
+        {.name = sj("顧客"), .var = "CU_CUST", .type = kGroup},
+        {.level = 2, .name = sj("氏名"), .var = "cu_name", .bytes = 10, .remarks = sj("備考あり")},
+        {.level = 2, .name = sj("金額"), .var = "CU_AMT", .type = kSComp3, .bytes = 5, .decimals = 2, .repeat = 3},
+        {.level = 2, .name = sj("別名"), .var = "RED.ALT", .bytes = 4, .redefines = sj("氏名")},
+    });
     return doc;
 }
 
@@ -138,7 +123,7 @@ TEST(LayoutListing, LevelNumbers) {
     const Case cases[] = {{3, 1, 4, "09"}, {20, 5, 5, "00"}, {1, 1, 1, "01"}, {2, 20, 20, "40"}, {0, 1, 1, "00"}};
     for (const Case& c : cases) {
         LayoutDocument doc;
-        doc.items = {Row(c.lvl, kX, 1, 0, 1, "A", "A")};
+        doc.items = MakeRows({{.level = c.lvl, .name = "A"}});
         ListingSource source;
         source.doc = &doc;
         ListingOptions o;
@@ -151,7 +136,7 @@ TEST(LayoutListing, LevelNumbers) {
 TEST(LayoutListing, CsvDoublesQuotesInsideValues) {
     Listed l;
     LayoutDocument doc;
-    doc.items = {Row(1, kX, 3, 0, 1, "say \"hi\"", "q", "", "a,\"b\"")};
+    doc.items = MakeRows({{.name = "say \"hi\"", .var = "q", .bytes = 3, .remarks = "a,\"b\""}});
     Prepare(l, std::move(doc));
     ListingOptions o = AllOff();
     o.kom = o.bko = o.lvlConnect = true;

@@ -2,36 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include "model/row_builder.h"
 #include "util/encoding.h"
 
 namespace rekkan {
 namespace {
 
-TRspec Row(int lvl, int typ, int byt, int rpt, const char* kom, const char* vnm, const char* red = "") {
-    TRspec r;
-    r.LVL = lvl;
-    r.TYP = r.TYP2 = typ;
-    r.BYT = byt;
-    r.RPT = rpt;
-    r.KOM = sj(kom);
-    r.VNM = sj(vnm);
-    r.RED = sj(red);
-    return r;
-}
-
 /// A customer record whose name is overlaid by a split name and whose amount by a text.
 LayoutDocument Customer() {
     LayoutDocument doc;
     doc.RdfCmt = sj("顧客ファイル");
-    doc.items = {
-        Row(1, kGroup, 0, 1, "顧客", "CUST"),
-        Row(2, kX, 10, 1, "氏名", "NAME"),
-        Row(2, kGroup, 0, 1, "姓名", "SPLIT", "氏名"),
-        Row(3, kX, 4, 1, "姓", "LAST"),
-        Row(3, kX, 6, 1, "名", "FIRST"),
-        Row(2, kSComp3, 5, 2, "金額", "AMT"),
-        Row(2, kX, 6, 1, "金額文字", "AMT-X", "AMT"),
-    };
+    doc.items = MakeRows({
+        {.name = sj("顧客"), .var = "CUST", .type = kGroup},
+        {.level = 2, .name = sj("氏名"), .var = "NAME", .bytes = 10},
+        {.level = 2, .name = sj("姓名"), .var = "SPLIT", .type = kGroup, .redefines = sj("氏名")},
+        {.level = 3, .name = sj("姓"), .var = "LAST", .bytes = 4},
+        {.level = 3, .name = sj("名"), .var = "FIRST", .bytes = 6},
+        {.level = 2, .name = sj("金額"), .var = "AMT", .type = kSComp3, .bytes = 5, .repeat = 2},
+        {.level = 2, .name = sj("金額文字"), .var = "AMT-X", .bytes = 6, .redefines = "AMT"},
+    });
     return doc;
 }
 
