@@ -104,7 +104,9 @@ TEST(CobolWriter, RedefinesNamesTheTargetsDataName) {
 
 TEST(VbWriter, GroupTypeNameUpperCasesSingleByteLettersOnly) {
     // The trail byte of Ｂ (0x82 0x61) is a lower-case 'a' to a byte-wise upper-casing.
-    const Prepared p({Row(1, kGroup, "G", "cust" + sj("Ｂ")), Row(2, kGroup, "H", sj("ＺＢ") + "x"), Row(3, kX, "N", "n", 3)});
+    const Prepared p(MakeRows({{.name = "G", .var = "cust" + sj("Ｂ"), .type = kGroup},
+                               {.level = 2, .name = "H", .var = sj("ＺＢ") + "x", .type = kGroup},
+                               {.level = 3, .name = "N", .var = "n", .bytes = 3}}));
     const std::string text = WriteVbText(p.In());
     EXPECT_NE(text.find("Type T001_CUST" + sj("Ｂ") + " "), std::string::npos);
     EXPECT_NE(text.find("Type T002_" + sj("ＺＢ") + "X "), std::string::npos);

@@ -8,15 +8,15 @@
 namespace rekkan {
 namespace {
 
-using test::Item;
-
 // Field addresses as a user types them: a field number, or a variable name in any case with
 // one subscript per enclosing repeat. A hit is given as the field's shown variable name.
 TEST(FieldAddress, NumbersNamesAndSubscripts) {
     LayoutDocument doc;
     doc.items = test::OrderItems();  // 1 REC, 2 NAME, 3 QTY, 4/6 AMT-G, 5/7 AMOUNT, 8 KANJI, 9 CNT
-    for (TRspec row : {Item(2, kGroup, 2, 0, "OUT", "OUT"), Item(3, kGroup, 3, 0, "IN", "IN"), Item(4, kX, 1, 1, "V", "V"),
-                       Item(2, kX, 1, 1, "NAME2", "NAME")})
+    for (const TRspec& row : MakeRows({{.level = 2, .name = "OUT", .type = kGroup, .repeat = 2},
+                                       {.level = 3, .name = "IN", .type = kGroup, .repeat = 3},
+                                       {.level = 4, .name = "V"},
+                                       {.level = 2, .name = "NAME2", .var = "NAME"}}))
         doc.items.push_back(row);
     const std::vector<TRdbObj> fields = BuildFieldList(doc).fields;
     ASSERT_FALSE(fields.empty());
