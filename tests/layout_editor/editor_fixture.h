@@ -13,20 +13,6 @@
 
 namespace rekkan::test {
 
-/// An item row for the tests.
-inline TRspec Row(int lvl, std::string kom, int typ = kX, int byt = 1, int rpt = 1, std::string red = {},
-                  std::string vnm = {}) {
-    TRspec r;
-    r.LVL = lvl;
-    r.KOM = std::move(kom);
-    r.VNM = vnm.empty() ? r.KOM : std::move(vnm);
-    r.TYP = r.TYP2 = typ;
-    r.BYT = typ == kGroup ? 0 : byt;
-    r.RPT = rpt;
-    r.RED = std::move(red);
-    return r;
-}
-
 /// `count` elementary rows named R1, R2, ... under one group row named ROOT.
 inline std::vector<TRspec> NumberedRows(int count) {
     std::vector<TRspec> rows{MakeRow({.name = "ROOT", .type = kGroup})};

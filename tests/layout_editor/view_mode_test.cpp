@@ -9,9 +9,14 @@ using ViewMode = EditorFixture;
 
 /// REC: A X(4) redefined by group B (B1 X(2), B2 X(2)); C X(6) redefined by group D (D1 X(6)).
 std::vector<TRspec> TwoRedefinitions() {
-    return {Row(1, "REC", kGroup),     Row(2, "A", kX, 4),        Row(2, "B", kGroup, 0, 1, "A"),
-            Row(3, "B1", kX, 2),       Row(3, "B2", kX, 2),       Row(2, "C", kX, 6, 1, {}, "C-VAR"),
-            Row(2, "D", kGroup, 0, 1, "C-VAR"), Row(3, "D1", kX, 6)};
+    return MakeRows({{.name = "REC", .type = kGroup},
+                     {.level = 2, .name = "A", .bytes = 4},
+                     {.level = 2, .name = "B", .type = kGroup, .redefines = "A"},
+                     {.level = 3, .name = "B1", .bytes = 2},
+                     {.level = 3, .name = "B2", .bytes = 2},
+                     {.level = 2, .name = "C", .var = "C-VAR", .bytes = 6},
+                     {.level = 2, .name = "D", .type = kGroup, .redefines = "C-VAR"},
+                     {.level = 3, .name = "D1", .bytes = 6}});
 }
 
 void SetView(LayoutEditorModel& model, int format, int tagLength) {

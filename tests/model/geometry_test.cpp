@@ -4,12 +4,10 @@
 
 #include <tuple>
 
-#include "model_test_rows.h"
+#include "model/row_builder.h"
 
 namespace rekkan {
 namespace {
-
-using test::Row;
 
 LayoutDocument Doc(std::vector<TRspec> rows) {
     LayoutDocument d;
@@ -49,41 +47,68 @@ TEST(GeometryPass, PositionsAndGroupLengths) {
     };
     const Case cases[] = {
         {"empty table", {}, "=> 0"},
-        {"single item", {Row(1, kX, 1, 10, 0, "A")}, "1 => 10"},
+        {"single item", MakeRows({{.name = "A", .bytes = 10}}), "1 => 10"},
         {"a repeated group's length is one occurrence",
-         {Row(1, kGroup, 3, 0, 0, "G"), Row(2, kX, 1, 2, 0, "A"), Row(2, kSNum, 1, 3, 0, "B")}, "1[5] 1 3 => 15"},
+         MakeRows({{.name = "G", .type = kGroup, .repeat = 3},
+                   {.level = 2, .name = "A", .bytes = 2},
+                   {.level = 2, .name = "B", .type = kSNum, .bytes = 3}}),
+         "1[5] 1 3 => 15"},
         {"nested repeats multiply",
-         {Row(1, kGroup, 2, 0, 0, "A"), Row(2, kGroup, 3, 0, 0, "B"), Row(3, kX, 1, 4, 0, "C")}, "1[12] 1[4] 1 => 24"},
-        {"empty group", {Row(1, kGroup, 1, 0, 0, "E"), Row(1, kX, 1, 3, 0, "A")}, "1[0] 1 => 3"},
+         MakeRows({{.name = "A", .type = kGroup, .repeat = 2},
+                   {.level = 2, .name = "B", .type = kGroup, .repeat = 3},
+                   {.level = 3, .name = "C", .bytes = 4}}),
+         "1[12] 1[4] 1 => 24"},
+        {"empty group", MakeRows({{.name = "E", .type = kGroup}, {.name = "A", .bytes = 3}}), "1[0] 1 => 3"},
         // An X row followed by deeper rows is walked as a group; its own BYT adds nothing.
-        {"item with members", {Row(1, kGroup, 1, 0, 0, "R"), Row(2, kX, 2, 9, 0, "P"), Row(3, kX, 1, 2, 0, "Q")},
+        {"item with members",
+         MakeRows({{.name = "R", .type = kGroup},
+                   {.level = 2, .name = "P", .bytes = 9, .repeat = 2},
+                   {.level = 3, .name = "Q", .bytes = 2}}),
          "1[4] 1 1 => 4"},
         {"group inside a group",
-         {Row(1, kGroup, 1, 0, 0, "E"), Row(2, kGroup, 3, 0, 0, "G"), Row(3, kX, 1, 2, 0, "A")}, "1[6] 1[2] 1 => 6"},
+         MakeRows({{.name = "E", .type = kGroup},
+                   {.level = 2, .name = "G", .type = kGroup, .repeat = 3},
+                   {.level = 3, .name = "A", .bytes = 2}}),
+         "1[6] 1[2] 1 => 6"},
         // E closes before G starts: it must not collect G's members.
-        {"closed empty group", {Row(2, kGroup, 1, 0, 0, "E"), Row(1, kGroup, 3, 0, 0, "G"), Row(2, kX, 1, 2, 0, "A")},
+        {"closed empty group",
+         MakeRows({{.level = 2, .name = "E", .type = kGroup},
+                   {.name = "G", .type = kGroup, .repeat = 3},
+                   {.level = 2, .name = "A", .bytes = 2}}),
          "1[0] 1[2] 1 => 6"},
         // T's level-2 neighbour above (Q, repeated 3 times) is not one of its ancestors.
         {"multiplicity follows the enclosing rows",
-         {Row(1, kGroup, 1, 0, 0, "P"), Row(2, kGroup, 3, 0, 0, "Q"), Row(3, kX, 1, 1, 0, "r"),
-          Row(1, kGroup, 1, 0, 0, "S"), Row(3, kGroup, 1, 0, 0, "T"), Row(4, kX, 1, 5, 0, "u")},
+         MakeRows({{.name = "P", .type = kGroup},
+                   {.level = 2, .name = "Q", .type = kGroup, .repeat = 3},
+                   {.level = 3, .name = "r"},
+                   {.name = "S", .type = kGroup},
+                   {.level = 3, .name = "T", .type = kGroup},
+                   {.level = 4, .name = "u", .bytes = 5}}),
          "1[3] 1[1] 1 4[5] 4[5] 4 => 8"},
         {"a repeat count below one counts once",
-         {Row(1, kGroup, 0, 0, 0, "G"), Row(2, kX, -2, 3, 0, "A"), Row(1, kX, 0, 2, 0, "B")}, "1[3] 1 4 => 5"},
+         MakeRows({{.name = "G", .type = kGroup, .repeat = 0},
+                   {.level = 2, .name = "A", .bytes = 3, .repeat = -2},
+                   {.name = "B", .bytes = 2, .repeat = 0}}),
+         "1[3] 1 4 => 5"},
         {"levels outside the stack",
-         {Row(1, kGroup, 1, 0, 0, "G"), Row(40, kX, 2, 3, 0, "A"), Row(-3, kX, 1, 1, 0, "B")}, "1[6] 1 7 => 7"},
+         MakeRows({{.name = "G", .type = kGroup},
+                   {.level = 40, .name = "A", .bytes = 3, .repeat = 2},
+                   {.level = -3, .name = "B"}}),
+         "1[6] 1 7 => 7"},
     };
     for (const Case& c : cases) {
         const Pass p(c.rows);
         EXPECT_TRUE(p.g.Ok()) << c.title;
         EXPECT_EQ(Summary(p), c.summary) << c.title;
     }
-    const Pass nested({Row(1, kGroup, 2, 0, 0, "A"), Row(2, kGroup, 3, 0, 0, "B"), Row(3, kX, 1, 4, 0, "C")});
+    const Pass nested(MakeRows({{.name = "A", .type = kGroup, .repeat = 2},
+                                {.level = 2, .name = "B", .type = kGroup, .repeat = 3},
+                                {.level = 3, .name = "C", .bytes = 4}}));
     EXPECT_GT(nested.g.stepsOutsideRdf, 6);
 }
 
 TEST(GeometryPass, BitRepeatsPackIntoOneField) {
-    Pass p({Row(1, kBit, 5, 3, 0, "F"), Row(1, kX, 1, 1, 0, "G")});
+    Pass p(MakeRows({{.name = "F", .type = kBit, .bytes = 3, .repeat = 5}, {.name = "G"}}));
     EXPECT_EQ(p.g.recordLength, 3);  // ceil(15 / 8) = 2, then one byte
     EXPECT_EQ(p[1].Pos, 3);
     const std::vector<FieldDescriptor> f = Fields(p.doc);
@@ -92,9 +117,13 @@ TEST(GeometryPass, BitRepeatsPackIntoOneField) {
 }
 
 TEST(GeometryPass, RedefinitionsOverlayTheirTarget) {
-    Pass p({Row(1, kGroup, 1, 0, 0, "R"), Row(2, kX, 1, 4, 0, "Z"), Row(2, kX, 1, 6, 0, "A"),
-            Row(2, kGroup, 1, 0, 0, "B", "A"), Row(3, kX, 2, 2, 0, "B1"), Row(3, kX, 1, 1, 0, "B2"),
-            Row(2, kX, 1, 1, 0, "C")});
+    Pass p(MakeRows({{.name = "R", .type = kGroup},
+                     {.level = 2, .name = "Z", .bytes = 4},
+                     {.level = 2, .name = "A", .bytes = 6},
+                     {.level = 2, .name = "B", .type = kGroup, .redefines = "A"},
+                     {.level = 3, .name = "B1", .bytes = 2, .repeat = 2},
+                     {.level = 3, .name = "B2"},
+                     {.level = 2, .name = "C"}}));
     EXPECT_EQ(p.g.recordLength, 11);
     EXPECT_EQ(p[3].Pos, p[2].Pos);
     EXPECT_EQ(p[4].Pos, 5);
@@ -107,36 +136,40 @@ TEST(GeometryPass, RedefinitionsOverlayTheirTarget) {
 }
 
 TEST(GeometryPass, RedefinitionResolvesByNameOrVariableName) {
-    Pass byVnm({Row(1, kX, 1, 4, 0, "A"), Row(1, kX, 1, 2, 0, "B", "A_v")});
+    Pass byVnm(MakeRows({{.name = "A", .var = "A_v", .bytes = 4}, {.name = "B", .bytes = 2, .redefines = "A_v"}}));
     EXPECT_EQ(byVnm[1].Pos, 1);
-    Pass missing({Row(1, kX, 1, 4, 0, "A"), Row(1, kX, 1, 2, 0, "B", "NOPE")});
+    Pass missing(MakeRows({{.name = "A", .bytes = 4}, {.name = "B", .bytes = 2, .redefines = "NOPE"}}));
     EXPECT_EQ(missing[1].Pos, -1);
     // A same-named row at another level is not a sibling; a parent ends the search.
-    Pass nested({Row(1, kGroup, 1, 0, 0, "A"), Row(2, kX, 1, 1, 0, "x"), Row(2, kX, 1, 1, 0, "y", "A")});
+    Pass nested(MakeRows(
+        {{.name = "A", .type = kGroup}, {.level = 2, .name = "x"}, {.level = 2, .name = "y", .redefines = "A"}}));
     EXPECT_EQ(nested[2].Pos, -1);
     EXPECT_EQ(RedefinedRow(nested.doc, 2), -1);
     EXPECT_EQ(RedefinedRow(byVnm.doc, 1), 0);
 }
 
 TEST(GeometryPass, LengthLimitIsNineHundredNinetyNineThousandBytes) {
-    Pass fits({Row(1, kGroup, 999, 0, 0, "G"), Row(2, kX, 1, 1001, 0, "A")});
+    Pass fits(MakeRows({{.name = "G", .type = kGroup, .repeat = 999}, {.level = 2, .name = "A", .bytes = 1001}}));
     EXPECT_TRUE(fits.g.Ok());
     EXPECT_EQ(fits.g.recordLength, 999'999);
-    Pass over({Row(1, kGroup, 1000, 0, 0, "G"), Row(2, kX, 1, 1000, 0, "A")});
+    Pass over(MakeRows({{.name = "G", .type = kGroup, .repeat = 1000}, {.level = 2, .name = "A", .bytes = 1000}}));
     EXPECT_EQ(over.g.failure, GeometryFailure::TooLong);
     EXPECT_TRUE(ListFields(over.doc).fields.empty());
-    Pass single({Row(1, kX, 1, 1'000'000, 0, "A")});
+    Pass single(MakeRows({{.name = "A", .bytes = 1'000'000}}));
     EXPECT_FALSE(single.g.Ok());
 }
 
 TEST(GeometryPass, ZeroSizeRepeatsStopAtTheStepBound) {
-    Pass p({Row(1, kX, 1, 4, 0, "A"), Row(1, kGroup, 2'000'000'000, 0, 0, "B", "A"), Row(2, kX, 2'000'000'000, 1, 0, "C")});
+    Pass p(MakeRows({{.name = "A", .bytes = 4},
+                     {.name = "B", .type = kGroup, .repeat = 2'000'000'000, .redefines = "A"},
+                     {.level = 2, .name = "C", .repeat = 2'000'000'000}}));
     EXPECT_EQ(p.g.failure, GeometryFailure::TooManySteps);
     EXPECT_EQ(GeometryFailureMessage(p.g.failure), TooManyStepsMessage());
 }
 
 TEST(FieldListWalk, PrefixesAndDisplayNames) {
-    const LayoutDocument doc = Doc({Row(1, kGroup, 2, 0, 0, "G"), Row(2, kX, 3, 2, 0, "A")});
+    const LayoutDocument doc = Doc(MakeRows({{.name = "G", .type = kGroup, .repeat = 2},
+                                             {.level = 2, .name = "A", .var = "A_v", .bytes = 2, .repeat = 3}}));
     const auto f = Fields(doc);
     ASSERT_EQ(f.size(), 8u);  // G twice, A three times in each
     EXPECT_EQ(f[0].prefix, "1.");
@@ -152,8 +185,10 @@ TEST(FieldListWalk, PrefixesAndDisplayNames) {
 }
 
 TEST(FieldListWalk, SkipsRedefinitionMembersForTheRecordEditor) {
-    const LayoutDocument doc = Doc({Row(1, kX, 1, 4, 0, "A"), Row(1, kGroup, 1, 0, 0, "B", "A"),
-                                    Row(2, kX, 1, 2, 0, "C"), Row(1, kSNum, 1, 3, 0, "D")});
+    const LayoutDocument doc = Doc(MakeRows({{.name = "A", .bytes = 4},
+                                             {.name = "B", .type = kGroup, .redefines = "A"},
+                                             {.level = 2, .name = "C", .bytes = 2},
+                                             {.name = "D", .type = kSNum, .bytes = 3}}));
     const FieldList listed = ListFields(doc);
     EXPECT_EQ(listed.recordLength, 7);
     const std::vector<FieldDescriptor>& f = listed.fields;

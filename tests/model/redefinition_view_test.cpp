@@ -4,13 +4,11 @@
 
 #include <tuple>
 
-#include "model_test_rows.h"
+#include "model/row_builder.h"
 #include "util/encoding.h"
 
 namespace rekkan {
 namespace {
-
-using test::Row;
 
 /// LVL, KOM, VNM, TYP, RdfKind and RdfPos of a row.
 using ViewRow = std::tuple<int, std::string, std::string, int, int, int>;
@@ -21,24 +19,31 @@ std::vector<ViewRow> Summary(const std::vector<TRspec>& rows) {
     return out;
 }
 
+/// A document of `rows`, each variable name its item name with "_v" appended.
 LayoutDocument Doc(std::vector<TRspec> rows) {
     LayoutDocument d;
     d.items = std::move(rows);
+    for (TRspec& r : d.items) r.VNM = r.KOM + "_v";
     return d;
 }
 
 /// REC: A X(4) redefined by group B (B1 X(2), B2 X(2)); C X(6) redefined by group D (D1 X(6)).
 LayoutDocument TwoRedefinitions() {
-    LayoutDocument d = Doc({Row(1, kGroup, 1, 0, 0, "REC"), Row(2, kX, 1, 4, 0, "A"), Row(2, kGroup, 1, 0, 0, "B", "A"),
-                            Row(3, kX, 1, 2, 0, "B1"), Row(3, kX, 1, 2, 0, "B2"), Row(2, kX, 1, 6, 0, "C"),
-                            Row(2, kGroup, 1, 0, 0, "D", "C-VAR"), Row(3, kX, 1, 6, 0, "D1")});
+    LayoutDocument d = Doc(MakeRows({{.name = "REC", .type = kGroup},
+                                     {.level = 2, .name = "A", .bytes = 4},
+                                     {.level = 2, .name = "B", .type = kGroup, .redefines = "A"},
+                                     {.level = 3, .name = "B1", .bytes = 2},
+                                     {.level = 3, .name = "B2", .bytes = 2},
+                                     {.level = 2, .name = "C", .bytes = 6},
+                                     {.level = 2, .name = "D", .type = kGroup, .redefines = "C-VAR"},
+                                     {.level = 3, .name = "D1", .bytes = 6}}));
     d.items[5].VNM = "C-VAR";
     return d;
 }
 
 TEST(RedefinitionViewDocument, LayoutWithoutRedefinitionsGivesRootOnly) {
     for (int count : {2, 0}) {
-        LayoutDocument doc = Doc({Row(1, kGroup, 1, 0, 0, "ROOT"), Row(2, kX, 1, 3, 0, "A")});
+        LayoutDocument doc = Doc(MakeRows({{.name = "ROOT", .type = kGroup}, {.level = 2, .name = "A", .bytes = 3}}));
         doc.items.resize(static_cast<std::size_t>(count));
         doc.RdfCmt = " cust ";
         doc.PreFix = "P-";
@@ -91,10 +96,15 @@ TEST(RedefinitionViewDocument, EmbeddedTagsFollowEachHeadInFormatsOneToFour) {
 }
 
 TEST(RedefinitionViewDocument, NestedRedefinitionGetsItsOwnHead) {
-    const LayoutDocument doc = Doc({Row(1, kGroup, 1, 0, 0, "REC"), Row(2, kX, 1, 10, 0, "A"),
-                                    Row(2, kGroup, 1, 0, 0, "B", "A"), Row(3, kX, 1, 4, 0, "B1"),
-                                    Row(3, kGroup, 1, 0, 0, "B2", "B1"), Row(4, kX, 1, 2, 0, "B21"),
-                                    Row(4, kX, 1, 2, 0, "B22"), Row(3, kX, 1, 6, 0, "B3"), Row(2, kX, 1, 1, 0, "Z")});
+    const LayoutDocument doc = Doc(MakeRows({{.name = "REC", .type = kGroup},
+                                             {.level = 2, .name = "A", .bytes = 10},
+                                             {.level = 2, .name = "B", .type = kGroup, .redefines = "A"},
+                                             {.level = 3, .name = "B1", .bytes = 4},
+                                             {.level = 3, .name = "B2", .type = kGroup, .redefines = "B1"},
+                                             {.level = 4, .name = "B21", .bytes = 2},
+                                             {.level = 4, .name = "B22", .bytes = 2},
+                                             {.level = 3, .name = "B3", .bytes = 6},
+                                             {.level = 2, .name = "Z"}}));
     EXPECT_EQ(Summary(MakeViewDocument(doc, 0, 0).doc.items),
               (std::vector<ViewRow>{{1, sj("再定義項目-REC"), "RED-REC_v", kGroup, 1, 1}, {2, sj("再-A"), "R-A_v", kGroup, 0, 1},
                                     {3, "B", "B_v", kGroup, 0, 1}, {4, "B1", "B1_v", kX, 0, 1}, {4, "B3", "B3_v", kX, 0, 5},
@@ -103,17 +113,23 @@ TEST(RedefinitionViewDocument, NestedRedefinitionGetsItsOwnHead) {
 }
 
 TEST(RedefinitionViewDocument, LevelsAreRenumberedFromThreeAcrossJumps) {
-    const LayoutDocument doc = Doc({Row(1, kGroup, 1, 0, 0, "REC"), Row(3, kX, 1, 10, 0, "A"),
-                                    Row(3, kGroup, 1, 0, 0, "B", "A"), Row(5, kGroup, 1, 0, 0, "C"), Row(7, kX, 1, 2, 0, "D"),
-                                    Row(5, kX, 1, 2, 0, "E"), Row(4, kX, 1, 2, 0, "F"), Row(7, kX, 1, 1, 0, "G")});
+    const LayoutDocument doc = Doc(MakeRows({{.name = "REC", .type = kGroup},
+                                             {.level = 3, .name = "A", .bytes = 10},
+                                             {.level = 3, .name = "B", .type = kGroup, .redefines = "A"},
+                                             {.level = 5, .name = "C", .type = kGroup},
+                                             {.level = 7, .name = "D", .bytes = 2},
+                                             {.level = 5, .name = "E", .bytes = 2},
+                                             {.level = 4, .name = "F", .bytes = 2},
+                                             {.level = 7, .name = "G"}}));
     std::vector<int> levels;
     for (const TRspec& r : MakeViewDocument(doc, 0, 0).doc.items) levels.push_back(r.LVL);
     EXPECT_EQ(levels, (std::vector<int>{1, 2, 3, 4, 5, 4, 4, 5}));
 }
 
 TEST(RedefinitionViewDocument, UnresolvedRedefinitionNamesHeadAfterRed) {
-    const LayoutDocument doc =
-        Doc({Row(1, kGroup, 1, 0, 0, "REC"), Row(2, kX, 1, 3, 0, "A"), Row(2, kX, 1, 3, 0, "B", "NOWHERE")});
+    const LayoutDocument doc = Doc(MakeRows({{.name = "REC", .type = kGroup},
+                                             {.level = 2, .name = "A", .bytes = 3},
+                                             {.level = 2, .name = "B", .bytes = 3, .redefines = "NOWHERE"}}));
     const RedefinitionViewDocument view = MakeViewDocument(doc, 0, 0);
     const TRspec& head = view.doc.items[1];
     EXPECT_EQ(std::tie(head.KOM, head.VNM, head.RdfBase), std::make_tuple(sj("再-"), std::string("R-NOWHERE"), 0));
