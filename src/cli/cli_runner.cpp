@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <fstream>
 #include <iostream>
 #include <set>
@@ -6,6 +7,7 @@
 #include <utility>
 
 #include "cli/command.h"
+#include "cli/file_checks.h"
 #include "model/settings.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
@@ -38,6 +40,14 @@ const OptionSpec* FindOption(const std::string& name, const Command* cmd) {
     return nullptr;
 }
 
+/// Whether an option of that name takes a value in any command (before the command is known).
+bool TakesValueSomewhere(const std::string& name) {
+    if (const OptionSpec* o = FindOption(name, nullptr)) return o->takesValue;
+    for (const auto& c : Commands())
+        if (const OptionSpec* o = FindOption(name, &c); o && o->takesValue) return true;
+    return false;
+}
+
 std::string ToCp932(const std::string& utf8) {
     std::string out;
     if (!Utf8ToCp932(utf8, out)) return utf8;
@@ -57,13 +67,13 @@ void PrintHelp(std::ostream& out) {
                 asAbove += std::string(asAbove.empty() ? "" : " ") + o.name;
                 continue;
             }
-            out << "      " << o.name << (o.takesValue ? " VALUE" : "") << "  " << o.help << "\n";
+            out << "      " << o.name << (o.takesValue ? std::string(" ") + o.placeholder : std::string()) << "  " << o.help << "\n";
         }
         if (!asAbove.empty()) out << "      " << asAbove << "  (as above)\n";
     }
     out << "\nOptions of every command:\n";
     for (const auto& o : GlobalOptions())
-        out << "  " << o.name << (o.takesValue ? " VALUE" : "") << "  " << o.help << "\n";
+        out << "  " << o.name << (o.takesValue ? std::string(" ") + o.placeholder : std::string()) << "  " << o.help << "\n";
 }
 
 /// Finds the command named by the first one or two words that are not options.
@@ -140,24 +150,29 @@ bool Context::Emit(std::string_view bytes) const {
     return (output->Begin() && output->Write(bytes) && output->Finish()) || OutputFailed();
 }
 
+bool Context::EmitText(std::string_view cp932Text) const {
+    return Emit(utf8 ? Cp932ToUtf8(cp932Text) : std::string(cp932Text));
+}
+
 std::unique_ptr<ByteOutput> Context::Output() const {
-    if (!Has("-o")) return std::make_unique<ByteOutput>(*out);
+    if (!Has("-o") || Value("-o") == "-") return std::make_unique<ByteOutput>(*out);
     return std::make_unique<ByteOutput>(ToFsPath(Value("-o")));
 }
 
 bool Context::OutputFailed() const {
-    if (Has("-o")) Error(sj("ファイルに書き込めません。") + "  PATH = " + Value("-o"));
+    if (Has("-o") && Value("-o") != "-") Error(sj("ファイルに書き込めません。") + "  PATH = " + Value("-o"));
     return false;
 }
 
-int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
     // First pass: the command words are the leading arguments that are not options.
     std::vector<std::string> words;
     for (std::size_t i = 0; i < argv.size(); ++i) {
         const std::string& a = argv[i];
         if (a.size() > 1 && a[0] == '-') {
-            const OptionSpec* option = FindOption(a, nullptr);
-            if (option && option->takesValue) ++i;
+            if (TakesValueSomewhere(a)) ++i;
             continue;
         }
         words.push_back(a);
@@ -214,6 +229,7 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
     if (ctx.Has("--settings")) {
         const std::string path = ctx.Value("--settings");
         std::string bytes;
+        if (!InputReadable(ctx, path)) return kExitFailure;
         if (!ReadWholeFile(path, bytes)) {
             ctx.Error(sj("設定ファイルを読み込めません。") + "  PATH = " + path);
             return kExitFailure;
@@ -227,7 +243,23 @@ int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream
             return kExitFailure;
         }
     }
+    if (!OutputIsNoInput(ctx)) return kExitFailure;
     return cmd->run(ctx);
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+    errno = 0;
+    const int code = RunCommandLine(argv, out, err);
+    // Output that did not arrive is a failure, whatever the command thought of it.
+    out.flush();
+    if (!out) {
+        const int error = errno;
+        err << "rekkan-cli: write error" << (error != 0 ? ": " + SystemReason(error) : std::string()) << "\n";
+        return kExitFailure;
+    }
+    return code;
 }
 
 }  // namespace rekkan::cli

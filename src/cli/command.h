@@ -21,6 +21,7 @@ struct OptionSpec {
     const char* name;
     bool takesValue;
     const char* help;
+    const char* placeholder = "VALUE";  ///< what the value is, in the help: FILE, N, TEXT
 };
 
 /// What a command gets: its positional arguments (CP932, the command name removed), its
@@ -50,6 +51,8 @@ public:
     /// Writes bytes whose form a file format defines: to `-o FILE` (replacing it safely) or to
     /// stdout unchanged. False (after a message) when the file cannot be written.
     [[nodiscard]] bool Emit(std::string_view bytes) const;
+    /// `Emit` of text the command produced itself (CP932 in memory), in the chosen encoding.
+    [[nodiscard]] bool EmitText(std::string_view cp932Text) const;
     /// Where `Emit` puts its bytes, for a command that writes them in pieces.
     [[nodiscard]] std::unique_ptr<ByteOutput> Output() const;
     /// Shows that the `-o` file cannot be written (nothing for stdout); false.
@@ -63,6 +66,10 @@ struct Command {
     std::vector<OptionSpec> options;   ///< options of its own
     int (*run)(Context&);
 };
+
+/// `-o FILE`, taken by the commands that produce an output (the others change files in place).
+inline const OptionSpec kOutputOption{"-o", true, "write the output to FILE (replaced safely; - for stdout) instead of stdout",
+                                      "FILE"};
 
 /// Options every command takes.
 [[nodiscard]] const std::vector<OptionSpec>& GlobalOptions();

@@ -1,5 +1,6 @@
 #include "cli/command_support.h"
 
+#include "cli/file_checks.h"
 #include "model/layout_file.h"
 #include "util/sjis.h"
 #include "util/text.h"
@@ -22,6 +23,7 @@ int SelectedIndex(const Context& ctx, const ImportPipeline& pipeline, int listed
 }  // namespace
 
 bool ReadLayoutForCommand(Context& ctx, const std::string& path, LayoutDocument& doc) {
+    if (!InputReadable(ctx, path)) return false;
     doc.sizes = ctx.settings.Sizes();
     doc.editableLineCount = ctx.settings.EditableLineCount();
     if (!ReadLayoutFile(doc, path, false, *ctx.messages).ok) return false;
@@ -40,6 +42,7 @@ bool LoadLayoutForCommand(Context& ctx, const std::string& path, LayoutDocument&
 }
 
 int ImportStructure(Context& ctx, SourceLanguage language, Settings& settings) {
+    if (!InputReadable(ctx, ctx.args[0])) return kExitFailure;
     ImportPipeline pipeline(settings);
     std::string error;
     if (!pipeline.Scan(language, ctx.args[0], error)) {

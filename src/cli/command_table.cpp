@@ -9,7 +9,6 @@ const std::vector<OptionSpec>& GlobalOptions() {
         {"--utf8", false, "write text as UTF-8 instead of CP932"},
         {"--settings", true, "read the settings from FILE instead of the defaults"},
         {"--option", true, "KEY=VALUE: set one settings key for this run (repeatable)"},
-        {"-o", true, "write the output to FILE (replaced safely) instead of stdout"},
     };
     return options;
 }

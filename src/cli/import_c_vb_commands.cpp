@@ -35,6 +35,7 @@ const std::vector<OptionSpec> kImportOptions = {
     {"--list", false, "print the structure list instead of importing"},
     {"--select", true, "structure to import: 1-based number or name (default 1)"},
     {"--array-groups", true, "yes|no: multi-dimensional arrays as nested groups (Chk_AryExt)"},
+    kOutputOption,
 };
 
 }  // namespace

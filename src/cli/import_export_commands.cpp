@@ -76,11 +76,12 @@ std::vector<Command> ImportExportCommands() {
           {"--valid", true, "valid columns of an ordinary line (Cmb_CobValid)"},
           {"--comment-valid", true, "valid columns of a comment line (Cmb_CobCmtValid)"},
           {"--comment-marker", true, "in-line comment marker (Edt_CobCmtStr)"},
-          {"--ignore", true, "characters ignored in comment lines (Edt_CobCmtTrim)"}},
+          {"--ignore", true, "characters ignored in comment lines (Edt_CobCmtTrim)"},
+          kOutputOption},
          RunImportCobol},
-        {"export c", "LAYOUT [-o FILE]", {}, [](Context& ctx) { return RunExport(ctx, 'c'); }},
-        {"export vb", "LAYOUT [-o FILE]", {}, [](Context& ctx) { return RunExport(ctx, 'v'); }},
-        {"export cobol", "LAYOUT [-o FILE]", {}, [](Context& ctx) { return RunExport(ctx, 'o'); }},
+        {"export c", "LAYOUT [-o FILE]", {kOutputOption}, [](Context& ctx) { return RunExport(ctx, 'c'); }},
+        {"export vb", "LAYOUT [-o FILE]", {kOutputOption}, [](Context& ctx) { return RunExport(ctx, 'v'); }},
+        {"export cobol", "LAYOUT [-o FILE]", {kOutputOption}, [](Context& ctx) { return RunExport(ctx, 'o'); }},
     };
 }
 

@@ -25,8 +25,7 @@ int RunInfo(Context& ctx) {
                std::to_string(r.BYT) + "\t" + std::to_string(r.SYO) + "\t" + r.KOM + "\t" + r.VNM + "\t" + r.RED +
                "\n";
     }
-    ctx.Print(out);
-    return kExitOk;
+    return ctx.EmitText(out) ? kExitOk : kExitFailure;
 }
 
 int RunFields(Context& ctx) {
@@ -48,16 +47,15 @@ int RunFields(Context& ctx) {
         out += std::to_string(i + 1) + "\t" + std::to_string(f.pos) + "\t" + std::to_string(f.size) + "\t" +
                std::to_string(f.TYP) + "\t" + f.displayName + "\n";
     }
-    ctx.Print(out);
-    return kExitOk;
+    return ctx.EmitText(out) ? kExitOk : kExitFailure;
 }
 
 }  // namespace
 
 std::vector<Command> LayoutCommands() {
     return {
-        {"info", "LAYOUT", {}, RunInfo},
-        {"fields", "LAYOUT", {}, RunFields},
+        {"info", "LAYOUT [-o FILE]", {kOutputOption}, RunInfo},
+        {"fields", "LAYOUT [-o FILE]", {kOutputOption}, RunFields},
     };
 }
 

@@ -32,9 +32,9 @@ int RunListing(Context& ctx, bool csv) {
 
 std::vector<Command> ListingCommands() {
     return {
-        {"listing text", "LAYOUT [-o FILE]  (columns: --option Csv_Chk_...=True|False, Cmb_CobSN, Cmb_CobIV, Cmb_Indent)", {},
+        {"listing text", "LAYOUT [-o FILE]  (columns: --option Csv_Chk_...=True|False, Cmb_CobSN, Cmb_CobIV, Cmb_Indent)", {kOutputOption},
          [](Context& ctx) { return RunListing(ctx, false); }},
-        {"listing csv", "LAYOUT [-o FILE]  (columns: --option Csv_Chk_...=True|False, Cmb_CobSN, Cmb_CobIV, Cmb_Indent)", {},
+        {"listing csv", "LAYOUT [-o FILE]  (columns: --option Csv_Chk_...=True|False, Cmb_CobSN, Cmb_CobIV, Cmb_Indent)", {kOutputOption},
          [](Context& ctx) { return RunListing(ctx, true); }},
     };
 }

@@ -99,24 +99,32 @@ int RunSearch(Context& ctx) {
     for (std::size_t i = 2; i < ctx.args.size(); ++i)
         if (!ctx.args[i].empty()) request.words.push_back(ctx.args[i]);
 
+    if (request.words.empty()) {
+        ctx.Error("search: no WORD given");
+        return kExitFailure;
+    }
+
+    const std::unique_ptr<ByteOutput> output = ctx.Output();
+    if (!output->Begin()) return ctx.OutputFailed(), kExitFailure;
     std::string pending;
+    bool writeFailed = false;
     const SearchOutcome outcome = SearchFile(
         request, {},
         [&](SearchHit&& hit) {
             pending += std::to_string(hit.index + 1);
             pending += '\n';
             if (pending.size() >= 64 * 1024) {
-                ctx.Print(pending);
+                writeFailed = writeFailed || !output->Write(pending);
                 pending.clear();
             }
         },
         nullptr);
-    ctx.Print(pending);
+    writeFailed = writeFailed || !output->Write(pending);
     if (!outcome.opened || outcome.readFailed) {
         ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + request.path);
         return kExitFailure;
     }
-    return kExitOk;
+    return !writeFailed && output->Finish() ? kExitOk : (ctx.OutputFailed(), kExitFailure);
 }
 
 int RunShow(Context& ctx) {
@@ -145,18 +153,20 @@ int RunShow(Context& ctx) {
 
 std::vector<Command> RecordReadCommands() {
     return {
-        {"csv", "LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen]",
+        {"csv", "LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen] [-o FILE]",
          WithCodecOptions({{"--from", true, "first Rec.No (default 1)"},
                            {"--to", true, "last Rec.No (default the last record)"},
                            {"--rec-no", false, "Rec.No column"},
                            {"--pos", false, "position column"},
                            {"--groups", false, "group items as columns"},
                            {"--heading", false, "heading line of item names"},
-                           {"--tofgen", false, "Tofgen control statements in front (the four above off)"}}),
+                           {"--tofgen", false, "Tofgen control statements in front (the four above off)"},
+                           kOutputOption}),
          RunCsv},
-        {"search", "LAYOUT DATA [--or] WORD...", WithCodecOptions({{"--or", false, "any word (default: every word)"}}),
+        {"search", "LAYOUT DATA [--or] WORD... [-o FILE]",
+         WithCodecOptions({{"--or", false, "any word (default: every word)"}, kOutputOption}),
          RunSearch},
-        {"show", "LAYOUT DATA REC", WithCodecOptions({}), RunShow},
+        {"show", "LAYOUT DATA REC [-o FILE]", WithCodecOptions({kOutputOption}), RunShow},
     };
 }
 

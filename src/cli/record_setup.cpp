@@ -1,6 +1,7 @@
 #include "cli/record_setup.h"
 
 #include "cli/command_support.h"
+#include "cli/file_checks.h"
 #include "model/geometry.h"
 #include "util/encoding.h"
 #include "util/sjis.h"
@@ -74,6 +75,7 @@ bool PrepareRecordSetup(Context& ctx, const std::string& layoutPath, RecordSetup
     s.basePosition = base - 1;
 
     if (!ReadLayoutForCommand(ctx, layoutPath, s.doc)) return false;
+    if (ctx.args.size() >= 2 && !InputReadable(ctx, ctx.args[1])) return false;
     RecordFieldList listed = BuildFieldList(s.doc, ctx.Has("--hex-binary") ? HexStart::Window : HexStart::Script);
     if (!listed.Ok()) {
         ctx.Error(GeometryFailureMessage(listed.failure));

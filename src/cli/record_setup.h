@@ -25,7 +25,8 @@ struct RecordSetup {
 /// `own` options after the codec options every record command takes (--base, --zone, ...).
 [[nodiscard]] std::vector<OptionSpec> WithCodecOptions(std::vector<OptionSpec> own);
 
-/// Reads the layout as the record editor does and builds its field list and options.
+/// Reads the layout as the record editor does and builds its field list and options; the data
+/// file (the second argument) must be readable.
 [[nodiscard]] bool PrepareRecordSetup(Context& ctx, const std::string& layoutPath, RecordSetup& s);
 
 /// The start of every command that works on one record: the argument count (`argsOk`, else

@@ -23,6 +23,9 @@ bool FileExists(std::string_view cp932Path) {
 }
 
 bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
+    // A folder opens as a stream too, with a size that is no size at all.
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     in.seekg(0, std::ios::end);

@@ -13,7 +13,7 @@ namespace rekkan {
 
 /// Whether a regular file is at the path (a symbolic link followed).
 [[nodiscard]] bool FileExists(std::string_view cp932Path);
-/// Reads a whole file into `bytes`; false when it cannot be opened or read.
+/// Reads a whole file into `bytes`; false when it cannot be opened or read, or is a folder.
 [[nodiscard]] bool ReadWholeFile(std::string_view cp932Path, std::string& bytes);
 [[nodiscard]] bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
 [[nodiscard]] inline bool ReadWholeFile(const std::string& cp932Path, std::string& bytes) {

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <streambuf>
+
+#include "cli/cli_run.h"
+#include "cli/command.h"
+#include "support/test_support.h"
+#include "util/encoding.h"
+
+// What the command line refuses before it reads or writes anything, grouped by failure kind.
+
+namespace rekkan::cli {
+namespace {
+
+using test::ReadBytes;
+
+/// Copies of the order layout and data file, a COBOL copybook and the settings file in a folder.
+struct BadInput : ::testing::Test {
+    test::TempDir dir;
+    std::string layout = dir.File("order.kvl");
+    std::string data = dir.File("order.dat");
+    std::string source = dir.File("rec.cpy");
+    std::string folder = dir.Path().string();
+
+    void SetUp() override {
+        std::filesystem::copy_file(test::DataDir() / "records" / "order.kvl", layout);
+        std::filesystem::copy_file(test::DataDir() / "records" / "order.dat", data);
+        std::filesystem::copy_file(test::DataDir() / "lang" / "gnucobol" / "datarec.cpy", source);
+    }
+};
+
+TEST_F(BadInput, AnInputThatCannotBeReadIsNamedWithTheReason) {
+    const std::string locked = dir.File("locked.kvl");
+    std::filesystem::copy_file(layout, locked);
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    std::vector<Case> cases = {
+        {{"info", folder}, "cannot read " + folder + ": is a directory"},
+        {{"csv", folder, data}, "cannot read " + folder + ": is a directory"},
+        {{"csv", layout, folder}, "cannot read " + folder + ": is a directory"},
+        {{"set", layout, folder, "1", "NAME=a"}, "cannot read " + folder + ": is a directory"},
+        {{"import", "cobol", folder}, "cannot read " + folder + ": is a directory"},
+        {{"info", layout, "--settings", folder}, "cannot read " + folder + ": is a directory"},
+        {{"show", layout, dir.File("none.dat"), "1"}, "cannot read " + dir.File("none.dat") + ": no such file or directory"},
+    };
+    if (::geteuid() != 0)  // the superuser reads any file
+        cases.push_back({{"fields", locked}, "cannot read " + locked + ": permission denied"});
+    for (const Case& c : cases) {
+        const CliRun r = Cli(c.args);
+        EXPECT_EQ(r.code, kExitFailure) << c.args[0] << " " << c.args[1];
+        EXPECT_TRUE(r.out.empty()) << c.args[0];
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+}
+
+TEST_F(BadInput, AnOutputThatIsAnInputIsRefused) {
+    const std::string linked = dir.File("linked.dat");
+    std::filesystem::create_hard_link(data, linked);
+    const std::string layoutBytes = ReadBytes(std::filesystem::path(layout));
+    const std::string dataBytes = ReadBytes(std::filesystem::path(data));
+    const std::string sourceBytes = ReadBytes(std::filesystem::path(source));
+    const std::vector<std::vector<std::string>> cases = {
+        {"csv", layout, data, "-o", data},
+        {"csv", layout, data, "-o", linked},
+        {"export", "cobol", layout, "-o", layout},
+        {"import", "cobol", source, "-o", source},
+        {"search", layout, data, "apple", "-o", layout},
+    };
+    for (const auto& args : cases) {
+        const CliRun r = Cli(args);
+        EXPECT_EQ(r.code, kExitFailure) << args[0] << " -o " << args.back();
+        EXPECT_NE(r.err.find("refused"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(ReadBytes(std::filesystem::path(layout)), layoutBytes);
+    EXPECT_EQ(ReadBytes(std::filesystem::path(data)), dataBytes);
+    EXPECT_EQ(ReadBytes(std::filesystem::path(source)), sourceBytes);
+}
+
+TEST_F(BadInput, OutputGoesToTheFileOnlyWhereThereIsAnOutput) {
+    const std::string out = dir.File("out.txt");
+    const std::string dataBytes = ReadBytes(std::filesystem::path(data));
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"set", layout, data, "1", "NAME=a", "-o", out},
+             {"insert", layout, data, "1", "-o", out},
+             {"append", layout, data, "-o", out},
+             {"delete", layout, data, "1", "-o", out}}) {
+        const CliRun r = Cli(args);
+        EXPECT_EQ(r.code, kExitFailure) << args[0];
+        EXPECT_NE(r.err.find("unknown option -o"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(ReadBytes(std::filesystem::path(data)), dataBytes);
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    // Where it is taken, the output goes to the file and nothing to stdout; "-o -" is stdout.
+    const std::string shown = Cli({"info", layout}).out;
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"info", layout}, {"fields", layout}, {"search", layout, data, "--base", "5", "pear"}}) {
+        std::vector<std::string> toFile = args;
+        toFile.insert(toFile.end(), {"-o", out});
+        const CliRun r = Cli(toFile);
+        EXPECT_EQ(r.code, kExitOk) << r.err;
+        EXPECT_TRUE(r.out.empty()) << args[0];
+        std::vector<std::string> toStdout = args;
+        toStdout.insert(toStdout.end(), {"-o", "-"});
+        EXPECT_EQ(ReadBytes(std::filesystem::path(out)), Cli(toStdout).out) << args[0];
+    }
+    EXPECT_EQ(ReadBytes(std::filesystem::path(out)), "2\n");
+
+    // The help lists -o under the commands that take it, not among the options of every command.
+    const std::string help = Cli({"--help"}).out;
+    const std::size_t global = help.find("Options of every command:");
+    ASSERT_NE(global, std::string::npos);
+    EXPECT_EQ(help.find("  -o ", global), std::string::npos);
+    const std::size_t set = help.find("\n  set ");
+    EXPECT_EQ(help.substr(set, help.find("\n  insert ") - set).find(" -o "), std::string::npos);
+    EXPECT_NE(help.find("  -o FILE  write the output"), std::string::npos);
+}
+
+/// A stream whose every write fails, as on a full disk.
+struct FullDevice : std::streambuf {
+    int overflow(int) override { return errno = ENOSPC, traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return errno = ENOSPC, 0; }
+};
+
+TEST_F(BadInput, OutputThatDidNotArriveIsAWriteError) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"info", layout}, {"csv", layout, data}, {"show", layout, data, "1"}, {"export", "c", layout},
+             {"search", layout, data, "--base", "5", "pear"}, {"--version"}}) {
+        FullDevice full;
+        std::ostream out(&full);
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(args, out, err), kExitFailure) << args[0];
+        EXPECT_NE(err.str().find("write error: no space left on device"), std::string::npos) << args[0] << err.str();
+    }
+}
+
+}  // namespace
+}  // namespace rekkan::cli
