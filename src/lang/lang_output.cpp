@@ -20,20 +20,16 @@ std::string FillTo(std::string text, int width) {
     return text;
 }
 
-int ElemLenOf(const LanguageOutputInput& in, int row) {
-    const auto& g = in.geometry.rows;
-    return row >= 0 && row < static_cast<int>(g.size()) ? g[static_cast<std::size_t>(row)].ElemLen : 0;
-}
+int ElemLenOf(const LanguageOutputInput& in, int row) { return in.geometry.Row(row).ElemLen; }
 
 std::string OutputItemName(const LanguageOutputInput& in, int row) {
     const TRspec& r = in.doc.items[static_cast<std::size_t>(row)];
     std::string name = Trim(RemoveLineEnds(r.KOM));
     if (row == 0 && !in.doc.PreFix.empty()) name += " Prefix(" + in.doc.PreFix + ")";
     name += " ";
-    if (in.keys) {
-        const auto& g = in.geometry.rows;
-        if (row < static_cast<int>(g.size()))
-            name += in.keys->KeyMark(g[static_cast<std::size_t>(row)].FirstPos, g[static_cast<std::size_t>(row)].ElemLen, r.TYP);
+    if (in.keys && row < static_cast<int>(in.geometry.rows.size())) {
+        const GeometryRow g = in.geometry.Row(row);
+        name += in.keys->KeyMark(g.FirstPos, g.ElemLen, r.TYP);
     }
     return name;
 }

@@ -94,9 +94,8 @@ void KeyItems::LoadKeyLines(const std::vector<std::string>& lines, const LayoutD
 std::string KeyItems::ItemLineForRow(const LayoutDocument& doc, const Geometry& geometry, int row,
                                      std::string_view duplicates, std::string_view order) const {
     KeyLine k;
-    const auto& g = geometry.rows;
     const TRspec& r = doc.items[static_cast<std::size_t>(row)];
-    const GeometryRow gr = row < static_cast<int>(g.size()) ? g[static_cast<std::size_t>(row)] : GeometryRow{};
+    const GeometryRow gr = geometry.Row(row);
     k.position = std::to_string(gr.FirstPos);
     k.length = std::to_string(r.TYP == kGroup ? gr.GroupLen : gr.ElemLen);
     k.typeCode = r.TYP;
