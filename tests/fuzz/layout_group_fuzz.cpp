@@ -1,5 +1,5 @@
 // Layout group files and search words come from outside: any bytes must parse without harm,
-// and a group written from what was read must read back the same.
+// and a group written from what was read must read back the same and be written to the same bytes.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -13,7 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)rekkan::IsLayoutGroupText(bytes);
     const auto lines = rekkan::ParseGroupText(bytes);
     const std::string written = rekkan::FormatGroupText(lines);
-    if (!rekkan::IsLayoutGroupText(written) || rekkan::ParseGroupText(written) != lines) __builtin_trap();
+    const auto back = rekkan::ParseGroupText(written);
+    if (!rekkan::IsLayoutGroupText(written) || back != lines || rekkan::FormatGroupText(back) != written)
+        __builtin_trap();
 
     const auto words = rekkan::SplitSearchWords(bytes.substr(0, 4096));
     for (const auto& w : words) {
