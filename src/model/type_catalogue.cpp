@@ -89,37 +89,33 @@ bool IsCobolBinary(int code) {
            code == kSComp5;
 }
 
-int TypeFamily(int code) {
-    if (code >= 1 && code <= 15) return 1;
-    if (code >= 16 && code <= 26) return 2;
-    if (code >= 27 && code <= 36) return 3;
-    return 0;
-}
-
 std::vector<TypeListEntry> TypeListOrder(LangPriority priority) {
     std::vector<TypeListEntry> out;
     out.push_back({kGroup, {}});
     switch (priority) {
         case LangPriority::Cobol:
-            AppendRange(out, 1, 15);
+            AppendRange(out, kX, kSComp5);
             out.push_back({-1, kSepC});
-            AppendRange(out, 16, 26);
+            AppendRange(out, kString, kDouble);
             out.push_back({-1, kSepVb});
-            AppendRange(out, 27, 36);
+            AppendRange(out, kCurrency, kDword);
             break;
         case LangPriority::C:
-            AppendRange(out, 16, 26);
+            AppendRange(out, kString, kDouble);
             out.push_back({-1, kSepVb});
-            AppendRange(out, 27, 36);
+            AppendRange(out, kCurrency, kDword);
             out.push_back({-1, kSepCobol});
-            AppendRange(out, 1, 15);
+            AppendRange(out, kX, kSComp5);
             break;
         case LangPriority::Vb:
-            for (int c : {16, 31, 22, 24, 25, 26, 27, 28, 29, 30, 32, 33, 34, 35, 36}) out.push_back({c, {}});
+            for (int c : {kString, kByte, kSInt, kSLong, kFloat, kDouble, kCurrency, kVariant, kDate, kTime, kObject,
+                          kDate8, kHex, kWord, kDword}) {
+                out.push_back({c, {}});
+            }
             out.push_back({-1, kSepC});
-            for (int c : {21, 23, 17, 18, 19, 20}) out.push_back({c, {}});
+            for (int c : {kSChar, kSShort, kUChar, kUInt, kUShort, kULong}) out.push_back({c, {}});
             out.push_back({-1, kSepCobol});
-            AppendRange(out, 1, 15);
+            AppendRange(out, kX, kSComp5);
             break;
     }
     return out;

@@ -6,7 +6,7 @@
 
 namespace rekkan {
 
-/// The fixed type codes stored in layout files.
+/// The fixed type codes stored in layout files (as these numbers).
 enum TypeCode : int {
     kGroup = 0,
     kX = 1,
@@ -73,8 +73,6 @@ struct TypeInfo {
 [[nodiscard]] bool IsCobolNumeric(int code);
 /// BINARY, COMP and COMP-5 (7, 8, 10, 11, 14, 15).
 [[nodiscard]] bool IsCobolBinary(int code);
-/// Family of a code for the type list: 0 none (Group), 1 COBOL, 2 C, 3 VB and others.
-[[nodiscard]] int TypeFamily(int code);
 
 /// Language priority of the type list (Cmb_Lang).
 enum class LangPriority { Cobol = 0, C = 1, Vb = 2 };
