@@ -4,8 +4,10 @@
 
 namespace rekkan {
 
-/// Kind of a file dropped on the layout editor, judged from its first 1000 characters.
+/// Kind of a file dropped on the layout editor.
 enum class DroppedFileKind { Layout, Cobol, C, Vb, Unknown };
+/// The kind of a dropped file, judged from its first 1000 bytes: a layout by its magic, else
+/// the language whose words it holds (any case).
 [[nodiscard]] DroppedFileKind GuessDroppedFile(std::string_view bytes);
 
 }  // namespace rekkan
