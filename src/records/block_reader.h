@@ -43,7 +43,7 @@ public:
     [[nodiscard]] bool Failed() const { return failed_; }
 
 private:
-    bool Fill();
+    [[nodiscard]] bool Fill();
 
     int fd_ = -1;
     std::int64_t recordCount_ = 0;

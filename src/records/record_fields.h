@@ -25,7 +25,7 @@ void DecodeRecord(std::string_view record, const std::vector<TRdbObj>& fields,
 
 /// Sets each entry's past-end flag: the field reaches beyond `fileSize` when the record starts
 /// at the 0-based file offset `recordOffset`. True when any entry is past the end.
-bool UpdatePastEnd(std::vector<TRdbObj>& fields, std::int64_t recordOffset, std::int64_t fileSize);
+[[nodiscard]] bool UpdatePastEnd(std::vector<TRdbObj>& fields, std::int64_t recordOffset, std::int64_t fileSize);
 
 /// A new record of `recordLength` bytes: every non-group entry encoded from empty text
 /// (character fields hold their fill, numeric fields zero), bytes outside every field 0x00.

@@ -53,7 +53,7 @@ SearchOutcome SearchFile(const SearchRequest& request, const std::function<bool(
         SearchHit hit;
         hit.index = index;
         if (request.wantTexts) {
-            hit.flags = MatchRecord(texts, words, request.orMode, true).itemFlags;
+            hit.flags = MatchRecord(texts, words, request.orMode).itemFlags;
             hit.texts = texts;
         }
         if (onHit) onHit(std::move(hit));

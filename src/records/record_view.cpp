@@ -33,10 +33,10 @@ std::string GridTypeText(int type, const TypeNotation* notation) {
     return " " + label;
 }
 
-RecordGridRow GridRowOf(int seq, const TRdbObj& entry, const std::string& content, bool error, bool fileOpen,
-                        std::int64_t recordOffset, const TypeNotation* notation) {
+RecordGridRow GridRowOf(int seq, const TRdbObj& entry, const std::string& content, bool error,
+                        std::int64_t positionBase, const TypeNotation* notation) {
     RecordGridRow row;
-    const std::int64_t position = entry.position + (fileOpen ? recordOffset : 0);
+    const std::int64_t position = entry.position + positionBase;
     row.cells[0] = std::to_string(seq);
     row.cells[1] = Grouped(position);
     row.cells[2] = Grouped(entry.length);
@@ -60,8 +60,8 @@ RecordView BuildRecordView(const std::string& comment, const std::string& editFi
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const bool error = i < texts.errors.size() && texts.errors[i];
         const std::string& content = i < texts.texts.size() ? texts.texts[i] : std::string();
-        view.rows.push_back(GridRowOf(static_cast<int>(i + 1), fields[i], content, error, file.IsOpen(),
-                                      file.CurrentOffset(), notation));
+        view.rows.push_back(GridRowOf(static_cast<int>(i + 1), fields[i], content, error,
+                                      file.IsOpen() ? file.CurrentOffset() : 0, notation));
     }
     return view;
 }

@@ -21,11 +21,10 @@ namespace rekkan {
 [[nodiscard]] std::string GridTypeText(int type, const TypeNotation* notation = nullptr);
 
 /// The grid row of field entry `entry` (row number `seq`, 1-based) holding `content`. The
-/// position is the 1-based file offset while a file is open (`recordOffset` the current
-/// record's offset), else the position in the record.
+/// position shown is the field's position plus `positionBase`: the current record's file
+/// offset while a file is open (a 1-based file position), else 0 (the position in the record).
 [[nodiscard]] RecordGridRow GridRowOf(int seq, const TRdbObj& entry, const std::string& content, bool error,
-                                      bool fileOpen, std::int64_t recordOffset,
-                                      const TypeNotation* notation = nullptr);
+                                      std::int64_t positionBase, const TypeNotation* notation = nullptr);
 
 /// The record on screen: information values and one grid row per field entry, the contents
 /// being `texts` (as decoded from the file state's record buffer).

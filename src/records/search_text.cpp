@@ -61,13 +61,8 @@ bool RecordHits(const std::vector<std::string>& itemTexts, const SearchWords& wo
     return !orMode;
 }
 
-RecordMatch MatchRecord(const std::vector<std::string>& itemTexts, const SearchWords& words, bool orMode,
-                        bool flagsWanted) {
+RecordMatch MatchRecord(const std::vector<std::string>& itemTexts, const SearchWords& words, bool orMode) {
     RecordMatch m;
-    if (!flagsWanted) {
-        m.hit = RecordHits(itemTexts, words, orMode);
-        return m;
-    }
     m.itemFlags.assign(itemTexts.size(), false);
     if (words.Empty()) return m;
     std::vector<bool> found(words.Size(), false);
