@@ -102,27 +102,13 @@ TEST(CliListing, TextAndCsvWithOptions) {
                              "--option", "Csv_Chk_Red=0", "--option", "Csv_Chk_Bko=0", "--utf8"});
     ASSERT_EQ(text.code, kExitOk) << text.err;
     // Exact bytes: CP932 with CR LF, whatever --utf8 says (the listing is a file format).
-    EXPECT_EQ(Cp932ToUtf8(text.out),
-              "ファイル名  ： 日付\r\n"
-              "レコ－ド長  ： 4 Byte\r\n"
-              " \r\n"
-              "  SEQ    位置  項目名             型         繰返   桁数   小数 \r\n"
-              "    1       1  01 日付 (tagDATE)  Group                         \r\n"
-              "    2       1     02 年 (yyyy)    S.Short              2        \r\n"
-              "    3       3     02 月 (mm)      S.Char               1        \r\n"
-              "    4       4     02 日 (dd)      S.Char               1        \r\n");
+    test::ExpectGolden("cli/date_listing.txt", Cp932ToUtf8(text.out));
 
     const std::string csvFile = dir.File("date.csv");
     const CliRun csv = Cli({"listing", "csv", layout, "--option", "Csv_Chk_Indent=0", "--option", "Csv_Chk_LvlConnect=0",
                             "--option", "Csv_Chk_Title=0", "-o", csvFile});
     ASSERT_EQ(csv.code, kExitOk) << csv.err;
-    EXPECT_EQ(Cp932ToUtf8(test::ReadBytes(std::string_view(csvFile))),
-              "\"   Prefix = \"\r\n"
-              "\"SEQ\",\"位置\",\"レベル\",\"項目名\",\"Variable.Name\",\"再定義\",\"型\",\"繰返\",\"桁数\",\"小数\",\"備考\"\r\n"
-              "\"1\",\"1\",\"01\",\"日付\",\"tagDATE\",\"\",\" Group\",\"\",\"\",\"\",\"\"\r\n"
-              "\"2\",\"1\",\"03\",\"年\",\"yyyy\",\"\",\" S.Short\",\"\",\"2\",\"\",\"\"\r\n"
-              "\"3\",\"3\",\"03\",\"月\",\"mm\",\"\",\" S.Char\",\"\",\"1\",\"\",\"\"\r\n"
-              "\"4\",\"4\",\"03\",\"日\",\"dd\",\"\",\" S.Char\",\"\",\"1\",\"\",\"\"\r\n");
+    test::ExpectGolden("cli/date_listing.csv", Cp932ToUtf8(test::ReadBytes(std::string_view(csvFile))));
 
     EXPECT_EQ(Cli({"listing", "text", dir.File("missing.kvl")}).code, kExitFailure);
     EXPECT_EQ(Cli({"listing", "csv"}).code, kExitFailure);

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -77,15 +76,6 @@ inline std::string StructuresText(const CImport& c, IntSizes sizes, bool layoutD
         }
     }
     return out;
-}
-
-/// Compares `actual` with the golden file; REKKAN_UPDATE_GOLDEN=1 rewrites the file instead.
-inline void ExpectGolden(const std::filesystem::path& golden, const std::string& actual) {
-    if (const char* update = std::getenv("REKKAN_UPDATE_GOLDEN"); update && std::string(update) == "1") {
-        WriteBytes(golden, actual);
-        return;
-    }
-    EXPECT_EQ(ReadBytes(golden), actual) << golden;
 }
 
 /// Checks each `extension` source of `dir` against its ".golden" file; returns the number of sources.

@@ -33,33 +33,12 @@ RecordView SampleView() {
 }
 
 TEST(RecordListText, AlignsEveryColumnAndKeepsTheContentAsShown) {
-    const std::string expected = sj(
-        "FileName = 受注\r\n"
-        "Path     = /data/order.dat\r\n"
-        "読込基底位置 = 1   File.Size = 12,345   File.Pos = 1,235    Rec.Len = 19   Records = 649   Rec.No = 65\r\n"
-        "\r\n"
-        "1.  [       1,234 :         19]  # Group     REC             ＞\r\n"
-        "2.  [       1,235 :          6]  X            NAME           ＞  A\"B\r\n"
-        "3.  [       1,241 :          2]  U.Short      CNT   ×   HEX ＞0102\r\n");
-    EXPECT_EQ(RecordListText(SampleView()), expected);
+    test::ExpectGolden("records/record_list.txt", Cp932ToUtf8(RecordListText(SampleView())));
 }
 
 TEST(RecordCsvText, QuotesEveryValueTrimsAndDropsThousandsSeparators) {
-    const std::string expected = sj(
-        "\"FileName\",\"受注\"\r\n"
-        "\"Path\",\"/data/order.dat\"\r\n"
-        "\"読込基底位置\",\"1\"\r\n"
-        "\"File.Size\",\"12345\"\r\n"
-        "\"File.Pos\",\"1235\"\r\n"
-        "\"Rec.Len\",\"19\"\r\n"
-        "\"Records\",\"649\"\r\n"
-        "\"Rec.No\",\"65\"\r\n"
-        "\"SEQ\",\"位置\",\"桁数\",\"型\",\"項目名\",\"誤\",\"HEX\",\"内容\"\r\n"
-        "\"1\",\"1234\",\"19\",\"# Group\",\"REC\",\"\",\"\",\"\"\r\n"
-        // A double quote inside a value is doubled.
-        "\"2\",\"1235\",\"6\",\"X\",\"NAME\",\"\",\"\",\"A\"\"B\"\r\n"
-        "\"3\",\"1241\",\"2\",\"U.Short\",\"CNT\",\"×\",\"HEX\",\"0102\"\r\n");
-    EXPECT_EQ(RecordCsvText(SampleView()), expected);
+    // A double quote inside a value is doubled.
+    test::ExpectGolden("records/record_list.csv", Cp932ToUtf8(RecordCsvText(SampleView())));
 }
 
 TEST(TofgenStatements, TrailingCommaOnlyWhenTheLastRowIsAGroup) {

@@ -1,5 +1,6 @@
 #include "support/test_support.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -42,5 +43,14 @@ std::string ReadBytes(const std::filesystem::path& path) {
 }
 
 std::string ReadBytes(std::string_view cp932Path) { return ReadBytes(ToFsPath(cp932Path)); }
+
+void ExpectGolden(const std::filesystem::path& golden, std::string_view actual) {
+    const std::filesystem::path path = golden.is_absolute() ? golden : DataDir() / golden;
+    if (const char* update = std::getenv("REKKAN_UPDATE_GOLDEN"); update && std::string_view(update) == "1") {
+        WriteBytes(path, actual);
+        return;
+    }
+    EXPECT_EQ(ReadBytes(path), actual) << path;
+}
 
 }  // namespace rekkan::test

@@ -31,4 +31,8 @@ void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 [[nodiscard]] std::string ReadBytes(const std::filesystem::path& path);
 [[nodiscard]] std::string ReadBytes(std::string_view cp932Path);
 
+/// Compares `actual` with a golden file (a path relative to the test data folder, or absolute);
+/// REKKAN_UPDATE_GOLDEN=1 rewrites the file instead (read the change before committing).
+void ExpectGolden(const std::filesystem::path& golden, std::string_view actual);
+
 }  // namespace rekkan::test

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/row_builder.h"
+#include "support/test_support.h"
 #include "util/encoding.h"
 
 namespace rekkan {
@@ -73,32 +74,15 @@ TEST(LayoutListing, TextAndCsvForEachChoiceOfColumns) {
         const char* expected;
     };
     const Case cases[] = {
-        {"text, every option", false, AllOn(),
-         "ファイル名  ： 顧客ファイル\r\n"
-         "レコ－ド長  ： 22 Byte\r\n"
-         "Ｐｒｅｆｉｘ： CU_\r\n"
-         " \r\n"
-         //  SEQ 5+2, position 6+2, then indent, level, name, (variable name), padded to 35
-         "  SEQ    位置  項目名               再定義  型         繰返   桁数   小数 備考\r\n"
-         "    1       1  01 顧客 (CUST)               Group                         \r\n"
-         "    2       1    02 氏名 (name)             X                   10        備考あり\r\n"
-         "    3      11    02 金額 (AMT)              S.COMP-3      3      5      2 \r\n"
-         "    4       1    02 別名 (RED-ALT)  氏名    X                    4        \r\n"},
         {"text, SEQ and remarks", false, seqBko, " \r\n    1  \r\n    2  備考あり\r\n    3  \r\n    4  \r\n"},
         {"text, levels start 5 step 5", false, levels, " \r\n05 \r\n10 \r\n10 \r\n10 \r\n"},
         {"text, heading cut to the names' width, never inside a character", false, names,
          " \r\n項目 \r\n顧客 \r\n氏名 \r\n金額 \r\n別名 \r\n"},
         {"text, nothing selected", false, AllOff(), " \r\n"},
-        {"csv, every option", true, AllOn(),
-         "\"顧客ファイル  22 Byte   Prefix = CU_\"\r\n"
-         "\"SEQ\",\"位置\",\"項目名\",\"Variable.Name\",\"再定義\",\"型\",\"繰返\",\"桁数\",\"小数\",\"備考\"\r\n"
-         "\"1\",\"1\",\"01 顧客\",\"CUST\",\"\",\" Group\",\"\",\"\",\"\",\"\"\r\n"
-         "\"2\",\"1\",\"  02 氏名\",\"name\",\"\",\"  X\",\"\",\"10\",\"\",\"備考あり\"\r\n"
-         "\"3\",\"11\",\"  02 金額\",\"AMT\",\"\",\"  S.COMP-3\",\"3\",\"5\",\"2\",\"\"\r\n"
-         "\"4\",\"1\",\"  02 別名\",\"RED-ALT\",\"氏名\",\"  X\",\"\",\"4\",\"\",\"\"\r\n"},
         {"csv, no option", true, AllOff(), "\"\"\r\n\"01\"\r\n\"02\"\r\n\"02\"\r\n\"02\"\r\n"},
         {"csv, level column without the level option", true, levelColumn,
-         "\"\"\r\n\"レベル\",\"項目名\"\r\n\"01\",\"顧客\"\r\n\"02\",\"氏名\"\r\n\"02\",\"金額\"\r\n\"02\",\"別名\"\r\n"},
+         "\"\"\r\n\"レベル\",\"項目名\"\r\n\"01\",\"顧客\"\r\n\"02\",\"氏名\"\r\n\"02\",\"金額\"\r\n\"02\","
+         "\"別名\"\r\n"},
         {"csv, level joined to the name", true, connected,
          "\"\"\r\n\"項目名\"\r\n\"01 顧客\"\r\n\"02 氏名\"\r\n\"02 金額\"\r\n\"02 別名\"\r\n"},
         {"csv, level and indent go to the variable name", true, varOnly,
@@ -113,6 +97,10 @@ TEST(LayoutListing, TextAndCsvForEachChoiceOfColumns) {
             c.csv ? FormatCsvListing(l.source, c.options) : FormatTextListing(l.source, c.options);
         EXPECT_EQ(Cp932ToUtf8(listing), c.expected) << c.title;
     }
+    Listed l;
+    Prepare(l, Customer());
+    test::ExpectGolden("tools/layout_listing.txt", Cp932ToUtf8(FormatTextListing(l.source, AllOn())));
+    test::ExpectGolden("tools/layout_listing.csv", Cp932ToUtf8(FormatCsvListing(l.source, AllOn())));
 }
 
 TEST(LayoutListing, LevelNumbers) {
