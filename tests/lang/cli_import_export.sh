@@ -53,11 +53,11 @@ printf '000010 01 R.\r\n000020*  @@name@@\r\n000030     05 A PIC X(3).%47sXXXXXX
 [ ! -e never.cob ] || fail "nothing is written on a failed export"
 
 # Exports.
-"$CLI" export c "$DATA/cobol_types.kvl" -o out.h && same out.h "$GOLD/cobol_types.h"
+"$CLI" export c "$DATA/cobol_types.kvl" -o out.h && same out.h "$GOLD/cobol_types.h.golden"
 "$CLI" export vb "$DATA/cobol_types.kvl" -o out.vb && same out.vb "$GOLD/cobol_types.vb"
 "$CLI" export cobol "$DATA/cobol_types.kvl" -o out.cob && same out.cob "$GOLD/cobol_types.cob"
 "$CLI" export cobol "$DATA/cobol_types.kvl" --option Cmb_CobSN=0 --option Cmb_CobIV=4 --option Cmb_CobID=0 \
     --option Cmb_CobKP=3 --option Cmb_CobPP=30 --option Cmb_CobCR=1 --option Cmb_CobJpn=1 --option Cmb_CobPK=1 \
     -o options.cob && same options.cob "$GOLD/cobol_types_options.cob"
-"$CLI" export c "$DATA/c_types.kvl" --option Cmb_Int=1 > c.h && same c.h "$GOLD/c_types.h"
+"$CLI" export c "$DATA/c_types.kvl" --option Cmb_Int=1 > c.h && same c.h "$GOLD/c_types.h.golden"
 exit $status

@@ -61,7 +61,7 @@ TEST(GoldenFiles, LanguageOutputs) {
         keys.LoadKeyLines(doc.keyLines, doc, geometry);
         const LanguageOutputInput in{doc, geometry, &keys};
         const std::string stem = c.stem;
-        ExpectGolden(stem + ".h", WriteCText(in));
+        ExpectGolden(stem + ".h.golden", WriteCText(in));
         ExpectGolden(stem + ".vb", WriteVbText(in));
         CobolOutputOptions cobol;
         ExpectGolden(stem + ".cob", WriteCobolText(in, cobol));
