@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "lang/c_import.h"
-#include "lang/import_pipeline.h"
+#include "lang/structure_parser.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
 

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "lang/import_pipeline.h"
+#include "lang/structure_parser.h"
 #include "model/layout_document.h"
 #include "model/settings.h"
 

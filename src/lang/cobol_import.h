@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "lang/import_pipeline.h"
+#include "lang/structure_parser.h"
 #include "model/layout_document.h"
 #include "model/settings.h"
 

@@ -22,10 +22,6 @@ std::unique_ptr<StructureParser> MakeStructureParser(SourceLanguage language) {
     return nullptr;
 }
 
-std::string StructureListLine(int number, const StructureEntry& entry) {
-    return " " + PadLeft(' ', std::to_string(number), 4) + ". " + entry.listText;
-}
-
 ImportPipeline::ImportPipeline(Settings& settings, EditorHooks* hooks) : settings_(settings), hooks_(hooks) {}
 ImportPipeline::~ImportPipeline() = default;
 

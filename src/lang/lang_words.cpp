@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "lang/import_pipeline.h"
+#include "lang/structure_parser.h"
 #include "util/encoding.h"
 #include "util/sjis.h"
 #include "util/text.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "lang/c_import.h"
-#include "lang/import_pipeline.h"
+#include "lang/structure_parser.h"
 
 namespace rekkan {
 
