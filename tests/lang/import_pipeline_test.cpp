@@ -1,8 +1,10 @@
+#include "lang/import_pipeline.h"
+
 #include <gtest/gtest.h>
 
-#include "lang/import_pipeline.h"
 #include "model/editor_hooks.h"
 #include "model/type_catalogue.h"
+#include "support/row_summary.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
 #include "util/scripted_messages.h"
@@ -99,13 +101,8 @@ TEST_F(ImportPipelineTest, EditorModeTextComesBackWithTypeSizes) {
     ASSERT_TRUE(pipeline.ImportCobolEditorMode(dir.File("edit.txt"), doc, error));
     EXPECT_FALSE(s.Chk_RedInclude);  // restored
     EXPECT_EQ(hooks.log, "ILRi");     // no undo reset in editor mode
-    ASSERT_EQ(doc.Count(), 5);
-    EXPECT_EQ(doc.items[1].KOM, "key item");
-    EXPECT_EQ(doc.items[2].TYP, kUChar);
-    EXPECT_EQ(doc.items[2].BYT, 1);
-    EXPECT_EQ(doc.items[3].TYP, kSInt);
-    EXPECT_EQ(doc.items[3].BYT, 4);
-    EXPECT_EQ(doc.items[4].BYT, 7);
+    EXPECT_EQ(test::RowsSummary(doc.items),
+              "1 0 1 0 0 R|R\n2 1 1 3 0 key item|A\n2 17 1 1 0 B|B\n2 22 1 4 0 C|C\n2 16 1 7 0 D|D\n");
     EXPECT_EQ(doc.keyLines, std::vector<std::string>{"   Key #1"});  // keys stay as they were
 }
 

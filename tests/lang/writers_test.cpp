@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "lang/cobol_import.h"
 #include "lang/cobol_writer.h"
 #include "lang/vb_writer.h"
@@ -9,6 +7,7 @@
 #include "model/row_builder.h"
 #include "model/type_catalogue.h"
 #include "model/type_notation.h"
+#include "support/row_summary.h"
 #include "util/encoding.h"
 #include "util/text.h"
 
@@ -168,13 +167,7 @@ TEST(CobolWriter, EditorTextImportsBackToTheSameLayout) {
     session.editorMode = true;
     ASSERT_EQ(ExtractCobolRecord(scan, 0, o, session, back), static_cast<int>(rows.size()));
     EXPECT_EQ(back.PreFix, "CU_");
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const TRspec& a = rows[i];
-        const TRspec& b = back.items[i];
-        EXPECT_EQ(std::tie(b.LVL, b.TYP, b.BYT, b.SYO, b.RPT, b.KOM, b.VNM, b.RED, b.BKO),
-                  std::tie(a.LVL, a.TYP, a.BYT, a.SYO, a.RPT, a.KOM, a.VNM, a.RED, a.BKO))
-            << i;
-    }
+    EXPECT_EQ(test::RowsSummary(back.items), test::RowsSummary(rows));
 }
 
 }  // namespace
