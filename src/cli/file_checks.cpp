@@ -2,11 +2,13 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 #include "util/file_util.h"
 
@@ -60,6 +62,24 @@ bool OutputIsNoInput(const Context& ctx) {
         }
     }
     return true;
+}
+
+bool RoomFor(const Context& ctx, const std::string& cp932Path, std::int64_t bytes) {
+    std::filesystem::path folder = ToFsPath(cp932Path).parent_path();
+    if (folder.empty()) folder = ".";
+    struct statvfs fs {};
+    if (::statvfs(folder.c_str(), &fs) != 0) return true;  // unknown: the writes will tell
+    const unsigned long long free = static_cast<unsigned long long>(fs.f_bavail) * fs.f_frsize;
+    if (bytes < 0 || static_cast<unsigned long long>(bytes) <= free) return true;
+    ctx.Error("not enough room on the file system of " + cp932Path + ": " + std::to_string(bytes) +
+              " bytes needed, " + std::to_string(free) + " free; nothing changed");
+    return false;
+}
+
+std::int64_t BytesOf(std::int64_t count, std::int64_t length) {
+    if (length > 0 && count > std::numeric_limits<std::int64_t>::max() / length)
+        return std::numeric_limits<std::int64_t>::max();
+    return count * length;
 }
 
 }  // namespace rekkan::cli

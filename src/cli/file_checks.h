@@ -21,4 +21,10 @@ namespace rekkan::cli {
 /// two arguments and the settings file): the same device and inode, so a link is caught too.
 [[nodiscard]] bool OutputIsNoInput(const Context& ctx);
 
+/// Whether the file system holding `cp932Path` has room for `bytes` more; false after a message.
+[[nodiscard]] bool RoomFor(const Context& ctx, const std::string& cp932Path, std::int64_t bytes);
+
+/// `count` records of `length` bytes, INT64_MAX when that does not fit in 64 bits.
+[[nodiscard]] std::int64_t BytesOf(std::int64_t count, std::int64_t length);
+
 }  // namespace rekkan::cli

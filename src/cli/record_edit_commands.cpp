@@ -1,9 +1,12 @@
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "cli/command_groups.h"
+#include "cli/file_checks.h"
 #include "cli/record_setup.h"
 #include "records/field_address.h"
 #include "records/file_engine.h"
@@ -69,7 +72,8 @@ bool ApplyAssignments(Context& ctx, const RecordSetup& s, std::size_t first, std
     return true;
 }
 
-/// Opens the data file for reading and writing with the engine.
+/// Opens the data file for reading and writing with the engine and holds its lock until the
+/// command ends, so no other run or window changes it meanwhile.
 bool OpenForEdit(Context& ctx, const RecordSetup& s, const std::string& path, TFileInf& file) {
     file.SetMessageSink(ctx.messages);
     file.SetCodecOptions(s.codec);
@@ -77,7 +81,42 @@ bool OpenForEdit(Context& ctx, const RecordSetup& s, const std::string& path, TF
         if (!FileExists(path)) ctx.Error(sj("編集ファイルが存在しません。") + "  PATH = " + path);
         return false;
     }
-    return true;
+    switch (file.Lock()) {
+        case TFileInf::LockOutcome::Locked: break;
+        case TFileInf::LockOutcome::InUse:
+            ctx.Error(path + ": in use by another run or window (locked); nothing changed");
+            return false;
+        case TFileInf::LockOutcome::Replaced:
+            ctx.Error(path + ": replaced by another run while it was being opened; nothing changed");
+            return false;
+        case TFileInf::LockOutcome::Failed:
+            ctx.Error("cannot lock " + path + ": " + SystemReason(errno));
+            return false;
+    }
+    return CheckDataFile(ctx, s, path, file.FileSize());
+}
+
+/// A change that failed: the file is cut back to the size it had before, and the message says so.
+int ChangeFailed(Context& ctx, TFileInf& file, std::int64_t oldSize, const char* command) {
+    const int error = file.LastError();
+    file.ComputeGeometry();
+    const bool restored = file.FileSize() == oldSize || file.TruncateTo(oldSize);
+    ctx.Error(std::string(command) + " failed: " + file.Path() + (error != 0 ? ": " + SystemReason(error) : "") +
+              (restored ? "; the file is as it was" : "; the file could not be cut back to its old size"));
+    return kExitFailure;
+}
+
+/// An insert or delete that failed. The data file is replaced in one rename or not at all; only
+/// when opening the new file afterwards failed is the change made (and the run a success).
+int RebuildFailed(Context& ctx, const TFileInf& file, const char* command) {
+    if (!file.IsOpen()) {
+        ctx.Error(std::string(command) + " done, but " + file.Path() + " could not be opened again");
+        return kExitOk;
+    }
+    const int error = file.LastError();
+    ctx.Error(std::string(command) + " failed: " + file.Path() + (error != 0 ? ": " + SystemReason(error) : "") +
+              "; the file is as it was");
+    return kExitFailure;
 }
 
 int RunSet(Context& ctx) {
@@ -91,10 +130,21 @@ int RunSet(Context& ctx) {
         ctx.Error(NoRecordMessage(recNo));
         return kExitFailure;
     }
+    const std::int64_t partial = PartialRecordBytes(s, file.FileSize());
+    if (recNo == file.RecordCount() && partial > 0 && !ctx.Has("--allow-partial")) {
+        ctx.Error("Rec.No " + std::to_string(recNo) + " is a partial record (" + std::to_string(partial) + " of " +
+                  std::to_string(s.recordLength) + " bytes): set would grow the file to a whole record; " +
+                  "--allow-partial does that");
+        return kExitFailure;
+    }
     std::string record = file.RecordBuffer();
     if (!ApplyAssignments(ctx, s, 3, record)) return kExitFailure;
     file.RecordBuffer() = record;
-    return file.UpdateRecord(recNo - 1) ? kExitOk : kExitFailure;
+    const std::int64_t oldSize = file.FileSize();
+    file.UndoGrowthOnInterrupt();
+    if (!file.UpdateRecord(recNo - 1)) return ChangeFailed(ctx, file, oldSize, "set");
+    file.KeepChangesOnInterrupt();
+    return kExitOk;
 }
 
 /// The record a new insert or append writes: blank, then the assignments.
@@ -120,8 +170,12 @@ int RunInsert(Context& ctx) {
         ctx.Error(NoRecordMessage(recNo) + " (append adds records after the last one)");
         return kExitFailure;
     }
+    // The work file holds the whole new file beside the old one.
+    const std::int64_t added = BytesOf(count, s.recordLength);
+    if (!RoomFor(ctx, ctx.args[1], added > INT64_MAX - file.FileSize() ? INT64_MAX : file.FileSize() + added))
+        return kExitFailure;
     file.RecordBuffer() = record;
-    return file.InsertRecord(recNo - 1, count) ? kExitOk : kExitFailure;
+    return file.InsertRecord(recNo - 1, count) ? kExitOk : RebuildFailed(ctx, file, "insert");
 }
 
 int RunAppend(Context& ctx) {
@@ -135,11 +189,20 @@ int RunAppend(Context& ctx) {
     std::string record;
     if (!NewRecord(ctx, s, 2, record)) return kExitFailure;
     TFileInf file;
-    if (!OpenForEdit(ctx, s, ctx.args[1], file)) return kExitFailure;
+    if (!OpenForEdit(ctx, s, ctx.args[1], file) || !RoomFor(ctx, ctx.args[1], BytesOf(count, s.recordLength)))
+        return kExitFailure;
+    if (PartialRecordBytes(s, file.FileSize()) > 0) {
+        ctx.Error("append after a partial last record would put the new records out of step; nothing changed");
+        return kExitFailure;
+    }
+    // Every record or none: a failure or an interrupt half-way cuts the file back.
+    const std::int64_t oldSize = file.FileSize();
+    file.UndoGrowthOnInterrupt();
     for (std::int64_t k = 0; k < count; ++k) {
         file.RecordBuffer() = record;
-        if (!file.AppendRecord()) return kExitFailure;
+        if (!file.AppendRecord()) return ChangeFailed(ctx, file, oldSize, "append");
     }
+    file.KeepChangesOnInterrupt();
     return kExitOk;
 }
 
@@ -156,14 +219,20 @@ int RunDelete(Context& ctx) {
         ctx.Error(NoRecordMessage(recNo));
         return kExitFailure;
     }
-    return file.DeleteRecord(recNo - 1, count) ? kExitOk : kExitFailure;
+    if (count > file.RecordCount() - recNo + 1) {
+        ctx.Error("--count " + std::to_string(count) + " reaches past the last record (Rec.No " +
+                  std::to_string(file.RecordCount()) + "); nothing deleted");
+        return kExitFailure;
+    }
+    return file.DeleteRecord(recNo - 1, count) ? kExitOk : RebuildFailed(ctx, file, "delete");
 }
 
 }  // namespace
 
 std::vector<Command> RecordEditCommands() {
     return {
-        {"set", "LAYOUT DATA REC FIELD=VALUE...", WithCodecOptions({}), RunSet},
+        {"set", "LAYOUT DATA REC FIELD=VALUE... [--allow-partial]",
+         WithCodecOptions({{"--allow-partial", false, "let a partial last record grow to a whole one"}}), RunSet},
         {"insert", "LAYOUT DATA REC [FIELD=VALUE...] [--count K]",
          WithCodecOptions({{"--count", true, "number of records (default 1)"}}), RunInsert},
         {"append", "LAYOUT DATA [FIELD=VALUE...] [--count K]",

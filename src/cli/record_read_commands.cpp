@@ -25,16 +25,46 @@
 namespace rekkan::cli {
 namespace {
 
-/// Records of the data file (a partial last record counts as one); false when it cannot be
-/// opened for reading. Cheaper than a reader: nothing is allocated or read.
-bool CountRecords(const std::string& path, const RecordSetup& s, std::int64_t& count) {
+/// Records of the data file (a partial last record counts as one) after `CheckDataFile`; false
+/// after a message when it cannot be opened for reading. Cheaper than a reader: nothing is
+/// allocated or read.
+bool CountRecords(const Context& ctx, const std::string& path, const RecordSetup& s, std::int64_t& count) {
     const int fd = ::open(ToFsPath(path).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
     struct stat st {};
-    const bool ok = ::fstat(fd, &st) == 0;
-    ::close(fd);
-    if (!ok) return false;
+    const bool ok = fd >= 0 && ::fstat(fd, &st) == 0;
+    if (fd >= 0) ::close(fd);
+    if (!ok) {
+        ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + path);
+        return false;
+    }
+    if (!CheckDataFile(ctx, s, path, static_cast<std::int64_t>(st.st_size))) return false;
     count = RecordCountOf(static_cast<std::int64_t>(st.st_size), s.basePosition, s.recordLength);
+    return true;
+}
+
+/// One end of a --from/--to range: a Rec.No of the file; false after a message.
+bool RangeEnd(const Context& ctx, const char* name, std::int64_t fallback, std::int64_t count, std::int64_t& recNo) {
+    recNo = fallback;
+    if (!ctx.Has(name)) return true;
+    const std::string text = ctx.Value(name);
+    if (!ParseInt64(Trim(text), recNo) || recNo < 1) {
+        ctx.Error(std::string(name) + " must be a Rec.No of 1 or more: " + text);
+        return false;
+    }
+    if (recNo > count) {
+        ctx.Error(std::string(name) + " " + text + " lies beyond the last record (Rec.No " + std::to_string(count) + ")");
+        return false;
+    }
+    return true;
+}
+
+/// The --from/--to range of csv, checked: [from, to] within the records; false after a message.
+bool CheckedRange(const Context& ctx, std::int64_t count, std::int64_t& from, std::int64_t& to) {
+    if (!RangeEnd(ctx, "--from", 1, count, from) || !RangeEnd(ctx, "--to", count, count, to)) return false;
+    if (from > to && count > 0) {
+        ctx.Error("--from " + std::to_string(from) + " --to " + std::to_string(to) + ": the range ends before it starts");
+        return false;
+    }
     return true;
 }
 
@@ -47,10 +77,9 @@ int RunCsv(Context& ctx) {
     if (!PrepareRecordSetup(ctx, ctx.args[0], s)) return kExitFailure;
     const std::string& path = ctx.args[1];
     std::int64_t count = 0;
-    if (!CountRecords(path, s, count)) {
-        ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + path);
-        return kExitFailure;
-    }
+    std::int64_t from = 1;
+    std::int64_t to = 0;
+    if (!CountRecords(ctx, path, s, count) || !CheckedRange(ctx, count, from, to)) return kExitFailure;
 
     RangeCsvRequest request;
     request.path = path;
@@ -63,8 +92,7 @@ int RunCsv(Context& ctx) {
     request.options.groups = ctx.Has("--groups");
     request.options.heading = ctx.Has("--heading");
     request.options.tofgen = ctx.Has("--tofgen");
-    NormaliseRange(ctx.Value("--from", "1"), ctx.Value("--to", std::to_string(count)), count, request.start,
-                   request.end);
+    NormaliseRange(std::to_string(from), std::to_string(to), count, request.start, request.end);
 
     const std::unique_ptr<ByteOutput> output = ctx.Output();
     if (!output->Begin()) return ctx.OutputFailed(), kExitFailure;
@@ -103,6 +131,8 @@ int RunSearch(Context& ctx) {
         ctx.Error("search: no WORD given");
         return kExitFailure;
     }
+    std::int64_t count = 0;
+    if (!CountRecords(ctx, request.path, s, count)) return kExitFailure;
 
     const std::unique_ptr<ByteOutput> output = ctx.Output();
     if (!output->Begin()) return ctx.OutputFailed(), kExitFailure;
@@ -138,6 +168,7 @@ int RunShow(Context& ctx) {
         if (!FileExists(path)) ctx.Error(sj("編集ファイルが存在しません。") + "  PATH = " + path);
         return kExitFailure;
     }
+    if (!CheckDataFile(ctx, s, path, file.FileSize())) return kExitFailure;
     if (!file.ReadRecord(recNo - 1, Refresh::None)) {
         ctx.Error(NoRecordMessage(recNo));
         return kExitFailure;

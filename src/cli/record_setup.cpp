@@ -98,6 +98,28 @@ bool PrepareRecordCommand(Context& ctx, bool argsOk, const char* usage, RecordSe
     return PrepareRecordSetup(ctx, ctx.args[0], s) && RecNoArgument(ctx, ctx.args[2], recNo);
 }
 
+bool CheckDataFile(const Context& ctx, const RecordSetup& s, const std::string& path, std::int64_t fileSize) {
+    if (s.basePosition > fileSize) {
+        ctx.Error("--base " + std::to_string(s.basePosition + 1) + " lies beyond the end of " + path + " (" +
+                  std::to_string(fileSize) + " bytes)");
+        return false;
+    }
+    NoticePartialRecord(ctx, s, path, fileSize);
+    return true;
+}
+
+std::int64_t PartialRecordBytes(const RecordSetup& s, std::int64_t fileSize) {
+    if (fileSize <= s.basePosition || s.recordLength < 1) return 0;
+    return (fileSize - s.basePosition) % s.recordLength;
+}
+
+void NoticePartialRecord(const Context& ctx, const RecordSetup& s, const std::string& path, std::int64_t fileSize) {
+    const std::int64_t partial = PartialRecordBytes(s, fileSize);
+    if (partial == 0) return;
+    ctx.Error("notice: the last record of " + path + " is partial (" + std::to_string(partial) + " of " +
+              std::to_string(s.recordLength) + " bytes); it is read padded with zeros");
+}
+
 std::string NoRecordMessage(std::int64_t recNo) {
     return "Rec.No [" + std::to_string(recNo) + sj("] のレコードは存在しません。");
 }

@@ -34,6 +34,17 @@ struct RecordSetup {
 [[nodiscard]] bool PrepareRecordCommand(Context& ctx, bool argsOk, const char* usage, RecordSetup& s,
                                         std::int64_t& recNo);
 
+/// The size of the data file, which must hold the read base position; false after a message.
+/// Says on stderr when the last record is partial.
+[[nodiscard]] bool CheckDataFile(const Context& ctx, const RecordSetup& s, const std::string& path,
+                                 std::int64_t fileSize);
+
+/// Bytes of a partial last record (0 when the records fill the file exactly).
+[[nodiscard]] std::int64_t PartialRecordBytes(const RecordSetup& s, std::int64_t fileSize);
+
+/// Says on stderr that the last record is partial (read padded with zeros), if it is.
+void NoticePartialRecord(const Context& ctx, const RecordSetup& s, const std::string& path, std::int64_t fileSize);
+
 /// "Rec.No [n] のレコードは存在しません。"
 [[nodiscard]] std::string NoRecordMessage(std::int64_t recNo);
 

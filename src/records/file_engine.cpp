@@ -1,6 +1,7 @@
 #include "records/file_engine.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <new>
@@ -9,6 +10,7 @@
 #include "records/record_count.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/interrupt_cleanup.h"
 #include "util/replacing_file.h"
 
 namespace rekkan {
@@ -23,6 +25,12 @@ std::string UpdateFailureMessage() {
 }
 std::string Heading(bool insert) {
     return insert ? sj("レコードの挿入中にエラーが発生しました。") : sj("レコードの削除中にエラーが発生しました。");
+}
+std::string InUseMessage() {
+    return sj("編集中のファイルは他のプログラムが使用中です (in use)。\r\n\r\nファイルは変更していません。");
+}
+std::string ReplacedMessage() {
+    return sj("編集中のファイルは他のプログラムによって置き換えられました。\r\n\r\nファイルを開き直してください。");
 }
 std::string WorkCreateFailure(bool insert) { return Heading(insert) + sj("\r\n\r\nワークファイルの作成ができませんでした。"); }
 std::string DataAccessFailure(bool insert) { return Heading(insert) + sj("\r\n\r\n編集中のファイルにアクセスできませんでした。"); }
@@ -64,6 +72,21 @@ bool WriteCopies(ReplacingFile& to, const std::string& record, std::int64_t copi
     return true;
 }
 
+/// Releases at its end the lock an operation took for itself.
+class OperationLock {
+public:
+    OperationLock(TFileInf& file, bool took) : file_(file), took_(took) {}
+    OperationLock(const OperationLock&) = delete;
+    OperationLock& operator=(const OperationLock&) = delete;
+    ~OperationLock() {
+        if (took_) file_.Unlock();
+    }
+
+private:
+    TFileInf& file_;
+    bool took_;
+};
+
 }  // namespace
 
 CopyBuffer AllocateCopyBuffer(std::size_t wanted, const BufferAllocator& allocate) {
@@ -80,8 +103,64 @@ CopyBuffer AllocateCopyBuffer(std::size_t wanted, const BufferAllocator& allocat
     }
 }
 
-TFileInf::~TFileInf() {
-    if (fd_ >= 0) fs_->Close(fd_);
+TFileInf::~TFileInf() { CloseDescriptor(); }
+
+void TFileInf::CloseDescriptor() {
+    if (fd_ >= 0) {
+        ForgetGrowth(fd_);
+        fs_->Close(fd_);  // releases the lock too
+    }
+    fd_ = -1;
+    locked_ = false;
+}
+
+TFileInf::LockOutcome TFileInf::Lock() {
+    if (locked_) return LockOutcome::Locked;
+    if (fd_ < 0 || mode_ == OpenMode::ReadOnly) return LockOutcome::Failed;
+    if (!fs_->Lock(fd_)) return errno == EWOULDBLOCK ? LockOutcome::InUse : LockOutcome::Failed;
+    // A run that replaced the file (insert, delete) let go of the lock on the old one: the
+    // lock is only worth something on the file the path names now.
+    FileStatus open;
+    FileStatus atPath;
+    if (!fs_->Stat(fd_, open) || !fs_->StatPath(ToFsPath(path_), atPath) || open.device != atPath.device ||
+        open.inode != atPath.inode) {
+        fs_->Unlock(fd_);
+        return LockOutcome::Replaced;
+    }
+    locked_ = true;
+    return LockOutcome::Locked;
+}
+
+void TFileInf::Unlock() {
+    if (locked_ && fd_ >= 0) fs_->Unlock(fd_);
+    locked_ = false;
+}
+
+bool TFileInf::LockForChange(bool& took) {
+    took = false;
+    if (locked_) return true;
+    switch (Lock()) {
+        case LockOutcome::Locked: took = true; return true;
+        case LockOutcome::InUse: Inform(InUseMessage()); return false;
+        case LockOutcome::Replaced: Inform(ReplacedMessage()); return false;
+        case LockOutcome::Failed: Inform(UpdateFailureMessage()); return false;
+    }
+    return false;
+}
+
+bool TFileInf::TruncateTo(std::int64_t size) {
+    const bool ok = fd_ >= 0 && fs_->Truncate(fd_, size);
+    ComputeGeometry();
+    return ok;
+}
+
+void TFileInf::UndoGrowthOnInterrupt() {
+    ComputeGeometry();
+    if (fd_ >= 0) WatchGrowth(fd_, fileSize_);
+}
+
+void TFileInf::KeepChangesOnInterrupt() {
+    if (fd_ >= 0) ForgetGrowth(fd_);
 }
 
 void TFileInf::Inform(const std::string& text) {
@@ -89,10 +168,7 @@ void TFileInf::Inform(const std::string& text) {
 }
 
 bool TFileInf::OpenDataFile(const std::string& cp932Path, std::int64_t basePosition, int recordLength, OpenMode mode) {
-    if (fd_ >= 0) {
-        fs_->Close(fd_);
-        fd_ = -1;
-    }
+    CloseDescriptor();
     open_ = false;
     path_ = cp932Path;
     basePosition_ = basePosition;
@@ -125,8 +201,7 @@ void TFileInf::CloseDataFile() {
     recordBuffer_.shrink_to_fit();
     readBuffer_.clear();
     readBuffer_.shrink_to_fit();
-    if (fd_ >= 0) fs_->Close(fd_);
-    fd_ = -1;
+    CloseDescriptor();
 }
 
 void TFileInf::ComputeGeometry() {
@@ -165,12 +240,26 @@ bool TFileInf::UpdateRecord(std::int64_t index) {
         return false;
     }
     if (index < 0) return false;
+    bool took = false;
+    if (!LockForChange(took)) return false;
+    const OperationLock operation{*this, took};
     ComputeGeometry();
+    const std::int64_t oldSize = fileSize_;
     std::int64_t offset = static_cast<std::int64_t>(recordLength_) * index + basePosition_;
     if (offset > fileSize_) offset = fileSize_;
     recordBuffer_.resize(static_cast<std::size_t>(recordLength_ > 0 ? recordLength_ : 0), '\0');
     ApplyRecordTail(recordBuffer_, recordLength_, options_);
+    // The bytes the write replaces, so a write that stops half-way (a full disk) can be undone.
+    std::string replaced(static_cast<std::size_t>(std::clamp<std::int64_t>(oldSize - offset, 0, recordLength_)), '\0');
+    if (!replaced.empty() && fs_->Read(fd_, replaced.data(), replaced.size(), offset) != static_cast<long long>(replaced.size())) {
+        Inform(UpdateFailureMessage());
+        return false;
+    }
     if (!fs_->Write(fd_, recordBuffer_, offset)) {
+        lastError_ = errno;
+        ComputeGeometry();
+        if (fileSize_ > oldSize) (void)fs_->Truncate(fd_, oldSize);
+        if (!replaced.empty()) (void)fs_->Write(fd_, replaced, offset);
         Inform(UpdateFailureMessage());
         ComputeGeometry();
         return false;
@@ -200,6 +289,9 @@ bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count)
         return false;
     }
     if (count < 1) return false;
+    bool took = false;
+    if (!LockForChange(took)) return false;
+    const OperationLock operation{*this, took};
     ComputeGeometry();  // the size as it is now, so no byte of the file is left out
     const std::int64_t length = recordLength_;
     std::int64_t splitAt = 0;  // bytes kept in front
@@ -239,13 +331,14 @@ bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count)
     buffer = CopyBuffer{};
     // One rename replaces the data file; the old file is never deleted first.
     if (!ok || !work.Commit()) {
+        lastError_ = errno;
         const bool renameFailed = work.FailedStep() == ReplacingFile::Step::Rename;
         work.Discard();  // gone before the message shows
         Inform(renameFailed ? WorkAccessFailure(insert) : WorkCreateFailure(insert));
         return false;
     }
 
-    if (!ReopenAfterRebuild()) {
+    if (!ReopenAfterRebuild(!took)) {
         Inform(DataAccessFailure(insert));
         return false;
     }
@@ -257,15 +350,17 @@ bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count)
     return true;
 }
 
-bool TFileInf::ReopenAfterRebuild() {
-    fs_->Close(fd_);
-    fd_ = -1;
+bool TFileInf::ReopenAfterRebuild(bool keepLock) {
+    CloseDescriptor();
     const int fd = fs_->Open(ToFsPath(path_), O_RDWR | O_CLOEXEC, 0);
     if (fd < 0) {
         open_ = false;
         return false;
     }
     fd_ = fd;
+    // The caller held the lock on the old file; it goes on holding it on the new one unless
+    // another run was quicker (this run's change is done either way).
+    if (keepLock) (void)Lock();
     ComputeGeometry();
     return true;
 }

@@ -90,6 +90,29 @@ public:
     /// one pass over the file.
     [[nodiscard]] bool DeleteRecord(std::int64_t index, std::int64_t count = 1);
 
+    /// What became of a `Lock`.
+    enum class LockOutcome {
+        Locked,    ///< this object holds the lock until `Unlock` or the file is closed
+        InUse,     ///< another program or window holds it
+        Replaced,  ///< the path holds another file now (written by another run); open it again
+        Failed,    ///< no file open for changing, or the system refused the lock
+    };
+    /// Takes the advisory lock every changing run holds on a data file, without waiting, and
+    /// checks that the file open is still the one at the path. Update, append, insert and
+    /// delete take it for themselves while they run when it is not held already.
+    [[nodiscard]] LockOutcome Lock();
+    /// Releases the lock.
+    void Unlock();
+    [[nodiscard]] bool IsLocked() const { return locked_; }
+    /// errno of the last update, append, insert or delete that failed (0 when none did).
+    [[nodiscard]] int LastError() const { return lastError_; }
+    /// Cuts the file back to `size` bytes (a failed or interrupted growth undone).
+    [[nodiscard]] bool TruncateTo(std::int64_t size);
+    /// An interrupt of the run (see util/interrupt_cleanup.h) cuts the file back to the size it
+    /// has now, until the file is closed or `KeepChangesOnInterrupt`.
+    void UndoGrowthOnInterrupt();
+    void KeepChangesOnInterrupt();
+
     /// Creates `cp932Path` empty, or truncates it to 0 bytes.
     [[nodiscard]] static bool CreateEmptyFile(const std::string& cp932Path);
 
@@ -123,8 +146,11 @@ public:
 private:
     enum class Rebuild { Insert, Delete };
     bool RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count);
-    bool ReopenAfterRebuild();
+    bool ReopenAfterRebuild(bool keepLock);
+    void CloseDescriptor();
     void Inform(const std::string& text);
+    /// The lock for one changing operation: true when held (`took` when taken for it alone).
+    bool LockForChange(bool& took);
 
     MessageSink* sink_ = nullptr;
     FileSystem* fs_ = &RealFileSystem();
@@ -135,6 +161,8 @@ private:
     int fd_ = -1;
     bool exists_ = false;
     bool open_ = false;
+    bool locked_ = false;
+    int lastError_ = 0;
     std::string path_;
     int recordLength_ = 0;
     std::int64_t recordCount_ = 0;

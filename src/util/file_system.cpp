@@ -1,6 +1,7 @@
 #include "util/file_system.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,16 @@
 
 namespace rekkan {
 namespace {
+
+FileStatus StatusOf(const struct stat& st) {
+    FileStatus status;
+    status.size = static_cast<std::int64_t>(st.st_size);
+    status.mode = st.st_mode & 07777;
+    status.folder = S_ISDIR(st.st_mode);
+    status.device = static_cast<std::uint64_t>(st.st_dev);
+    status.inode = static_cast<std::uint64_t>(st.st_ino);
+    return status;
+}
 
 class PosixFileSystem final : public FileSystem {
 public:
@@ -57,11 +68,34 @@ public:
     bool Stat(int fd, FileStatus& status) override {
         struct stat st {};
         if (::fstat(fd, &st) != 0) return false;
-        status.size = static_cast<std::int64_t>(st.st_size);
-        status.mode = st.st_mode & 07777;
-        status.folder = S_ISDIR(st.st_mode);
+        status = StatusOf(st);
         return true;
     }
+
+    bool StatPath(const std::filesystem::path& path, FileStatus& status) override {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) return false;
+        status = StatusOf(st);
+        return true;
+    }
+
+    bool Truncate(int fd, std::int64_t size) override {
+        int r = 0;
+        do {
+            r = ::ftruncate(fd, static_cast<off_t>(size));
+        } while (r != 0 && errno == EINTR);
+        return r == 0;
+    }
+
+    bool Lock(int fd) override {
+        int r = 0;
+        do {
+            r = ::flock(fd, LOCK_EX | LOCK_NB);
+        } while (r != 0 && errno == EINTR);
+        return r == 0;
+    }
+
+    bool Unlock(int fd) override { return ::flock(fd, LOCK_UN) == 0; }
 
     bool SetMode(int fd, unsigned mode) override { return ::fchmod(fd, static_cast<mode_t>(mode)) == 0; }
 

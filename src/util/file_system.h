@@ -12,6 +12,8 @@ struct FileStatus {
     std::int64_t size = 0;
     unsigned mode = 0;  ///< permission bits (07777)
     bool folder = false;
+    std::uint64_t device = 0;  ///< with `inode`: which file it is, whatever its names
+    std::uint64_t inode = 0;
 };
 
 /// The file-system calls of everything that reads, writes or replaces files on disk. The real
@@ -34,6 +36,14 @@ public:
     virtual bool Close(int fd) = 0;
     /// Size, permission bits and kind of an open file.
     [[nodiscard]] virtual bool Stat(int fd, FileStatus& status) = 0;
+    /// The same for the file at a path (a symbolic link followed).
+    [[nodiscard]] virtual bool StatPath(const std::filesystem::path& path, FileStatus& status) = 0;
+    /// ftruncate(2): cuts (or extends) an open file to `size` bytes.
+    [[nodiscard]] virtual bool Truncate(int fd, std::int64_t size) = 0;
+    /// flock(2) exclusive, without waiting: false (EWOULDBLOCK) while another holds the lock.
+    [[nodiscard]] virtual bool Lock(int fd) = 0;
+    /// Releases the lock `Lock` took (closing the descriptor releases it too).
+    virtual bool Unlock(int fd) = 0;
     /// fchmod(2): sets the permission bits exactly (no umask).
     virtual bool SetMode(int fd, unsigned mode) = 0;
     /// rename(2): replaces `to` in one step.

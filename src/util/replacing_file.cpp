@@ -7,6 +7,7 @@
 #include <random>
 
 #include "util/file_util.h"
+#include "util/interrupt_cleanup.h"
 
 namespace rekkan {
 namespace {
@@ -33,7 +34,10 @@ bool ReplacingFile::Open(const std::filesystem::path& target, const Options& opt
         std::filesystem::path candidate = target_;
         candidate += std::string(options.tag) + "." + RandomPart();
         fd_ = fs_.Open(candidate, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd_ >= 0) temporary_ = candidate;
+        if (fd_ >= 0) {
+            temporary_ = candidate;
+            WatchTemporary(temporary_);
+        }
         else if (errno != EEXIST) break;
     }
     if (fd_ < 0) return Fail(Step::Create);
@@ -53,6 +57,7 @@ bool ReplacingFile::Commit() {
     fd_ = -1;
     if (!closed) return Fail(Step::Close);
     if (!fs_.Rename(temporary_, target_)) return Fail(Step::Rename);
+    ForgetTemporary(temporary_);
     temporary_.clear();
     // The new content is in place either way; a folder that cannot be flushed (some file
     // systems refuse) does not make the save a failure.
@@ -63,7 +68,10 @@ bool ReplacingFile::Commit() {
 void ReplacingFile::Discard() {
     if (fd_ >= 0) fs_.Close(fd_);
     fd_ = -1;
-    if (!temporary_.empty()) fs_.Remove(temporary_);
+    if (!temporary_.empty()) {
+        fs_.Remove(temporary_);
+        ForgetTemporary(temporary_);
+    }
     temporary_.clear();
 }
 

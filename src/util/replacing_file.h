@@ -15,7 +15,7 @@ namespace rekkan {
 /// existing file is ever touched), which is flushed, closed and renamed over the target, and
 /// the folder is flushed. A crash or a full disk leaves the old file or the new one, never a
 /// part. A target reached through a symbolic link is replaced where it lies, so the link stays.
-/// Not committed, the temporary is removed when the object goes.
+/// Not committed, the temporary is removed when the object goes (or the run is interrupted).
 class ReplacingFile {
 public:
     /// The step that failed, for the message a caller shows.

@@ -122,6 +122,58 @@ TEST_F(BadInput, OutputGoesToTheFileOnlyWhereThereIsAnOutput) {
     EXPECT_NE(help.find("  -o FILE  write the output"), std::string::npos);
 }
 
+TEST_F(BadInput, ARangeOutsideTheFileIsAnError) {
+    // Three records after the 4-byte header.
+    struct Case {
+        std::vector<std::string> options;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--from", "4"}, "--from 4 lies beyond the last record (Rec.No 3)"},
+        {{"--from", "abc"}, "--from must be a Rec.No of 1 or more: abc"},
+        {{"--to", "-5"}, "--to must be a Rec.No of 1 or more: -5"},
+        {{"--to", "4"}, "--to 4 lies beyond the last record"},
+        {{"--from", "3", "--to", "2"}, "the range ends before it starts"},
+        {{"--base", "1000"}, "--base 1000 lies beyond the end of"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"csv", layout, data};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        if (c.options[0] != "--base") args.insert(args.end(), {"--base", "5"});
+        const CliRun r = Cli(args);
+        EXPECT_EQ(r.code, kExitFailure) << c.message;
+        EXPECT_TRUE(r.out.empty()) << c.message;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(Cli({"search", layout, data, "--base", "1000", "pear"}).code, kExitFailure);
+    EXPECT_NE(Cli({"search", layout, data}).err.find("no WORD"), std::string::npos);
+}
+
+TEST_F(BadInput, APartialLastRecordIsNamedAndNotGrownUnasked) {
+    test::WriteBytes(std::filesystem::path(data), ReadBytes(std::filesystem::path(data)) + "pl");
+    const std::string before = ReadBytes(std::filesystem::path(data));
+    const std::string notice = "the last record of " + data + " is partial (2 of 19 bytes)";
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"csv", layout, data, "--base", "5"}, {"show", layout, data, "4", "--base", "5"},
+             {"search", layout, data, "pl", "--base", "5"}}) {
+        const CliRun r = Cli(args);
+        EXPECT_EQ(r.code, kExitOk) << args[0] << r.err;
+        EXPECT_NE(r.err.find(notice), std::string::npos) << args[0] << r.err;
+    }
+    CliRun r = Cli({"set", layout, data, "4", "NAME=fig", "--base", "5"});
+    EXPECT_EQ(r.code, kExitFailure);
+    EXPECT_NE(r.err.find("--allow-partial"), std::string::npos) << r.err;
+    EXPECT_EQ(Cli({"append", layout, data, "--base", "5"}).code, kExitFailure);
+    EXPECT_EQ(ReadBytes(std::filesystem::path(data)), before);
+    r = Cli({"set", layout, data, "4", "NAME=fig", "--base", "5", "--allow-partial"});
+    EXPECT_EQ(r.code, kExitOk) << r.err;
+    EXPECT_EQ(ReadBytes(std::filesystem::path(data)).size(), before.size() + 17);
+    // Deleting it stays possible.
+    test::WriteBytes(std::filesystem::path(data), before);
+    EXPECT_EQ(Cli({"delete", layout, data, "4", "--base", "5"}).code, kExitOk);
+    EXPECT_EQ(ReadBytes(std::filesystem::path(data)), before.substr(0, before.size() - 2));
+}
+
 /// A stream whose every write fails, as on a full disk.
 struct FullDevice : std::streambuf {
     int overflow(int) override { return errno = ENOSPC, traits_type::eof(); }

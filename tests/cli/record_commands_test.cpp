@@ -60,7 +60,7 @@ TEST_F(RecordCli, CsvWritesTheRangeOutputWithItsOptions) {
                         "\"3\",\"43\",\"plum  \",\"1\",\"1\",\"1\",\"\",\"2\"\r\n"));
 
     const std::string out = (dir.Path() / "out.csv").string();
-    r = Cli({"csv", layout, data, "--base", "5", "--from", "3", "--to", "2", "--tofgen", "--hex-binary", "-o", out});
+    r = Cli({"csv", layout, data, "--base", "5", "--from", "2", "--to", "3", "--tofgen", "--hex-binary", "-o", out});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(r.out.empty());
     EXPECT_EQ(ReadBytes(std::filesystem::path(out)),

@@ -60,6 +60,18 @@ bool RecordingFileSystem::Stat(int fd, FileStatus& status) {
     return Allowed("stat", NameOf(fd)) && RealFileSystem().Stat(fd, status);
 }
 
+bool RecordingFileSystem::StatPath(const std::filesystem::path& path, FileStatus& status) {
+    return Allowed("stat-path", path.filename().string()) && RealFileSystem().StatPath(path, status);
+}
+
+bool RecordingFileSystem::Truncate(int fd, std::int64_t size) {
+    return Allowed("truncate", NameOf(fd)) && RealFileSystem().Truncate(fd, size);
+}
+
+bool RecordingFileSystem::Lock(int fd) { return Allowed("lock", NameOf(fd)) && RealFileSystem().Lock(fd); }
+
+bool RecordingFileSystem::Unlock(int fd) { return Allowed("unlock", NameOf(fd)) && RealFileSystem().Unlock(fd); }
+
 bool RecordingFileSystem::SetMode(int fd, unsigned mode) {
     return Allowed("chmod", NameOf(fd)) && RealFileSystem().SetMode(fd, mode);
 }

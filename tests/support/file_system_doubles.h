@@ -15,7 +15,7 @@ namespace rekkan::test {
 /// The real file system with every call logged as "<call> <file name>" (a rename as
 /// "rename <from> > <to>") and one call that can be made to fail. Calls: open, create (an open
 /// that makes a new file and fails on an existing one), read, write, sync, close, stat, chmod,
-/// rename, remove, sync-folder.
+/// rename, remove, sync-folder, stat-path, truncate, lock, unlock.
 class RecordingFileSystem : public FileSystem {
 public:
     std::vector<std::string> log;
@@ -31,6 +31,10 @@ public:
     bool Sync(int fd) override;
     bool Close(int fd) override;
     bool Stat(int fd, FileStatus& status) override;
+    bool StatPath(const std::filesystem::path& path, FileStatus& status) override;
+    bool Truncate(int fd, std::int64_t size) override;
+    bool Lock(int fd) override;
+    bool Unlock(int fd) override;
     bool SetMode(int fd, unsigned mode) override;
     bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool Remove(const std::filesystem::path& path) override;
@@ -70,6 +74,10 @@ public:
     bool Sync(int fd) override;
     bool Close(int fd) override;
     bool Stat(int, FileStatus&) override { return false; }
+    bool StatPath(const std::filesystem::path&, FileStatus&) override { return false; }
+    bool Truncate(int, std::int64_t) override { return false; }
+    bool Lock(int) override { return false; }
+    bool Unlock(int) override { return false; }
     bool SetMode(int, unsigned) override { return false; }
     bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool Remove(const std::filesystem::path& path) override;
