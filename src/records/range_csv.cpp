@@ -5,7 +5,7 @@
 #include "codec/field_codec.h"
 #include "records/block_reader.h"
 #include "records/control_statements.h"
-#include "records/csv_quote.h"
+#include "util/csv_quote.h"
 #include "util/encoding.h"
 #include "util/text.h"
 

@@ -1,6 +1,6 @@
 #include "records/record_csv.h"
 
-#include "records/csv_quote.h"
+#include "util/csv_quote.h"
 #include "records/print_headings.h"
 #include "util/encoding.h"
 #include "util/text.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/geometry.h"
+#include "util/csv_quote.h"
 #include "util/encoding.h"
 #include "util/sjis.h"
 #include "util/text.h"
@@ -26,17 +27,6 @@ std::string FitWidth(std::string_view s, std::size_t width) {
     if (t.size() > width) t.resize(CharSafeLength(t, width));
     t.append(width - t.size(), ' ');
     return t;
-}
-
-/// A CSV value: quoted, with a double quote inside doubled so the value reads back whole.
-std::string CsvValue(std::string_view s) {
-    std::string out = "\"";
-    for (char c : s) {
-        out += c;
-        if (c == '"') out += '"';
-    }
-    out += '"';
-    return out;
 }
 
 bool IsBlank(std::string_view s) { return Trim(s).empty(); }
@@ -181,11 +171,11 @@ std::string FormatCsvListing(const ListingSource& source, const ListingOptions& 
     std::string first;
     if (o.title) first += doc.RdfCmt + "  " + std::to_string(source.recordLength) + " Byte";
     if (o.prefix) first += "   Prefix = " + doc.PreFix;
-    WriteLine(out, CsvValue(first));
+    WriteLine(out, CsvQuote(first));
 
     auto join = [](const std::vector<std::string>& values) {
         std::string line;
-        for (const std::string& v : values) line += CsvValue(v) + ",";
+        for (const std::string& v : values) line += CsvQuote(v) + ",";
         if (!line.empty()) line.pop_back();
         return line;
     };

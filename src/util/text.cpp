@@ -69,15 +69,6 @@ std::string DigitsOnly(std::string_view s) {
     return out;
 }
 
-std::string Quote(std::string_view s) {
-    std::string out;
-    out.reserve(s.size() + 2);
-    out += '"';
-    out += s;
-    out += '"';
-    return out;
-}
-
 std::string RemoveAll(std::string_view s, std::string_view piece) {
     if (piece.empty()) return std::string(s);
     std::string out;

@@ -24,8 +24,6 @@ namespace rekkan {
 [[nodiscard]] std::string GroupThousands(std::int64_t value);
 /// Only the characters '0'-'9' of the text.
 [[nodiscard]] std::string DigitsOnly(std::string_view s);
-/// The text between two double quotes; inner quotes untouched.
-[[nodiscard]] std::string Quote(std::string_view s);
 /// The text with every occurrence of `piece` removed.
 [[nodiscard]] std::string RemoveAll(std::string_view s, std::string_view piece);
 /// The text with every occurrence of `piece` replaced by as many `fill` bytes.

@@ -29,7 +29,6 @@ TEST(TextGroupThousands, InsertsCommasFromTheRight) {
 
 TEST(TextPieces, RemoveMaskFindAndWords) {
     EXPECT_EQ(DigitsOnly("a1-2,3x"), "123");
-    EXPECT_EQ(Quote("a\"b"), "\"a\"b\"");
     EXPECT_EQ(RemoveAll("a%!#b%!#", "%!#"), "ab");
     EXPECT_EQ(MaskAll("abcabc", "bc", '*'), "a**a**");
     EXPECT_EQ(RemoveLineEnds("a\r\nb\rc\n"), "abc");

@@ -1,4 +1,4 @@
-#include "records/csv_quote.h"
+#include "util/csv_quote.h"
 
 #include <gtest/gtest.h>
 
