@@ -23,16 +23,6 @@ LayoutDocument ReadLayout(const std::string& bytes, IntSizes sizes = {}) {
     return doc;
 }
 
-TEST(CliImportC, ListsTheStructures) {
-    const CliRun r = Cli({"import", "c", Source("c", "orders.h"), "--list", "--utf8"});
-    ASSERT_EQ(r.code, kExitOk) << r.err;
-    EXPECT_EQ(r.out,
-              "    1. 11 15      DATE             日付\n"
-              "    2. 17 22      ITEM             明細\n"
-              "    3. 24 27      ADDRESS          住所\n"
-              "    4. 29 45      ORDER            受注\n");
-}
-
 TEST(CliImportC, ImportsTheSelectedStructure) {
     test::TempDir dir;
     const std::string out = dir.File("order.kvl");
@@ -78,7 +68,6 @@ TEST(CliImport, FailuresExitTwoAndWriteNothing) {
         const char* message;
     };
     const Case cases[] = {
-        {{"import", "c", "/no/such/file.h", "-o", out}, "cannot read /no/such/file.h: no such file or directory"},
         {{"import", "c", empty, "-o", out}, "取り込める構造体はありません。"},
         {{"import", "c", Source("c", "orders.h"), "--select", "9", "-o", out}, "--select"},
         {{"import", "c", Source("c", "orders.h"), "--select", "NOPE", "-o", out}, "--select"},
