@@ -1,4 +1,5 @@
 #include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <set>
@@ -48,10 +49,34 @@ bool TakesValueSomewhere(const std::string& name) {
     return false;
 }
 
-std::string ToCp932(const std::string& utf8) {
-    std::string out;
-    if (!Utf8ToCp932(utf8, out)) return utf8;
-    return out;
+/// Length of the UTF-8 sequence starting at `i`; 0 when the bytes there are not one.
+std::size_t Utf8SequenceAt(std::string_view s, std::size_t i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const std::size_t n = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+    if (n == 0 || i + n > s.size()) return 0;
+    for (std::size_t k = 1; k < n; ++k)
+        if ((static_cast<unsigned char>(s[i + k]) >> 6) != 0x2) return 0;
+    return n;
+}
+
+/// An argument typed in UTF-8 as the CP932 text the model holds; false with the reason naming
+/// the first character that is not valid UTF-8 or that CP932 cannot hold.
+bool ArgumentToCp932(const std::string& utf8, std::string& cp932, std::string& reason) {
+    if (Utf8ToCp932(utf8, cp932)) return true;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t n = Utf8SequenceAt(utf8, i);
+        std::string one;
+        if (n == 0 || !Utf8ToCp932(utf8.substr(i, n), one)) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned char>(utf8[i]));
+            reason = n == 0 ? std::string("invalid UTF-8 at byte ") + hex
+                            : "\"" + utf8.substr(i, n) + "\" has no Shift-JIS (CP932) form";
+            return false;
+        }
+        i += n;
+    }
+    reason = "not valid UTF-8";
+    return false;
 }
 
 void PrintHelp(std::ostream& out) {
@@ -201,7 +226,7 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
                     err << "rekkan-cli: option " << a << " needs a value\n";
                     return kExitFailure;
                 }
-                value = ToCp932(argv[++i]);
+                value = argv[++i];
             }
             ctx.options.emplace(a, value);
             continue;
@@ -210,9 +235,25 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
             --skipWords;
             continue;
         }
-        ctx.args.push_back(ToCp932(a));
+        ctx.args.push_back(a);
     }
     ctx.utf8 = ctx.Has("--utf8");
+    // Arguments and option values come in UTF-8 (as bytes with --cp932); the model holds CP932.
+    const auto toCp932 = [&](std::string& text) {
+        std::string cp932;
+        std::string reason;
+        if (ctx.Has("--cp932")) return true;
+        if (!ArgumentToCp932(text, cp932, reason)) {
+            err << "rekkan-cli: " << text << ": " << reason << "; nothing done (--cp932 takes bytes as they are)\n";
+            return false;
+        }
+        text = std::move(cp932);
+        return true;
+    };
+    for (std::string& a : ctx.args)
+        if (!toCp932(a)) return kExitFailure;
+    for (auto& [name, value] : ctx.options)
+        if (!toCp932(value)) return kExitFailure;
 
     if (ctx.Has("--version")) {
         out << "rekkan-cli " << kVersion << "\n";

@@ -8,6 +8,7 @@
 #include "cli/command_groups.h"
 #include "cli/file_checks.h"
 #include "cli/record_setup.h"
+#include "cli/value_check.h"
 #include "records/field_address.h"
 #include "records/file_engine.h"
 #include "records/record_fields.h"
@@ -65,9 +66,18 @@ bool ApplyAssignments(Context& ctx, const RecordSetup& s, std::size_t first, std
         }
         const int index = ResolveField(ctx, s, arg.substr(0, eq));
         if (index < 0) return false;
+        const TRdbObj& field = s.fields[static_cast<std::size_t>(index)];
         // As in the editor's memo cell, line breaks in the text are dropped.
-        EncodeField(RemoveLineEnds(arg.substr(eq + 1)), true, record, s.fields[static_cast<std::size_t>(index)],
-                    s.codec);
+        std::string value = RemoveLineEnds(arg.substr(eq + 1));
+        if (!ctx.Has("--lenient")) {
+            const std::string refused =
+                CheckValue(value, field, s.codec, ctx.Has("--truncate") ? LongText::Truncate : LongText::Refuse);
+            if (!refused.empty()) {
+                ctx.Error(arg + ": " + refused + "; nothing written (--lenient stores it as the editor does)");
+                return false;
+            }
+        }
+        EncodeField(value, true, record, field, s.codec);
     }
     return true;
 }
@@ -227,18 +237,23 @@ int RunDelete(Context& ctx) {
     return file.DeleteRecord(recNo - 1, count) ? kExitOk : RebuildFailed(ctx, file, "delete");
 }
 
+const OptionSpec kCount{"--count", true, "number of records (default 1)", "N"};
+const OptionSpec kLenient{"--lenient", false, "store every VALUE as the record editor does, unchecked"};
+const OptionSpec kTruncate{"--truncate", false, "cut text longer than its field instead of refusing it"};
+
 }  // namespace
 
 std::vector<Command> RecordEditCommands() {
     return {
         {"set", "LAYOUT DATA REC FIELD=VALUE... [--allow-partial]",
-         WithCodecOptions({{"--allow-partial", false, "let a partial last record grow to a whole one"}}), RunSet},
+         WithCodecOptions({kLenient, kTruncate, {"--allow-partial", false, "let a partial last record grow to a whole one"}}),
+         RunSet},
         {"insert", "LAYOUT DATA REC [FIELD=VALUE...] [--count K]",
-         WithCodecOptions({{"--count", true, "number of records (default 1)"}}), RunInsert},
-        {"append", "LAYOUT DATA [FIELD=VALUE...] [--count K]",
-         WithCodecOptions({{"--count", true, "number of records (default 1)"}}), RunAppend},
+         WithCodecOptions({kCount, kLenient, kTruncate}), RunInsert},
+        {"append", "LAYOUT DATA [FIELD=VALUE...] [--count K]", WithCodecOptions({kCount, kLenient, kTruncate}),
+         RunAppend},
         {"delete", "LAYOUT DATA REC [--count K]",
-         WithCodecOptions({{"--count", true, "number of records (default 1)"}}), RunDelete},
+         WithCodecOptions({kCount}), RunDelete},
     };
 }
 

@@ -174,6 +174,57 @@ TEST_F(BadInput, APartialLastRecordIsNamedAndNotGrownUnasked) {
     EXPECT_EQ(ReadBytes(std::filesystem::path(data)), before.substr(0, before.size() - 2));
 }
 
+TEST_F(BadInput, AValueTheFieldCannotHoldAsTypedIsRefused) {
+    // NAME X(6), QTY S.NUM 3 digits, AMOUNT S.COMP-3 2 bytes, KANJI J 4, CNT U.BINARY 2 bytes.
+    const std::string before = ReadBytes(std::filesystem::path(data));
+    struct Case {
+        const char* assignment;
+        const char* reason;
+        const char* option;
+    };
+    const Case refused[] = {
+        {"QTY=abc", "not a whole number", ""},
+        {"QTY=12abc", "not a whole number", ""},
+        {"QTY=1e3", "not a whole number", ""},
+        {"QTY=1000", "does not fit", ""},
+        {"AMOUNT(1)=-1000", "does not fit", ""},
+        {"CNT=65536", "does not fit", ""},
+        {"CNT=-1", "does not fit", ""},
+        {"NAME=toolong", "7 bytes for a field of 6", ""},
+        {"CNT=zz", "not hex digits", "--hex-binary"},
+        {"CNT=010203", "6 hex digits for 2 bytes", "--hex-binary"},
+        // Text Shift-JIS cannot hold, or that is not UTF-8 at all.
+        {"NAME=\xC3\xA9", "has no Shift-JIS (CP932) form", ""},
+        {"NAME=\xE2\x82\xAC", "has no Shift-JIS (CP932) form", ""},
+        {"NAME=\xF0\x9F\x98\x80", "has no Shift-JIS (CP932) form", ""},
+        {"NAME=a\xC3", "invalid UTF-8 at byte 0xC3", ""},
+        {"NAME=\xE3\x81", "invalid UTF-8 at byte 0xE3", ""},
+    };
+    for (const Case& c : refused) {
+        for (const char* command : {"set", "append"}) {
+            std::vector<std::string> args{command, layout, data};
+            if (std::string(command) == "set") args.push_back("2");
+            args.insert(args.end(), {c.assignment, "--base", "5"});
+            if (*c.option) args.push_back(c.option);
+            const CliRun r = Cli(args);
+            EXPECT_EQ(r.code, kExitFailure) << command << " " << c.assignment;
+            EXPECT_NE(r.err.find(c.assignment), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+        }
+    }
+    EXPECT_EQ(ReadBytes(std::filesystem::path(data)), before);
+
+    // What fits is stored; --truncate cuts text at a character, --lenient is the editor's rule.
+    const auto record2 = [&] { return ReadBytes(std::filesystem::path(data)).substr(4 + 19, 19); };
+    ASSERT_EQ(Cli({"set", layout, data, "2", "QTY=+007", "NAME=toolong", "--truncate", "--base", "5"}).code, kExitOk);
+    EXPECT_EQ(record2().substr(0, 9), "toolon\xF0\xF0\xC7");
+    ASSERT_EQ(Cli({"set", layout, data, "2", "NAME=" + std::string("ab") + "\xE6\xBC\xA2\xE5\xAD\x97\xE6\xBC\xA2", "--truncate",
+                   "--base", "5"}).code, kExitOk);
+    EXPECT_EQ(record2().substr(0, 6), "ab" + sj("漢字"));
+    ASSERT_EQ(Cli({"set", layout, data, "2", "QTY=abc", "--lenient", "--base", "5"}).code, kExitOk);
+    EXPECT_EQ(record2().substr(6, 3), "\xF0\xF0\xC0");
+}
+
 /// A stream whose every write fails, as on a full disk.
 struct FullDevice : std::streambuf {
     int overflow(int) override { return errno = ENOSPC, traits_type::eof(); }
