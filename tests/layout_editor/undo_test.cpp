@@ -8,16 +8,6 @@ namespace {
 
 using Undo = EditorFixture;
 
-TEST(UndoHistory, KeepsTheNewest64Steps) {
-    LayoutDocument doc;
-    doc.items = NumberedRows(3);
-    UndoHistory history;
-    for (int i = 0; i < 65; ++i) history.Record(MakeStep(StepKind::Copy, i, 1, doc));
-    ASSERT_EQ(history.Count(), UndoHistory::kMaxSteps);
-    EXPECT_EQ(history.At(0).row, 1) << "the 65th step discards the first";
-    EXPECT_EQ(history.Newest().row, 64);
-}
-
 TEST(UndoHistory, SavesRowsOnlyForDeleteAndEditorKinds) {
     LayoutDocument doc;
     doc.items = NumberedRows(6);

@@ -62,10 +62,6 @@ TEST(SettingsFile, KeysAnyCaseFirstMatchAndBadValues) {
     EXPECT_EQ(bad, 2);
     const std::string text = FormatSettings(s);
     EXPECT_NE(text.find("EGW_BKO=240\r\nGP_CellScale=3\r\nGPB_Keep= exactly \r\n"), std::string::npos);
-
-    Settings back = Defaults();
-    ParseSettings(text, back);
-    EXPECT_EQ(FormatSettings(back), text);
 }
 
 TEST(SettingsFile, OptionOverridesAndWindowPlaces) {
