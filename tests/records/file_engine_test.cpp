@@ -250,22 +250,6 @@ TEST(FileEngine, RebuildKeepsPermissionsUnderAJapaneseName) {
               std::filesystem::perms(0640));
 }
 
-TEST(FileEngine, SymbolicLinkKeepsPointingAtEditedFile) {
-    TempDir dir;
-    std::filesystem::create_directory(dir.Path() / "real");
-    const std::string target = dir.File("real/data.dat");
-    WriteBytes(ToFsPath(target), Digits(30));
-    std::filesystem::create_symlink(ToFsPath(target), dir.Path() / "link.dat");
-    TFileInf file;
-    ASSERT_TRUE(file.OpenDataFile(dir.File("link.dat"), 0, 10));
-    ASSERT_TRUE(file.DeleteRecord(0));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / "link.dat"));
-    EXPECT_EQ(ReadBytes(ToFsPath(target)), Digits(10) + Digits(10));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path() / "real"), {}), 1);
-    ASSERT_TRUE(file.ReadRecord(1, Refresh::None));
-    EXPECT_EQ(file.RecordCount(), 2);
-}
-
 TEST(FileEngine, CreateEmptyFileTruncates) {
     TempDir dir;
     const std::string path = dir.File("e.dat");

@@ -6,7 +6,6 @@
 #include "record_test_layouts.h"
 #include "records/control_statements.h"
 #include "records/list_text.h"
-#include "records/print_headings.h"
 #include "records/record_csv.h"
 #include "records/record_view.h"
 #include "util/encoding.h"
@@ -64,14 +63,6 @@ TEST(TofgenStatements, OneStatementPerType) {
     for (const auto& [types, statement] : table) {
         for (int typ : types) EXPECT_EQ(TofgenStatement(typ, 7), statement) << typ;
     }
-}
-
-TEST(RecordPrint, TitleLinesSplitTheInfoInFour) {
-    const auto titles = PrintTitleLines(SampleView().info);
-    EXPECT_EQ(titles[0], sj("FileName = 受注"));
-    EXPECT_EQ(titles[1], "Path     = /data/order.dat");
-    EXPECT_EQ(titles[2], sj("読込基底位置 = 1   File.Size = 12,345   File.Pos = 1,235"));
-    EXPECT_EQ(titles[3], "Rec.Len = 19   Records = 649   Rec.No = 65");
 }
 
 TEST(RecordView, GridRowsFollowTheWindowColumns) {
