@@ -37,11 +37,6 @@ TEST(ShiftJisChars, ALeadByteWithoutItsTrailByteIsOneCharacter) {
     std::size_t visited = 0;
     ForEachChar(sj("漢字かな"), [&](std::size_t at, std::size_t) { return ++visited, at < 2; });
     EXPECT_EQ(visited, 2u);  // the walk stops at the first false
-
-    EXPECT_EQ(ByteTypeMap("a" + sj("漢") + "b\x88"), "01200");
-    EXPECT_EQ(CharSafeLength("a" + sj("漢字"), 2), 1u);
-    EXPECT_EQ(CharSafeLength("a" + sj("漢字"), 3), 3u);
-    EXPECT_EQ(CharSafeLength("ab", 9), 2u);
 }
 
 TEST(ShiftJisCase, UpperCasingNeverTouchesADoubleByteCharacter) {
