@@ -73,6 +73,9 @@ int ImportStructure(Context& ctx, SourceLanguage language, Settings& settings) {
         ctx.Error(pipeline.ListMessage());
         return kExitFailure;
     }
+    // The report goes to stderr; a layout that was written still makes the run a success.
+    for (const ImportNote& note : pipeline.Session().notes)
+        ctx.Error((note.line > 0 ? std::to_string(note.line) : std::string("-")) + ": " + note.text + "  -- " + note.reason);
     return ctx.Emit(FormatLayoutFile(doc)) ? kExitOk : kExitFailure;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "lang/lang_words.h"
+#include "model/geometry.h"
 #include "model/type_catalogue.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
@@ -61,6 +62,52 @@ CobolScan ScanCobolText(std::string_view bytes, const CobolImportOptions& option
     return scan;
 }
 
+namespace {
+
+/// The repeat count of an OCCURS clause: the maximum of "OCCURS 1 TO 5 TIMES".
+int OccursCount(std::string_view entry, bool& variable) {
+    const std::string_view rest = entry.substr(FindWord(entry, "occurs") + 6);
+    std::string count = WordAfter(entry, "occurs");
+    if (EqualsNoCase(WordAfter(rest, count), "to")) {
+        count = WordAfter(rest.substr(FindWord(rest, "to")), "to");
+        variable = true;
+    }
+    if (HasWord(entry, "depending")) variable = true;
+    return std::max(1, LeadingNumber(count));
+}
+
+/// Usage types SYNCHRONIZED aligns: the binary, floating and pointer items.
+bool Alignable(int type) {
+    switch (type) {
+        case kUBinary: case kSBinary: case kUComp: case kSComp: case kUComp5: case kSComp5:
+        case kSComp1: case kSComp2: case kHex:
+            return true;
+        default:
+            return false;
+    }
+}
+
+/// A run of siblings redefining one item, open until a later entry ends it.
+struct RedefinitionRun {
+    int level = 0;
+    std::vector<int> members;  ///< row indices of the redefining items
+};
+
+/// Bytes row `i` occupies with all its occurrences.
+long long RowBytes(const Geometry& g, const LayoutDocument& doc, int i) {
+    return static_cast<long long>(g.Row(i).ElemLenAll) * std::max(1, doc.items[static_cast<std::size_t>(i)].RPT);
+}
+
+/// Entry text with the usage of its enclosing group when it names none of its own.
+std::string WithUsage(const std::string& entry, const std::string& usage) {
+    if (usage.empty() || !UsageOf(entry).empty()) return entry;
+    std::string t = entry;
+    if (!t.empty() && t.back() == ';') t.pop_back();
+    return t + " " + usage + ";";
+}
+
+}  // namespace
+
 int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOptions& options, ImportSession& session,
                        LayoutDocument& doc) {
     session.prefix.clear();
@@ -70,6 +117,38 @@ int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOption
     const int total = static_cast<int>(scan.entries.lines.size());
     const std::string remarksMark = sj("備考→");
     int rows = 0;
+    auto levelOf = [&](int n) {
+        if (n > record.lastLine || n > total) return 0;
+        std::string entry, comment;
+        SplitEntryLine(scan.entries.lines[static_cast<std::size_t>(n - 1)], entry, comment);
+        return LeadingNumber(entry);
+    };
+    auto storeFiller = [&](int level, int bytes) {
+        if (rows >= doc.editableLineCount) return;
+        ImportedRow filler;
+        filler.level = level;
+        filler.dataName = filler.itemName = "FILLER";
+        filler.type = kX;
+        filler.digits = bytes;
+        StoreImportedRow(doc, rows++, std::move(filler), session);
+    };
+    // A redefinition longer than the item it redefines makes the record longer by the
+    // difference, as the compilers that accept it lay it out: a FILLER row after the run.
+    std::vector<RedefinitionRun> runs;
+    auto closeRun = [&]() {
+        const RedefinitionRun run = runs.back();
+        runs.pop_back();
+        const Geometry g = MeasureLayout(doc);
+        if (!g.Ok()) return;
+        long long excess = 0;
+        for (int m : run.members) {
+            const int target = RedefinedRow(doc, m);
+            if (target >= 0) excess = std::max(excess, RowBytes(g, doc, m) - RowBytes(g, doc, target));
+        }
+        if (excess > 0) storeFiller(run.level, static_cast<int>(std::min<long long>(excess, kMaxRecordLength)));
+    };
+    std::vector<std::pair<int, std::string>> groupUsages;  // (level, usage) of enclosing groups
+    bool variable = false;
     // Rows stop at the editable line count: a layout holding more could not be read back.
     for (int n = record.firstLine; n <= record.lastLine && n <= total && rows < doc.editableLineCount; ++n) {
         std::string entry, comment;
@@ -89,17 +168,56 @@ int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOption
             row.dataName = "FILLER";
         row.itemName = comment.empty() ? row.dataName : comment;
         row.level = LeadingNumber(entry);
-        if (HasWord(entry, "occurs")) row.repeat = std::max(1, LeadingNumber(WordAfter(entry, "occurs")));
+        if (HasWord(entry, "occurs")) row.repeat = OccursCount(entry, variable);
         if (options.sameStructure && rows >= 2 && HasWord(entry, "redefines")) row.redefined = WordAfter(entry, "redefines");
-        const PicClass pic = ClassifyPicture(entry, options.comp12WithoutPic, options.editorMode);
+
+        const int level = std::clamp(row.level, 1, 15);
+        while (!runs.empty() && (runs.back().level > level || (runs.back().level == level && row.redefined.empty())))
+            closeRun();
+        if (rows >= doc.editableLineCount) break;
+        while (!groupUsages.empty() && groupUsages.back().first >= row.level) groupUsages.pop_back();
+        const std::string usedEntry = WithUsage(entry, groupUsages.empty() ? std::string() : groupUsages.back().second);
+        const bool group = levelOf(n + 1) > row.level;
+        const bool noPicture = !HasWord(entry, "pic") && !HasWord(entry, "picture");
+        PicClass pic = ClassifyPicture(usedEntry, options.comp12WithoutPic && !group, options.editorMode);
+        if (!group && noPicture && !options.editorMode && SizedUsage(usedEntry).type != kGroup) pic = SizedUsage(usedEntry);
+        if (group && !UsageOf(usedEntry).empty()) groupUsages.emplace_back(row.level, UsageOf(usedEntry));
         row.type = pic.type;
         row.digits = pic.digits;
         row.decimals = pic.decimals;
+
+        // SYNCHRONIZED puts a binary item on a multiple of its size from the record's start;
+        // the bytes skipped are a FILLER row of their own.
+        if (!options.editorMode && rows > 0 && Alignable(row.type) &&
+            (HasWord(entry, "sync") || HasWord(entry, "synchronized"))) {
+            TRspec probe;
+            probe.LVL = level;
+            probe.TYP = row.type;
+            probe.BYT = row.digits;
+            probe.SYO = row.decimals;
+            doc.items.push_back(probe);
+            const Geometry g = MeasureLayout(doc);
+            const int size = OccurrenceSize(probe);
+            const int pos = g.Row(rows).Pos;
+            doc.items.pop_back();
+            if (g.Ok() && pos > 0 && (size == 2 || size == 4 || size == 8) && (pos - 1) % size != 0)
+                storeFiller(level, size - (pos - 1) % size);
+            if (rows >= doc.editableLineCount) break;
+        }
+
+        if (!row.redefined.empty() && !options.editorMode) {
+            if (runs.empty() || runs.back().level != level) runs.push_back({level, {}});
+            runs.back().members.push_back(rows);
+        }
         StoreImportedRow(doc, rows, std::move(row), session);
         TRspec& stored = doc.items[static_cast<std::size_t>(rows)];
-        stored.LVL = std::clamp(stored.LVL, 1, 15);
+        stored.LVL = level;
         ++rows;
     }
+    while (!runs.empty() && rows < doc.editableLineCount) closeRun();
+    if (variable && rows > 0)
+        session.notes.push_back({0, record.name,
+                                 sj("可変長のレコードです（OCCURS DEPENDING ON）。レイアウトは最長の形です。")});
     FinishExtraction(doc, session);
     return rows;
 }

@@ -71,6 +71,12 @@ struct PicClass {
 /// Classifies the PIC clause (and USAGE) of an entry text.
 [[nodiscard]] PicClass ClassifyPicture(std::string_view entry, bool comp12WithoutPic, bool editorMode);
 
+/// The usage an entry names ("COMP-3", "BINARY", "POINTER" ...; FLOAT-SHORT as "COMP-1"), or empty.
+[[nodiscard]] std::string UsageOf(std::string_view entry);
+/// The type of an entry without PIC whose usage fixes its size (POINTER, INDEX, BINARY-LONG,
+/// COMP-1 ...); a group (type 0) when its usage fixes none.
+[[nodiscard]] PicClass SizedUsage(std::string_view entry);
+
 /// Builds the rows of record `index` (0-based) into `doc`; returns the rows written.
 int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOptions& options,
                        ImportSession& session, LayoutDocument& doc);

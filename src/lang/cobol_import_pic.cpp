@@ -70,6 +70,10 @@ Counts CountPicture(std::string_view pic) {
             case ' ':
             case ';':
                 break;
+            case 'p':
+                // A scaling position takes no storage, nor does its repeat count.
+                if (i + 1 < pic.size() && pic[i + 1] == '(') i = std::min(pic.size(), pic.find(')', i));
+                break;
             case 'g':
             case 'n':
                 ++c.japanese;
@@ -124,7 +128,44 @@ Counts CountPicture(std::string_view pic) {
     return c;
 }
 
+/// Usage words and the usage each stands for.
+struct UsageName {
+    const char* word;
+    const char* usage;
+};
+constexpr UsageName kUsageNames[] = {
+    {"COMP", "COMP"}, {"COMPUTATIONAL", "COMP"}, {"COMP-1", "COMP-1"}, {"COMPUTATIONAL-1", "COMP-1"},
+    {"COMP-2", "COMP-2"}, {"COMPUTATIONAL-2", "COMP-2"}, {"COMP-3", "COMP-3"}, {"COMPUTATIONAL-3", "COMP-3"},
+    {"PACKED-DECIMAL", "COMP-3"}, {"COMP-4", "BINARY"}, {"COMPUTATIONAL-4", "BINARY"}, {"BINARY", "BINARY"},
+    {"COMP-5", "COMP-5"}, {"COMPUTATIONAL-5", "COMP-5"}, {"DISPLAY", "DISPLAY"}, {"NATIONAL", "NATIONAL"},
+    {"FLOAT-SHORT", "COMP-1"}, {"FLOAT-LONG", "COMP-2"}, {"BINARY-CHAR", "BINARY-CHAR"},
+    {"BINARY-SHORT", "BINARY-SHORT"}, {"BINARY-LONG", "BINARY-LONG"}, {"BINARY-DOUBLE", "BINARY-DOUBLE"},
+    {"POINTER", "POINTER"}, {"PROCEDURE-POINTER", "POINTER"}, {"PROGRAM-POINTER", "POINTER"}, {"INDEX", "INDEX"},
+};
+
 }  // namespace
+
+std::string UsageOf(std::string_view entry) {
+    for (const UsageName& u : kUsageNames)
+        if (HasWord(entry, u.word)) return u.usage;
+    return {};
+}
+
+PicClass SizedUsage(std::string_view entry) {
+    const std::string usage = UsageOf(entry);
+    const bool isUnsigned = HasWord(entry, "UNSIGNED");
+    if (usage == "POINTER") return {kHex, 8, 0};
+    if (usage == "INDEX") return {kHex, 4, 0};
+    if (usage == "BINARY-CHAR") return {isUnsigned ? kUChar : kSChar, 1, 0};
+    // The native binary integers have the binary size of 4, 9 and 18 digits: 2, 4 and 8 bytes.
+    const int type = isUnsigned ? kUComp5 : kSComp5;
+    if (usage == "BINARY-SHORT") return {type, 4, 0};
+    if (usage == "BINARY-LONG") return {type, 9, 0};
+    if (usage == "BINARY-DOUBLE") return {type, 18, 0};
+    if (usage == "COMP-1") return {kSComp1, 4, 0};
+    if (usage == "COMP-2") return {kSComp2, 8, 0};
+    return {kGroup, 0, 0};
+}
 
 PicClass ClassifyPicture(std::string_view entry, bool comp12WithoutPic, bool editorMode) {
     const bool comp1 = HasWord(entry, "COMP-1") || HasWord(entry, "COMPUTATIONAL-1");

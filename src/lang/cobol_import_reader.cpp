@@ -154,7 +154,8 @@ private:
         if (options_.editorMode) line = EditorModeLine(line);
         ++physical_;
         line = TabsToBlanks(Trim(line));
-        if (ContainsProcedureDivision(line)) return false;
+        // A comment line never ends the data description, whatever it says.
+        if (!(!line.empty() && line[0] == '*') && ContainsProcedureDivision(line)) return false;
 
         if (skippingCondition_) {
             // Inside a level-77/88 entry that runs over several lines: up to its period.

@@ -71,11 +71,13 @@ bool ImportPipeline::Import(int index, LayoutDocument& doc) {
     }
     if (!session_.editorMode) session_.keyEntries.clear();
     session_.prefix.clear();
+    session_.notes.clear();
     parser_->Extract(index, settings_, session_, doc);
     doc.sizes = settings_.Sizes();
     // Sizes that follow from the type (a C type read back from editor-mode text carries no
     // digits) are filled in as a committed row would get them.
     for (TRspec& row : doc.items) NormaliseByt(row, doc.sizes);
+    if (session_.editorMode) session_.notes.clear();
     if (!session_.editorMode) {
         const Geometry geometry = MeasureLayout(doc);
         static const TypeNotation standardTypes;

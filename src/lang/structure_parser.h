@@ -25,6 +25,15 @@ struct StructureEntry {
     std::string comment;   ///< item name (comment) of the structure
 };
 
+/// One line of the import report: a source line that gave no row, or a row whose size or
+/// form was not simply read off the source.
+struct ImportNote {
+    int line = 0;        ///< 1-based source line; 0 when the note is about the whole record
+    std::string text;    ///< the source text (CP932)
+    std::string reason;  ///< why it is reported (CP932)
+    friend bool operator==(const ImportNote&, const ImportNote&) = default;
+};
+
 /// State an import shares between the pipeline and the parser of the language.
 struct ImportSession {
     bool editorMode = false;     ///< COBOL text handed back by the built-in text editor
@@ -32,6 +41,8 @@ struct ImportSession {
     std::string prefix;          ///< layout prefix collected from "Prefix(...)" marks
     /// The key entry list: "001.002<可>(降順):5" texts (CP932), kept sorted.
     std::vector<std::string> keyEntries;
+    /// The report of the last extraction (empty in editor mode).
+    std::vector<ImportNote> notes;
 };
 
 /// The parser of one language. A parser keeps what its scan found (entry lines, type

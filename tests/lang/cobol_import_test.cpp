@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/geometry.h"
 #include "model/type_catalogue.h"
 #include "support/row_summary.h"
 #include "util/encoding.h"
@@ -109,9 +110,9 @@ TEST(CobolImportRows, EntriesGiveRows) {
     const Case cases[] = {
         {"data name left out and FILLER", "01 R.\n05 PIC X(5).\n05 FILLER PIC X(2).\n05  SPACED    PIC X.\n",
          "1 0 1 0 0 R|R\n2 1 1 5 0 FILLER|FILLER\n2 1 1 2 0 FILLER|FILLER\n2 1 1 1 0 SPACED|SPACED\n"},
-        {"OCCURS, also with DEPENDING ON",
+        {"OCCURS, also with DEPENDING ON (the longest form)",
          "01 R.\n05 T OCCURS 3 TIMES.\n10 E PIC X(2) OCCURS 4.\n05 D OCCURS 1 TO 10 TIMES DEPENDING ON N PIC X.\n",
-         "1 0 1 0 0 R|R\n2 0 3 0 0 T|T\n3 1 4 2 0 E|E\n2 1 1 1 0 D|D\n"},
+         "1 0 1 0 0 R|R\n2 0 3 0 0 T|T\n3 1 4 2 0 E|E\n2 1 10 1 0 D|D\n"},
         {"condition names, 66 and 77 entries are skipped whole",
          "01 R.\n05 A PIC 9(2).\n88 A-OK VALUE 1 2\n   3 4\n   5.\n05 B PIC X.\n88 B-DOT VALUE '.'\n   'X.Y'.\n"
          "05 C PIC 9V9(6).\n88 RATE VALUE .029999\n   THRU .5.\n77 STANDALONE PIC X.\n66 ALIAS RENAMES A THRU B.\n"
@@ -128,6 +129,11 @@ TEST(CobolImportRows, EntriesGiveRows) {
          "1 0 1 0 0 R|R\n2 1 1 1 0 A|A\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(Rows(Import(c.source)), c.rows) << c.title;
+    // Binary items take 2, 4 or 8 bytes by their digits (1-4, 5-9, 10-18): S99 COMP-5 is 2.
+    EXPECT_EQ(MeasureLayout(Import("01 R.\n05 A PIC S99 COMP-5.\n05 B PIC S9(5) COMP-5.\n").doc).recordLength, 6);
+    // A variable record is reported; a fixed one is not.
+    EXPECT_EQ(Import("01 R.\n05 N PIC 9.\n05 D OCCURS 1 TO 4 DEPENDING ON N PIC X.\n").session.notes.size(), 1u);
+    EXPECT_TRUE(Import("01 R.\n05 D OCCURS 4 PIC X.\n").session.notes.empty());
     // An entry without its period is closed by the next level line and keeps its own name;
     // a comment line read while it was open names the next entry.
     EXPECT_EQ(Rows(Import("01 R.\n05 A PIC X\n05 B PIC X.\n")), "1 0 1 0 0 R|R\n2 1 1 1 0 A|A\n2 1 1 1 0 B|B\n");
