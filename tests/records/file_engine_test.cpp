@@ -352,27 +352,6 @@ TEST(FileEngine, DiskFullAtAnyWriteKeepsDataFile) {
 }
 
 // A real file-size limit (as a full disk would stop the work file) in a child process.
-TEST(FileEngine, FileSizeLimitKeepsDataFile) {
-    const std::string original = Digits(4000);
-    Fixture f(original, 0, 100);
-    f.file.RecordBuffer() = std::string(100, 'A');
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{2048, 2048};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const bool ok = f.file.InsertRecord(10);
-        _exit(ok ? 1 : (f.messages.Log().size() == 1 ? 0 : 2));
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(f.Data(), original);
-    EXPECT_FALSE(f.WorkFileLeft());
-}
-
 // The work file is a fresh name beside the data file: neither a data file whose own name
 // ends in ".KvelWork" nor the work file of another run on a file of the same stem is touched.
 TEST(FileEngine, WorkFileNeverTakesTheNameOfAnExistingFile) {
