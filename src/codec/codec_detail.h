@@ -24,8 +24,8 @@ void AppendUInt(std::string& out, std::uint64_t value);
 /// The text without any half-width blank, then trimmed.
 [[nodiscard]] std::string WithoutBlanks(std::string_view text);
 
-/// Appends the general format of a floating value with `precision` significant digits (7 or
-/// 15); "NAN" for a value that is not a number.
+/// Appends the general format of a number (not NaN) with `precision` significant digits (7 or
+/// 15); infinities as "INF" and "-INF".
 void FormatGeneral(double value, int precision, std::string& out);
 /// Reads a decimal floating number ("12.5", "-1e3", blanks around allowed); false when the
 /// text is not one.

@@ -72,10 +72,6 @@ bool SplitDecimal(std::string_view t, DecimalText& d) {
 }  // namespace
 
 void FormatGeneral(double value, int precision, std::string& out) {
-    if (std::isnan(value)) {
-        out.append("NAN", 3);
-        return;
-    }
     if (std::isinf(value)) {
         if (value < 0) out.push_back('-');
         out.append("INF", 3);

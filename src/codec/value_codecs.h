@@ -67,7 +67,7 @@ void EncodeDouble(std::string_view text, std::uint8_t* p, int n);
 void EncodeCurrency(std::string_view text, std::uint8_t* p, int n);
 
 /// Little-endian double day count since 1899-12-30 shown as "YYYY/MM/DD"; invalid outside
-/// the years 1 to 9999 or when it is not a number.
+/// the years 1 to 9999 and when it is no finite number.
 [[nodiscard]] bool DecodeDate8(const std::uint8_t* p, int n, std::string& out);
 void EncodeDate8(std::string_view text, std::uint8_t* p, int n);
 
