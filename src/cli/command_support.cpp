@@ -20,13 +20,42 @@ int SelectedIndex(const Context& ctx, const ImportPipeline& pipeline, int listed
     return -1;
 }
 
+/// The --option that gives an integer row of type `type` the size `stored`.
+std::string MatchingSizeOption(int type, int stored, const IntSizes& sizes) {
+    const std::string half = std::to_string(stored / 2 - 1);
+    switch (type) {
+        case kUShort: case kSShort: case kWord: return "--option Cmb_Short=" + half;
+        case kULong: case kSLong: case kDword: return "--option Cmb_Long=" + half;
+        default:
+            if (stored == sizes.shortSize) return "--option Cmb_Int=0";
+            if (stored == sizes.longSize) return "--option Cmb_Int=1";
+            return "--option Cmb_Int=1 --option Cmb_Long=" + half;
+    }
+}
+
 }  // namespace
 
-bool ReadLayoutForCommand(Context& ctx, const std::string& path, LayoutDocument& doc) {
+bool ReadLayoutForCommand(Context& ctx, const std::string& path, LayoutDocument& doc, bool forChange) {
     if (!InputReadable(ctx, path)) return false;
     doc.sizes = ctx.settings.Sizes();
-    doc.editableLineCount = ctx.settings.EditableLineCount();
-    if (!ReadLayoutFile(doc, path, false, *ctx.messages).ok) return false;
+    doc.editableLineCount = kWholeLayoutRows;
+    const LayoutReadResult read = ReadLayoutFile(doc, path, false, *ctx.messages);
+    if (!read.ok) return false;
+    if (read.tooManyRows) {
+        ctx.Error(path + ": more than " + std::to_string(kWholeLayoutRows) + " rows; not read");
+        return false;
+    }
+    if (!read.sizeDifferences.empty()) {
+        std::string text = path + ": integer items stored with other sizes than this run uses:";
+        for (const StoredSizeDifference& d : read.sizeDifferences) {
+            const TRspec& r = doc.items[static_cast<std::size_t>(d.row)];
+            text += "\n  row " + std::to_string(d.row + 1) + " " + r.KOM + ": stored " + std::to_string(d.stored) +
+                    " bytes, used " + std::to_string(d.used) + " (" + MatchingSizeOption(r.TYP, d.stored, doc.sizes) +
+                    " matches)";
+        }
+        ctx.Error(text + (forChange ? "\nnothing changed: give the matching --option" : ""));
+        if (forChange) return false;
+    }
     NormaliseAll(doc);
     return true;
 }
@@ -71,6 +100,13 @@ int ImportStructure(Context& ctx, SourceLanguage language, Settings& settings) {
     doc.editableLineCount = settings.EditableLineCount();
     if (!pipeline.Import(index, doc)) {
         ctx.Error(pipeline.ListMessage());
+        return kExitFailure;
+    }
+    // The importer stops at the rows a layout may hold; a layout missing its last rows is
+    // not written.
+    if (doc.Count() >= settings.EditableLineCount()) {
+        ctx.Error("the structure reaches the " + std::to_string(settings.EditableLineCount()) +
+                  " rows a layout holds (Cmb_EditLine); rows would be left out, nothing written");
         return kExitFailure;
     }
     // The report goes to stderr; a layout that was written still makes the run a success.

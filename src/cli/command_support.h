@@ -9,9 +9,16 @@
 
 namespace rekkan::cli {
 
-/// Reads a layout file as the tools do (integer sizes and line limit from the settings) and
-/// normalises its rows. False after the reader's message.
-[[nodiscard]] bool ReadLayoutForCommand(Context& ctx, const std::string& path, LayoutDocument& doc);
+/// Rows the command line reads of a layout: all of them (a window's editing limit does not
+/// apply); a layout with more fails.
+inline constexpr int kWholeLayoutRows = 1'000'000;
+
+/// Reads a layout file as the tools do (integer sizes from the settings), every row of it, and
+/// normalises its rows. False after the reader's message. Integer rows stored with other sizes
+/// than the settings give are named on stderr; `forChange` (a command that changes a data
+/// file) fails on them, as the records would be cut in other places than they were made.
+[[nodiscard]] bool ReadLayoutForCommand(Context& ctx, const std::string& path, LayoutDocument& doc,
+                                        bool forChange = false);
 
 /// `ReadLayoutForCommand`, then measures the layout; false after a message when either fails.
 [[nodiscard]] bool LoadLayoutForCommand(Context& ctx, const std::string& path, LayoutDocument& doc,

@@ -131,6 +131,7 @@ int RebuildFailed(Context& ctx, const TFileInf& file, const char* command) {
 
 int RunSet(Context& ctx) {
     RecordSetup s;
+    s.forChange = true;
     std::int64_t recNo = 0;
     if (!PrepareRecordCommand(ctx, ctx.args.size() >= 4, "set LAYOUT DATA REC FIELD=VALUE...", s, recNo))
         return kExitFailure;
@@ -165,6 +166,7 @@ bool NewRecord(Context& ctx, const RecordSetup& s, std::size_t firstAssignment, 
 
 int RunInsert(Context& ctx) {
     RecordSetup s;
+    s.forChange = true;
     std::int64_t recNo = 0;
     std::int64_t count = 1;
     if (!PrepareRecordCommand(ctx, ctx.args.size() >= 3, "insert LAYOUT DATA REC [FIELD=VALUE...] [--count K]", s,
@@ -194,6 +196,7 @@ int RunAppend(Context& ctx) {
         return kExitFailure;
     }
     RecordSetup s;
+    s.forChange = true;
     std::int64_t count = 1;
     if (!PrepareRecordSetup(ctx, ctx.args[0], s) || !CountOption(ctx, count)) return kExitFailure;
     std::string record;
@@ -218,6 +221,7 @@ int RunAppend(Context& ctx) {
 
 int RunDelete(Context& ctx) {
     RecordSetup s;
+    s.forChange = true;
     std::int64_t recNo = 0;
     std::int64_t count = 1;
     if (!PrepareRecordCommand(ctx, ctx.args.size() == 3, "delete LAYOUT DATA REC [--count K]", s, recNo) ||

@@ -74,7 +74,7 @@ bool PrepareRecordSetup(Context& ctx, const std::string& layoutPath, RecordSetup
     }
     s.basePosition = base - 1;
 
-    if (!ReadLayoutForCommand(ctx, layoutPath, s.doc)) return false;
+    if (!ReadLayoutForCommand(ctx, layoutPath, s.doc, s.forChange)) return false;
     if (ctx.args.size() >= 2 && !InputReadable(ctx, ctx.args[1])) return false;
     RecordFieldList listed = BuildFieldList(s.doc, ctx.Has("--hex-binary") ? HexStart::Window : HexStart::Script);
     if (!listed.Ok()) {

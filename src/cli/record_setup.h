@@ -20,6 +20,7 @@ struct RecordSetup {
     CodecOptions codec;
     std::int64_t basePosition = 0;  ///< 0-based
     int recordLength = 0;
+    bool forChange = false;  ///< set by the commands that change the data file, before preparing
 };
 
 /// `own` options after the codec options every record command takes (--base, --zone, ...).

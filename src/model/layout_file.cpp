@@ -65,11 +65,14 @@ void ResetDocument(LayoutDocument& doc) {
 }
 
 /// Steps 5 and 6 of a successful read.
-void FinishRead(LayoutDocument& doc) {
-    for (TRspec& r : doc.items) {
+void FinishRead(LayoutDocument& doc, std::vector<StoredSizeDifference>& differences) {
+    for (std::size_t i = 0; i < doc.items.size(); ++i) {
+        TRspec& r = doc.items[i];
         if (r.TYP == kGroup) r.BYT = 0;
         if (r.RPT < 1) r.RPT = 1;
+        const int stored = r.BYT;
         ApplyIntegerSizeRule(r, doc.sizes);
+        if (stored > 0 && stored != r.BYT) differences.push_back({static_cast<int>(i), stored, r.BYT});
     }
 }
 
@@ -120,13 +123,14 @@ LayoutReadResult ReadText(LayoutDocument& doc, std::string_view bytes, MessageSi
         messages.Inform(ConversionNotice({}), DefaultCaption(), MessageIcon::Warning);
         result.notice = ConversionNotice(converted);
     }
+    result.tooManyRows = tooMany;
     if (tooMany) {
         result.notice += TooManyLinesNotice(doc.editableLineCount);
         messages.Inform(result.notice, DefaultCaption(), MessageIcon::Warning);
     }
     doc.RdfCmt = rdfCmt;
     doc.PreFix = preFix;
-    FinishRead(doc);
+    FinishRead(doc, result.sizeDifferences);
     result.ok = true;
     return result;
 }
@@ -179,9 +183,10 @@ LayoutReadResult ReadLegacy(LayoutDocument& doc, std::string_view bytes, Message
         messages.Inform(ConversionNotice({}), DefaultCaption(), MessageIcon::Warning);
         result.notice = ConversionNotice(converted);
     }
+    result.tooManyRows = at < bytes.size();
     doc.RdfCmt = rdfCmt;
     doc.PreFix = preFix;
-    FinishRead(doc);
+    FinishRead(doc, result.sizeDifferences);
     result.ok = true;
     return result;
 }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/layout_document.h"
 #include "util/messages.h"
@@ -15,9 +16,18 @@ inline constexpr const char* kLayoutMagic = "kvel#32.lay";
 inline constexpr const char* kLegacyLayoutMagic = "morvane.lay";
 
 /// Result of reading a layout file.
+/// An integer row whose stored byte count is not the one the run's integer sizes give it.
+struct StoredSizeDifference {
+    int row = 0;      ///< 0-based
+    int stored = 0;   ///< bytes in the file
+    int used = 0;     ///< bytes the sizes of the run give
+};
+
 struct LayoutReadResult {
     bool ok = false;
     std::string notice;  ///< conversion or too-many-lines notice (CP932), possibly empty
+    bool tooManyRows = false;  ///< rows beyond the editable line count were left out
+    std::vector<StoredSizeDifference> sizeDifferences;  ///< int, short and long rows read with other sizes
 };
 
 /// Reads a ".kvl" or legacy ".lay" file into `doc`, replacing the whole document (rows read

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <filesystem>
 #include <streambuf>
@@ -223,6 +224,59 @@ TEST_F(BadInput, AValueTheFieldCannotHoldAsTypedIsRefused) {
     EXPECT_EQ(record2().substr(0, 6), "ab" + sj("漢字"));
     ASSERT_EQ(Cli({"set", layout, data, "2", "QTY=abc", "--lenient", "--base", "5"}).code, kExitOk);
     EXPECT_EQ(record2().substr(6, 3), "\xF0\xF0\xC0");
+}
+
+/// A layout file of a group holding `rows`, each "LVL TYP BYT" as the file stores them.
+std::string LayoutText(const std::vector<std::array<int, 3>>& rows) {
+    std::string text = "kvel#32.lay\r\n%!#RdfCmt=t%!#\r\n%!#PreFix=%!#\r\n"
+                       "%!#SEQ=1%!#%!#LVL=1%!#KOM=REC%!#VNM=REC%!#RED=%!#TYP=0%!#RPT=1%!#BYT=0%!#SYO=0%!#BKO=%!#\r\n";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string n = std::to_string(i + 2);
+        text += "%!#SEQ=" + n + "%!#%!#LVL=2%!#KOM=F" + n + "%!#VNM=F" + n + "%!#RED=%!#TYP=" +
+                std::to_string(rows[i][1]) + "%!#RPT=1%!#BYT=" + std::to_string(rows[i][2]) + "%!#SYO=0%!#BKO=%!#\r\n";
+    }
+    return text;
+}
+
+TEST_F(BadInput, ALayoutIsUsedWholeAndWithTheSizesItWasMadeWith) {
+    // 2,999 one-byte fields: more rows than a window edits, one record of 2,999 bytes.
+    test::WriteBytes(std::filesystem::path(layout), LayoutText(std::vector<std::array<int, 3>>(2999, {2, 1, 1})));
+    const std::string two = std::string(2999, 'a') + std::string(2999, 'b');
+    test::WriteBytes(std::filesystem::path(data), two);
+    const CliRun info = Cli({"info", layout});
+    EXPECT_EQ(info.out.substr(0, info.out.find('\n')), "Rec.Len\t2999");
+    EXPECT_TRUE(info.err.empty()) << info.err;
+    ASSERT_EQ(Cli({"delete", layout, data, "1"}).code, kExitOk);
+    EXPECT_EQ(ReadBytes(std::filesystem::path(data)), std::string(2999, 'b'));
+
+    // An import that would leave rows out writes nothing.
+    const std::string source = dir.File("wide.h");
+    std::string members;
+    for (int i = 0; i < 2100; ++i) members += "  char c" + std::to_string(i) + ";\n";
+    test::WriteBytes(std::filesystem::path(source), "struct WIDE {\n" + members + "};\n");
+    const std::string out = dir.File("wide.kvl");
+    const CliRun import = Cli({"import", "c", source, "-o", out});
+    EXPECT_EQ(import.code, kExitFailure);
+    EXPECT_NE(import.err.find("rows a layout holds"), std::string::npos) << import.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    // An int stored with 4 bytes, read by a run whose int has 2: said, and no change made.
+    test::WriteBytes(std::filesystem::path(layout), LayoutText({{2, 1, 2}, {2, 22, 4}}));
+    test::WriteBytes(std::filesystem::path(data), std::string("ab\x01\x00\x00\x00cd\x02\x00\x00\x00", 12));
+    const std::string before = ReadBytes(std::filesystem::path(data));
+    const char* said = "row 3 F3: stored 4 bytes, used 2 (--option Cmb_Int=1 matches)";
+    const CliRun csv = Cli({"csv", layout, data});
+    EXPECT_EQ(csv.code, kExitOk);
+    EXPECT_NE(csv.err.find(said), std::string::npos) << csv.err;
+    for (const std::vector<std::string>& change : std::vector<std::vector<std::string>>{
+             {"delete", layout, data, "1"}, {"append", layout, data}, {"set", layout, data, "1", "F2=x"}}) {
+        const CliRun r = Cli(change);
+        EXPECT_EQ(r.code, kExitFailure) << change[0];
+        EXPECT_NE(r.err.find(said), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(ReadBytes(std::filesystem::path(data)), before);
+    ASSERT_EQ(Cli({"delete", layout, data, "1", "--option", "Cmb_Int=1"}).code, kExitOk);
+    EXPECT_EQ(ReadBytes(std::filesystem::path(data)), before.substr(6));
 }
 
 /// A stream whose every write fails, as on a full disk.
