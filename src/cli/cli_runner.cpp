@@ -79,6 +79,12 @@ bool ArgumentToCp932(const std::string& utf8, std::string& cp932, std::string& r
     return false;
 }
 
+/// One option line of the help.
+void PrintOption(std::ostream& out, const char* indent, const OptionSpec& o) {
+    out << indent << o.name << (o.takesValue ? std::string(" ") + o.placeholder : std::string()) << "  " << o.help
+        << "\n";
+}
+
 void PrintHelp(std::ostream& out) {
     out << "usage: rekkan-cli COMMAND [ARGUMENTS] [OPTIONS]\n\nCommands:\n";
     // An option several commands share is explained at its first command and only named at
@@ -92,13 +98,13 @@ void PrintHelp(std::ostream& out) {
                 asAbove += std::string(asAbove.empty() ? "" : " ") + o.name;
                 continue;
             }
-            out << "      " << o.name << (o.takesValue ? std::string(" ") + o.placeholder : std::string()) << "  " << o.help << "\n";
+            PrintOption(out, "      ", o);
         }
         if (!asAbove.empty()) out << "      " << asAbove << "  (as above)\n";
     }
     out << "\nOptions of every command:\n";
     for (const auto& o : GlobalOptions())
-        out << "  " << o.name << (o.takesValue ? std::string(" ") + o.placeholder : std::string()) << "  " << o.help << "\n";
+        PrintOption(out, "  ", o);
 }
 
 /// Finds the command named by the first one or two words that are not options.
@@ -191,12 +197,45 @@ bool Context::OutputFailed() const {
 
 namespace {
 
-int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+/// The arguments in one form: "--name=value" as "--name" "value", "-h" as "--help"; `plain`
+/// marks the arguments after "--", which are never options.
+void NormaliseArguments(const std::vector<std::string>& given, std::vector<std::string>& argv,
+                        std::vector<bool>& plain) {
+    bool optionsEnded = false;
+    for (const std::string& a : given) {
+        if (!optionsEnded && a == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t eq = a.find('=');
+        if (!optionsEnded && a.rfind("--", 0) == 0 && eq != std::string::npos) {
+            argv.push_back(a.substr(0, eq));
+            argv.push_back(a.substr(eq + 1));
+            plain.insert(plain.end(), {false, true});
+            continue;
+        }
+        argv.push_back(!optionsEnded && a == "-h" ? "--help" : a);
+        plain.push_back(optionsEnded);
+    }
+}
+
+/// `COMMAND --help`: that command's usage and options, then those of every command.
+void PrintCommandHelp(std::ostream& out, const Command& c) {
+    out << "usage: rekkan-cli " << c.name << " " << c.usage << "\n";
+    for (const auto& o : c.options) PrintOption(out, "  ", o);
+    out << "\nOptions of every command:\n";
+    for (const auto& o : GlobalOptions()) PrintOption(out, "  ", o);
+}
+
+int RunCommandLine(const std::vector<std::string>& given, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> argv;
+    std::vector<bool> plain;
+    NormaliseArguments(given, argv, plain);
     // First pass: the command words are the leading arguments that are not options.
     std::vector<std::string> words;
     for (std::size_t i = 0; i < argv.size(); ++i) {
         const std::string& a = argv[i];
-        if (a.size() > 1 && a[0] == '-') {
+        if (!plain[i] && a.size() > 1 && a[0] == '-') {
             if (TakesValueSomewhere(a)) ++i;
             continue;
         }
@@ -214,7 +253,7 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
     std::size_t skipWords = used;
     for (std::size_t i = 0; i < argv.size(); ++i) {
         const std::string& a = argv[i];
-        if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && (std::isdigit(static_cast<unsigned char>(a[1])) != 0))) {
+        if (!plain[i] && a.size() > 1 && a[0] == '-' && std::isdigit(static_cast<unsigned char>(a[1])) == 0) {
             const OptionSpec* option = FindOption(a, cmd);
             if (!option) {
                 err << "rekkan-cli: unknown option " << a << " (see --help)\n";
@@ -257,6 +296,10 @@ int RunCommandLine(const std::vector<std::string>& argv, std::ostream& out, std:
 
     if (ctx.Has("--version")) {
         out << "rekkan-cli " << kVersion << "\n";
+        return kExitOk;
+    }
+    if (ctx.Has("--help") && cmd) {
+        PrintCommandHelp(out, *cmd);
         return kExitOk;
     }
     if (ctx.Has("--help") || !cmd) {

@@ -33,8 +33,8 @@ int RunImport(Context& ctx, SourceLanguage language) {
 
 const std::vector<OptionSpec> kImportOptions = {
     {"--list", false, "print the structure list instead of importing"},
-    {"--select", true, "structure to import: 1-based number or name (default 1)"},
-    {"--array-groups", true, "yes|no: multi-dimensional arrays as nested groups (Chk_AryExt)"},
+    {"--select", true, "structure to import: 1-based number or name (default 1)", "N|NAME"},
+    {"--array-groups", true, "multi-dimensional arrays as nested groups (Chk_AryExt)", "yes|no"},
     kOutputOption,
 };
 

@@ -185,8 +185,8 @@ int RunShow(Context& ctx) {
 std::vector<Command> RecordReadCommands() {
     return {
         {"csv", "LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen] [-o FILE]",
-         WithCodecOptions({{"--from", true, "first Rec.No (default 1)"},
-                           {"--to", true, "last Rec.No (default the last record)"},
+         WithCodecOptions({{"--from", true, "first Rec.No (default 1)", "N"},
+                           {"--to", true, "last Rec.No (default the last record)", "N"},
                            {"--rec-no", false, "Rec.No column"},
                            {"--pos", false, "position column"},
                            {"--groups", false, "group items as columns"},

@@ -12,10 +12,10 @@ namespace {
 
 const std::vector<OptionSpec>& CodecOptionSpecs() {
     static const std::vector<OptionSpec> specs = {
-        {"--base", true, "1-based read base position (default 1)"},
-        {"--zone", true, "zoned sign form: ebcdic (default) or ascii"},
-        {"--pack", true, "packed sign form: ebcdic (default) or ascii"},
-        {"--order", true, "byte order of C/VB integers: intel (default) or motorola"},
+        {"--base", true, "1-based read base position (default 1)", "N"},
+        {"--zone", true, "zoned sign form (default ebcdic)", "ebcdic|ascii"},
+        {"--pack", true, "packed sign form (default ebcdic)", "ebcdic|ascii"},
+        {"--order", true, "byte order of C/VB integers (default intel)", "intel|motorola"},
         {"--hex-binary", false, "show COBOL binary fields in hex, as the record editor does"},
     };
     return specs;

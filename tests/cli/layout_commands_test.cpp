@@ -55,11 +55,27 @@ TEST(CliConventions, HelpNamesEveryOptionOfEveryCommand) {
             EXPECT_NE(part.find(std::string(o.name) + " "), std::string::npos) << commands[i].name << " " << o.name;
     }
     // A shared option is explained once; the record options appear once in full.
-    const std::string baseHelp = "--base VALUE  1-based read base position";
+    const std::string baseHelp = "--base N  1-based read base position";
     const std::size_t first = help.out.find(baseHelp);
     ASSERT_NE(first, std::string::npos);
     EXPECT_EQ(help.out.find(baseHelp, first + 1), std::string::npos);
     EXPECT_EQ(Cli({"--version"}).out, "rekkan-cli 2.05\n");
+}
+
+TEST(CliConventions, ArgumentsInEveryUsualForm) {
+    const CliRun spaced = Cli({"info", Data("cstruct.kvl"), "--option", "Cmb_Long=3"});
+    ASSERT_EQ(spaced.code, kExitOk);
+    EXPECT_EQ(Cli({"info", "--option=Cmb_Long=3", Data("cstruct.kvl")}).out, spaced.out);
+    EXPECT_EQ(Cli({"info", "--option", "Cmb_Long=3", "--", Data("cstruct.kvl")}).out, spaced.out);
+    EXPECT_EQ(Cli({"info", "--", "--option"}).code, kExitFailure);  // a file named --option
+    EXPECT_EQ(Cli({"-h"}).out, Cli({"--help"}).out);
+    // One command's help: its usage and options, the options of every command, nothing else.
+    const CliRun csv = Cli({"csv", "--help"});
+    EXPECT_EQ(csv.code, kExitOk);
+    EXPECT_EQ(csv.out.rfind("usage: rekkan-cli csv LAYOUT DATA", 0), 0u) << csv.out;
+    EXPECT_NE(csv.out.find("  --from N  first Rec.No"), std::string::npos);
+    EXPECT_NE(csv.out.find("  --settings FILE  "), std::string::npos);
+    EXPECT_EQ(csv.out.find("import"), std::string::npos);
 }
 
 TEST(CliConventions, OptionOverridesTheSettingsFile) {
