@@ -1,3 +1,4 @@
+#include <cctype>
 #include <string>
 
 #include "cli/command_groups.h"
@@ -5,6 +6,7 @@
 #include "lang/c_writer.h"
 #include "lang/cobol_writer.h"
 #include "lang/import_pipeline.h"
+#include "lang/lang_output.h"
 #include "lang/vb_writer.h"
 #include "model/geometry.h"
 #include "model/key_items.h"
@@ -44,6 +46,29 @@ int RunImportCobol(Context& ctx) {
     return ImportStructure(ctx, SourceLanguage::Cobol, s);
 }
 
+/// Whether `name` is an identifier of C (ASCII letters, digits and '_', not starting with a
+/// digit) or of VB (which takes other letters, here any byte beyond ASCII, too).
+bool IsIdentifier(std::string_view name, bool vb) {
+    if (name.empty()) return true;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        const bool letter = std::isalpha(c) != 0 || c == '_' || (vb && c >= 0x80);
+        if (!letter && !(i > 0 && std::isdigit(c) != 0)) return false;
+    }
+    return true;
+}
+
+/// Warns (the output keeps its bytes) of the variable names the language would not take.
+void WarnOfNonIdentifiers(const Context& ctx, const LayoutDocument& doc, bool vb) {
+    std::string names;
+    for (const TRspec& r : doc.items) {
+        const std::string name = OutputVarName(r);
+        if (!IsIdentifier(name, vb)) names += (names.empty() ? "" : ", ") + name;
+    }
+    if (!names.empty())
+        ctx.Error(std::string("warning: names that are not ") + (vb ? "VB" : "C") + " identifiers: " + names);
+}
+
 int RunExport(Context& ctx, char language) {
     if (ctx.args.size() != 1) {
         ctx.Error("usage: rekkan-cli export c|vb|cobol LAYOUT [-o FILE]");
@@ -59,6 +84,7 @@ int RunExport(Context& ctx, char language) {
     std::string text;
     if (language == 'c') text = WriteCText(in);
     if (language == 'v') text = WriteVbText(in);
+    if (language != 'o') WarnOfNonIdentifiers(ctx, doc, language == 'v');
     if (language == 'o') text = WriteCobolText(in, CobolOutputOptions::FromSettings(ctx.settings));
     return ctx.Emit(text) ? kExitOk : kExitFailure;
 }

@@ -103,5 +103,18 @@ TEST(CliListing, TextAndCsvWithOptions) {
     EXPECT_EQ(Cli({"listing", "csv"}).code, kExitFailure);
 }
 
+TEST(CliExport, NamesTheLanguageWouldNotTakeAreListed) {
+    const std::string cobolNames = (test::DataDir() / "lang" / "cobol_types.kvl").string();
+    for (const char* language : {"c", "vb"}) {
+        const CliRun r = Cli({"export", language, cobolNames});
+        EXPECT_EQ(r.code, kExitOk) << r.err;
+        EXPECT_FALSE(r.out.empty());
+        EXPECT_NE(r.err.find(std::string("identifiers: X-ITEM, J-ITEM, SNUM-FRAC, G-A,")), std::string::npos) << r.err;
+    }
+    const CliRun plain = Cli({"export", "c", (test::DataDir() / "records" / "order.kvl").string()});
+    EXPECT_EQ(plain.code, kExitOk);
+    EXPECT_TRUE(plain.err.empty()) << plain.err;
+}
+
 }  // namespace
 }  // namespace rekkan::cli
