@@ -173,7 +173,7 @@ void Context::Error(std::string_view cp932Text) const {
             text += cp932Text[i];
         }
     }
-    *err << (utf8 ? Cp932ToUtf8(text) : text) << "\n";
+    *err << (utf8 || utf8Messages ? Cp932ToUtf8(text) : text) << "\n";
 }
 
 bool Context::Emit(std::string_view bytes) const {
@@ -227,7 +227,7 @@ void PrintCommandHelp(std::ostream& out, const Command& c) {
     for (const auto& o : GlobalOptions()) PrintOption(out, "  ", o);
 }
 
-int RunCommandLine(const std::vector<std::string>& given, std::ostream& out, std::ostream& err) {
+int RunCommandLine(const std::vector<std::string>& given, std::ostream& out, std::ostream& err, bool utf8Locale) {
     std::vector<std::string> argv;
     std::vector<bool> plain;
     NormaliseArguments(given, argv, plain);
@@ -277,6 +277,7 @@ int RunCommandLine(const std::vector<std::string>& given, std::ostream& out, std
         ctx.args.push_back(a);
     }
     ctx.utf8 = ctx.Has("--utf8");
+    ctx.utf8Messages = utf8Locale;
     // Arguments and option values come in UTF-8 (as bytes with --cp932); the model holds CP932.
     const auto toCp932 = [&](std::string& text) {
         std::string cp932;
@@ -333,9 +334,9 @@ int RunCommandLine(const std::vector<std::string>& given, std::ostream& out, std
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, bool utf8Locale) {
     errno = 0;
-    const int code = RunCommandLine(argv, out, err);
+    const int code = RunCommandLine(argv, out, err, utf8Locale);
     // Output that did not arrive is a failure, whatever the command thought of it.
     out.flush();
     if (!out) {

@@ -32,6 +32,7 @@ public:
     std::multimap<std::string, std::string> options;    ///< option name -> value (CP932; "" for a flag)
     Settings settings;
     bool utf8 = false;                                  ///< --utf8: our text goes out as UTF-8
+    bool utf8Messages = false;                          ///< messages in UTF-8 (--utf8, or a UTF-8 locale)
     MessageSink* messages = nullptr;                    ///< messages and notices go to stderr
     std::ostream* out = nullptr;
     std::ostream* err = nullptr;
@@ -77,7 +78,8 @@ inline const OptionSpec kOutputOption{"-o", true, "write the output to FILE (rep
 /// The table of every command.
 [[nodiscard]] const std::vector<Command>& Commands();
 
-/// Runs the command line (argv without the program name); returns the exit code.
-int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err);
+/// Runs the command line (argv without the program name); returns the exit code. Messages on
+/// `err` are UTF-8 with `utf8Locale` (the terminal's character set), else CP932 unless --utf8.
+int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, bool utf8Locale = false);
 
 }  // namespace rekkan::cli

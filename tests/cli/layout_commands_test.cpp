@@ -78,6 +78,16 @@ TEST(CliConventions, ArgumentsInEveryUsualForm) {
     EXPECT_EQ(csv.out.find("import"), std::string::npos);
 }
 
+TEST(CliConventions, MessagesFollowTheTerminalsCharacterSet) {
+    // Rec.No 99 of a file far too short: a message in Japanese.
+    std::ostringstream out;
+    std::ostringstream utf8Err;
+    EXPECT_EQ(RunCli({"show", Data("cstruct.kvl"), Data("cstruct.kvl"), "99"}, out, utf8Err, true), kExitFailure);
+    EXPECT_NE(utf8Err.str().find("のレコードは存在しません。"), std::string::npos) << utf8Err.str();
+    EXPECT_NE(Cli({"show", Data("cstruct.kvl"), Data("cstruct.kvl"), "99"}).err.find(sj("のレコードは存在しません。")),
+              std::string::npos);
+}
+
 TEST(CliConventions, OptionOverridesTheSettingsFile) {
     test::TempDir dir;
     test::WriteBytes(dir.Path() / "opt.Dat", "Cmb_Long=3\r\n");
