@@ -17,6 +17,9 @@ int SelectedIndex(const Context& ctx, const ImportPipeline& pipeline, int listed
     const auto& list = pipeline.Structures();
     for (int i = 0; i < listed && i < static_cast<int>(list.size()); ++i)
         if (EqualsNoCase(list[static_cast<std::size_t>(i)].name, sel)) return i;
+    // A C structure is found by its tag too ("tagINFO" of "typedef struct tagINFO {...} INFO;").
+    for (int i = 0; i < listed && i < static_cast<int>(list.size()); ++i)
+        if (!list[static_cast<std::size_t>(i)].tag.empty() && list[static_cast<std::size_t>(i)].tag == sel) return i;
     return -1;
 }
 

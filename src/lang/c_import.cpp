@@ -139,17 +139,38 @@ void CImport::ReadDefinesAndTypedefs() {
         const int lineNo = static_cast<int>(i) + 1;
         if (const std::size_t d = FindWord(code, "#define"); d != std::string::npos) {
             const std::vector<std::string> words = BlankWords(std::string_view(code).substr(d), false);
-            if (words.size() > 2 && static_cast<int>(defines_.size()) < kMaxDefines)
-                defines_.push_back({words[1], Join(words, 2, words.size())});
+            if (static_cast<int>(defines_.size()) >= kMaxDefines) continue;
+            if (words.size() > 1 && words[1].find('(') != std::string::npos) {
+                // A function-like macro: its parameters up to ")", then its body.
+                const std::string rest = Trim(std::string_view(code).substr(d + 7));
+                const std::size_t open = rest.find('('), close = rest.find(')');
+                if (close == std::string::npos) continue;
+                CDefine macro{rest.substr(0, open), Trim(rest.substr(close + 1)), {}, true};
+                std::string param;
+                for (char c : rest.substr(open + 1, close - open - 1) + ",") {
+                    if (c != ',') {
+                        param += c;
+                    } else if (!Trim(param).empty()) {
+                        macro.params.push_back(Trim(param));
+                        param.clear();
+                    }
+                }
+                defines_.push_back(std::move(macro));
+                continue;
+            }
+            if (words.size() > 2) defines_.push_back({words[1], Join(words, 2, words.size()), {}, false});
             continue;
         }
         if (!block.IsOpen()) {
             const std::size_t t = FindWord(code, "typedef");
             if (t == std::string::npos) continue;
-            const bool hasStruct = HasWord(code, "struct");
+            const bool hasStruct = HasWord(code, "struct") || HasWord(code, "union");
             if (!hasStruct || IsStructDeclarationOnly(code)) {
                 // A simple typedef: the last word is the new name, the words between the old type.
-                const std::vector<std::string> words = BlankWords(std::string_view(code).substr(t), true);
+                // "typedef long FX, *LPFX;" names FX; the pointer types after it are not records.
+                std::string_view declaration = std::string_view(code).substr(t);
+                if (!HasChar(declaration, '(')) declaration = declaration.substr(0, declaration.find(','));
+                const std::vector<std::string> words = BlankWords(declaration, true);
                 if (words.size() <= 2) continue;
                 std::string name = words.back();
                 std::string dims;
@@ -182,14 +203,17 @@ void CImport::ListStructures() {
         if (!line.used) continue;
         const std::string& code = line.code;
         if (!block.IsOpen()) {
-            const std::size_t s = FindWord(code, "struct");
+            std::size_t s = FindWord(code, "struct");
+            const std::size_t u = FindWord(code, "union");
+            // A union at the top is a record too; one inside a structure is a member.
+            if (u != std::string::npos && (s == std::string::npos || u < s)) s = u;
             if (s == std::string::npos || IsStructDeclarationOnly(code)) continue;
             block.Open();
             first = static_cast<int>(i) + 1;
             firstComment = line.comment;
             std::string ignored;
             TakePrefixMark(firstComment, ignored);
-            tag = CWordAfter(code, s, 6);
+            tag = CWordAfter(code, s, s == u ? 5 : 6);
         }
         if (!block.EndsAt(code)) continue;
         std::string name = NameAfterClose(code);
@@ -201,7 +225,8 @@ void CImport::ListStructures() {
         // A structure without a name cannot be listed (an empty name ends the list).
         if (name.empty() || static_cast<int>(structures_.size()) >= kMaxStructures) continue;
         const int last = static_cast<int>(i) + 1;
-        structures_.push_back({first, last, name, CStructureListText(first, last, name, comment), comment});
+        structures_.push_back({first, last, name, CStructureListText(first, last, name, comment), comment,
+                               tag != name ? tag : std::string()});
         tags_.push_back(tag);
     }
 }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "lang/c_import_words.h"
 #include "lang/structure_parser.h"
 #include "model/layout_document.h"
 #include "model/settings.h"
@@ -54,11 +55,6 @@ struct CTypeEntry {
     std::string dimensions;  ///< "[20]" for a typedef of an array type
 };
 
-/// A #define (or VB Const) pair.
-struct CDefine {
-    std::string name;
-    std::string value;
-};
 
 /// One line of an expanded structure: its code and its comment (the rows are built from these).
 struct CExpandedLine {

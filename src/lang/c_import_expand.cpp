@@ -156,7 +156,8 @@ std::vector<CExpandedLine> CImport::Expand(int index, bool arrayGroups, ImportSe
     const auto [firstLine, lastLine] = ranges_[static_cast<std::size_t>(index)];
 
     std::unordered_map<std::string, std::string> defines;
-    for (const CDefine& d : defines_) defines.emplace(d.name, d.value);
+    for (const CDefine& d : defines_)
+        if (!d.functionLike) defines.emplace(d.name, d.value);
     std::unordered_map<std::string, std::vector<int>> typesByName;
     for (std::size_t t = 0; t < types_.size(); ++t) typesByName[types_[t].name].push_back(static_cast<int>(t));
 
@@ -180,7 +181,7 @@ std::vector<CExpandedLine> CImport::Expand(int index, bool arrayGroups, ImportSe
     while (!pending.empty() && lines.size() < maxLines) {
         CExpandedLine raw = std::move(pending.back());
         pending.pop_back();
-        raw.code = SubstituteDefines(raw.code, defines);
+        raw.code = SubstituteDefines(SubstituteMacroCalls(raw.code, defines_), defines);
         std::vector<CExpandedLine> declarators = SplitDeclarators(raw);
         if (declarators.size() > 1) {
             for (auto it = declarators.rbegin(); it != declarators.rend(); ++it) pending.push_back(std::move(*it));

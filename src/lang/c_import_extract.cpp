@@ -6,6 +6,7 @@
 #include "model/geometry.h"
 #include "model/group_rule.h"
 #include "model/type_catalogue.h"
+#include "util/encoding.h"
 #include "util/text.h"
 
 // The layout rows of an expanded structure: one row a declaration, groups for structures,
@@ -66,6 +67,14 @@ RowType TypeOfLine(const CKeywordHits& hits, const CDimensions& dims, const IntS
     if (hits.Has(kKwWord)) store(kWord, 2);
     if (hits.Has(kKwDword)) store(kDword, 4);
     return r;
+}
+
+/// "data[]" or "data[0]": an array without elements, which takes no bytes.
+bool IsFlexibleArray(std::string_view code) {
+    const std::vector<std::string> dims = BracketContents(code);
+    if (dims.empty()) return false;
+    const std::string last = Trim(dims.back());
+    return last.empty() || last == "0";
 }
 
 /// Most unions whose members are overlaid in one extraction.
@@ -148,6 +157,10 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
         const std::string varName = CVariableName(line.code, hits);
         const std::string itemName = !line.comment.empty() ? line.comment : !varName.empty() ? varName : Trim(line.code);
         const RowType type = TypeOfLine(hits, dims, options.sizes);
+        if (type.stored && type.type != kGroup && IsFlexibleArray(line.code)) {
+            session.notes.push_back({0, line.code, sj("要素のない配列（フレキシブル配列メンバー）は行になりません。")});
+            continue;
+        }
         if (type.stored) {
             ImportedRow row;
             row.level = level;

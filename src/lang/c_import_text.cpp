@@ -146,6 +146,50 @@ int DimensionSize(std::string_view content) {
     return static_cast<int>(std::min(v, kDimensionCap));
 }
 
+/// The code without compiler attributes: "__attribute__((packed))", "__declspec(align(4))".
+std::string WithoutAttributes(std::string code) {
+    for (const char* word : {"__attribute__", "__declspec"}) {
+        for (std::size_t at = code.find(word); at != std::string::npos; at = code.find(word)) {
+            std::size_t end = at + std::char_traits<char>::length(word);
+            while (end < code.size() && code[end] == ' ') ++end;
+            if (end >= code.size() || code[end] != '(') break;
+            int depth = 0;
+            for (; end < code.size(); ++end) {
+                if (code[end] == '(') ++depth;
+                if (code[end] == ')' && --depth == 0) break;
+            }
+            if (end >= code.size()) break;
+            code = Trim(code.substr(0, at)) + " " + Trim(code.substr(end + 1));
+            code = Trim(code);
+        }
+    }
+    return code;
+}
+
+bool IsIdentifierChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+/// True when a declaration goes on past the end of `code` onto a line starting with `next`:
+/// "int x, y," or a type alone ("unsigned char") before the line with its name.
+bool ContinuesOnNextLine(const std::string& code, const std::string& next) {
+    if (code.empty() || next.empty() || code[0] == '#' || next[0] == '#') return false;
+    if (!IsIdentifierChar(next[0]) && next[0] != '*') return false;
+    if (code.back() == ',') return code.find('(') == std::string::npos;
+    if (code.find_first_of(";{}()#=[]") != std::string::npos || !IsIdentifierChar(code.back())) return false;
+    // A type alone: every word a type word, so that "struct TAG" before its brace is left be.
+    static const char* const typeWords[] = {"unsigned", "signed", "char", "short", "int", "long", "float", "double"};
+    std::size_t pos = 0;
+    while (pos < code.size()) {
+        std::size_t end = code.find(' ', pos);
+        if (end == std::string::npos) end = code.size();
+        const std::string word = code.substr(pos, end - pos);
+        if (!word.empty() && std::find(std::begin(typeWords), std::end(typeWords), word) == std::end(typeWords)) return false;
+        pos = end + 1;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::vector<CSourceLine> ReadCSourceLines(std::string_view text) {
@@ -201,7 +245,21 @@ std::vector<CSourceLine> ReadCSourceLines(std::string_view text) {
         result.used = !(startedInBlock && !leftBlock);
         result.code = result.used ? Trim(code) : std::string();
         if (!result.used) result.comment.clear();
+        result.code = WithoutAttributes(result.code);
         out.push_back(std::move(result));
+    }
+    // A declaration written over several lines is read on its first line; the lines it took
+    // stay, empty, so that line numbers keep their meaning.
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        std::size_t next = i + 1;
+        while (next < out.size() && out[next].used && out[next].code.empty()) ++next;
+        if (next >= out.size() || !out[i].used || !out[next].used || !ContinuesOnNextLine(out[i].code, out[next].code))
+            continue;
+        out[i].code += " " + out[next].code;
+        if (out[i].comment.empty()) out[i].comment = out[next].comment;
+        out[next].code.clear();
+        out[next].comment.clear();
+        --i;  // the joined line may go on further
     }
     return out;
 }

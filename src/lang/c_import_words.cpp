@@ -1,5 +1,7 @@
 #include "lang/c_import_words.h"
 
+#include <algorithm>
+
 #include "lang/lang_words.h"
 #include "util/sjis.h"
 #include "util/text.h"
@@ -190,6 +192,47 @@ std::string SubstituteDefines(std::string_view code, const std::unordered_map<st
         next.append(text, last, std::string::npos);
         if (next.size() > kLongestSubstitutedLine) break;
         text = std::move(next);
+    }
+    return text;
+}
+
+std::string SubstituteMacroCalls(std::string_view code, const std::vector<CDefine>& macros) {
+    std::string text(code);
+    for (int round = 0; round < kMostDefineRounds; ++round) {
+        bool changed = false;
+        for (const IdentifierSpan& id : Identifiers(text)) {
+            const std::string name = text.substr(id.pos, id.len);
+            const auto macro = std::find_if(macros.begin(), macros.end(),
+                                            [&](const CDefine& d) { return d.functionLike && d.name == name; });
+            if (macro == macros.end()) continue;
+            std::size_t open = id.pos + id.len;
+            while (open < text.size() && text[open] == ' ') ++open;
+            if (open >= text.size() || text[open] != '(') continue;
+            std::vector<std::string> args(1);
+            std::size_t end = open + 1;
+            for (int depth = 1; end < text.size(); ++end) {
+                const char c = text[end];
+                if (c == '(') ++depth;
+                if (c == ')' && --depth == 0) break;
+                if (c == ',' && depth == 1) args.emplace_back();
+                else args.back() += c;
+            }
+            if (end >= text.size() || args.size() != macro->params.size()) continue;
+            std::string body;
+            std::size_t last = 0;
+            for (const IdentifierSpan& b : Identifiers(macro->value)) {
+                const auto p = std::find(macro->params.begin(), macro->params.end(), macro->value.substr(b.pos, b.len));
+                if (p == macro->params.end()) continue;
+                body.append(macro->value, last, b.pos - last);
+                body += "(" + Trim(args[static_cast<std::size_t>(p - macro->params.begin())]) + ")";
+                last = b.pos + b.len;
+            }
+            body.append(macro->value, last, std::string::npos);
+            text = text.substr(0, id.pos) + body + text.substr(end + 1);
+            changed = true;
+            break;
+        }
+        if (!changed || text.size() > kLongestSubstitutedLine) break;
     }
     return text;
 }

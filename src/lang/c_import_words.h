@@ -9,6 +9,14 @@
 
 namespace rekkan {
 
+/// A #define (or VB Const) pair.
+struct CDefine {
+    std::string name;
+    std::string value;
+    std::vector<std::string> params;  ///< parameters of a function-like macro
+    bool functionLike = false;        ///< "#define NAME(a, b) ..." (no blank before "(")
+};
+
 /// Index of each entry of the C keyword table.
 enum CKeyword : int {
     kKwTypedef = 0,
@@ -84,6 +92,9 @@ struct IdentifierSpan {
 [[nodiscard]] std::vector<IdentifierSpan> Identifiers(std::string_view text);
 
 /// Replaces every define name found as an identifier by its value, again on the result, until
+/// Expands the calls of function-like macros ("ISODCL(2, 6)" of "#define ISODCL(from, to)
+/// (to - from + 1)"): the arguments replace the parameters in the body.
+[[nodiscard]] std::string SubstituteMacroCalls(std::string_view code, const std::vector<CDefine>& macros);
 /// nothing changes (bounded: a define that refers to itself stops).
 [[nodiscard]] std::string SubstituteDefines(std::string_view code,
                                             const std::unordered_map<std::string, std::string>& defines);

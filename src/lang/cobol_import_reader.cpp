@@ -318,8 +318,8 @@ private:
 
     void AddRecord(int lastEntry, int lastPhysical) {
         if (static_cast<int>(out_.records.size()) >= kMaxStructures) return;
-        out_.records.push_back({startEntry_, lastEntry, startName_, {}, {}});
-        if (firstPass_) out_.sourceLines.push_back({startPhysical_, lastPhysical, startName_, {}, {}});
+        out_.records.push_back({startEntry_, lastEntry, startName_, {}, {}, {}});
+        if (firstPass_) out_.sourceLines.push_back({startPhysical_, lastPhysical, startName_, {}, {}, {}});
     }
 
     void Finish() {

@@ -23,6 +23,7 @@ struct StructureEntry {
     std::string name;      ///< data name of the structure
     std::string listText;  ///< text shown in the structure list
     std::string comment;   ///< item name (comment) of the structure
+    std::string tag;       ///< C: the tag of a structure listed by its typedef name, else empty
 };
 
 /// One line of the import report: a source line that gave no row, or a row whose size or

@@ -78,7 +78,7 @@ VbScanResult ScanVbSource(std::string_view text) {
             else if (const std::size_t n = code.find(name, c + 5); n != std::string::npos && !name.empty())
                 value = VbWordAfter(code, n);
             if (!name.empty() && static_cast<int>(result.constants.size()) < kMaxDefines)
-                result.constants.push_back({name, value});
+                result.constants.push_back({name, value, {}, false});
             continue;
         }
         const std::size_t t = FindVbWord(code, "type");
