@@ -56,6 +56,9 @@ struct CTypeEntry {
 };
 
 
+/// False when a bracket of `code` holds a size the reader cannot evaluate (an undefined name).
+[[nodiscard]] bool DimensionsEvaluated(std::string_view code);
+
 /// One line of an expanded structure: its code and its comment (the rows are built from these).
 struct CExpandedLine {
     std::string code;

@@ -69,6 +69,18 @@ RowType TypeOfLine(const CKeywordHits& hits, const CDimensions& dims, const IntS
     return r;
 }
 
+/// The code with the contents of its brackets left out.
+std::string OutsideBrackets(std::string_view code) {
+    std::string out;
+    int depth = 0;
+    for (char c : code) {
+        if (c == '[') ++depth;
+        if (depth == 0) out += c;
+        if (c == ']' && depth > 0) --depth;
+    }
+    return out;
+}
+
 /// "data[]" or "data[0]": an array without elements, which takes no bytes.
 bool IsFlexibleArray(std::string_view code) {
     const std::vector<std::string> dims = BracketContents(code);
@@ -144,6 +156,19 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
     const std::vector<CExpandedLine> lines =
         Expand(index, options.arrayGroups, session, static_cast<std::size_t>(std::max(0, options.capacity)) * 4 + 1000);
 
+    // The report names the source line of a member written in the structure itself.
+    const auto [firstLine, lastLine] = ranges_[static_cast<std::size_t>(index)];
+    auto report = [&](const CExpandedLine& line, const std::string& reason) {
+        const std::string name = CVariableName(line.code, FindCKeywords(line.code));
+        int at = 0;
+        for (int n = firstLine; !vb_ && n <= lastLine && n <= static_cast<int>(lines_.size()) && !name.empty(); ++n) {
+            if (FindWord(lines_[static_cast<std::size_t>(n - 1)].code, name) != std::string::npos) {
+                at = n;
+                break;
+            }
+        }
+        session.notes.push_back({at, Trim(line.code), reason});
+    };
     doc.items.clear();
     int level = 1;
     int count = 0;
@@ -151,15 +176,25 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
     for (const CExpandedLine& line : lines) {
         if (count >= options.capacity) break;
         const CKeywordHits hits = FindCKeywords(line.code);
-        if (!hits.Any()) continue;
+        if (!hits.Any()) {
+            if (HasChar(line.code, ';') && Trim(line.code) != ";") report(line, sj("型が分からないので行になりません。"));
+            continue;
+        }
         if (count == 0) level = 1;
         const CDimensions dims = ReadDimensions(line.code);
         const std::string varName = CVariableName(line.code, hits);
         const std::string itemName = !line.comment.empty() ? line.comment : !varName.empty() ? varName : Trim(line.code);
         const RowType type = TypeOfLine(hits, dims, options.sizes);
         if (type.stored && type.type != kGroup && IsFlexibleArray(line.code)) {
-            session.notes.push_back({0, line.code, sj("要素のない配列（フレキシブル配列メンバー）は行になりません。")});
+            report(line, sj("要素のない配列（フレキシブル配列メンバー）は行になりません。"));
             continue;
+        }
+        if (type.stored && type.type != kGroup) {
+            const std::string outside = OutsideBrackets(line.code);
+            if (HasChar(outside, '*')) report(line, sj("ポインターです。大きさは推測です。"));
+            if (HasChar(outside, ':')) report(line, sj("ビットフィールドです。大きさは推測です。"));
+            if (outside.find("long long") != std::string::npos) report(line, sj("long long の大きさは推測です。"));
+            if (!DimensionsEvaluated(line.code)) report(line, sj("配列の大きさを計算できません（定義のない名前）。"));
         }
         if (type.stored) {
             ImportedRow row;

@@ -277,6 +277,12 @@ CDimensions ReadDimensions(std::string_view code) {
     return dims;
 }
 
+bool DimensionsEvaluated(std::string_view code) {
+    for (const std::string& content : BracketContents(code))
+        if (!Trim(content).empty() && !ExpressionReader(Trim(content)).Read()) return false;
+    return true;
+}
+
 std::string RewriteVbBounds(std::string_view code) {
     const std::vector<std::string> contents = BracketContents(code);
     const bool keepLast = HasWord(code, "char");

@@ -162,6 +162,17 @@ TEST(CImportRows, MembersGiveRows) {
         EXPECT_EQ(RowsSummary(ImportC(c.source, Options(c.arrayGroups), c.structure).doc.items), c.rows) << c.title;
 }
 
+/// Members the import drops or sizes by a guess are reported with their line; plain ones are not.
+TEST(CImportExtract, ReportsDroppedAndGuessedMembers) {
+    const Imported r = ImportC("struct N {\n  char id[4];\n  UNKNOWN_T u;\n  char *p;\n  int bits : 3;\n"
+                               "  long long big;\n  char name[NAMELEN];\n  unsigned char data[];\n  int ok;\n};\n",
+                               Options(true, test::kLlp64));
+    std::vector<int> lines;
+    for (const ImportNote& n : r.session.notes) lines.push_back(n.line);
+    EXPECT_EQ(lines, (std::vector<int>{3, 4, 5, 6, 7, 8}));
+    EXPECT_TRUE(ImportC("struct P { char id[4]; int n; };\n", Options(true, test::kLlp64)).session.notes.empty());
+}
+
 TEST(CImportExtract, SetsLayoutCommentPrefixAndKeys) {
     const Imported r = ImportC("struct R { // 受注\n long no; /* 顧客 Prefix(CU_) */\n int k; // 区分 #1.2d-\n};\n",
                                Options(false));
