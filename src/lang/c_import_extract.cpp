@@ -157,7 +157,8 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
         Expand(index, options.arrayGroups, session, static_cast<std::size_t>(std::max(0, options.capacity)) * 4 + 1000);
 
     // The report names the source line of a member written in the structure itself.
-    const auto [firstLine, lastLine] = ranges_[static_cast<std::size_t>(index)];
+    const int firstLine = ranges_[static_cast<std::size_t>(index)].first;
+    const int lastLine = ranges_[static_cast<std::size_t>(index)].second;
     auto report = [&](const CExpandedLine& line, const std::string& reason) {
         const std::string name = CVariableName(line.code, FindCKeywords(line.code));
         int at = 0;
