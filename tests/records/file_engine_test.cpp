@@ -2,10 +2,7 @@
 // becomes of the data file when any step of an insert or delete fails.
 
 #include <algorithm>
-#include <csignal>
 #include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -351,7 +348,6 @@ TEST(FileEngine, DiskFullAtAnyWriteKeepsDataFile) {
     EXPECT_EQ(exercised, 5);  // three writes of an insert, two of a delete
 }
 
-// A real file-size limit (as a full disk would stop the work file) in a child process.
 // The work file is a fresh name beside the data file: neither a data file whose own name
 // ends in ".KvelWork" nor the work file of another run on a file of the same stem is touched.
 TEST(FileEngine, WorkFileNeverTakesTheNameOfAnExistingFile) {
