@@ -1,5 +1,8 @@
 #include <cerrno>
+#include <stdlib.h>
+
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <set>
@@ -11,7 +14,9 @@
 #include "cli/file_checks.h"
 #include "model/settings.h"
 #include "util/encoding.h"
+#include "util/file_system.h"
 #include "util/file_util.h"
+#include "util/interrupt_cleanup.h"
 #include "util/replacing_file.h"
 #include "util/text.h"
 #include "util/version.h"
@@ -227,7 +232,35 @@ void PrintCommandHelp(std::ostream& out, const Command& c) {
     for (const auto& o : GlobalOptions()) PrintOption(out, "  ", o);
 }
 
-int RunCommandLine(const std::vector<std::string>& given, std::ostream& out, std::ostream& err, bool utf8Locale) {
+/// Standard input kept in a temporary file, for the readers that take a path; removed at the end.
+class InputCopy {
+public:
+    ~InputCopy() {
+        if (path_.empty()) return;
+        ForgetTemporary(path_);
+        std::filesystem::remove(path_);
+    }
+    /// Copies `in` to a fresh temporary; false when it cannot be made.
+    bool Make(std::istream& in) {
+        std::string name = (std::filesystem::temp_directory_path() / "rekkan-stdin.XXXXXX").string();
+        const int fd = ::mkstemp(name.data());
+        if (fd < 0) return false;
+        path_ = name;
+        WatchTemporary(path_);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        const std::string all = bytes.str();
+        const bool written = RealFileSystem().Write(fd, all, kAtPosition);
+        return RealFileSystem().Close(fd) && written;
+    }
+    [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+int RunCommandLine(const std::vector<std::string>& given, std::ostream& out, std::ostream& err, bool utf8Locale,
+                   std::istream* in) {
     std::vector<std::string> argv;
     std::vector<bool> plain;
     NormaliseArguments(given, argv, plain);
@@ -329,14 +362,24 @@ int RunCommandLine(const std::vector<std::string>& given, std::ostream& out, std
         }
     }
     if (!OutputIsNoInput(ctx)) return kExitFailure;
+    // "-" for the one file a command reads: standard input.
+    InputCopy stdinCopy;
+    if (in && ctx.args.size() == 1 && ctx.args[0] == "-") {
+        if (!stdinCopy.Make(*in)) {
+            ctx.Error("cannot keep standard input in a temporary file: " + SystemReason(errno));
+            return kExitFailure;
+        }
+        ctx.args[0] = FromFsPath(stdinCopy.Path());
+    }
     return cmd->run(ctx);
 }
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, bool utf8Locale) {
+int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, bool utf8Locale,
+           std::istream* in) {
     errno = 0;
-    const int code = RunCommandLine(argv, out, err, utf8Locale);
+    const int code = RunCommandLine(argv, out, err, utf8Locale, in);
     // Output that did not arrive is a failure, whatever the command thought of it.
     out.flush();
     if (!out) {

@@ -80,6 +80,8 @@ inline const OptionSpec kOutputOption{"-o", true, "write the output to FILE (rep
 
 /// Runs the command line (argv without the program name); returns the exit code. Messages on
 /// `err` are UTF-8 with `utf8Locale` (the terminal's character set), else CP932 unless --utf8.
-int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, bool utf8Locale = false);
+/// `in` is what "-" reads for a command that reads one file (none: "-" is a file name).
+int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, bool utf8Locale = false,
+           std::istream* in = nullptr);
 
 }  // namespace rekkan::cli

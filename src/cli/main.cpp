@@ -17,5 +17,5 @@ int main(int argc, char** argv) {
     std::setlocale(LC_CTYPE, "");
     const bool utf8Locale = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
     std::setlocale(LC_CTYPE, "C");  // byte classification stays that of the C locale
-    return rekkan::cli::RunCli(args, std::cout, std::cerr, utf8Locale);
+    return rekkan::cli::RunCli(args, std::cout, std::cerr, utf8Locale, &std::cin);
 }

@@ -88,6 +88,20 @@ TEST(CliConventions, MessagesFollowTheTerminalsCharacterSet) {
               std::string::npos);
 }
 
+TEST(CliConventions, ADashReadsStandardInputWhereOneFileIsRead) {
+    const std::string layout = test::ReadBytes(std::filesystem::path(Data("cstruct.kvl")));
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"info", "-"}, {"export", "c", "-"}, {"listing", "csv", "-"}}) {
+        std::istringstream in(layout);
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunCli(args, out, err, false, &in), kExitOk) << args[0] << err.str();
+        std::vector<std::string> fromFile = args;
+        fromFile.back() = Data("cstruct.kvl");
+        EXPECT_EQ(out.str(), Cli(fromFile).out) << args[0];
+    }
+}
+
 TEST(CliConventions, OptionOverridesTheSettingsFile) {
     test::TempDir dir;
     test::WriteBytes(dir.Path() / "opt.Dat", "Cmb_Long=3\r\n");
