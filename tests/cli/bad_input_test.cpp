@@ -262,7 +262,7 @@ TEST_F(BadInput, ALayoutIsUsedWholeAndWithTheSizesItWasMadeWith) {
 
     // An int stored with 4 bytes, read by a run whose int has 2: said, and no change made.
     test::WriteBytes(std::filesystem::path(layout), LayoutText({{2, 1, 2}, {2, 22, 4}}));
-    test::WriteBytes(std::filesystem::path(data), std::string("ab\x01\x00\x00\x00cd\x02\x00\x00\x00", 12));
+    test::WriteBytes(std::filesystem::path(data), std::string("ab\x01\x00\x00\x00" "cd\x02\x00\x00\x00", 12));
     const std::string before = ReadBytes(std::filesystem::path(data));
     const char* said = "row 3 F3: stored 4 bytes, used 2 (--option Cmb_Int=1 matches)";
     const CliRun csv = Cli({"csv", layout, data});
