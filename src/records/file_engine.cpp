@@ -117,7 +117,12 @@ void TFileInf::CloseDescriptor() {
 TFileInf::LockOutcome TFileInf::Lock() {
     if (locked_) return LockOutcome::Locked;
     if (fd_ < 0 || mode_ == OpenMode::ReadOnly) return LockOutcome::Failed;
-    if (!fs_->Lock(fd_)) return errno == EWOULDBLOCK ? LockOutcome::InUse : LockOutcome::Failed;
+    if (!fs_->Lock(fd_)) {
+        if (errno == EWOULDBLOCK) return LockOutcome::InUse;
+        // A file system that keeps no locks (some network ones): the change goes ahead as it
+        // always did, without one.
+        if (errno != ENOLCK && errno != EOPNOTSUPP && errno != EINVAL) return LockOutcome::Failed;
+    }
     // A run that replaced the file (insert, delete) let go of the lock on the old one: the
     // lock is only worth something on the file the path names now.
     FileStatus open;

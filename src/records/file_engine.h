@@ -98,7 +98,8 @@ public:
         Failed,    ///< no file open for changing, or the system refused the lock
     };
     /// Takes the advisory lock every changing run holds on a data file, without waiting, and
-    /// checks that the file open is still the one at the path. Update, append, insert and
+    /// checks that the file open is still the one at the path (on a file system that keeps no
+    /// locks, only that). Update, append, insert and
     /// delete take it for themselves while they run when it is not held already.
     [[nodiscard]] LockOutcome Lock();
     /// Releases the lock.

@@ -88,6 +88,21 @@ TEST_F(Reliability, ASecondWriterFailsAtOnceAndChangesNothing) {
     EXPECT_EQ(Data(), before);
 }
 
+TEST_F(Reliability, ALockRefusedByAnotherWriterStopsTheChangeOneTheSystemLacksDoesNot) {
+    for (const auto& [error, changes] : {std::pair{EWOULDBLOCK, false}, {ENOLCK, true}, {EIO, false}}) {
+        test::RecordingFileSystem fs;
+        ScriptedMessages messages;
+        TFileInf file(&messages, fs);
+        ASSERT_TRUE(file.OpenDataFile(data, 4, 19, OpenMode::ReadWrite));
+        const std::string before = Data();
+        fs.FailAt("lock", 0, error);
+        EXPECT_EQ(file.AppendRecord(), changes) << error;
+        EXPECT_EQ(Data().size(), before.size() + (changes ? 19 : 0)) << error;
+        EXPECT_EQ(messages.Log().size(), changes ? 0u : 1u) << error;
+        test::WriteBytes(std::filesystem::path(data), before);
+    }
+}
+
 TEST_F(Reliability, AWindowOnAFileAnotherRunReplacedDoesNotWriteIntoTheOldOne) {
     ScriptedMessages messages;
     TFileInf window(&messages);
