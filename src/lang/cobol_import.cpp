@@ -46,6 +46,8 @@ CobolScan ScanCobolText(std::string_view bytes, const CobolImportOptions& option
     const CobolEntries first = ReadCobolSource(bytes, options);
     CobolScan scan;
     scan.entries = ReadEntryLines(ExpandRedefines(first, options.sameStructure));
+    scan.sourceLines = first.sourceLines;
+    scan.dropped = first.dropped;
     const int total = static_cast<int>(scan.entries.lines.size());
     for (StructureEntry record : scan.entries.records) {
         if (record.firstLine < 1 || record.firstLine > total) break;
@@ -215,6 +217,13 @@ int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOption
         ++rows;
     }
     while (!runs.empty() && rows < doc.editableLineCount) closeRun();
+    // Code lines within the record's source lines that gave no entry.
+    for (const StructureEntry& range : scan.sourceLines) {
+        if (range.name != record.name) continue;
+        for (const ImportNote& note : scan.dropped)
+            if (note.line >= range.firstLine && note.line <= range.lastLine) session.notes.push_back(note);
+        break;
+    }
     if (variable && rows > 0)
         session.notes.push_back({0, record.name,
                                  sj("可変長のレコードです（OCCURS DEPENDING ON）。レイアウトは最長の形です。")});

@@ -45,6 +45,7 @@ struct CobolEntries {
     std::vector<std::string> lines;
     std::vector<StructureEntry> records;      ///< first/last line: 1-based entry line numbers
     std::vector<StructureEntry> sourceLines;  ///< per record: its range of source lines (pass 1)
+    std::vector<ImportNote> dropped;          ///< pass 1: code lines that belong to no entry
 };
 
 /// Pass 1: reads copybook or program text into entry lines.
@@ -58,6 +59,8 @@ struct CobolEntries {
 struct CobolScan {
     CobolEntries entries;
     std::vector<StructureEntry> structures;  ///< records with their list texts
+    std::vector<StructureEntry> sourceLines; ///< per record of pass 1: its range of source lines
+    std::vector<ImportNote> dropped;         ///< code lines that belong to no entry
 };
 [[nodiscard]] CobolScan ScanCobolText(std::string_view bytes, const CobolImportOptions& options);
 

@@ -288,7 +288,11 @@ private:
             entryRank_ = rank;
             entryComment_ = pendingComment_;
         }
-        if (!entryOpen_) return;
+        if (!entryOpen_) {
+            if (firstPass_ && !Trim(line).empty())
+                out_.dropped.push_back({physical_, Trim(line), sj("項目の記述ではないので行になりません。")});
+            return;
+        }
         const std::string t = Trim(line);
         entry_ += t + " ";
         if (!t.empty() && (t.back() == '.' || t.back() == ';')) WriteEntry();

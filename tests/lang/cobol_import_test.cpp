@@ -134,6 +134,11 @@ TEST(CobolImportRows, EntriesGiveRows) {
     // A variable record is reported; a fixed one is not.
     EXPECT_EQ(Import("01 R.\n05 N PIC 9.\n05 D OCCURS 1 TO 4 DEPENDING ON N PIC X.\n").session.notes.size(), 1u);
     EXPECT_TRUE(Import("01 R.\n05 D OCCURS 4 PIC X.\n").session.notes.empty());
+    // A code line that is no part of an entry is reported with its line number.
+    const Imported skipped = Import("01 R.\n05 A PIC X.\nEJECT\n05 B PIC X.\n");
+    ASSERT_EQ(skipped.session.notes.size(), 1u);
+    EXPECT_EQ(skipped.session.notes[0].line, 3);
+    EXPECT_EQ(skipped.session.notes[0].text, "EJECT");
     // An entry without its period is closed by the next level line and keeps its own name;
     // a comment line read while it was open names the next entry.
     EXPECT_EQ(Rows(Import("01 R.\n05 A PIC X\n05 B PIC X.\n")), "1 0 1 0 0 R|R\n2 1 1 1 0 A|A\n2 1 1 1 0 B|B\n");
