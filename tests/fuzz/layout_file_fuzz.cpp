@@ -43,6 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rekkan::LayoutDocument back;
         back.editableLineCount = 200;
         if (!rekkan::ReadLayoutText(back, written, messages).ok) std::abort();
+        // The saved type of a row turned into a group lives only while editing: a legacy file
+        // carries it, the current format does not, so it is left out of the comparison.
+        for (auto* d : {&doc, &back})
+            for (rekkan::TRspec& r : d->items) r.TYP2 = 0;
         if (back.items != doc.items || back.RdfCmt != doc.RdfCmt || back.PreFix != doc.PreFix ||
             back.keyLines != doc.keyLines || back.memoLines != doc.memoLines)
             std::abort();
