@@ -38,7 +38,10 @@ Sample SampleOf(int type) {
     case kFloat: return {type, Raw(&f, 4), "3.25"};
     case kDouble: return {type, Raw(&d, 8), "12345.678"};
     case kCurrency: return {type, Raw(&cur, 8), "12345.6789"};
-    case kDate8: { const double day = 45000.0; return {type, Raw(&day, 8), "2023/03/15"}; }
+    case kDate8: {
+        const double day = 45000.0;
+        return {type, Raw(&day, 8), "2023/03/15"};
+    }
     default: return {type, "", ""};
     }
 }
@@ -100,8 +103,8 @@ void BM_DecodeRecord(benchmark::State& state) {
         d.TYP = type;
         return d;
     };
-    std::vector<FieldDescriptor> descriptors = {field(1, 120, kGroup), field(1, 10, kX),      field(11, 30, kJ),
-                                                field(41, 9, kSNum),   field(50, 5, kSComp3), field(55, 4, kSBinary),
+    std::vector<FieldDescriptor> descriptors = {field(1, 120, kGroup),  field(1, 10, kX),      field(11, 30, kJ),
+                                                field(41, 9, kSNum),    field(50, 5, kSComp3), field(55, 4, kSBinary),
                                                 field(59, 2, kSBinary), field(61, 8, kX)};
     for (int i = 0; i < 3; ++i) {
         const int base = 69 + i * 17;

@@ -34,7 +34,8 @@ struct Random {
 
 void Zoned(std::string& r, std::uint64_t value, int digits, bool negative, bool isSigned) {
     std::string d(static_cast<std::size_t>(digits), '0');
-    for (int i = digits - 1; i >= 0 && value > 0; --i, value /= 10) d[static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+    for (int i = digits - 1; i >= 0 && value > 0; --i, value /= 10)
+        d[static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
     for (int i = 0; i < digits; ++i) {
         unsigned zone = 0xF0;
         if (i == digits - 1 && isSigned) zone = negative ? 0xD0 : 0xC0;
@@ -46,8 +47,10 @@ void Packed(std::string& r, std::uint64_t value, int digits, bool negative) {
     const int nibbles = digits + 1 + ((digits + 1) % 2);
     std::vector<unsigned> n(static_cast<std::size_t>(nibbles), 0);
     n.back() = negative ? 0xD : 0xC;
-    for (int i = nibbles - 2; i >= 0 && value > 0; --i, value /= 10) n[static_cast<std::size_t>(i)] = static_cast<unsigned>(value % 10);
-    for (int i = 0; i < nibbles; i += 2) r += static_cast<char>((n[static_cast<std::size_t>(i)] << 4) | n[static_cast<std::size_t>(i) + 1]);
+    for (int i = nibbles - 2; i >= 0 && value > 0; --i, value /= 10)
+        n[static_cast<std::size_t>(i)] = static_cast<unsigned>(value % 10);
+    for (int i = 0; i < nibbles; i += 2)
+        r += static_cast<char>((n[static_cast<std::size_t>(i)] << 4) | n[static_cast<std::size_t>(i) + 1]);
 }
 
 void BigEndian32(std::string& r, std::uint32_t v) {

@@ -54,7 +54,8 @@ std::string Packed(long long value, int digits) {
 /// Little-endian two's complement integer of `bytes` bytes (Intel byte order).
 std::string Little(long long value, int bytes) {
     std::string out;
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>((static_cast<unsigned long long>(value) >> (8 * i)) & 0xFF);
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>((static_cast<unsigned long long>(value) >> (8 * i)) & 0xFF);
     return out;
 }
 
@@ -62,7 +63,8 @@ std::string Little(long long value, int bytes) {
 /// byte order setting.
 std::string Big(long long value, int bytes) {
     std::string out;
-    for (int i = bytes - 1; i >= 0; --i) out += static_cast<char>((static_cast<unsigned long long>(value) >> (8 * i)) & 0xFF);
+    for (int i = bytes - 1; i >= 0; --i)
+        out += static_cast<char>((static_cast<unsigned long long>(value) >> (8 * i)) & 0xFF);
     return out;
 }
 

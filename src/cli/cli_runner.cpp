@@ -1,5 +1,5 @@
-#include <cerrno>
 #include <stdlib.h>
+#include <cerrno>
 
 #include <cstdio>
 #include <filesystem>
@@ -108,8 +108,7 @@ void PrintHelp(std::ostream& out) {
         if (!asAbove.empty()) out << "      " << asAbove << "  (as above)\n";
     }
     out << "\nOptions of every command:\n";
-    for (const auto& o : GlobalOptions())
-        PrintOption(out, "  ", o);
+    for (const auto& o : GlobalOptions()) PrintOption(out, "  ", o);
 }
 
 /// Finds the command named by the first one or two words that are not options.
@@ -356,7 +355,8 @@ int RunCommandLine(const std::vector<std::string>& given, std::ostream& out, std
     }
     for (const std::string& kv : ctx.Values("--option")) {
         const std::size_t eq = kv.find('=');
-        if (eq == std::string::npos || !SetSettingByKey(ctx.settings, Trim(kv.substr(0, eq)), Trim(kv.substr(eq + 1)))) {
+        if (eq == std::string::npos ||
+            !SetSettingByKey(ctx.settings, Trim(kv.substr(0, eq)), Trim(kv.substr(eq + 1)))) {
             ctx.Error("--option: unknown key or bad value: " + kv);
             return kExitFailure;
         }

@@ -28,12 +28,12 @@ struct OptionSpec {
 /// options, the settings for the run, and where text goes.
 class Context {
 public:
-    std::vector<std::string> args;                      ///< positional arguments, CP932
-    std::multimap<std::string, std::string> options;    ///< option name -> value (CP932; "" for a flag)
+    std::vector<std::string> args;                    ///< positional arguments, CP932
+    std::multimap<std::string, std::string> options;  ///< option name -> value (CP932; "" for a flag)
     Settings settings;
-    bool utf8 = false;                                  ///< --utf8: our text goes out as UTF-8
-    bool utf8Messages = false;                          ///< messages in UTF-8 (--utf8, or a UTF-8 locale)
-    MessageSink* messages = nullptr;                    ///< messages and notices go to stderr
+    bool utf8 = false;                ///< --utf8: our text goes out as UTF-8
+    bool utf8Messages = false;        ///< messages in UTF-8 (--utf8, or a UTF-8 locale)
+    MessageSink* messages = nullptr;  ///< messages and notices go to stderr
     std::ostream* out = nullptr;
     std::ostream* err = nullptr;
 
@@ -62,15 +62,15 @@ public:
 
 /// One row of the command table.
 struct Command {
-    const char* name;                  ///< "info", or "import cobol" for a two-word command
-    const char* usage;                 ///< argument summary for --help
-    std::vector<OptionSpec> options;   ///< options of its own
+    const char* name;                 ///< "info", or "import cobol" for a two-word command
+    const char* usage;                ///< argument summary for --help
+    std::vector<OptionSpec> options;  ///< options of its own
     int (*run)(Context&);
 };
 
 /// `-o FILE`, taken by the commands that produce an output (the others change files in place).
-inline const OptionSpec kOutputOption{"-o", true, "write the output to FILE (replaced safely; - for stdout) instead of stdout",
-                                      "FILE"};
+inline const OptionSpec kOutputOption{
+    "-o", true, "write the output to FILE (replaced safely; - for stdout) instead of stdout", "FILE"};
 
 /// Options every command takes.
 [[nodiscard]] const std::vector<OptionSpec>& GlobalOptions();

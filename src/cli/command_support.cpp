@@ -27,12 +27,16 @@ int SelectedIndex(const Context& ctx, const ImportPipeline& pipeline, int listed
 std::string MatchingSizeOption(int type, int stored, const IntSizes& sizes) {
     const std::string half = std::to_string(stored / 2 - 1);
     switch (type) {
-        case kUShort: case kSShort: case kWord: return "--option Cmb_Short=" + half;
-        case kULong: case kSLong: case kDword: return "--option Cmb_Long=" + half;
-        default:
-            if (stored == sizes.shortSize) return "--option Cmb_Int=0";
-            if (stored == sizes.longSize) return "--option Cmb_Int=1";
-            return "--option Cmb_Int=1 --option Cmb_Long=" + half;
+    case kUShort:
+    case kSShort:
+    case kWord: return "--option Cmb_Short=" + half;
+    case kULong:
+    case kSLong:
+    case kDword: return "--option Cmb_Long=" + half;
+    default:
+        if (stored == sizes.shortSize) return "--option Cmb_Int=0";
+        if (stored == sizes.longSize) return "--option Cmb_Int=1";
+        return "--option Cmb_Int=1 --option Cmb_Long=" + half;
     }
 }
 
@@ -114,7 +118,8 @@ int ImportStructure(Context& ctx, SourceLanguage language, Settings& settings) {
     }
     // The report goes to stderr; a layout that was written still makes the run a success.
     for (const ImportNote& note : pipeline.Session().notes)
-        ctx.Error((note.line > 0 ? std::to_string(note.line) : std::string("-")) + ": " + note.text + "  -- " + note.reason);
+        ctx.Error((note.line > 0 ? std::to_string(note.line) : std::string("-")) + ": " + note.text + "  -- " +
+                  note.reason);
     return ctx.Emit(FormatLayoutFile(doc)) ? kExitOk : kExitFailure;
 }
 

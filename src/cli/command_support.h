@@ -21,8 +21,7 @@ inline constexpr int kWholeLayoutRows = 1'000'000;
                                         bool forChange = false);
 
 /// `ReadLayoutForCommand`, then measures the layout; false after a message when either fails.
-[[nodiscard]] bool LoadLayoutForCommand(Context& ctx, const std::string& path, LayoutDocument& doc,
-                                        Geometry& geometry);
+[[nodiscard]] bool LoadLayoutForCommand(Context& ctx, const std::string& path, LayoutDocument& doc, Geometry& geometry);
 
 /// The import flow every language shares once its settings are set: scan SOURCE, print the
 /// structure list with --list, otherwise import the structure --select names (1-based number

@@ -17,7 +17,8 @@ const std::vector<OptionSpec>& GlobalOptions() {
 const std::vector<Command>& Commands() {
     static const std::vector<Command> table = [] {
         std::vector<Command> all;
-        for (auto group : {LayoutCommands, RecordReadCommands, RecordEditCommands, ImportExportCommands, ImportCVbCommands, ListingCommands}) {
+        for (auto group : {LayoutCommands, RecordReadCommands, RecordEditCommands, ImportExportCommands,
+                           ImportCVbCommands, ListingCommands}) {
             for (auto& c : group()) all.push_back(std::move(c));
         }
         return all;

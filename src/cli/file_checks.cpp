@@ -37,8 +37,10 @@ bool InputReadable(const Context& ctx, const std::string& cp932Path) {
     int error = fd < 0 ? errno : 0;
     if (fd >= 0) {
         struct stat st {};
-        if (::fstat(fd, &st) != 0) error = errno;
-        else if (S_ISDIR(st.st_mode)) error = EISDIR;
+        if (::fstat(fd, &st) != 0)
+            error = errno;
+        else if (S_ISDIR(st.st_mode))
+            error = EISDIR;
         ::close(fd);
     }
     if (error == 0) return true;
@@ -51,7 +53,8 @@ bool OutputIsNoInput(const Context& ctx) {
     dev_t outDevice{};
     ino_t outInode{};
     if (!Identity(ctx.Value("-o"), outDevice, outInode)) return true;  // a new file
-    std::vector<std::string> inputs(ctx.args.begin(), ctx.args.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(ctx.args.size(), 2)));
+    std::vector<std::string> inputs(
+        ctx.args.begin(), ctx.args.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(ctx.args.size(), 2)));
     if (ctx.Has("--settings")) inputs.push_back(ctx.Value("--settings"));
     for (const std::string& input : inputs) {
         dev_t device{};
@@ -71,8 +74,8 @@ bool RoomFor(const Context& ctx, const std::string& cp932Path, std::int64_t byte
     if (::statvfs(folder.c_str(), &fs) != 0) return true;  // unknown: the writes will tell
     const unsigned long long free = static_cast<unsigned long long>(fs.f_bavail) * fs.f_frsize;
     if (bytes < 0 || static_cast<unsigned long long>(bytes) <= free) return true;
-    ctx.Error("not enough room on the file system of " + cp932Path + ": " + std::to_string(bytes) +
-              " bytes needed, " + std::to_string(free) + " free; nothing changed");
+    ctx.Error("not enough room on the file system of " + cp932Path + ": " + std::to_string(bytes) + " bytes needed, " +
+              std::to_string(free) + " free; nothing changed");
     return false;
 }
 

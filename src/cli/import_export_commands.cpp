@@ -93,8 +93,9 @@ int RunExport(Context& ctx, char language) {
 
 std::vector<Command> ImportExportCommands() {
     return {
-        {"import cobol", "SOURCE [--list] [--select N|NAME] [--gathered] [--seq N] [--valid N] [--comment-valid N] "
-                         "[--comment-marker TEXT] [--ignore CHARS] [-o OUT.kvl]",
+        {"import cobol",
+         "SOURCE [--list] [--select N|NAME] [--gathered] [--seq N] [--valid N] [--comment-valid N] "
+         "[--comment-marker TEXT] [--ignore CHARS] [-o OUT.kvl]",
          {{"--list", false, "print the structure list instead of importing"},
           {"--select", true, "structure to import: 1-based number or data name (default 1)", "N|NAME"},
           {"--gathered", false, "gather REDEFINES into RED- structures of their own"},

@@ -22,8 +22,7 @@ int RunInfo(Context& ctx) {
         const int pos = geometry.rows[i].Pos;
         out += std::to_string(i + 1) + "\t" + (pos < 0 ? std::string() : std::to_string(pos)) + "\t" +
                std::to_string(r.LVL) + "\t" + std::to_string(r.TYP) + "\t" + std::to_string(r.RPT) + "\t" +
-               std::to_string(r.BYT) + "\t" + std::to_string(r.SYO) + "\t" + r.KOM + "\t" + r.VNM + "\t" + r.RED +
-               "\n";
+               std::to_string(r.BYT) + "\t" + std::to_string(r.SYO) + "\t" + r.KOM + "\t" + r.VNM + "\t" + r.RED + "\n";
     }
     return ctx.EmitText(out) ? kExitOk : kExitFailure;
 }

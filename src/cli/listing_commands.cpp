@@ -25,16 +25,20 @@ int RunListing(Context& ctx, bool csv) {
     }
     const ListingOptions options = ListingOptions::FromSettings(ctx.settings);
     return ctx.Emit(csv ? FormatCsvListing(source, options) : FormatTextListing(source, options)) ? kExitOk
-                                                                                                   : kExitFailure;
+                                                                                                  : kExitFailure;
 }
 
 }  // namespace
 
 std::vector<Command> ListingCommands() {
     return {
-        {"listing text", "LAYOUT [-o FILE]  (columns: --option Csv_Chk_...=True|False, Cmb_CobSN, Cmb_CobIV, Cmb_Indent)", {kOutputOption},
+        {"listing text",
+         "LAYOUT [-o FILE]  (columns: --option Csv_Chk_...=True|False, Cmb_CobSN, Cmb_CobIV, Cmb_Indent)",
+         {kOutputOption},
          [](Context& ctx) { return RunListing(ctx, false); }},
-        {"listing csv", "LAYOUT [-o FILE]  (columns: --option Csv_Chk_...=True|False, Cmb_CobSN, Cmb_CobIV, Cmb_Indent)", {kOutputOption},
+        {"listing csv",
+         "LAYOUT [-o FILE]  (columns: --option Csv_Chk_...=True|False, Cmb_CobSN, Cmb_CobIV, Cmb_Indent)",
+         {kOutputOption},
          [](Context& ctx) { return RunListing(ctx, true); }},
     };
 }

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,19 +37,19 @@ int ResolveField(Context& ctx, const RecordSetup& s, const std::string& fieldTex
     const std::string text = Trim(fieldText);
     const std::string& name = address.name;
     switch (address.error) {
-        case FieldAddressError::None: return address.index;
-        case FieldAddressError::NoSuchNumber: ctx.Error("no field number " + text + " (see rekkan-cli fields)"); break;
-        case FieldAddressError::GroupItem:
-            ctx.Error("field " + text + " is a group item and holds no value of its own");
-            break;
-        case FieldAddressError::BadSubscripts: ctx.Error("bad field subscripts: " + text); break;
-        case FieldAddressError::Ambiguous:
-            ctx.Error("the variable name " + name + " names more than one item; use the field number");
-            break;
-        case FieldAddressError::NeedsSubscripts:
-            ctx.Error("the item " + name + " repeats; give its subscripts, e.g. " + name + "(1)");
-            break;
-        case FieldAddressError::NoSuchName: ctx.Error("no field " + text + " (see rekkan-cli fields)"); break;
+    case FieldAddressError::None: return address.index;
+    case FieldAddressError::NoSuchNumber: ctx.Error("no field number " + text + " (see rekkan-cli fields)"); break;
+    case FieldAddressError::GroupItem:
+        ctx.Error("field " + text + " is a group item and holds no value of its own");
+        break;
+    case FieldAddressError::BadSubscripts: ctx.Error("bad field subscripts: " + text); break;
+    case FieldAddressError::Ambiguous:
+        ctx.Error("the variable name " + name + " names more than one item; use the field number");
+        break;
+    case FieldAddressError::NeedsSubscripts:
+        ctx.Error("the item " + name + " repeats; give its subscripts, e.g. " + name + "(1)");
+        break;
+    case FieldAddressError::NoSuchName: ctx.Error("no field " + text + " (see rekkan-cli fields)"); break;
     }
     return -1;
 }
@@ -92,16 +91,14 @@ bool OpenForEdit(Context& ctx, const RecordSetup& s, const std::string& path, TF
         return false;
     }
     switch (file.Lock()) {
-        case TFileInf::LockOutcome::Locked: break;
-        case TFileInf::LockOutcome::InUse:
-            ctx.Error(path + ": in use by another run or window (locked); nothing changed");
-            return false;
-        case TFileInf::LockOutcome::Replaced:
-            ctx.Error(path + ": replaced by another run while it was being opened; nothing changed");
-            return false;
-        case TFileInf::LockOutcome::Failed:
-            ctx.Error("cannot lock " + path + ": " + SystemReason(errno));
-            return false;
+    case TFileInf::LockOutcome::Locked: break;
+    case TFileInf::LockOutcome::InUse:
+        ctx.Error(path + ": in use by another run or window (locked); nothing changed");
+        return false;
+    case TFileInf::LockOutcome::Replaced:
+        ctx.Error(path + ": replaced by another run while it was being opened; nothing changed");
+        return false;
+    case TFileInf::LockOutcome::Failed: ctx.Error("cannot lock " + path + ": " + SystemReason(errno)); return false;
     }
     return CheckDataFile(ctx, s, path, file.FileSize());
 }
@@ -250,16 +247,15 @@ const OptionSpec kTruncate{"--truncate", false, "cut text longer than its field 
 std::vector<Command> RecordEditCommands() {
     return {
         {"set", "LAYOUT DATA REC FIELD=VALUE... [--allow-partial]",
-         WithCodecOptions({kLenient, kTruncate, {"--allow-partial", false, "let a partial last record grow to a whole one"}}),
+         WithCodecOptions(
+             {kLenient, kTruncate, {"--allow-partial", false, "let a partial last record grow to a whole one"}}),
          RunSet},
-        {"insert", "LAYOUT DATA REC [FIELD=VALUE...] [--count K]",
-         WithCodecOptions({kCount, kLenient, kTruncate}), RunInsert},
+        {"insert", "LAYOUT DATA REC [FIELD=VALUE...] [--count K]", WithCodecOptions({kCount, kLenient, kTruncate}),
+         RunInsert},
         {"append", "LAYOUT DATA [FIELD=VALUE...] [--count K]", WithCodecOptions({kCount, kLenient, kTruncate}),
          RunAppend},
-        {"delete", "LAYOUT DATA REC [--count K]",
-         WithCodecOptions({kCount}), RunDelete},
+        {"delete", "LAYOUT DATA REC [--count K]", WithCodecOptions({kCount}), RunDelete},
     };
 }
-
 
 }  // namespace rekkan::cli

@@ -52,7 +52,8 @@ bool RangeEnd(const Context& ctx, const char* name, std::int64_t fallback, std::
         return false;
     }
     if (recNo > count) {
-        ctx.Error(std::string(name) + " " + text + " lies beyond the last record (Rec.No " + std::to_string(count) + ")");
+        ctx.Error(std::string(name) + " " + text + " lies beyond the last record (Rec.No " + std::to_string(count) +
+                  ")");
         return false;
     }
     return true;
@@ -62,7 +63,8 @@ bool RangeEnd(const Context& ctx, const char* name, std::int64_t fallback, std::
 bool CheckedRange(const Context& ctx, std::int64_t count, std::int64_t& from, std::int64_t& to) {
     if (!RangeEnd(ctx, "--from", 1, count, from) || !RangeEnd(ctx, "--to", count, count, to)) return false;
     if (from > to && count > 0) {
-        ctx.Error("--from " + std::to_string(from) + " --to " + std::to_string(to) + ": the range ends before it starts");
+        ctx.Error("--from " + std::to_string(from) + " --to " + std::to_string(to) +
+                  ": the range ends before it starts");
         return false;
     }
     return true;
@@ -70,7 +72,8 @@ bool CheckedRange(const Context& ctx, std::int64_t count, std::int64_t& from, st
 
 int RunCsv(Context& ctx) {
     if (ctx.args.size() != 2) {
-        ctx.Error("usage: rekkan-cli csv LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen]");
+        ctx.Error(
+            "usage: rekkan-cli csv LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen]");
         return kExitFailure;
     }
     RecordSetup s;
@@ -195,8 +198,7 @@ std::vector<Command> RecordReadCommands() {
                            kOutputOption}),
          RunCsv},
         {"search", "LAYOUT DATA [--or] WORD... [-o FILE]",
-         WithCodecOptions({{"--or", false, "any word (default: every word)"}, kOutputOption}),
-         RunSearch},
+         WithCodecOptions({{"--or", false, "any word (default: every word)"}, kOutputOption}), RunSearch},
         {"show", "LAYOUT DATA REC [-o FILE]", WithCodecOptions({kOutputOption}), RunShow},
     };
 }

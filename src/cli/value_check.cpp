@@ -44,12 +44,28 @@ std::string RoundTrip(std::string_view text, const CodecField& field, const Code
 
 bool IsWholeNumberType(TypeCode type) {
     switch (type) {
-        case kUNum: case kSNum: case kUComp3: case kSComp3: case kUBinary: case kSBinary: case kUComp: case kSComp:
-        case kUComp5: case kSComp5: case kUChar: case kByte: case kSChar: case kUInt: case kUShort: case kULong:
-        case kWord: case kDword: case kSInt: case kSShort: case kSLong:
-            return true;
-        default:
-            return false;
+    case kUNum:
+    case kSNum:
+    case kUComp3:
+    case kSComp3:
+    case kUBinary:
+    case kSBinary:
+    case kUComp:
+    case kSComp:
+    case kUComp5:
+    case kSComp5:
+    case kUChar:
+    case kByte:
+    case kSChar:
+    case kUInt:
+    case kUShort:
+    case kULong:
+    case kWord:
+    case kDword:
+    case kSInt:
+    case kSShort:
+    case kSLong: return true;
+    default: return false;
     }
 }
 

@@ -48,19 +48,22 @@ void DecodeCobolBinary(const std::uint8_t* p, int n, Signedness sign, std::strin
     switch (n) {
     case 2: {
         const auto v = static_cast<std::uint16_t>(LoadBigEndian(p, 2));
-        if (sign == Signedness::Signed) AppendInt(out, static_cast<std::int16_t>(v)); else AppendUInt(out, v);
+        if (sign == Signedness::Signed)
+            AppendInt(out, static_cast<std::int16_t>(v));
+        else
+            AppendUInt(out, v);
         break;
     }
     case 4: {
         const auto v = static_cast<std::uint32_t>(LoadBigEndian(p, 4));
-        if (sign == Signedness::Signed) AppendInt(out, static_cast<std::int32_t>(v)); else AppendUInt(out, v);
+        if (sign == Signedness::Signed)
+            AppendInt(out, static_cast<std::int32_t>(v));
+        else
+            AppendUInt(out, v);
         break;
     }
-    case 8:
-        AppendInt(out, static_cast<std::int64_t>(LoadBigEndian(p, 8)));
-        break;
-    default:
-        break;
+    case 8: AppendInt(out, static_cast<std::int64_t>(LoadBigEndian(p, 8))); break;
+    default: break;
     }
 }
 
@@ -81,7 +84,10 @@ void EncodeCobolBinary(std::string_view text, std::uint8_t* p, int n, Signedness
 
 void DecodeOneByte(const std::uint8_t* p, int n, Signedness sign, std::string& out) {
     const std::uint8_t b = n > 0 ? p[0] : 0;
-    if (sign == Signedness::Signed) AppendInt(out, static_cast<std::int8_t>(b)); else AppendUInt(out, b);
+    if (sign == Signedness::Signed)
+        AppendInt(out, static_cast<std::int8_t>(b));
+    else
+        AppendUInt(out, b);
 }
 
 void EncodeOneByte(std::string_view text, std::uint8_t* p, int n, Signedness sign) {
@@ -91,10 +97,16 @@ void EncodeOneByte(std::string_view text, std::uint8_t* p, int n, Signedness sig
 void DecodeCInteger(const std::uint8_t* p, int n, Signedness sign, ByteOrder order, std::string& out) {
     if (n == 2) {
         const auto v = static_cast<std::uint16_t>(LoadOrdered(p, n, 2, order));
-        if (sign == Signedness::Signed) AppendInt(out, static_cast<std::int16_t>(v)); else AppendUInt(out, v);
+        if (sign == Signedness::Signed)
+            AppendInt(out, static_cast<std::int16_t>(v));
+        else
+            AppendUInt(out, v);
     } else {
         const auto v = static_cast<std::uint32_t>(LoadOrdered(p, n, 4, order));
-        if (sign == Signedness::Signed) AppendInt(out, static_cast<std::int32_t>(v)); else AppendUInt(out, v);
+        if (sign == Signedness::Signed)
+            AppendInt(out, static_cast<std::int32_t>(v));
+        else
+            AppendUInt(out, v);
     }
 }
 
@@ -102,7 +114,10 @@ void EncodeCInteger(std::string_view text, std::uint8_t* p, int n, Signedness si
     const int bytes = n == 2 ? 2 : 4;
     const std::uint64_t limit = bytes == 2 ? 65536 : (std::uint64_t{1} << 32);
     const std::uint64_t v = ReducedValue(text, limit, sign);
-    if (order == ByteOrder::Intel) StoreLittleEndian(v, bytes, p, n); else StoreBigEndian(v, bytes, p, n);
+    if (order == ByteOrder::Intel)
+        StoreLittleEndian(v, bytes, p, n);
+    else
+        StoreBigEndian(v, bytes, p, n);
 }
 
 }  // namespace rekkan

@@ -31,9 +31,9 @@ void CivilFromDays(long long z, long long& y, unsigned& m, unsigned& d) {
     y += m <= 2;
 }
 
-constexpr long long kEpochShift = 25569;   // days from 1899-12-30 to 1970-01-01
-constexpr long long kFirstDay = -693593;   // 0001/01/01
-constexpr long long kLastDay = 2958465;    // 9999/12/31
+constexpr long long kEpochShift = 25569;  // days from 1899-12-30 to 1970-01-01
+constexpr long long kFirstDay = -693593;  // 0001/01/01
+constexpr long long kLastDay = 2958465;   // 9999/12/31
 
 bool IsLeap(long long y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 

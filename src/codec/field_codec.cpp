@@ -12,18 +12,32 @@ void Store(std::string_view text, std::uint8_t* p, int n, TypeCode type, const C
     constexpr Signedness U = Signedness::Unsigned;
     constexpr Signedness S = Signedness::Signed;
     switch (type) {
-    case kX: case kJ: case kString: case kVariant: EncodeCharacter(text, p, n); break;
+    case kX:
+    case kJ:
+    case kString:
+    case kVariant: EncodeCharacter(text, p, n); break;
     case kUNum: EncodeZoned(text, p, n, o.Zone(), U); break;
     case kSNum: EncodeZoned(text, p, n, o.Zone(), S); break;
     case kUComp3: EncodePacked(text, p, n, o.Pack(), U); break;
     case kSComp3: EncodePacked(text, p, n, o.Pack(), S); break;
     case kBit: EncodeBits(text, p, n); break;
-    case kUBinary: case kUComp: case kUComp5: EncodeCobolBinary(text, p, n, U); break;
-    case kSBinary: case kSComp: case kSComp5: EncodeCobolBinary(text, p, n, S); break;
-    case kUChar: case kByte: EncodeOneByte(text, p, n, U); break;
+    case kUBinary:
+    case kUComp:
+    case kUComp5: EncodeCobolBinary(text, p, n, U); break;
+    case kSBinary:
+    case kSComp:
+    case kSComp5: EncodeCobolBinary(text, p, n, S); break;
+    case kUChar:
+    case kByte: EncodeOneByte(text, p, n, U); break;
     case kSChar: EncodeOneByte(text, p, n, S); break;
-    case kUInt: case kUShort: case kULong: case kWord: case kDword: EncodeCInteger(text, p, n, U, o.byteOrder); break;
-    case kSInt: case kSShort: case kSLong: EncodeCInteger(text, p, n, S, o.byteOrder); break;
+    case kUInt:
+    case kUShort:
+    case kULong:
+    case kWord:
+    case kDword: EncodeCInteger(text, p, n, U, o.byteOrder); break;
+    case kSInt:
+    case kSShort:
+    case kSLong: EncodeCInteger(text, p, n, S, o.byteOrder); break;
     case kFloat: EncodeFloat(text, p, n); break;
     case kDouble: EncodeDouble(text, p, n); break;
     case kCurrency: EncodeCurrency(text, p, n); break;
@@ -44,7 +58,8 @@ void CopyPadded(std::string_view record, const CodecField& f, std::string& copy)
     copy.assign(static_cast<std::size_t>(length), '\0');
     for (long long i = 0; i < length; ++i) {
         const long long at = static_cast<long long>(f.position) - 1 + i;
-        if (at >= 0 && at < static_cast<long long>(record.size())) copy[static_cast<std::size_t>(i)] = record[static_cast<std::size_t>(at)];
+        if (at >= 0 && at < static_cast<long long>(record.size()))
+            copy[static_cast<std::size_t>(i)] = record[static_cast<std::size_t>(at)];
     }
 }
 
@@ -62,16 +77,32 @@ bool AppendDecoded(const std::uint8_t* p, int n, TypeCode type, const CodecOptio
     constexpr Signedness U = Signedness::Unsigned;
     constexpr Signedness S = Signedness::Signed;
     switch (type) {
-    case kX: case kJ: case kString: case kVariant: return DecodeCharacter(p, n, out);
-    case kUNum: case kSNum: return DecodeZoned(p, n, o.Zone(), out);
-    case kUComp3: case kSComp3: return DecodePacked(p, n, o.Pack(), out);
+    case kX:
+    case kJ:
+    case kString:
+    case kVariant: return DecodeCharacter(p, n, out);
+    case kUNum:
+    case kSNum: return DecodeZoned(p, n, o.Zone(), out);
+    case kUComp3:
+    case kSComp3: return DecodePacked(p, n, o.Pack(), out);
     case kBit: DecodeBits(p, n, out); return true;
-    case kUBinary: case kUComp: case kUComp5: DecodeCobolBinary(p, n, U, out); return true;
-    case kSBinary: case kSComp: case kSComp5: DecodeCobolBinary(p, n, S, out); return true;
-    case kUChar: case kByte: DecodeOneByte(p, n, U, out); return true;
+    case kUBinary:
+    case kUComp:
+    case kUComp5: DecodeCobolBinary(p, n, U, out); return true;
+    case kSBinary:
+    case kSComp:
+    case kSComp5: DecodeCobolBinary(p, n, S, out); return true;
+    case kUChar:
+    case kByte: DecodeOneByte(p, n, U, out); return true;
     case kSChar: DecodeOneByte(p, n, S, out); return true;
-    case kUInt: case kUShort: case kULong: case kWord: case kDword: DecodeCInteger(p, n, U, o.byteOrder, out); return true;
-    case kSInt: case kSShort: case kSLong: DecodeCInteger(p, n, S, o.byteOrder, out); return true;
+    case kUInt:
+    case kUShort:
+    case kULong:
+    case kWord:
+    case kDword: DecodeCInteger(p, n, U, o.byteOrder, out); return true;
+    case kSInt:
+    case kSShort:
+    case kSLong: DecodeCInteger(p, n, S, o.byteOrder, out); return true;
     case kFloat: return DecodeFloat(p, n, out);
     case kDouble: return DecodeDouble(p, n, out);
     case kCurrency: DecodeCurrency(p, n, out); return true;
@@ -127,7 +158,8 @@ void EncodeField(std::string_view text, bool fileOpen, std::string& record, cons
     if (!inside) {
         for (int i = 0; i < field.length; ++i) {
             const long long at = static_cast<long long>(field.position) - 1 + i;
-            if (at >= 0 && at < static_cast<long long>(record.size())) record[static_cast<std::size_t>(at)] = scratch[static_cast<std::size_t>(i)];
+            if (at >= 0 && at < static_cast<long long>(record.size()))
+                record[static_cast<std::size_t>(at)] = scratch[static_cast<std::size_t>(i)];
         }
     }
 }

@@ -208,8 +208,10 @@ void EncodeCurrency(std::string_view text, std::uint8_t* p, int n) {
         bool overflow = false;
         for (long long i = 0; i < integerDigits && !overflow; ++i) {
             const unsigned digit = i < length ? static_cast<unsigned>(d.digits[static_cast<std::size_t>(i)] - '0') : 0;
-            if (magnitude > (UINT64_MAX - digit) / 10) overflow = true;
-            else magnitude = magnitude * 10 + digit;
+            if (magnitude > (UINT64_MAX - digit) / 10)
+                overflow = true;
+            else
+                magnitude = magnitude * 10 + digit;
         }
         if (!overflow && integerDigits >= 0 && integerDigits < length &&
             d.digits[static_cast<std::size_t>(integerDigits)] >= '5') {

@@ -47,14 +47,13 @@ struct CDimensions {
 
 /// One record of the type table: a name that may be used as a member type.
 struct CTypeEntry {
-    int firstLine = 0;       ///< 1-based
-    int lastLine = 0;        ///< 1-based
-    std::string baseType;    ///< "struct " for a structure, the aliased words for a simple typedef
+    int firstLine = 0;     ///< 1-based
+    int lastLine = 0;      ///< 1-based
+    std::string baseType;  ///< "struct " for a structure, the aliased words for a simple typedef
     std::string name;
     std::string comment;
     std::string dimensions;  ///< "[20]" for a typedef of an array type
 };
-
 
 /// False when a bracket of `code` holds a size the reader cannot evaluate (an undefined name).
 [[nodiscard]] bool DimensionsEvaluated(std::string_view code);
@@ -70,7 +69,7 @@ struct CExpandedLine {
 struct CExtractOptions {
     bool arrayGroups = true;  ///< Chk_AryExt: multi-dimensional arrays as nested groups
     IntSizes sizes;
-    int capacity = 2000;      ///< most rows written: the editable line count, so the layout reads back whole
+    int capacity = 2000;  ///< most rows written: the editable line count, so the layout reads back whole
 
     [[nodiscard]] static CExtractOptions FromSettings(const Settings& settings);
 };

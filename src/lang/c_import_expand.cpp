@@ -31,8 +31,10 @@ std::vector<CExpandedLine> SplitPieces(const CExpandedLine& line) {
         if (c == '{' || (c == ';' && i + 1 < code.size())) flush();
     }
     flush();
-    if (out.empty()) out.push_back(line);
-    else if (!line.comment.empty() && out.front().comment.empty()) out.front().comment = line.comment;
+    if (out.empty())
+        out.push_back(line);
+    else if (!line.comment.empty() && out.front().comment.empty())
+        out.front().comment = line.comment;
     return out;
 }
 
@@ -151,7 +153,7 @@ std::vector<CExpandedLine> ExpandArrayGroups(const std::vector<CExpandedLine>& l
 }  // namespace
 
 std::vector<CExpandedLine> CImport::Expand(int index, bool arrayGroups, ImportSession& session,
-                                          std::size_t maxLines) const {
+                                           std::size_t maxLines) const {
     if (index < 0 || index >= static_cast<int>(ranges_.size())) return {};
     const auto [firstLine, lastLine] = ranges_[static_cast<std::size_t>(index)];
 
@@ -177,7 +179,8 @@ std::vector<CExpandedLine> CImport::Expand(int index, bool arrayGroups, ImportSe
     // Member types are expanded in place, depth first, so that the lines come out in record
     // order; a type is never expanded inside its own expansion, and the output is bounded.
     std::vector<CExpandedLine> lines;
-    std::vector<CExpandedLine> pending(std::make_move_iterator(source.rbegin()), std::make_move_iterator(source.rend()));
+    std::vector<CExpandedLine> pending(std::make_move_iterator(source.rbegin()),
+                                       std::make_move_iterator(source.rend()));
     while (!pending.empty() && lines.size() < maxLines) {
         CExpandedLine raw = std::move(pending.back());
         pending.pop_back();
@@ -238,8 +241,8 @@ std::vector<CExpandedLine> CImport::Expand(int index, bool arrayGroups, ImportSe
             pendingBrace = false;
             continue;
         }
-        if ((HasWord(line.code, "struct") || HasWord(line.code, "union")) && !HasChar(line.code, '{') && !HasChar(line.code, ';') &&
-            !HasChar(line.code, '}')) {
+        if ((HasWord(line.code, "struct") || HasWord(line.code, "union")) && !HasChar(line.code, '{') &&
+            !HasChar(line.code, ';') && !HasChar(line.code, '}')) {
             line.code += " {";
             pendingBrace = true;
         }

@@ -46,7 +46,8 @@ RowType TypeOfLine(const CKeywordHits& hits, const CDimensions& dims, const IntS
         } else if (!dims.sizes.empty()) {
             store(kString, dims.sizes.back());
             long long rest = 1;
-            for (std::size_t i = 0; i + 1 < dims.sizes.size(); ++i) rest = std::min<long long>(rest * dims.sizes[i], 1'000'000);
+            for (std::size_t i = 0; i + 1 < dims.sizes.size(); ++i)
+                rest = std::min<long long>(rest * dims.sizes[i], 1'000'000);
             r.repeat = static_cast<int>(rest);
         } else {
             store(kSChar, 1);
@@ -57,8 +58,8 @@ RowType TypeOfLine(const CKeywordHits& hits, const CDimensions& dims, const IntS
     if (hits.Has(kKwLong)) store(isUnsigned ? kULong : kSLong, sizes.longSize);
     if (hits.Has(kKwFloat)) store(kFloat, 4);
     if (hits.Has(kKwDouble)) store(kDouble, 8);
-    const bool sizedInteger = hits.Has(kKwChar) || hits.Has(kKwInt) || hits.Has(kKwInteger) || hits.Has(kKwShort) ||
-                              hits.Has(kKwLong);
+    const bool sizedInteger =
+        hits.Has(kKwChar) || hits.Has(kKwInt) || hits.Has(kKwInteger) || hits.Has(kKwShort) || hits.Has(kKwLong);
     if ((isSigned || isUnsigned) && !sizedInteger) store(isUnsigned ? kUInt : kSInt, sizes.intSize);
     if (hits.Has(kKwCurrency)) store(kCurrency, 8);
     if (hits.Has(kKwVariant)) store(kVariant, 1);
@@ -100,8 +101,10 @@ void MoveRows(std::vector<TRspec>& rows, int at, int from, int to, std::vector<s
         const std::size_t colon = entry.rfind(':');
         int row = 0;
         if (colon == std::string::npos || !ParseInt(entry.substr(colon + 1), row)) continue;
-        if (row >= from && row < to) row = at + (row - from);
-        else if (row >= at && row < from) row += to - from;
+        if (row >= from && row < to)
+            row = at + (row - from);
+        else if (row >= at && row < from)
+            row += to - from;
         entry = entry.substr(0, colon + 1) + std::to_string(row);
     }
     std::sort(keyEntries.begin(), keyEntries.end());
@@ -178,13 +181,16 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
         if (count >= options.capacity) break;
         const CKeywordHits hits = FindCKeywords(line.code);
         if (!hits.Any()) {
-            if (HasChar(line.code, ';') && Trim(line.code) != ";") report(line, sj("型が分からないので行になりません。"));
+            if (HasChar(line.code, ';') && Trim(line.code) != ";")
+                report(line, sj("型が分からないので行になりません。"));
             continue;
         }
         if (count == 0) level = 1;
         const CDimensions dims = ReadDimensions(line.code);
         const std::string varName = CVariableName(line.code, hits);
-        const std::string itemName = !line.comment.empty() ? line.comment : !varName.empty() ? varName : Trim(line.code);
+        const std::string itemName = !line.comment.empty() ? line.comment
+                                     : !varName.empty()    ? varName
+                                                           : Trim(line.code);
         const RowType type = TypeOfLine(hits, dims, options.sizes);
         if (type.stored && type.type != kGroup && IsFlexibleArray(line.code)) {
             report(line, sj("要素のない配列（フレキシブル配列メンバー）は行になりません。"));

@@ -114,16 +114,20 @@ private:
         while (pos_ < text_.size()) {
             const char c = text_[pos_];
             int d = -1;
-            if (c >= '0' && c <= '9') d = c - '0';
-            else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-            else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+            if (c >= '0' && c <= '9')
+                d = c - '0';
+            else if (base == 16 && c >= 'a' && c <= 'f')
+                d = c - 'a' + 10;
+            else if (base == 16 && c >= 'A' && c <= 'F')
+                d = c - 'A' + 10;
             if (d < 0 || d >= base) break;
             v = Clamp(v * base + d);
             ++digits;
             ++pos_;
         }
         if (digits == 0) return std::nullopt;
-        while (pos_ < text_.size() && (text_[pos_] == 'u' || text_[pos_] == 'U' || text_[pos_] == 'l' || text_[pos_] == 'L'))
+        while (pos_ < text_.size() &&
+               (text_[pos_] == 'u' || text_[pos_] == 'U' || text_[pos_] == 'l' || text_[pos_] == 'L'))
             ++pos_;
         return v;
     }
@@ -184,7 +188,8 @@ bool ContinuesOnNextLine(const std::string& code, const std::string& next) {
         std::size_t end = code.find(' ', pos);
         if (end == std::string::npos) end = code.size();
         const std::string word = code.substr(pos, end - pos);
-        if (!word.empty() && std::find(std::begin(typeWords), std::end(typeWords), word) == std::end(typeWords)) return false;
+        if (!word.empty() && std::find(std::begin(typeWords), std::end(typeWords), word) == std::end(typeWords))
+            return false;
         pos = end + 1;
     }
     return true;

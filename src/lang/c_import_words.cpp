@@ -16,9 +16,7 @@ constexpr std::size_t kLongestSubstitutedLine = 4096;
 bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
 
-bool EndsWord(char c) {
-    return c == ' ' || c == ';' || c == ',' || c == '[' || c == ']' || c == '{' || c == '}';
-}
+bool EndsWord(char c) { return c == ' ' || c == ';' || c == ',' || c == '[' || c == ']' || c == '{' || c == '}'; }
 
 /// Position of `c` outside double-byte characters; npos when absent.
 std::size_t FindSingleByte(std::string_view text, char c, std::size_t from = 0) {
@@ -34,9 +32,8 @@ std::size_t FindSingleByte(std::string_view text, char c, std::size_t from = 0) 
 
 const std::array<const char*, kKeywordCount>& CKeywordTexts() {
     static const std::array<const char*, kKeywordCount> texts = {
-        "Typedef",   "struct",   "char ",    "int ",  "integer ", "short ", "long ",
-        "float ",    "double ",  "signed ",  "unsigned ", "currency ", "variant ", "byte",
-        "object",    "word ",    "dword ",   "{",     "}",
+        "Typedef",   "struct",    "char ",    "int ", "integer ", "short ", "long ",  "float ", "double ", "signed ",
+        "unsigned ", "currency ", "variant ", "byte", "object",   "word ",  "dword ", "{",      "}",
     };
     return texts;
 }
@@ -49,8 +46,8 @@ std::optional<CDeclaration> AnalyseDeclaration(std::string_view code) {
     const std::size_t bracket = FindSingleByte(c, '[');
     if (bracket != std::string_view::npos) {
         const std::size_t last = c.rfind(']');
-        d.dims = Trim(c.substr(bracket, last != std::string_view::npos && last > bracket ? last + 1 - bracket
-                                                                                          : std::string_view::npos));
+        d.dims = Trim(c.substr(
+            bracket, last != std::string_view::npos && last > bracket ? last + 1 - bracket : std::string_view::npos));
         c = c.substr(0, bracket);
     }
     const std::string head = Trim(c);
@@ -124,7 +121,8 @@ std::string CVariableName(std::string_view code, const CKeywordHits& hits) {
     const auto& texts = CKeywordTexts();
     for (int k = kKwStruct; k < kKeywordCount; ++k) {
         if (!hits.Has(k)) continue;
-        const std::size_t len = (k == kKwStruct && hits.isUnion) ? 5 : TrimRight(texts[static_cast<std::size_t>(k)]).size();
+        const std::size_t len =
+            (k == kKwStruct && hits.isUnion) ? 5 : TrimRight(texts[static_cast<std::size_t>(k)]).size();
         std::string w = CWordAfter(code, hits.pos[static_cast<std::size_t>(k)], len);
         if (!w.empty()) return w;
     }
@@ -214,8 +212,10 @@ std::string SubstituteMacroCalls(std::string_view code, const std::vector<CDefin
                 const char c = text[end];
                 if (c == '(') ++depth;
                 if (c == ')' && --depth == 0) break;
-                if (c == ',' && depth == 1) args.emplace_back();
-                else args.back() += c;
+                if (c == ',' && depth == 1)
+                    args.emplace_back();
+                else
+                    args.back() += c;
             }
             if (end >= text.size() || args.size() != macro->params.size()) continue;
             std::string body;

@@ -10,20 +10,20 @@ namespace {
 
 std::string CTypeWord(int type) {
     switch (type) {
-        case kGroup: return "struct {";
-        case kUChar: return "unsigned char ";
-        case kUInt: return "unsigned int  ";
-        case kUShort: return "unsigned short";
-        case kULong: return "unsigned long ";
-        case kSInt: return "int   ";
-        case kSShort: return "short ";
-        case kSLong: return "long  ";
-        case kFloat: return "float ";
-        case kDouble: return "double ";
-        case kByte: return "BYTE ";
-        case kWord: return "WORD ";
-        case kDword: return "DWORD ";
-        default: return "char  ";
+    case kGroup: return "struct {";
+    case kUChar: return "unsigned char ";
+    case kUInt: return "unsigned int  ";
+    case kUShort: return "unsigned short";
+    case kULong: return "unsigned long ";
+    case kSInt: return "int   ";
+    case kSShort: return "short ";
+    case kSLong: return "long  ";
+    case kFloat: return "float ";
+    case kDouble: return "double ";
+    case kByte: return "BYTE ";
+    case kWord: return "WORD ";
+    case kDword: return "DWORD ";
+    default: return "char  ";
     }
 }
 
@@ -47,16 +47,18 @@ std::string WriteCText(const LanguageOutputInput& in) {
         const int indent = std::max(0, r.LVL - 1) * 2;
         names[static_cast<std::size_t>(i)] = OutputItemName(in, i);
         commentWidth = std::max(commentWidth, indent + static_cast<int>(names[static_cast<std::size_t>(i)].size()));
-        declWidth = std::max(declWidth, indent + static_cast<int>(OutputVarName(r).size()) +
-                                            static_cast<int>(CTypeWord(r.TYP).size()) + 5 + Digits(r.BYT) +
-                                            Digits(r.RPT) + 4);
+        declWidth =
+            std::max(declWidth, indent + static_cast<int>(OutputVarName(r).size()) +
+                                    static_cast<int>(CTypeWord(r.TYP).size()) + 5 + Digits(r.BYT) + Digits(r.RPT) + 4);
     }
 
     std::string out;
     const std::string prefix = "  ";
     const std::string dashes = "/*" + std::string(72, '-') + "*/";
     WriteLine(out, prefix + dashes);
-    WriteLine(out, prefix + FillTo("/*   " + in.doc.RdfCmt + "  " + std::to_string(in.geometry.recordLength) + " Byte", 74) + "*/");
+    WriteLine(out, prefix +
+                       FillTo("/*   " + in.doc.RdfCmt + "  " + std::to_string(in.geometry.recordLength) + " Byte", 74) +
+                       "*/");
     WriteLine(out, prefix + dashes);
     WriteLine(out, prefix + " ");
 

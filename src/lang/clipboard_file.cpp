@@ -27,7 +27,8 @@ bool WriteClipboardFile(const std::string& cp932Path, std::string_view text, boo
 std::string ClipboardQuestion(const std::string& cp932Path, bool append, std::string_view text) {
     return sj("クリップボードの内容を下記のファイルに出力します。") + "\r\n\r\n" + "PATH = " + cp932Path + "\r\n\r\n" +
            sj("出力モード = ") + (append ? sj("追加") : sj("新規")) + "\r\n\r\n" +
-           sj("クリップボードの先頭５０Byteの内容") + "\r\n\r\n" + ">  " + std::string(text.substr(0, CharSafeLength(text, 50)));
+           sj("クリップボードの先頭５０Byteの内容") + "\r\n\r\n" + ">  " +
+           std::string(text.substr(0, CharSafeLength(text, 50)));
 }
 
 }  // namespace rekkan

@@ -23,7 +23,8 @@ void SplitEntryLine(const std::string& line, std::string& entry, std::string& co
 
 int LeadingNumber(std::string_view text) {
     int n = 0;
-    for (std::size_t i = 0; i < text.size() && i < 6 && text[i] >= '0' && text[i] <= '9'; ++i) n = n * 10 + (text[i] - '0');
+    for (std::size_t i = 0; i < text.size() && i < 6 && text[i] >= '0' && text[i] <= '9'; ++i)
+        n = n * 10 + (text[i] - '0');
     return n;
 }
 
@@ -81,11 +82,16 @@ int OccursCount(std::string_view entry, bool& variable) {
 /// Usage types SYNCHRONIZED aligns: the binary, floating and pointer items.
 bool Alignable(int type) {
     switch (type) {
-        case kUBinary: case kSBinary: case kUComp: case kSComp: case kUComp5: case kSComp5:
-        case kSComp1: case kSComp2: case kHex:
-            return true;
-        default:
-            return false;
+    case kUBinary:
+    case kSBinary:
+    case kUComp:
+    case kSComp:
+    case kUComp5:
+    case kSComp5:
+    case kSComp1:
+    case kSComp2:
+    case kHex: return true;
+    default: return false;
     }
 }
 
@@ -171,7 +177,8 @@ int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOption
         row.itemName = comment.empty() ? row.dataName : comment;
         row.level = LeadingNumber(entry);
         if (HasWord(entry, "occurs")) row.repeat = OccursCount(entry, variable);
-        if (options.sameStructure && rows >= 2 && HasWord(entry, "redefines")) row.redefined = WordAfter(entry, "redefines");
+        if (options.sameStructure && rows >= 2 && HasWord(entry, "redefines"))
+            row.redefined = WordAfter(entry, "redefines");
 
         const int level = std::clamp(row.level, 1, 15);
         while (!runs.empty() && (runs.back().level > level || (runs.back().level == level && row.redefined.empty())))
@@ -182,7 +189,8 @@ int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOption
         const bool group = levelOf(n + 1) > row.level;
         const bool noPicture = !HasWord(entry, "pic") && !HasWord(entry, "picture");
         PicClass pic = ClassifyPicture(usedEntry, options.comp12WithoutPic && !group, options.editorMode);
-        if (!group && noPicture && !options.editorMode && SizedUsage(usedEntry).type != kGroup) pic = SizedUsage(usedEntry);
+        if (!group && noPicture && !options.editorMode && SizedUsage(usedEntry).type != kGroup)
+            pic = SizedUsage(usedEntry);
         if (group && !UsageOf(usedEntry).empty()) groupUsages.emplace_back(row.level, UsageOf(usedEntry));
         row.type = pic.type;
         row.digits = pic.digits;
@@ -225,8 +233,8 @@ int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOption
         break;
     }
     if (variable && rows > 0)
-        session.notes.push_back({0, record.name,
-                                 sj("可変長のレコードです（OCCURS DEPENDING ON）。レイアウトは最長の形です。")});
+        session.notes.push_back(
+            {0, record.name, sj("可変長のレコードです（OCCURS DEPENDING ON）。レイアウトは最長の形です。")});
     FinishExtraction(doc, session);
     return rows;
 }
@@ -235,7 +243,8 @@ namespace {
 
 class CobolParser : public StructureParser {
 public:
-    bool Scan(const std::string& cp932Path, const Settings& settings, ImportSession& session, std::string& error) override {
+    bool Scan(const std::string& cp932Path, const Settings& settings, ImportSession& session,
+              std::string& error) override {
         scan_ = {};
         std::string bytes;
         if (!ReadWholeFile(std::string_view(cp932Path), bytes)) {

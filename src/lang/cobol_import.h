@@ -13,14 +13,14 @@ namespace rekkan {
 
 /// Options of the COBOL reader (settings keys Cmb_CobSeq ... Cmb_Comp12Pic).
 struct CobolImportOptions {
-    int sequenceWidth = 6;          ///< Cmb_CobSeq: width of the sequence number area
-    int validColumns = 72;          ///< Cmb_CobValid: columns kept of an ordinary line (0 all)
-    int commentValidColumns = 72;   ///< Cmb_CobCmtValid: columns kept of a comment line (0 all)
-    std::string inlineMarker;       ///< Edt_CobCmtStr, honoured when 2 bytes or longer
+    int sequenceWidth = 6;                ///< Cmb_CobSeq: width of the sequence number area
+    int validColumns = 72;                ///< Cmb_CobValid: columns kept of an ordinary line (0 all)
+    int commentValidColumns = 72;         ///< Cmb_CobCmtValid: columns kept of a comment line (0 all)
+    std::string inlineMarker;             ///< Edt_CobCmtStr, honoured when 2 bytes or longer
     std::string ignoredChars = "-+*=/%";  ///< Edt_CobCmtTrim
-    bool sameStructure = true;      ///< Chk_RedInclude: REDEFINES kept in the same structure
-    bool comp12WithoutPic = false;  ///< Cmb_Comp12Pic = 1
-    bool editorMode = false;        ///< text written by the system for its text editor
+    bool sameStructure = true;            ///< Chk_RedInclude: REDEFINES kept in the same structure
+    bool comp12WithoutPic = false;        ///< Cmb_Comp12Pic = 1
+    bool editorMode = false;              ///< text written by the system for its text editor
 
     [[nodiscard]] static CobolImportOptions FromSettings(const Settings& s, bool editorMode);
 };
@@ -58,9 +58,9 @@ struct CobolEntries {
 /// Pass 1, expansion, pass 2 and the list texts.
 struct CobolScan {
     CobolEntries entries;
-    std::vector<StructureEntry> structures;  ///< records with their list texts
-    std::vector<StructureEntry> sourceLines; ///< per record of pass 1: its range of source lines
-    std::vector<ImportNote> dropped;         ///< code lines that belong to no entry
+    std::vector<StructureEntry> structures;   ///< records with their list texts
+    std::vector<StructureEntry> sourceLines;  ///< per record of pass 1: its range of source lines
+    std::vector<ImportNote> dropped;          ///< code lines that belong to no entry
 };
 [[nodiscard]] CobolScan ScanCobolText(std::string_view bytes, const CobolImportOptions& options);
 
@@ -81,8 +81,8 @@ struct PicClass {
 [[nodiscard]] PicClass SizedUsage(std::string_view entry);
 
 /// Builds the rows of record `index` (0-based) into `doc`; returns the rows written.
-int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOptions& options,
-                       ImportSession& session, LayoutDocument& doc);
+int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOptions& options, ImportSession& session,
+                       LayoutDocument& doc);
 
 /// The COBOL parser of the structure import.
 [[nodiscard]] std::unique_ptr<StructureParser> MakeCobolParser();

@@ -46,9 +46,9 @@ std::string PictureText(std::string_view from) {
 
 /// Type names of the C and VB types in editor-mode text, tried in this order.
 int EditorModeType(std::string_view pictureWord) {
-    static const char* const names[] = {"String", "U_Char",  "U_Integer", "U_Short", "U_Long", "S_Char", "S_Integer",
+    static const char* const names[] = {"String",  "U_Char", "U_Integer", "U_Short", "U_Long",   "S_Char",  "S_Integer",
                                         "S_Short", "S_Long", "Float",     "Double",  "Currency", "Variant", "Date",
-                                        "Time",   "BYTE",    "Object",    "Date8",   "Hex",    "WORD",   "DWORD"};
+                                        "Time",    "BYTE",   "Object",    "Date8",   "Hex",      "WORD",    "DWORD"};
     const std::size_t cut = pictureWord.find_first_of("().;");
     const std::string head = Trim(pictureWord.substr(0, cut));
     for (int k = 0; k < 21; ++k)
@@ -67,57 +67,48 @@ Counts CountPicture(std::string_view pic) {
     for (std::size_t i = 0; i < pic.size(); ++i) {
         const char ch = static_cast<char>(std::tolower(static_cast<unsigned char>(pic[i])));
         switch (ch) {
-            case ' ':
-            case ';':
-                break;
-            case 'p':
-                // A scaling position takes no storage, nor does its repeat count.
-                if (i + 1 < pic.size() && pic[i + 1] == '(') i = std::min(pic.size(), pic.find(')', i));
-                break;
-            case 'g':
-            case 'n':
-                ++c.japanese;
-                break;
-            case 's':
-                c.signedPic = true;
-                break;
-            case 'v':
-                c.afterV = true;
-                break;
-            case '1':
-                ++c.bits;
-                break;
-            case '9':
-                if (c.alnum > 0)
-                    ++c.alnum;
-                else if (c.afterV)
-                    ++c.decimal;
+        case ' ':
+        case ';': break;
+        case 'p':
+            // A scaling position takes no storage, nor does its repeat count.
+            if (i + 1 < pic.size() && pic[i + 1] == '(') i = std::min(pic.size(), pic.find(')', i));
+            break;
+        case 'g':
+        case 'n': ++c.japanese; break;
+        case 's': c.signedPic = true; break;
+        case 'v': c.afterV = true; break;
+        case '1': ++c.bits; break;
+        case '9':
+            if (c.alnum > 0)
+                ++c.alnum;
+            else if (c.afterV)
+                ++c.decimal;
+            else
+                ++c.integer;
+            break;
+        case '(': {
+            long long r = 0;
+            bool digits = true;
+            std::size_t j = i + 1;
+            for (; j < pic.size() && pic[j] != ')'; ++j) {
+                if (pic[j] == ' ' || pic[j] == ';') continue;
+                if (digits && pic[j] >= '0' && pic[j] <= '9')
+                    r = std::min(kMostCount, r * 10 + (pic[j] - '0'));
                 else
-                    ++c.integer;
-                break;
-            case '(': {
-                long long r = 0;
-                bool digits = true;
-                std::size_t j = i + 1;
-                for (; j < pic.size() && pic[j] != ')'; ++j) {
-                    if (pic[j] == ' ' || pic[j] == ';') continue;
-                    if (digits && pic[j] >= '0' && pic[j] <= '9')
-                        r = std::min(kMostCount, r * 10 + (pic[j] - '0'));
-                    else
-                        digits = false;
-                }
-                i = j;  // reading goes on after ")"
-                const long long add = r - 1;
-                if (c.japanese > 0) c.japanese += add;
-                if (c.alnum > 0) c.alnum += add;
-                if (c.bits > 0) c.bits += add;
-                if (c.integer + c.decimal > 0) (c.afterV ? c.decimal : c.integer) += add;
-                break;
+                    digits = false;
             }
-            default:
-                c.alnum = c.alnum + c.integer + c.decimal + 1;
-                c.integer = c.decimal = 0;
-                break;
+            i = j;  // reading goes on after ")"
+            const long long add = r - 1;
+            if (c.japanese > 0) c.japanese += add;
+            if (c.alnum > 0) c.alnum += add;
+            if (c.bits > 0) c.bits += add;
+            if (c.integer + c.decimal > 0) (c.afterV ? c.decimal : c.integer) += add;
+            break;
+        }
+        default:
+            c.alnum = c.alnum + c.integer + c.decimal + 1;
+            c.integer = c.decimal = 0;
+            break;
         }
         c.alnum = std::min(c.alnum, kMostCount);
         c.japanese = std::min(c.japanese, kMostCount);
@@ -134,13 +125,32 @@ struct UsageName {
     const char* usage;
 };
 constexpr UsageName kUsageNames[] = {
-    {"COMP", "COMP"}, {"COMPUTATIONAL", "COMP"}, {"COMP-1", "COMP-1"}, {"COMPUTATIONAL-1", "COMP-1"},
-    {"COMP-2", "COMP-2"}, {"COMPUTATIONAL-2", "COMP-2"}, {"COMP-3", "COMP-3"}, {"COMPUTATIONAL-3", "COMP-3"},
-    {"PACKED-DECIMAL", "COMP-3"}, {"COMP-4", "BINARY"}, {"COMPUTATIONAL-4", "BINARY"}, {"BINARY", "BINARY"},
-    {"COMP-5", "COMP-5"}, {"COMPUTATIONAL-5", "COMP-5"}, {"DISPLAY", "DISPLAY"}, {"NATIONAL", "NATIONAL"},
-    {"FLOAT-SHORT", "COMP-1"}, {"FLOAT-LONG", "COMP-2"}, {"BINARY-CHAR", "BINARY-CHAR"},
-    {"BINARY-SHORT", "BINARY-SHORT"}, {"BINARY-LONG", "BINARY-LONG"}, {"BINARY-DOUBLE", "BINARY-DOUBLE"},
-    {"POINTER", "POINTER"}, {"PROCEDURE-POINTER", "POINTER"}, {"PROGRAM-POINTER", "POINTER"}, {"INDEX", "INDEX"},
+    {"COMP", "COMP"},
+    {"COMPUTATIONAL", "COMP"},
+    {"COMP-1", "COMP-1"},
+    {"COMPUTATIONAL-1", "COMP-1"},
+    {"COMP-2", "COMP-2"},
+    {"COMPUTATIONAL-2", "COMP-2"},
+    {"COMP-3", "COMP-3"},
+    {"COMPUTATIONAL-3", "COMP-3"},
+    {"PACKED-DECIMAL", "COMP-3"},
+    {"COMP-4", "BINARY"},
+    {"COMPUTATIONAL-4", "BINARY"},
+    {"BINARY", "BINARY"},
+    {"COMP-5", "COMP-5"},
+    {"COMPUTATIONAL-5", "COMP-5"},
+    {"DISPLAY", "DISPLAY"},
+    {"NATIONAL", "NATIONAL"},
+    {"FLOAT-SHORT", "COMP-1"},
+    {"FLOAT-LONG", "COMP-2"},
+    {"BINARY-CHAR", "BINARY-CHAR"},
+    {"BINARY-SHORT", "BINARY-SHORT"},
+    {"BINARY-LONG", "BINARY-LONG"},
+    {"BINARY-DOUBLE", "BINARY-DOUBLE"},
+    {"POINTER", "POINTER"},
+    {"PROCEDURE-POINTER", "POINTER"},
+    {"PROGRAM-POINTER", "POINTER"},
+    {"INDEX", "INDEX"},
 };
 
 }  // namespace
@@ -197,7 +207,8 @@ PicClass ClassifyPicture(std::string_view entry, bool comp12WithoutPic, bool edi
                 const std::size_t open = word.find('(');
                 int digits = 0;
                 if (open != std::string::npos)
-                    for (std::size_t i = open + 1; i < word.size() && i < open + 8 && std::isdigit(static_cast<unsigned char>(word[i])); ++i)
+                    for (std::size_t i = open + 1;
+                         i < word.size() && i < open + 8 && std::isdigit(static_cast<unsigned char>(word[i])); ++i)
                         digits = digits * 10 + (word[i] - '0');
                 return {type, digits, 0};
             }
@@ -210,7 +221,8 @@ PicClass ClassifyPicture(std::string_view entry, bool comp12WithoutPic, bool edi
     const bool comp5 = HasWord(entry, "COMP-5") || HasWord(entry, "COMPUTATIONAL-5");
     // COMP-4 is the binary form of the standard, like BINARY.
     const bool binary = HasWord(entry, "BINARY") || HasWord(entry, "COMP-4") || HasWord(entry, "COMPUTATIONAL-4");
-    const bool comp = !comp1 && !comp2 && !packed && !comp5 && (HasWord(entry, "COMP") || HasWord(entry, "COMPUTATIONAL"));
+    const bool comp =
+        !comp1 && !comp2 && !packed && !comp5 && (HasWord(entry, "COMP") || HasWord(entry, "COMPUTATIONAL"));
     if (c.bits == 0 && HasWord(entry, "BIT")) c.bits = c.integer + c.decimal;
 
     if (c.alnum > 0) result = {kX, static_cast<int>(c.alnum), 0};
@@ -228,8 +240,7 @@ PicClass ClassifyPicture(std::string_view entry, bool comp12WithoutPic, bool edi
         result = {type, static_cast<int>(c.integer), static_cast<int>(c.decimal)};
         // A separate sign character takes a byte of its own, which no zoned type has: the
         // item is read as characters of its full width.
-        if (type == kSNum && HasWord(entry, "SEPARATE"))
-            result = {kX, static_cast<int>(c.integer + c.decimal + 1), 0};
+        if (type == kSNum && HasWord(entry, "SEPARATE")) result = {kX, static_cast<int>(c.integer + c.decimal + 1), 0};
     }
     return result;
 }

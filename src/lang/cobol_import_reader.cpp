@@ -240,8 +240,8 @@ private:
             // A key mark ("#1.2d-") keeps its bytes, so that a descending mark survives.
             if (text[i] == '#') inKeyMark = true;
             if (text[i] == ' ') inKeyMark = false;
-            const bool kept = inKeyMark ||
-                              (keepFrom != std::string::npos && i > keepFrom && (keepTo == std::string::npos || i < keepTo));
+            const bool kept = inKeyMark || (keepFrom != std::string::npos && i > keepFrom &&
+                                            (keepTo == std::string::npos || i < keepTo));
             if (!kept && options_.ignoredChars.find(text[i]) != std::string::npos) continue;
             left += text[i];
         }
@@ -263,7 +263,8 @@ private:
         const std::string open = TrimRight(entry_);
         const std::size_t blank = open.rfind(' ');
         const std::string last = ToUpperAscii(blank == std::string::npos ? open : open.substr(blank + 1));
-        static const char* const leadIns[] = {"PIC", "PICTURE", "IS", "OCCURS", "TO", "VALUE", "VALUES", "THRU", "THROUGH"};
+        static const char* const leadIns[] = {"PIC",   "PICTURE", "IS",   "OCCURS", "TO",
+                                              "VALUE", "VALUES",  "THRU", "THROUGH"};
         for (const char* w : leadIns)
             if (last == w) return true;
         return HasWord(open, "VALUE") || HasWord(open, "VALUES");

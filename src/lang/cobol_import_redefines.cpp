@@ -73,8 +73,7 @@ std::vector<std::string> ExpandRedefines(const CobolEntries& entries, bool sameS
         for (int j = 0; j < count;) {
             if (!sameStructure && j > 0 && e[j].redefines) {
                 const int level = e[j].level;
-                for (++j; j < count && e[j].level > level; ++j) {
-                }
+                for (++j; j < count && e[j].level > level; ++j) {}
                 continue;
             }
             Write(out, e[j].level, e[j]);
@@ -87,7 +86,8 @@ std::vector<std::string> ExpandRedefines(const CobolEntries& entries, bool sameS
         for (std::size_t p = 0; p < points.size(); ++p) {
             const std::size_t split = targets[p].find(" // ");
             const std::string targetName = Trim(targets[p].substr(0, split));
-            const std::string targetComment = split == std::string::npos ? std::string() : Trim(targets[p].substr(split + 4));
+            const std::string targetComment =
+                split == std::string::npos ? std::string() : Trim(targets[p].substr(split + 4));
             out.push_back("02 R-" + targetName + "; // " + sj("再-") + targetComment);
             const int j0 = points[p];
             const int base = e[j0].level;
@@ -96,8 +96,7 @@ std::vector<std::string> ExpandRedefines(const CobolEntries& entries, bool sameS
                 if (e[j].redefines) {
                     // A nested redefinition has a point of its own.
                     const int level = e[j].level;
-                    for (++j; j < count && e[j].level > level; ++j) {
-                    }
+                    for (++j; j < count && e[j].level > level; ++j) {}
                     continue;
                 }
                 Write(out, e[j].level - base + 3, e[j]);

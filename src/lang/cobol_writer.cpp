@@ -34,60 +34,60 @@ namespace {
 
 /// The PIC clause of an elementary row (without the final period).
 std::string PicClause(const TRspec& r, const CobolOutputOptions& o) {
-    static const char* const names[] = {"String", "U_Char",  "U_Integer", "U_Short", "U_Long", "S_Char", "S_Integer",
+    static const char* const names[] = {"String",  "U_Char", "U_Integer", "U_Short", "U_Long",   "S_Char",  "S_Integer",
                                         "S_Short", "S_Long", "Float",     "Double",  "Currency", "Variant", "Date",
-                                        "Time",   "BYTE",    "Object",    "Date8",   "Hex",    "WORD",   "DWORD"};
+                                        "Time",    "BYTE",   "Object",    "Date8",   "Hex",      "WORD",    "DWORD"};
     std::string sign, pic, usage;
     bool numberParts = true;
     const bool isSigned = r.TYP == kSNum || r.TYP == kSComp3 || r.TYP == kSBinary || r.TYP == kSComp ||
                           r.TYP == kSComp1 || r.TYP == kSComp2 || r.TYP == kSComp5;
     if (isSigned) sign = "S";
     switch (r.TYP) {
-        case kX: pic = "X"; break;
-        case kJ:
-            pic = o.japanese == 1 ? "G" : "N";
-            if (o.japanese == 1) usage = "DISPLAY-1";
-            break;
-        case kUNum:
-        case kSNum: pic = "9"; break;
-        case kUComp3:
-        case kSComp3:
-            pic = "9";
-            usage = o.packed == 1 ? "PACKED-DECIMAL" : "COMP-3";
-            break;
-        case kUBinary:
-        case kSBinary:
-            pic = "9";
-            usage = "BINARY";
-            break;
-        case kBit:
-            pic = "1";
-            usage = "BIT";
-            break;
-        case kUComp:
-        case kSComp:
-            pic = "9";
-            usage = "COMP";
-            break;
-        case kSComp1:
-        case kSComp2:
-            pic = "9";
-            usage = r.TYP == kSComp1 ? "COMP-1" : "COMP-2";
-            if (o.comp12WithoutPic == 1) return usage;
-            break;
-        case kUComp5:
-        case kSComp5:
-            pic = "9";
-            usage = "COMP-5";
-            break;
-        default:
-            if (r.TYP >= kString && r.TYP <= kDword) {
-                pic = names[r.TYP - kString];
-                numberParts = r.TYP == kString || r.TYP == kVariant || r.TYP == kHex;
-            } else {
-                pic = "X";
-            }
-            break;
+    case kX: pic = "X"; break;
+    case kJ:
+        pic = o.japanese == 1 ? "G" : "N";
+        if (o.japanese == 1) usage = "DISPLAY-1";
+        break;
+    case kUNum:
+    case kSNum: pic = "9"; break;
+    case kUComp3:
+    case kSComp3:
+        pic = "9";
+        usage = o.packed == 1 ? "PACKED-DECIMAL" : "COMP-3";
+        break;
+    case kUBinary:
+    case kSBinary:
+        pic = "9";
+        usage = "BINARY";
+        break;
+    case kBit:
+        pic = "1";
+        usage = "BIT";
+        break;
+    case kUComp:
+    case kSComp:
+        pic = "9";
+        usage = "COMP";
+        break;
+    case kSComp1:
+    case kSComp2:
+        pic = "9";
+        usage = r.TYP == kSComp1 ? "COMP-1" : "COMP-2";
+        if (o.comp12WithoutPic == 1) return usage;
+        break;
+    case kUComp5:
+    case kSComp5:
+        pic = "9";
+        usage = "COMP-5";
+        break;
+    default:
+        if (r.TYP >= kString && r.TYP <= kDword) {
+            pic = names[r.TYP - kString];
+            numberParts = r.TYP == kString || r.TYP == kVariant || r.TYP == kHex;
+        } else {
+            pic = "X";
+        }
+        break;
     }
     if (r.BYT == 0 && r.TYP < kString) pic.clear();
     std::string clause = "PIC " + sign + pic;
@@ -172,7 +172,8 @@ std::string WriteCobolText(const LanguageOutputInput& in, const CobolOutputOptio
     const std::string stars(66, '*');
     lines.push_back(stars);
     lines.push_back("*");
-    lines.push_back(FillTo("*  " + in.doc.RdfCmt + "  " + std::to_string(in.geometry.recordLength) + " Byte", 66) + "*");
+    lines.push_back(FillTo("*  " + in.doc.RdfCmt + "  " + std::to_string(in.geometry.recordLength) + " Byte", 66) +
+                    "*");
     lines.push_back(stars);
     lines.push_back("*");
     for (std::string& l : BodyLines(in, o, false)) lines.push_back(std::move(l));
@@ -198,7 +199,8 @@ std::string WriteCobolEditorText(const LanguageOutputInput& in, const CobolOutpu
     WriteLine(out, FillTo("//*    Record Length: " + std::to_string(in.geometry.recordLength) + " Byte", 71) + "*");
     WriteLine(out, stars);
     WriteLine(out, "//");
-    for (const std::string& l : BodyLines(in, o, true)) WriteLine(out, l == "*" ? std::string() : l.substr(std::min<std::size_t>(1, l.size())));
+    for (const std::string& l : BodyLines(in, o, true))
+        WriteLine(out, l == "*" ? std::string() : l.substr(std::min<std::size_t>(1, l.size())));
     return out;
 }
 

@@ -9,15 +9,15 @@ namespace rekkan {
 
 /// The COBOL form options (settings keys Cmb_CobCmt ... Cmb_Comp12Pic, as list indexes).
 struct CobolOutputOptions {
-    int comments = 1;        ///< Cmb_CobCmt: 1 writes an item-name comment line per item
-    int commentColumn = 0;   ///< Cmb_CobKP: 0 variable name, 1 PIC, 2 level, 3.. column 8..
-    int picColumn = 37;      ///< Cmb_CobPP: PIC starts in column 8 + this
-    int indent = 2;          ///< Cmb_CobID: indent + 1 blanks per level
-    int packed = 0;          ///< Cmb_CobPK: 0 COMP-3, 1 PACKED-DECIMAL
-    int levelStart = 0;      ///< Cmb_CobSN: start number - 1
-    int levelStep = 1;       ///< Cmb_CobIV: increment - 1
-    int blankLines = 0;      ///< Cmb_CobCR: "*" lines after each item
-    int japanese = 0;        ///< Cmb_CobJpn: 0 N(n), 1 G(n) DISPLAY-1
+    int comments = 1;          ///< Cmb_CobCmt: 1 writes an item-name comment line per item
+    int commentColumn = 0;     ///< Cmb_CobKP: 0 variable name, 1 PIC, 2 level, 3.. column 8..
+    int picColumn = 37;        ///< Cmb_CobPP: PIC starts in column 8 + this
+    int indent = 2;            ///< Cmb_CobID: indent + 1 blanks per level
+    int packed = 0;            ///< Cmb_CobPK: 0 COMP-3, 1 PACKED-DECIMAL
+    int levelStart = 0;        ///< Cmb_CobSN: start number - 1
+    int levelStep = 1;         ///< Cmb_CobIV: increment - 1
+    int blankLines = 0;        ///< Cmb_CobCR: "*" lines after each item
+    int japanese = 0;          ///< Cmb_CobJpn: 0 N(n), 1 G(n) DISPLAY-1
     int comp12WithoutPic = 0;  ///< Cmb_Comp12Pic
 
     [[nodiscard]] static CobolOutputOptions FromSettings(const Settings& s);

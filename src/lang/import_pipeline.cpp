@@ -15,9 +15,9 @@ namespace rekkan {
 
 std::unique_ptr<StructureParser> MakeStructureParser(SourceLanguage language) {
     switch (language) {
-        case SourceLanguage::Cobol: return MakeCobolParser();
-        case SourceLanguage::C: return MakeCStructureParser();
-        case SourceLanguage::Vb: return MakeVbStructureParser();
+    case SourceLanguage::Cobol: return MakeCobolParser();
+    case SourceLanguage::C: return MakeCStructureParser();
+    case SourceLanguage::Vb: return MakeVbStructureParser();
     }
     return nullptr;
 }
@@ -117,8 +117,11 @@ bool ImportPipeline::ImportDropped(const std::string& cp932Path, SourceLanguage 
     if (!ok || ListLines().empty()) return false;
     Import(0, doc);
     if (report && messages) {
-        const std::string lang = language == SourceLanguage::Cobol ? "COBOL" : language == SourceLanguage::C ? sj("Ｃ言語") : sj("ＶＢ");
-        messages->Inform(sj("指定のファイルから 【 ") + lang + sj(" 】 の構造体の取り込みを行いました。") + "\r\n\r\n   PATH = " + cp932Path,
+        const std::string lang = language == SourceLanguage::Cobol ? "COBOL"
+                                 : language == SourceLanguage::C   ? sj("Ｃ言語")
+                                                                   : sj("ＶＢ");
+        messages->Inform(sj("指定のファイルから 【 ") + lang + sj(" 】 の構造体の取り込みを行いました。") +
+                             "\r\n\r\n   PATH = " + cp932Path,
                          DefaultCaption());
     }
     return true;

@@ -47,8 +47,8 @@ public:
     bool ImportCobolEditorMode(const std::string& cp932Path, LayoutDocument& doc, std::string& error);
     /// A dropped source: scans in same-structure form and imports the first structure. With
     /// `report`, tells the user through `messages`. False when nothing could be imported.
-    bool ImportDropped(const std::string& cp932Path, SourceLanguage language, bool report,
-                       LayoutDocument& doc, MessageSink* messages, std::string& error);
+    bool ImportDropped(const std::string& cp932Path, SourceLanguage language, bool report, LayoutDocument& doc,
+                       MessageSink* messages, std::string& error);
 
     [[nodiscard]] SourceLanguage Language() const { return language_; }
     [[nodiscard]] const ImportSession& Session() const { return session_; }

@@ -8,9 +8,9 @@ namespace rekkan {
 
 OutputNaming LanguageOutputNaming(OutputLanguage language) {
     switch (language) {
-        case OutputLanguage::C: return {".h", "MORVANE.H"};
-        case OutputLanguage::Vb: return {".vb", "MORVANE.VB"};
-        case OutputLanguage::Cobol: return {".cob", "MORVANE.COB", true};
+    case OutputLanguage::C: return {".h", "MORVANE.H"};
+    case OutputLanguage::Vb: return {".vb", "MORVANE.VB"};
+    case OutputLanguage::Cobol: return {".cob", "MORVANE.COB", true};
     }
     return {};
 }

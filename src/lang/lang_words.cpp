@@ -30,7 +30,9 @@ std::size_t FindWholeWord(std::string_view text, std::string_view word, std::str
     return found;
 }
 
-std::size_t FindWord(std::string_view text, std::string_view word) { return FindWholeWord(text, TrimRight(word), " ;[]{}"); }
+std::size_t FindWord(std::string_view text, std::string_view word) {
+    return FindWholeWord(text, TrimRight(word), " ;[]{}");
+}
 
 namespace {
 
@@ -57,7 +59,8 @@ std::string SecondWord(std::string_view text) {
 }
 
 std::string KeyEntryText(int key, int seq, bool duplicates, bool descending, int rowIndex) {
-    std::string text = PadLeft('0', std::to_string(key), std::max<int>(3, static_cast<int>(std::to_string(key).size())));
+    std::string text =
+        PadLeft('0', std::to_string(key), std::max<int>(3, static_cast<int>(std::to_string(key).size())));
     text += ".";
     text += PadLeft('0', std::to_string(seq), std::max<int>(3, static_cast<int>(std::to_string(seq).size())));
     text += duplicates ? sj("<可>") : sj("<不>");

@@ -37,9 +37,9 @@ struct ImportNote {
 
 /// State an import shares between the pipeline and the parser of the language.
 struct ImportSession {
-    bool editorMode = false;     ///< COBOL text handed back by the built-in text editor
-    bool sameStructure = true;   ///< redefinition expansion mode in force (Chk_RedInclude)
-    std::string prefix;          ///< layout prefix collected from "Prefix(...)" marks
+    bool editorMode = false;    ///< COBOL text handed back by the built-in text editor
+    bool sameStructure = true;  ///< redefinition expansion mode in force (Chk_RedInclude)
+    std::string prefix;         ///< layout prefix collected from "Prefix(...)" marks
     /// The key entry list: "001.002<可>(降順):5" texts (CP932), kept sorted.
     std::vector<std::string> keyEntries;
     /// The report of the last extraction (empty in editor mode).
@@ -53,14 +53,13 @@ public:
     virtual ~StructureParser() = default;
     /// Reads the source (CP932 path) and lists its structures. False, with `error` set to the
     /// message to show, when the file cannot be read; the list is then empty.
-    [[nodiscard]] virtual bool Scan(const std::string& cp932Path, const Settings& settings,
-                                    ImportSession& session, std::string& error) = 0;
+    [[nodiscard]] virtual bool Scan(const std::string& cp932Path, const Settings& settings, ImportSession& session,
+                                    std::string& error) = 0;
     /// The structure list of the last scan.
     [[nodiscard]] virtual const std::vector<StructureEntry>& Structures() const = 0;
     /// Replaces the rows of `doc` by structure `index` (0-based) and sets RdfCmt and PreFix.
     /// Key marks go to `session.keyEntries`. Returns the number of rows written.
-    virtual int Extract(int index, const Settings& settings, ImportSession& session,
-                        LayoutDocument& doc) = 0;
+    virtual int Extract(int index, const Settings& settings, ImportSession& session, LayoutDocument& doc) = 0;
 };
 
 /// One line of the structure list as shown: " " + number right-aligned in 4 + ". " + text.

@@ -18,7 +18,9 @@ bool IsVbDelimiter(char c) { return c == ' ' || c == '='; }
 /// Position of `word` as a whole word without regard to case; words end at blanks and "=".
 std::size_t FindVbWord(std::string_view text, std::string_view word) { return FindWholeWord(text, word, " ="); }
 
-bool HasVbWord(std::string_view text, std::string_view word) { return FindVbWord(text, word) != std::string_view::npos; }
+bool HasVbWord(std::string_view text, std::string_view word) {
+    return FindVbWord(text, word) != std::string_view::npos;
+}
 
 /// The word that follows the one at `pos`: after the next blank, "=" and blanks skipped, up to
 /// the next blank or "=".
@@ -55,8 +57,8 @@ VbLine SplitVbLine(std::string_view raw) {
 constexpr std::array<const char*, 9> kVbTypeWords = {"integer", "long",    "single", "double", "currency",
                                                      "string",  "variant", "byte",   "object"};
 /// The C type of each VB type word.
-constexpr std::array<const char*, 9> kCTypes = {"signed int ", "signed long ", "float ",  "double ", "currency ",
-                                                "char ",       "variant ",     "Byte ",   "object "};
+constexpr std::array<const char*, 9> kCTypes = {"signed int ", "signed long ", "float ", "double ", "currency ",
+                                                "char ",       "variant ",     "Byte ",  "object "};
 constexpr int kVbString = 5;
 
 }  // namespace
@@ -110,10 +112,14 @@ std::string TranslateVbMember(std::string_view raw) {
     }
     std::string name;
     for (char c : namePart) {
-        if (c == '(') name += '[';
-        else if (c == ')') name += ']';
-        else if (c == ',') name += "][";
-        else name += c;
+        if (c == '(')
+            name += '[';
+        else if (c == ')')
+            name += ']';
+        else if (c == ',')
+            name += "][";
+        else
+            name += c;
     }
 
     int word = -1;
@@ -135,7 +141,8 @@ std::string TranslateVbMember(std::string_view raw) {
         cType = kCTypes[static_cast<std::size_t>(word)];
         if (word == kVbString) {
             const std::size_t star = typePart.find('*');
-            name += star == std::string::npos ? std::string("[1]") : "[" + RemoveAll(typePart.substr(star + 1), " ") + "]";
+            name +=
+                star == std::string::npos ? std::string("[1]") : "[" + RemoveAll(typePart.substr(star + 1), " ") + "]";
         }
     }
     return cType + " " + name + ";  // " + line.comment;
@@ -168,6 +175,8 @@ void VbImport::Scan(std::string_view text) {
     c_.ScanVbTranslation(translation_, table);
 }
 
-std::unique_ptr<StructureParser> MakeVbStructureParser() { return std::make_unique<CFamilyStructureParser<VbImport>>(); }
+std::unique_ptr<StructureParser> MakeVbStructureParser() {
+    return std::make_unique<CFamilyStructureParser<VbImport>>();
+}
 
 }  // namespace rekkan

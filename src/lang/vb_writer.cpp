@@ -17,26 +17,28 @@ std::string GroupTypeName(const TRspec& r, int row) {
 
 std::string VbTypeWord(const TRspec& r, int row) {
     switch (r.TYP) {
-        case kGroup: return GroupTypeName(r, row);
-        case kUInt:
-        case kUShort:
-        case kSInt:
-        case kSShort: return "Integer";
-        case kULong:
-        case kSLong: return "Long";
-        case kFloat: return "Single";
-        case kDouble: return "Double";
-        case kCurrency: return "Currency";
-        case kDate: return "Date";
-        case kTime: return "Time";
-        case kByte: return "Byte";
-        case kObject: return "Object";
-        default: return "String";
+    case kGroup: return GroupTypeName(r, row);
+    case kUInt:
+    case kUShort:
+    case kSInt:
+    case kSShort: return "Integer";
+    case kULong:
+    case kSLong: return "Long";
+    case kFloat: return "Single";
+    case kDouble: return "Double";
+    case kCurrency: return "Currency";
+    case kDate: return "Date";
+    case kTime: return "Time";
+    case kByte: return "Byte";
+    case kObject: return "Object";
+    default: return "String";
     }
 }
 
 /// Fixed-length strings: " * " + length.
-bool HasLengthPart(int type) { return (type >= kX && type <= kString) || type == kVariant || type == kHex || !IsValidType(type); }
+bool HasLengthPart(int type) {
+    return (type >= kX && type <= kString) || type == kVariant || type == kHex || !IsValidType(type);
+}
 
 }  // namespace
 
@@ -56,7 +58,9 @@ std::string WriteVbText(const LanguageOutputInput& in) {
     const std::string prefix = "  ";
     const std::string dashes = "'" + std::string(75, '-');
     WriteLine(out, prefix + dashes);
-    WriteLine(out, prefix + FillTo("'-  " + in.doc.RdfCmt + "  " + std::to_string(in.geometry.recordLength) + " Byte", 76) + "-");
+    WriteLine(
+        out,
+        prefix + FillTo("'-  " + in.doc.RdfCmt + "  " + std::to_string(in.geometry.recordLength) + " Byte", 76) + "-");
     WriteLine(out, prefix + dashes);
     WriteLine(out, prefix + " ");
 

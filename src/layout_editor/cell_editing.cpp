@@ -55,7 +55,10 @@ bool LayoutEditorModel::CommitRow(int row, const RowTexts& cells) {
             assign();
         };
         TRspec& r = doc_.items[static_cast<std::size_t>(row)];
-        store(r.LVL != typed.LVL || r.KOM != typed.KOM, 3, [&] { r.LVL = typed.LVL; r.KOM = typed.KOM; });
+        store(r.LVL != typed.LVL || r.KOM != typed.KOM, 3, [&] {
+            r.LVL = typed.LVL;
+            r.KOM = typed.KOM;
+        });
         store(r.VNM != typed.VNM, 4, [&] { r.VNM = typed.VNM; });
         store(r.RED != typed.RED, 5, [&] { r.RED = typed.RED; });
         store(r.RPT != typed.RPT, 7, [&] { r.RPT = typed.RPT; });

@@ -38,8 +38,9 @@ bool SaveLayout(LayoutDocument& doc, std::string path, Settings& settings, Messa
     if (path.empty()) return false;
     if (doc.legacy) path = ReplaceExtension(path, ".kvl");
     if (FindNoCase(FileNameOf(path), ".lay") != std::string_view::npos) {
-        messages.Inform(sj("「*.lay」では保存できません。(16Bit版の識別子の為)") + "\r\n\r\n" + sj("     PATH = ") + path,
-                        DefaultCaption(), MessageIcon::Warning);
+        messages.Inform(
+            sj("「*.lay」では保存できません。(16Bit版の識別子の為)") + "\r\n\r\n" + sj("     PATH = ") + path,
+            DefaultCaption(), MessageIcon::Warning);
         return false;
     }
     path = AddDefaultExtension(path, ".kvl");
@@ -47,8 +48,9 @@ bool SaveLayout(LayoutDocument& doc, std::string path, Settings& settings, Messa
                           DefaultCaption()) != Answer::Yes)
         return false;
     if (!WriteFileReplacing(path, FormatLayoutFile(doc))) {
-        messages.Inform(sj("<< エラー >>") + "\r\r" + sj("ファイルに書き込めませんでした。元のファイルはそのまま残っています。") +
-                            "\r\r" + sj("     PATH = ") + path,
+        messages.Inform(sj("<< エラー >>") + "\r\r" +
+                            sj("ファイルに書き込めませんでした。元のファイルはそのまま残っています。") + "\r\r" +
+                            sj("     PATH = ") + path,
                         DefaultCaption(), MessageIcon::Error);
         return false;
     }

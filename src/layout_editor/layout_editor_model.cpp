@@ -12,9 +12,9 @@ namespace {
 
 LangPriority PriorityOfChoice(int choice) {
     switch (choice) {
-        case 1: return LangPriority::C;
-        case 2: return LangPriority::Vb;
-        default: return LangPriority::Cobol;
+    case 1: return LangPriority::C;
+    case 2: return LangPriority::Vb;
+    default: return LangPriority::Cobol;
     }
 }
 
@@ -125,22 +125,22 @@ Answer LayoutEditorModel::AskBeforeClose() {
 bool LayoutEditorModel::IsEnabled(EditorCommand command) const {
     const bool ordinary = Ordinary();
     switch (command) {
-        case EditorCommand::ConfirmRange: return ordinary && range_.CanConfirm();
-        case EditorCommand::ClearRange: return ordinary && range_.CanClear();
-        case EditorCommand::Copy:
-        case EditorCommand::Delete:
-        case EditorCommand::ClipboardWrite:
-        case EditorCommand::JoinPrefix:
-        case EditorCommand::CutPrefix:
-        case EditorCommand::ExchangeNames: return ordinary;
-        case EditorCommand::ClipboardRead:
-        case EditorCommand::ClipboardClear:
-            return ordinary && !(range_.Active() && range_.Size() > 1) && ClipboardHoldsLayout();
-        case EditorCommand::Undo: return ordinary && !history_.Empty();
-        case EditorCommand::LevelDown:
-        case EditorCommand::LevelUp: return ordinary && cursorRow_ < Count();
-        case EditorCommand::EnterView: return ordinary;
-        case EditorCommand::LeaveView: return !ordinary;
+    case EditorCommand::ConfirmRange: return ordinary && range_.CanConfirm();
+    case EditorCommand::ClearRange: return ordinary && range_.CanClear();
+    case EditorCommand::Copy:
+    case EditorCommand::Delete:
+    case EditorCommand::ClipboardWrite:
+    case EditorCommand::JoinPrefix:
+    case EditorCommand::CutPrefix:
+    case EditorCommand::ExchangeNames: return ordinary;
+    case EditorCommand::ClipboardRead:
+    case EditorCommand::ClipboardClear:
+        return ordinary && !(range_.Active() && range_.Size() > 1) && ClipboardHoldsLayout();
+    case EditorCommand::Undo: return ordinary && !history_.Empty();
+    case EditorCommand::LevelDown:
+    case EditorCommand::LevelUp: return ordinary && cursorRow_ < Count();
+    case EditorCommand::EnterView: return ordinary;
+    case EditorCommand::LeaveView: return !ordinary;
     }
     return false;
 }
@@ -148,21 +148,21 @@ bool LayoutEditorModel::IsEnabled(EditorCommand command) const {
 bool LayoutEditorModel::Execute(EditorCommand command) {
     if (!IsEnabled(command)) return false;
     switch (command) {
-        case EditorCommand::ConfirmRange: return ConfirmRange();
-        case EditorCommand::ClearRange: ClearRange(); return true;
-        case EditorCommand::Copy: return Copy();
-        case EditorCommand::Delete: return Delete();
-        case EditorCommand::ClipboardWrite: return WriteClipboard();
-        case EditorCommand::ClipboardRead: return PasteClipboard();
-        case EditorCommand::ClipboardClear: return ClearClipboard();
-        case EditorCommand::JoinPrefix: return JoinPrefix();
-        case EditorCommand::CutPrefix: return CutPrefix();
-        case EditorCommand::ExchangeNames: return ExchangeNames();
-        case EditorCommand::Undo: return Undo();
-        case EditorCommand::LevelDown: return LevelDown();
-        case EditorCommand::LevelUp: return LevelUp();
-        case EditorCommand::EnterView: return EnterView();
-        case EditorCommand::LeaveView: return LeaveView();
+    case EditorCommand::ConfirmRange: return ConfirmRange();
+    case EditorCommand::ClearRange: ClearRange(); return true;
+    case EditorCommand::Copy: return Copy();
+    case EditorCommand::Delete: return Delete();
+    case EditorCommand::ClipboardWrite: return WriteClipboard();
+    case EditorCommand::ClipboardRead: return PasteClipboard();
+    case EditorCommand::ClipboardClear: return ClearClipboard();
+    case EditorCommand::JoinPrefix: return JoinPrefix();
+    case EditorCommand::CutPrefix: return CutPrefix();
+    case EditorCommand::ExchangeNames: return ExchangeNames();
+    case EditorCommand::Undo: return Undo();
+    case EditorCommand::LevelDown: return LevelDown();
+    case EditorCommand::LevelUp: return LevelUp();
+    case EditorCommand::EnterView: return EnterView();
+    case EditorCommand::LeaveView: return LeaveView();
     }
     return false;
 }

@@ -18,7 +18,7 @@ bool LayoutEditorModel::RewriteVarNames(bool join) {
     if (!Ordinary()) return false;
     const std::string prefix = Trim(doc_.PreFix);
     const std::string question = (join ? sj("Prefix と変数名(Variable.Name)を結合します。  ")
-                                        : sj("Prefix を変数名(Variable.Name)から削除します。")) +
+                                       : sj("Prefix を変数名(Variable.Name)から削除します。")) +
                                  "\r\n" + "\r\n" + sj("よろしいですか？") + "\r\n" + "\r\n" + "Prefix = " + prefix;
     if (observer_) observer_->Refresh();
     if (messages_.AskYesNo(question, DefaultCaption()) != Answer::Yes) return false;
@@ -45,7 +45,8 @@ bool LayoutEditorModel::CutPrefix() { return RewriteVarNames(false); }
 bool LayoutEditorModel::ExchangeNames() {
     if (!Ordinary()) return false;
     if (observer_) observer_->Refresh();
-    const std::string question = sj("項目名と変数名(Variable.Name)を入れ替えます。 ") + "\r\n" + "\r\n" + sj("よろしいですか？");
+    const std::string question =
+        sj("項目名と変数名(Variable.Name)を入れ替えます。 ") + "\r\n" + "\r\n" + sj("よろしいですか？");
     if (messages_.AskYesNo(question, DefaultCaption()) != Answer::Yes) return false;
     for (TRspec& row : doc_.items) std::swap(row.KOM, row.VNM);
     doc_.modified = true;

@@ -10,9 +10,7 @@ namespace rekkan {
 
 namespace {
 
-std::string RowNumbers(int start, int end) {
-    return std::to_string(start + 1) + sj(" ～ ") + std::to_string(end + 1);
-}
+std::string RowNumbers(int start, int end) { return std::to_string(start + 1) + sj(" ～ ") + std::to_string(end + 1); }
 
 }  // namespace
 
@@ -78,8 +76,9 @@ bool LayoutEditorModel::Copy() {
     transientMark_ = RowMark::CopyQuestion;
     transientFirst_ = start;
     transientLast_ = end;
-    const bool ok = Confirmed(sj("【 複写 】\r\n\r\n   選択範囲の行をカーソル行に挿入して複写します。\r\n\r\n   行番号 ： ") +
-                              RowNumbers(start, end) + sj("    →   ") + std::to_string(target + 1) + "\r\n" + "\r\n");
+    const bool ok =
+        Confirmed(sj("【 複写 】\r\n\r\n   選択範囲の行をカーソル行に挿入して複写します。\r\n\r\n   行番号 ： ") +
+                  RowNumbers(start, end) + sj("    →   ") + std::to_string(target + 1) + "\r\n" + "\r\n");
     transientMark_ = RowMark::None;
     if (!ok) {
         Changed(false);
@@ -107,7 +106,8 @@ bool LayoutEditorModel::WriteClipboard() {
     std::string text;
     WriteLine(text, kLayoutMagic);
     const int last = std::min(range_.end, Count() - 1);
-    for (int i = std::max(0, range_.start); i <= last; ++i) WriteLine(text, ItemLine(doc_.items[static_cast<std::size_t>(i)], i));
+    for (int i = std::max(0, range_.start); i <= last; ++i)
+        WriteLine(text, ItemLine(doc_.items[static_cast<std::size_t>(i)], i));
     clipboard_.SetText(text);
     return true;
 }
@@ -153,10 +153,10 @@ bool LayoutEditorModel::PasteClipboard() {
         firstKom = LookupKey(lines.front(), "KOM").value_or("");
         firstVnm = LookupKey(lines.front(), "VNM").value_or("");
     }
-    const std::string question = sj("【 複写 】\r\n\r\n   クリップボードの内容をカーソル行に挿入して複写します。\r\n\r\n       ") +
-                                 std::to_string(target + 1) + sj("  ←  ") + sj("【 ") + firstKom + " (" + firstVnm +
-                                 sj(") 】  合計 ") + std::to_string(lineCount) + sj(" 行") + "\r\n" + "\r\n" +
-                                 sj("よろしいですか？") + "\r\n" + "\r\n";
+    const std::string question =
+        sj("【 複写 】\r\n\r\n   クリップボードの内容をカーソル行に挿入して複写します。\r\n\r\n       ") +
+        std::to_string(target + 1) + sj("  ←  ") + sj("【 ") + firstKom + " (" + firstVnm + sj(") 】  合計 ") +
+        std::to_string(lineCount) + sj(" 行") + "\r\n" + "\r\n" + sj("よろしいですか？") + "\r\n" + "\r\n";
     if (!Confirmed(question)) return false;
 
     std::vector<TRspec> rows;

@@ -23,12 +23,12 @@ enum class StepKind : int {
 /// One undo step.
 struct THistCtl {
     StepKind kind = StepKind::CellContent;
-    int row = 0;           ///< first item row concerned
-    int count = 0;         ///< number of rows concerned
-    bool modified = false; ///< the modified flag when the step was recorded
-    int gridRow = 0;       ///< grid cell of a cell-content step
-    int column = 0;        ///< column 3 to 10 of a cell-content step
-    TRspec item;           ///< the row as it was before the change
+    int row = 0;                ///< first item row concerned
+    int count = 0;              ///< number of rows concerned
+    bool modified = false;      ///< the modified flag when the step was recorded
+    int gridRow = 0;            ///< grid cell of a cell-content step
+    int column = 0;             ///< column 3 to 10 of a cell-content step
+    TRspec item;                ///< the row as it was before the change
     std::vector<TRspec> saved;  ///< rows removed or replaced (kinds 0, 1 and 6)
 };
 

@@ -70,8 +70,7 @@ private:
     std::vector<long long> sumLen_, sumLenAll_;
 };
 
-Walker::Walker(const LayoutDocument& doc)
-    : doc_(doc), items_(doc.items), n_(static_cast<int>(doc.items.size())) {
+Walker::Walker(const LayoutDocument& doc) : doc_(doc), items_(doc.items), n_(static_cast<int>(doc.items.size())) {
     const auto count = static_cast<std::size_t>(n_);
     rpt_.resize(count);
     byt_.resize(count);

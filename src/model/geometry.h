@@ -33,9 +33,9 @@ inline constexpr int kMaxRecordLength = 999'999;
 /// The measures of a layout. After a failure the rows and the length are those reached when
 /// the walk stopped.
 struct Geometry {
-    std::vector<GeometryRow> rows;   ///< one per item row, then one for the end of the table
+    std::vector<GeometryRow> rows;  ///< one per item row, then one for the end of the table
     int recordLength = 0;
-    long long stepsOutsideRdf = 0;   ///< walk steps outside redefinitions (0 after a failure)
+    long long stepsOutsideRdf = 0;  ///< walk steps outside redefinitions (0 after a failure)
     GeometryFailure failure = GeometryFailure::None;
 
     [[nodiscard]] bool Ok() const { return failure == GeometryFailure::None; }
@@ -51,10 +51,10 @@ struct Geometry {
 /// One step of the field-list walk.
 struct FieldDescriptor {
     int row = 0;
-    int step = 0;        ///< 0-based step number
+    int step = 0;  ///< 0-based step number
     int level = 0;
-    int pos = 0;         ///< running position (1-based)
-    int size = 0;        ///< elementary: its size (0 for a redefinition member); group: GroupLen
+    int pos = 0;   ///< running position (1-based)
+    int size = 0;  ///< elementary: its size (0 for a redefinition member); group: GroupLen
     int BYT = 0;
     int SYO = 0;
     int TYP = 0;

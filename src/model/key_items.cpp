@@ -46,7 +46,9 @@ KeyLine ParseKeyLine(std::string_view line, const TypeNotation& types) {
     KeyLine k;
     if (IsKeyHeaderLine(line)) {
         const std::size_t hash = line.find('#');
-        k.keyNumber = hash == std::string_view::npos ? 0 : std::max(0, NumberOr(DigitsOnly(line.substr(hash + 1)).substr(0, 6), 0));
+        k.keyNumber = hash == std::string_view::npos
+                          ? 0
+                          : std::max(0, NumberOr(DigitsOnly(line.substr(hash + 1)).substr(0, 6), 0));
         return k;
     }
     const std::size_t tail = line.find("%typ!");
@@ -55,8 +57,10 @@ KeyLine ParseKeyLine(std::string_view line, const TypeNotation& types) {
     const std::size_t open = visible.find('[');
     const std::size_t colon = visible.find(':', open == std::string::npos ? 0 : open);
     const std::size_t close = visible.find(']', colon == std::string::npos ? 0 : colon);
-    if (open != std::string::npos && colon != std::string::npos) k.position = Trim(visible.substr(open + 1, colon - open - 1));
-    if (colon != std::string::npos && close != std::string::npos) k.length = Trim(visible.substr(colon + 1, close - colon - 1));
+    if (open != std::string::npos && colon != std::string::npos)
+        k.position = Trim(visible.substr(open + 1, colon - open - 1));
+    if (colon != std::string::npos && close != std::string::npos)
+        k.length = Trim(visible.substr(colon + 1, close - colon - 1));
     const std::size_t afterBracket = close == std::string::npos ? 0 : close + 1;
     const std::size_t lt = visible.find('<', afterBracket);
     k.typeName = Trim(visible.substr(afterBracket, lt == std::string::npos ? std::string::npos : lt - afterBracket));
@@ -80,7 +84,8 @@ std::string FormatKeyLine(const KeyLine& k, const TypeNotation& types) {
     return line;
 }
 
-void KeyItems::LoadKeyLines(const std::vector<std::string>& lines, const LayoutDocument& doc, const Geometry& geometry) {
+void KeyItems::LoadKeyLines(const std::vector<std::string>& lines, const LayoutDocument& doc,
+                            const Geometry& geometry) {
     lines_.clear();
     int n = 0;
     for (const std::string& raw : lines) {

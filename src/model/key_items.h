@@ -50,7 +50,8 @@ public:
     /// Replaces the list by stored lines (each reformatted), then validates against the layout.
     void LoadKeyLines(const std::vector<std::string>& lines, const LayoutDocument& doc, const Geometry& geometry);
     /// Rebuilds the list from an import's key entry list ("001.002<可>(降順):5" texts).
-    void LoadFromImport(const std::vector<std::string>& keyEntries, const LayoutDocument& doc, const Geometry& geometry);
+    void LoadFromImport(const std::vector<std::string>& keyEntries, const LayoutDocument& doc,
+                        const Geometry& geometry);
     /// The key item line of layout row `row` with the given attributes.
     [[nodiscard]] std::string ItemLineForRow(const LayoutDocument& doc, const Geometry& geometry, int row,
                                              std::string_view duplicates, std::string_view order) const;

@@ -18,47 +18,63 @@ int EditableLineCountForChoice(int choice) { return (choice + 2) * 1000; }
 
 void NormaliseByt(TRspec& r, const IntSizes& sizes) {
     switch (r.TYP) {
-        case kX: case kJ: case kBit: case kSComp1: case kSComp2: case kString: case kVariant: case kHex:
-            if (r.BYT < 1) r.BYT = 1;
-            break;
-        case kUNum: case kSNum: case kUComp3: case kSComp3: case kUBinary: case kSBinary:
-        case kUComp: case kSComp: case kUComp5: case kSComp5:
-            if (r.BYT < 0) r.BYT = 0;
-            if (r.SYO < 0) r.SYO = 0;
-            if (r.BYT + r.SYO == 0) r.BYT = 1;
-            break;
-        case kUChar: case kSChar: case kByte:
-            r.BYT = 1;
-            break;
-        case kUInt: case kSInt:
-            r.BYT = sizes.intSize;
-            break;
-        case kUShort: case kSShort:
-            r.BYT = sizes.shortSize;
-            break;
-        case kULong: case kSLong:
-            r.BYT = sizes.longSize;
-            break;
-        case kFloat: case kDate: case kTime: case kObject: case kDword:
-            r.BYT = 4;
-            break;
-        case kDouble: case kCurrency: case kDate8:
-            r.BYT = 8;
-            break;
-        case kWord:
-            r.BYT = 2;
-            break;
-        default:
-            break;
+    case kX:
+    case kJ:
+    case kBit:
+    case kSComp1:
+    case kSComp2:
+    case kString:
+    case kVariant:
+    case kHex:
+        if (r.BYT < 1) r.BYT = 1;
+        break;
+    case kUNum:
+    case kSNum:
+    case kUComp3:
+    case kSComp3:
+    case kUBinary:
+    case kSBinary:
+    case kUComp:
+    case kSComp:
+    case kUComp5:
+    case kSComp5:
+        if (r.BYT < 0) r.BYT = 0;
+        if (r.SYO < 0) r.SYO = 0;
+        if (r.BYT + r.SYO == 0) r.BYT = 1;
+        break;
+    case kUChar:
+    case kSChar:
+    case kByte: r.BYT = 1; break;
+    case kUInt:
+    case kSInt: r.BYT = sizes.intSize; break;
+    case kUShort:
+    case kSShort: r.BYT = sizes.shortSize; break;
+    case kULong:
+    case kSLong: r.BYT = sizes.longSize; break;
+    case kFloat:
+    case kDate:
+    case kTime:
+    case kObject:
+    case kDword: r.BYT = 4; break;
+    case kDouble:
+    case kCurrency:
+    case kDate8: r.BYT = 8; break;
+    case kWord: r.BYT = 2; break;
+    default: break;
     }
 }
 
 void ApplyIntegerSizeRule(TRspec& r, const IntSizes& sizes) {
     switch (r.TYP) {
-        case kUInt: case kSInt: r.BYT = sizes.intSize; break;
-        case kUShort: case kSShort: case kWord: r.BYT = sizes.shortSize; break;
-        case kULong: case kSLong: case kDword: r.BYT = sizes.longSize; break;
-        default: break;
+    case kUInt:
+    case kSInt: r.BYT = sizes.intSize; break;
+    case kUShort:
+    case kSShort:
+    case kWord: r.BYT = sizes.shortSize; break;
+    case kULong:
+    case kSLong:
+    case kDword: r.BYT = sizes.longSize; break;
+    default: break;
     }
 }
 
@@ -68,20 +84,27 @@ long long RawOccurrenceSize(const TRspec& r) {
     const long long byt = r.BYT;
     const long long syo = r.SYO;
     switch (r.TYP) {
-        case kGroup: return 0;
-        case kJ: return 2 * byt;
-        case kUNum: case kSNum: return byt + syo;
-        case kUComp3: case kSComp3: return (byt + syo + 1 + 1) / 2;
-        case kUBinary: case kSBinary: case kUComp: case kSComp: case kUComp5: case kSComp5: {
-            const long long d = byt + syo;
-            if (d >= 1 && d <= 4) return 2;
-            if (d >= 5 && d <= 9) return 4;
-            return 8;
-        }
-        case kBit: return (byt + 7) / 8;
-        case kSComp1: return 4;
-        case kSComp2: return 8;
-        default: return byt;  // X and codes 16 to 36
+    case kGroup: return 0;
+    case kJ: return 2 * byt;
+    case kUNum:
+    case kSNum: return byt + syo;
+    case kUComp3:
+    case kSComp3: return (byt + syo + 1 + 1) / 2;
+    case kUBinary:
+    case kSBinary:
+    case kUComp:
+    case kSComp:
+    case kUComp5:
+    case kSComp5: {
+        const long long d = byt + syo;
+        if (d >= 1 && d <= 4) return 2;
+        if (d >= 5 && d <= 9) return 4;
+        return 8;
+    }
+    case kBit: return (byt + 7) / 8;
+    case kSComp1: return 4;
+    case kSComp2: return 8;
+    default: return byt;  // X and codes 16 to 36
     }
 }
 

@@ -31,8 +31,8 @@ struct LayoutDocument {
     std::vector<TRspec> items;
     std::vector<std::string> keyLines;
     std::vector<std::string> memoLines;
-    std::string path;        ///< file last read or saved (CP932); empty for a new layout
-    bool legacy = false;     ///< read from a 16-bit .lay file
+    std::string path;     ///< file last read or saved (CP932); empty for a new layout
+    bool legacy = false;  ///< read from a 16-bit .lay file
     bool modified = false;
 
     int editableLineCount = 2000;  ///< most rows a layout may hold

@@ -46,9 +46,10 @@ void AddConverted(std::string& list, int rowNumber, const std::string& kom) {
 }
 
 std::string ConversionNotice(const std::string& list) {
-    return sj("<< 注意 >>") + "\r\r" + sj("このレイアウトには現バージョンでは対応できない型の項目が存在します。") + "\r\r" +
-           sj("この型は「 ") + TypeInfoOf(kString).standardLabel + sj(" 」に変換されて読み込まれました。") +
-           (list.empty() ? std::string() : "\r\r" + sj("変換された行番号とその項目名は下記の通りです。") + "\r\r" + list);
+    return sj("<< 注意 >>") + "\r\r" + sj("このレイアウトには現バージョンでは対応できない型の項目が存在します。") +
+           "\r\r" + sj("この型は「 ") + TypeInfoOf(kString).standardLabel + sj(" 」に変換されて読み込まれました。") +
+           (list.empty() ? std::string()
+                         : "\r\r" + sj("変換された行番号とその項目名は下記の通りです。") + "\r\r" + list);
 }
 
 std::string TooManyLinesNotice(int editableLines) {
@@ -76,8 +77,7 @@ void FinishRead(LayoutDocument& doc, std::vector<StoredSizeDifference>& differen
     }
 }
 
-LayoutReadResult ReadText(LayoutDocument& doc, std::string_view bytes, MessageSink& messages,
-                          const std::string& path) {
+LayoutReadResult ReadText(LayoutDocument& doc, std::string_view bytes, MessageSink& messages, const std::string& path) {
     LayoutReadResult result;
     doc.legacy = false;
     std::string converted;
@@ -141,8 +141,8 @@ std::string LegacyNotice(const std::string& path) {
            sj("元のファイルはそのまま残ります。") + "\r\r" + sj("     PATH = ") + Trim(path);
 }
 
-LayoutReadResult ReadLegacy(LayoutDocument& doc, std::string_view bytes, MessageSink& messages,
-                            const std::string& path, bool showNotice) {
+LayoutReadResult ReadLegacy(LayoutDocument& doc, std::string_view bytes, MessageSink& messages, const std::string& path,
+                            bool showNotice) {
     LayoutReadResult result;
     if (showNotice) messages.Inform(LegacyNotice(path), DefaultCaption(), MessageIcon::Information);
     doc.legacy = true;
@@ -164,7 +164,8 @@ LayoutReadResult ReadLegacy(LayoutDocument& doc, std::string_view bytes, Message
         const std::string text = UpToNul(rec);
         if (text.find("%key!") != std::string::npos) {
             const std::size_t dot = text.find('.');
-            doc.keyLines.push_back(dot == std::string::npos ? std::string() : Trim(std::string_view(text).substr(dot + 1)));
+            doc.keyLines.push_back(dot == std::string::npos ? std::string()
+                                                            : Trim(std::string_view(text).substr(dot + 1)));
             continue;
         }
         TRspec r;

@@ -18,23 +18,23 @@ inline constexpr const char* kLegacyLayoutMagic = "morvane.lay";
 /// Result of reading a layout file.
 /// An integer row whose stored byte count is not the one the run's integer sizes give it.
 struct StoredSizeDifference {
-    int row = 0;      ///< 0-based
-    int stored = 0;   ///< bytes in the file
-    int used = 0;     ///< bytes the sizes of the run give
+    int row = 0;     ///< 0-based
+    int stored = 0;  ///< bytes in the file
+    int used = 0;    ///< bytes the sizes of the run give
 };
 
 struct LayoutReadResult {
     bool ok = false;
-    std::string notice;  ///< conversion or too-many-lines notice (CP932), possibly empty
-    bool tooManyRows = false;  ///< rows beyond the editable line count were left out
+    std::string notice;                                 ///< conversion or too-many-lines notice (CP932), possibly empty
+    bool tooManyRows = false;                           ///< rows beyond the editable line count were left out
     std::vector<StoredSizeDifference> sizeDifferences;  ///< int, short and long rows read with other sizes
 };
 
 /// Reads a ".kvl" or legacy ".lay" file into `doc`, replacing the whole document (rows read
 /// before a failure stay). Messages go to `messages`. Does not touch `path` or `modified`
 /// and does not normalise; the open command does that.
-[[nodiscard]] LayoutReadResult ReadLayoutFile(LayoutDocument& doc, const std::string& cp932Path,
-                                              bool showLegacyNotice, MessageSink& messages);
+[[nodiscard]] LayoutReadResult ReadLayoutFile(LayoutDocument& doc, const std::string& cp932Path, bool showLegacyNotice,
+                                              MessageSink& messages);
 
 /// Reads layout text (the bytes of a ".kvl" file) into `doc` (test and clipboard form).
 [[nodiscard]] LayoutReadResult ReadLayoutText(LayoutDocument& doc, std::string_view bytes, MessageSink& messages,

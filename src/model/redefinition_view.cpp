@@ -62,7 +62,7 @@ std::string WithoutPrefix(const std::string& text, const std::string& prefix) {
 
 std::string ViewFormatName(int format) {
     static const char* const kNames[kViewFormatCount] = {
-        " 形式１：単純な寄せ集めで(従来の方法)",      " 形式２：埋め込みタグ ＆ 可能な限り詰めて１",
+        " 形式１：単純な寄せ集めで(従来の方法)",       " 形式２：埋め込みタグ ＆ 可能な限り詰めて１",
         " 形式３：埋め込みタグ ＆ 可能な限り詰めて２", " 形式４：埋め込みタグ ＆ フレームを替えて",
         " 形式５：埋め込みタグ ＆ ページを替えて",     " 形式６：フレームダグ ＆ フレームを替えて",
         " 形式７：フレームダグ ＆ ページを替えて",
@@ -80,7 +80,9 @@ RedefinitionViewDocument MakeViewDocument(const LayoutDocument& doc, int format,
     const Geometry measures = MeasureLayout(doc);
     auto item = [&](int i) -> const TRspec& { return doc.items[static_cast<std::size_t>(i)]; };
     auto pos = [&](int i) { return measures.rows[static_cast<std::size_t>(i)].Pos; };
-    auto subtreeEnd = [&](int i) { return std::clamp(measures.rows[static_cast<std::size_t>(i)].SubtreeEnd, i, n - 1); };
+    auto subtreeEnd = [&](int i) {
+        return std::clamp(measures.rows[static_cast<std::size_t>(i)].SubtreeEnd, i, n - 1);
+    };
 
     // The gathered rows: the root, then per redefinition its head, the redefining row and
     // its members. A row is gathered once, under the first redefinition that reaches it.

@@ -18,36 +18,126 @@ struct Key {
     bool written = true;  ///< false for the keys that are only read
 };
 
-#define KEY(name) Key{#name, &Settings::name}
+#define KEY(name) \
+    Key { #name, &Settings::name }
 
 // File order.
 const std::vector<Key>& Keys() {
     static const std::vector<Key> keys = {
-        KEY(FPS_RecEditor), KEY(FPS_RecTable), KEY(Path_EditFile), KEY(Path_LayoutGroup), KEY(WinSta),
-        KEY(RecEtcFmt), KEY(Cmb_KomKeta), KEY(LayoutListWidth), KEY(Chk_Msg_Update), KEY(Chk_Msg_Insert),
-        KEY(Chk_Msg_Append), KEY(Chk_Msg_Delete), KEY(Cmb_Scroll), KEY(Cmb_BrowseFixedKeta), KEY(Cmb_ByteOrder),
-        KEY(Cmb_ZoneSign), KEY(Cmb_PackSign), KEY(Cmb_DefChar), KEY(Str_DefChar), KEY(Cmb_BtmChar),
-        KEY(Str_BtmChar), KEY(Cmb_RecCellEdit), KEY(Cmb_RecCrNext), KEY(Cmb_FontSize), KEY(Opt_LayoutBC),
-        KEY(Opt_LayoutFC), KEY(RecCsv_Chk_Mid), KEY(RecCsv_Chk_Rno), KEY(RecCsv_Chk_Pos), KEY(RecCsv_Chk_Grp),
+        KEY(FPS_RecEditor),
+        KEY(FPS_RecTable),
+        KEY(Path_EditFile),
+        KEY(Path_LayoutGroup),
+        KEY(WinSta),
+        KEY(RecEtcFmt),
+        KEY(Cmb_KomKeta),
+        KEY(LayoutListWidth),
+        KEY(Chk_Msg_Update),
+        KEY(Chk_Msg_Insert),
+        KEY(Chk_Msg_Append),
+        KEY(Chk_Msg_Delete),
+        KEY(Cmb_Scroll),
+        KEY(Cmb_BrowseFixedKeta),
+        KEY(Cmb_ByteOrder),
+        KEY(Cmb_ZoneSign),
+        KEY(Cmb_PackSign),
+        KEY(Cmb_DefChar),
+        KEY(Str_DefChar),
+        KEY(Cmb_BtmChar),
+        KEY(Str_BtmChar),
+        KEY(Cmb_RecCellEdit),
+        KEY(Cmb_RecCrNext),
+        KEY(Cmb_FontSize),
+        KEY(Opt_LayoutBC),
+        KEY(Opt_LayoutFC),
+        KEY(RecCsv_Chk_Mid),
+        KEY(RecCsv_Chk_Rno),
+        KEY(RecCsv_Chk_Pos),
+        KEY(RecCsv_Chk_Grp),
         KEY(ReMemori),
         // ReColWidths0 to 7 are handled apart (an array).
-        KEY(RT_WinSta), KEY(RT_FmtChg), KEY(RT_LimColLen), KEY(RT_Fold),
-        KEY(FPS_kvel), KEY(FPS_Tfm), KEY(FPS_Idx), KEY(FPS_Etc), KEY(FPS_Csv), KEY(FPS_Xfm), KEY(FPS_Hed),
-        KEY(Cmb_EditScale), KEY(Path_Rdf), KEY(Path_Hed), KEY(Chk_RedInclude), KEY(Chk_AryExt),
-        KEY(Csv_Rbt_Text), KEY(Csv_Rbt_Csv), KEY(Csv_Chk_Title), KEY(Csv_Chk_Guide), KEY(Csv_Chk_Seq),
-        KEY(Csv_Chk_Pos), KEY(Csv_Chk_Kom), KEY(Csv_Chk_Byt), KEY(Csv_Chk_Prefix), KEY(Csv_Chk_Lvl),
-        KEY(Csv_Chk_Vnm), KEY(Csv_Chk_Red), KEY(Csv_Chk_Syo), KEY(Csv_Chk_Indent), KEY(Csv_Chk_LvlConnect),
-        KEY(Csv_Chk_Typ), KEY(Csv_Chk_Rpt), KEY(Csv_Chk_Bko), KEY(Edt_CobCmtStr), KEY(Edt_CobCmtTrim),
-        KEY(Cmb_CobSeq), KEY(Cmb_CobValid), KEY(Cmb_CobCmtValid), KEY(Cmb_CobCmt), KEY(Cmb_CobKP),
-        KEY(Cmb_CobPP), KEY(Cmb_CobID), KEY(Cmb_CobPK), KEY(Cmb_CobSN), KEY(Cmb_CobIV), KEY(Cmb_CobCR),
-        KEY(Cmb_CobJpn), KEY(Cmb_Comp12Pic), KEY(Cmb_Int), KEY(Cmb_Short), KEY(Cmb_Long), KEY(Cmb_Indent),
-        KEY(Cmb_EditLine), KEY(Cmb_CellEdit), KEY(Cmb_Lang), KEY(Cmb_InpTyp), KEY(Cmb_RedPlotType),
-        KEY(Cmb_RedTagLen), KEY(Rbt_RedBackOff), KEY(Rbt_RedBackOn), KEY(Rbt_KinshiBackOff),
-        KEY(Rbt_KinshiBackOn), KEY(Rbt_EditorSelf), KEY(Rbt_EditorOther), KEY(Edt_EditorPath),
-        KEY(Edt_EditorWorkExt), KEY(EGW_SEQ), KEY(EGW_POS), KEY(EGW_LVL), KEY(EGW_KOM), KEY(EGW_VNM),
-        KEY(EGW_RED), KEY(EGW_TYP), KEY(EGW_RPT), KEY(EGW_BYT), KEY(EGW_SYO), KEY(EGW_BKO),
-        Key{"FPS_Fmt", &Settings::FPS_Fmt, false}, Key{"FPS_Spr", &Settings::FPS_Spr, false},
-        Key{"FPS_Multi", &Settings::FPS_Multi, false}, Key{"FPS_Pcan", &Settings::FPS_Pcan, false},
+        KEY(RT_WinSta),
+        KEY(RT_FmtChg),
+        KEY(RT_LimColLen),
+        KEY(RT_Fold),
+        KEY(FPS_kvel),
+        KEY(FPS_Tfm),
+        KEY(FPS_Idx),
+        KEY(FPS_Etc),
+        KEY(FPS_Csv),
+        KEY(FPS_Xfm),
+        KEY(FPS_Hed),
+        KEY(Cmb_EditScale),
+        KEY(Path_Rdf),
+        KEY(Path_Hed),
+        KEY(Chk_RedInclude),
+        KEY(Chk_AryExt),
+        KEY(Csv_Rbt_Text),
+        KEY(Csv_Rbt_Csv),
+        KEY(Csv_Chk_Title),
+        KEY(Csv_Chk_Guide),
+        KEY(Csv_Chk_Seq),
+        KEY(Csv_Chk_Pos),
+        KEY(Csv_Chk_Kom),
+        KEY(Csv_Chk_Byt),
+        KEY(Csv_Chk_Prefix),
+        KEY(Csv_Chk_Lvl),
+        KEY(Csv_Chk_Vnm),
+        KEY(Csv_Chk_Red),
+        KEY(Csv_Chk_Syo),
+        KEY(Csv_Chk_Indent),
+        KEY(Csv_Chk_LvlConnect),
+        KEY(Csv_Chk_Typ),
+        KEY(Csv_Chk_Rpt),
+        KEY(Csv_Chk_Bko),
+        KEY(Edt_CobCmtStr),
+        KEY(Edt_CobCmtTrim),
+        KEY(Cmb_CobSeq),
+        KEY(Cmb_CobValid),
+        KEY(Cmb_CobCmtValid),
+        KEY(Cmb_CobCmt),
+        KEY(Cmb_CobKP),
+        KEY(Cmb_CobPP),
+        KEY(Cmb_CobID),
+        KEY(Cmb_CobPK),
+        KEY(Cmb_CobSN),
+        KEY(Cmb_CobIV),
+        KEY(Cmb_CobCR),
+        KEY(Cmb_CobJpn),
+        KEY(Cmb_Comp12Pic),
+        KEY(Cmb_Int),
+        KEY(Cmb_Short),
+        KEY(Cmb_Long),
+        KEY(Cmb_Indent),
+        KEY(Cmb_EditLine),
+        KEY(Cmb_CellEdit),
+        KEY(Cmb_Lang),
+        KEY(Cmb_InpTyp),
+        KEY(Cmb_RedPlotType),
+        KEY(Cmb_RedTagLen),
+        KEY(Rbt_RedBackOff),
+        KEY(Rbt_RedBackOn),
+        KEY(Rbt_KinshiBackOff),
+        KEY(Rbt_KinshiBackOn),
+        KEY(Rbt_EditorSelf),
+        KEY(Rbt_EditorOther),
+        KEY(Edt_EditorPath),
+        KEY(Edt_EditorWorkExt),
+        KEY(EGW_SEQ),
+        KEY(EGW_POS),
+        KEY(EGW_LVL),
+        KEY(EGW_KOM),
+        KEY(EGW_VNM),
+        KEY(EGW_RED),
+        KEY(EGW_TYP),
+        KEY(EGW_RPT),
+        KEY(EGW_BYT),
+        KEY(EGW_SYO),
+        KEY(EGW_BKO),
+        Key{"FPS_Fmt", &Settings::FPS_Fmt, false},
+        Key{"FPS_Spr", &Settings::FPS_Spr, false},
+        Key{"FPS_Multi", &Settings::FPS_Multi, false},
+        Key{"FPS_Pcan", &Settings::FPS_Pcan, false},
     };
     return keys;
 }
@@ -146,9 +236,9 @@ bool UsePlace(const WindowPlace& place, int screenWidth, int screenHeight) {
 
 LangPriority Settings::Priority() const {
     switch (Cmb_Lang) {
-        case 1: return LangPriority::C;
-        case 2: return LangPriority::Vb;
-        default: return LangPriority::Cobol;
+    case 1: return LangPriority::C;
+    case 2: return LangPriority::Vb;
+    default: return LangPriority::Cobol;
     }
 }
 
@@ -222,8 +312,10 @@ bool SetSettingByKey(Settings& s, std::string_view key, std::string_view value) 
     // mistyped value is refused instead of silently reading as False.
     for (const Key& known : Keys()) {
         if (!EqualsNoCase(k, known.name) || !std::holds_alternative<bool Settings::*>(known.member)) continue;
-        if (v == "1") v = "True";
-        else if (v == "0") v = "False";
+        if (v == "1")
+            v = "True";
+        else if (v == "0")
+            v = "False";
         if (!EqualsNoCase(v, "True") && !EqualsNoCase(v, "False")) return false;
         break;
     }

@@ -63,10 +63,10 @@ struct Settings {
     bool Chk_AryExt = true;
     bool Csv_Rbt_Text = true;
     bool Csv_Rbt_Csv = false;
-    bool Csv_Chk_Title = true, Csv_Chk_Guide = true, Csv_Chk_Seq = true, Csv_Chk_Pos = true,
-         Csv_Chk_Kom = true, Csv_Chk_Byt = true, Csv_Chk_Prefix = true, Csv_Chk_Lvl = true,
-         Csv_Chk_Vnm = true, Csv_Chk_Red = true, Csv_Chk_Syo = true, Csv_Chk_Indent = true,
-         Csv_Chk_LvlConnect = true, Csv_Chk_Typ = true, Csv_Chk_Rpt = true, Csv_Chk_Bko = true;
+    bool Csv_Chk_Title = true, Csv_Chk_Guide = true, Csv_Chk_Seq = true, Csv_Chk_Pos = true, Csv_Chk_Kom = true,
+         Csv_Chk_Byt = true, Csv_Chk_Prefix = true, Csv_Chk_Lvl = true, Csv_Chk_Vnm = true, Csv_Chk_Red = true,
+         Csv_Chk_Syo = true, Csv_Chk_Indent = true, Csv_Chk_LvlConnect = true, Csv_Chk_Typ = true, Csv_Chk_Rpt = true,
+         Csv_Chk_Bko = true;
     std::string Edt_CobCmtStr;
     std::string Edt_CobCmtTrim = "-+*=/%";
     int Cmb_CobSeq = 6;
@@ -97,8 +97,8 @@ struct Settings {
     bool Rbt_EditorSelf = true, Rbt_EditorOther = false;
     std::string Edt_EditorPath;
     std::string Edt_EditorWorkExt = "cpp";
-    int EGW_SEQ = 0, EGW_POS = 0, EGW_LVL = 0, EGW_KOM = 0, EGW_VNM = 0, EGW_RED = 0, EGW_TYP = 0,
-        EGW_RPT = 0, EGW_BYT = 0, EGW_SYO = 0, EGW_BKO = 0;
+    int EGW_SEQ = 0, EGW_POS = 0, EGW_LVL = 0, EGW_KOM = 0, EGW_VNM = 0, EGW_RED = 0, EGW_TYP = 0, EGW_RPT = 0,
+        EGW_BYT = 0, EGW_SYO = 0, EGW_BKO = 0;
 
     // Read but never written (windows that no longer exist).
     WindowPlace FPS_Fmt, FPS_Spr, FPS_Multi, FPS_Pcan;

@@ -93,30 +93,30 @@ std::vector<TypeListEntry> TypeListOrder(LangPriority priority) {
     std::vector<TypeListEntry> out;
     out.push_back({kGroup, {}});
     switch (priority) {
-        case LangPriority::Cobol:
-            AppendRange(out, kX, kSComp5);
-            out.push_back({-1, kSepC});
-            AppendRange(out, kString, kDouble);
-            out.push_back({-1, kSepVb});
-            AppendRange(out, kCurrency, kDword);
-            break;
-        case LangPriority::C:
-            AppendRange(out, kString, kDouble);
-            out.push_back({-1, kSepVb});
-            AppendRange(out, kCurrency, kDword);
-            out.push_back({-1, kSepCobol});
-            AppendRange(out, kX, kSComp5);
-            break;
-        case LangPriority::Vb:
-            for (int c : {kString, kByte, kSInt, kSLong, kFloat, kDouble, kCurrency, kVariant, kDate, kTime, kObject,
-                          kDate8, kHex, kWord, kDword}) {
-                out.push_back({c, {}});
-            }
-            out.push_back({-1, kSepC});
-            for (int c : {kSChar, kSShort, kUChar, kUInt, kUShort, kULong}) out.push_back({c, {}});
-            out.push_back({-1, kSepCobol});
-            AppendRange(out, kX, kSComp5);
-            break;
+    case LangPriority::Cobol:
+        AppendRange(out, kX, kSComp5);
+        out.push_back({-1, kSepC});
+        AppendRange(out, kString, kDouble);
+        out.push_back({-1, kSepVb});
+        AppendRange(out, kCurrency, kDword);
+        break;
+    case LangPriority::C:
+        AppendRange(out, kString, kDouble);
+        out.push_back({-1, kSepVb});
+        AppendRange(out, kCurrency, kDword);
+        out.push_back({-1, kSepCobol});
+        AppendRange(out, kX, kSComp5);
+        break;
+    case LangPriority::Vb:
+        for (int c : {kString, kByte, kSInt, kSLong, kFloat, kDouble, kCurrency, kVariant, kDate, kTime, kObject,
+                      kDate8, kHex, kWord, kDword}) {
+            out.push_back({c, {}});
+        }
+        out.push_back({-1, kSepC});
+        for (int c : {kSChar, kSShort, kUChar, kUInt, kUShort, kULong}) out.push_back({c, {}});
+        out.push_back({-1, kSepCobol});
+        AppendRange(out, kX, kSComp5);
+        break;
     }
     return out;
 }
@@ -125,9 +125,9 @@ int FirstTypeAfterGroup(LangPriority priority) { return priority == LangPriority
 
 std::string PriorityName(LangPriority priority) {
     switch (priority) {
-        case LangPriority::Cobol: return "COBOL";
-        case LangPriority::C: return "C";
-        case LangPriority::Vb: return "VB";
+    case LangPriority::Cobol: return "COBOL";
+    case LangPriority::C: return "C";
+    case LangPriority::Vb: return "VB";
     }
     return "COBOL";
 }

@@ -1,10 +1,10 @@
 #include "records/block_reader.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 #include "records/record_count.h"
 #include "util/file_util.h"
@@ -56,8 +56,8 @@ void BlockReader::Seek(std::int64_t index) { next_ = index < 0 ? 0 : index; }
 
 bool BlockReader::Fill() {
     const std::int64_t remaining = recordCount_ - next_;
-    const std::int64_t records = remaining < static_cast<std::int64_t>(blockRecords_) ? remaining
-                                                                                      : static_cast<std::int64_t>(blockRecords_);
+    const std::int64_t records =
+        remaining < static_cast<std::int64_t>(blockRecords_) ? remaining : static_cast<std::int64_t>(blockRecords_);
     const std::size_t wanted = static_cast<std::size_t>(records) * static_cast<std::size_t>(recordLength_);
     std::int64_t offset = basePosition_ + next_ * recordLength_;
     std::size_t got = 0;

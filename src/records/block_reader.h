@@ -52,9 +52,9 @@ private:
     int recordLength_ = 0;
     std::size_t blockRecords_ = 1;
     std::vector<char> block_;
-    std::int64_t blockFirst_ = 0;   ///< index of the first record in the block
-    std::int64_t blockCount_ = 0;   ///< records held by the block
-    std::int64_t next_ = 0;         ///< index Next returns
+    std::int64_t blockFirst_ = 0;  ///< index of the first record in the block
+    std::int64_t blockCount_ = 0;  ///< records held by the block
+    std::int64_t next_ = 0;        ///< index Next returns
     bool failed_ = false;
 };
 

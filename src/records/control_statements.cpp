@@ -9,28 +9,28 @@ namespace rekkan {
 std::string TofgenStatement(int TYP, int byteLength) {
     const std::string n = std::to_string(byteLength);
     switch (TYP) {
-        case kX:
-        case kJ:
-        case kString:
-        case kVariant: return "X(" + n + ")";
-        case kUNum: return "U.ZONE(" + n + ")";
-        case kSNum: return "S.ZONE(" + n + ")";
-        case kUComp3: return "U.PACK(" + n + ")";
-        case kSComp3: return "S.PACK(" + n + ")";
-        case kBit: return "BIT(" + n + ")";
-        case kUChar:
-        case kByte: return "U.INT1";
-        case kUShort:
-        case kWord: return "U.INT2";
-        case kULong:
-        case kDword: return "U.INT4";
-        case kSChar: return "S.INT1";
-        case kSShort: return "S.INT2";
-        case kSLong: return "S.INT4";
-        case kFloat: return "FLOAT";
-        case kDouble: return "DOUBLE";
-        case kDate8: return "DATE";
-        default: return "HEX(" + n + ")";
+    case kX:
+    case kJ:
+    case kString:
+    case kVariant: return "X(" + n + ")";
+    case kUNum: return "U.ZONE(" + n + ")";
+    case kSNum: return "S.ZONE(" + n + ")";
+    case kUComp3: return "U.PACK(" + n + ")";
+    case kSComp3: return "S.PACK(" + n + ")";
+    case kBit: return "BIT(" + n + ")";
+    case kUChar:
+    case kByte: return "U.INT1";
+    case kUShort:
+    case kWord: return "U.INT2";
+    case kULong:
+    case kDword: return "U.INT4";
+    case kSChar: return "S.INT1";
+    case kSShort: return "S.INT2";
+    case kSLong: return "S.INT4";
+    case kFloat: return "FLOAT";
+    case kDouble: return "DOUBLE";
+    case kDate8: return "DATE";
+    default: return "HEX(" + n + ")";
     }
 }
 

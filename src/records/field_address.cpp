@@ -14,7 +14,8 @@ FieldAddress Failed(FieldAddressError error, std::string name = {}) { return {-1
 bool SubscriptPrefix(const std::string& inner, std::string& prefix) {
     for (std::size_t start = 0;;) {
         const std::size_t comma = inner.find(',', start);
-        const std::string sub = Trim(inner.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        const std::string sub =
+            Trim(inner.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         int value = 0;
         if (sub.empty() || DigitsOnly(sub) != sub || !ParseInt(sub, value) || value < 1) return false;
         prefix += std::to_string(value) + ".";
@@ -40,7 +41,8 @@ FieldAddress ResolveFieldAddress(std::string_view address, const std::vector<TRd
     const std::size_t open = text.find('(');
     if (open != std::string::npos) {
         const std::size_t close = text.find(')', open);
-        if (close == std::string::npos || Trim(text.substr(close + 1)) != "") return Failed(FieldAddressError::BadSubscripts);
+        if (close == std::string::npos || Trim(text.substr(close + 1)) != "")
+            return Failed(FieldAddressError::BadSubscripts);
         name = Trim(text.substr(0, open));
         if (!SubscriptPrefix(text.substr(open + 1, close - open - 1), prefix))
             return Failed(FieldAddressError::BadSubscripts, name);

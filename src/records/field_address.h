@@ -12,12 +12,12 @@ namespace rekkan {
 /// Why a field address names no field.
 enum class FieldAddressError {
     None,
-    NoSuchNumber,       ///< a field number outside the list
-    GroupItem,          ///< the field is a group item and holds no value of its own
-    BadSubscripts,      ///< the subscripts are not whole numbers of 1 or more in "(...)"
-    Ambiguous,          ///< the variable name belongs to more than one layout row
-    NeedsSubscripts,    ///< the item repeats and the address gives no subscripts
-    NoSuchName,         ///< no field has this variable name and these subscripts
+    NoSuchNumber,     ///< a field number outside the list
+    GroupItem,        ///< the field is a group item and holds no value of its own
+    BadSubscripts,    ///< the subscripts are not whole numbers of 1 or more in "(...)"
+    Ambiguous,        ///< the variable name belongs to more than one layout row
+    NeedsSubscripts,  ///< the item repeats and the address gives no subscripts
+    NoSuchName,       ///< no field has this variable name and these subscripts
 };
 
 /// Where a field address points: the 0-based index in the field list, or the error.

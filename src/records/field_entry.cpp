@@ -8,10 +8,15 @@ namespace {
 
 bool IsCInteger(int type) {
     switch (type) {
-    case kUInt: case kUShort: case kULong: case kSInt: case kSShort: case kSLong: case kWord: case kDword:
-        return true;
-    default:
-        return false;
+    case kUInt:
+    case kUShort:
+    case kULong:
+    case kSInt:
+    case kSShort:
+    case kSLong:
+    case kWord:
+    case kDword: return true;
+    default: return false;
     }
 }
 
@@ -30,8 +35,7 @@ TRdbObj MakeFieldEntry(const FieldDescriptor& descriptor, int fieldNumber, HexSt
     e.type = static_cast<TypeCode>(descriptor.TYP);
     e.fieldNumber = descriptor.TYP == kGroup ? 0 : fieldNumber;
     bool hex = StartsHexFixed(e.type, e.length);
-    if (start == HexStart::Script && IsCobolBinary(e.type) &&
-        (e.length == 2 || e.length == 4 || e.length == 8)) {
+    if (start == HexStart::Script && IsCobolBinary(e.type) && (e.length == 2 || e.length == 4 || e.length == 8)) {
         hex = false;
     }
     e.hexDisplay = hex;

@@ -13,11 +13,11 @@ namespace rekkan {
 /// (redefinition members not listed) with the flags of its display. The codec part (position,
 /// length, type, hex display) is what DecodeField and EncodeField work on.
 struct TRdbObj : CodecField {
-    FieldDescriptor desc;      ///< copy of the walk's descriptor (row, step, level, names, ...)
-    int fieldNumber = 0;       ///< 0-based running number among the non-group entries; 0 for groups
-    bool hexFixed = false;     ///< hex display cannot be switched off
-    bool modified = false;     ///< content edited and not yet written into the record buffer
-    bool pastEnd = false;      ///< the field reaches beyond the end of the file at this record
+    FieldDescriptor desc;   ///< copy of the walk's descriptor (row, step, level, names, ...)
+    int fieldNumber = 0;    ///< 0-based running number among the non-group entries; 0 for groups
+    bool hexFixed = false;  ///< hex display cannot be switched off
+    bool modified = false;  ///< content edited and not yet written into the record buffer
+    bool pastEnd = false;   ///< the field reaches beyond the end of the file at this record
 
     [[nodiscard]] bool IsGroup() const { return type == kGroup; }
     /// Display name: (level - 1) blanks + occurrence prefix + item name.
@@ -32,8 +32,8 @@ struct TRdbObj : CodecField {
 
 /// How the hex flags of new entries are set.
 enum class HexStart {
-    Window,   ///< as the record editor window starts them
-    Script,   ///< as the command line shows fields: COBOL binary of length 2, 4 or 8 decoded
+    Window,  ///< as the record editor window starts them
+    Script,  ///< as the command line shows fields: COBOL binary of length 2, 4 or 8 decoded
 };
 
 /// The entry of one walk step; `fieldNumber` is the running number among non-group entries.

@@ -1,9 +1,9 @@
 #include "records/file_engine.h"
 
+#include <fcntl.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <new>
 
 #include "codec/field_codec.h"
@@ -32,16 +32,23 @@ std::string InUseMessage() {
 std::string ReplacedMessage() {
     return sj("編集中のファイルは他のプログラムによって置き換えられました。\r\n\r\nファイルを開き直してください。");
 }
-std::string WorkCreateFailure(bool insert) { return Heading(insert) + sj("\r\n\r\nワークファイルの作成ができませんでした。"); }
-std::string DataAccessFailure(bool insert) { return Heading(insert) + sj("\r\n\r\n編集中のファイルにアクセスできませんでした。"); }
-std::string WorkAccessFailure(bool insert) { return Heading(insert) + sj("\r\n\r\nワークファイルにアクセスできませんでした。"); }
+std::string WorkCreateFailure(bool insert) {
+    return Heading(insert) + sj("\r\n\r\nワークファイルの作成ができませんでした。");
+}
+std::string DataAccessFailure(bool insert) {
+    return Heading(insert) + sj("\r\n\r\n編集中のファイルにアクセスできませんでした。");
+}
+std::string WorkAccessFailure(bool insert) {
+    return Heading(insert) + sj("\r\n\r\nワークファイルにアクセスできませんでした。");
+}
 
 /// Copies `count` bytes of `from` at `offset` to the current end of `to`. A source that ends
 /// early is an error too: the work file must hold every byte it is meant to.
 bool CopyBlock(FileSystem& fs, int from, ReplacingFile& to, std::int64_t offset, std::int64_t count,
                CopyBuffer& buffer) {
     while (count > 0) {
-        const std::size_t chunk = static_cast<std::size_t>(std::min<std::int64_t>(count, static_cast<std::int64_t>(buffer.size)));
+        const std::size_t chunk =
+            static_cast<std::size_t>(std::min<std::int64_t>(count, static_cast<std::int64_t>(buffer.size)));
         const long long got = fs.Read(from, buffer.data.get(), chunk, offset);
         if (got != static_cast<long long>(chunk)) return false;
         if (!to.Write(std::string_view(buffer.data.get(), chunk))) return false;
@@ -63,7 +70,8 @@ bool WriteCopies(ReplacingFile& to, const std::string& record, std::int64_t copi
     }
     const std::int64_t perChunk = static_cast<std::int64_t>(buffer.size / length);
     const std::int64_t filled = std::min(perChunk, copies);
-    for (std::int64_t i = 0; i < filled; ++i) std::memcpy(buffer.data.get() + i * static_cast<std::int64_t>(length), record.data(), length);
+    for (std::int64_t i = 0; i < filled; ++i)
+        std::memcpy(buffer.data.get() + i * static_cast<std::int64_t>(length), record.data(), length);
     while (copies > 0) {
         const std::int64_t now = std::min(filled, copies);
         if (!to.Write(std::string_view(buffer.data.get(), static_cast<std::size_t>(now) * length))) return false;
@@ -145,10 +153,10 @@ bool TFileInf::LockForChange(bool& took) {
     took = false;
     if (locked_) return true;
     switch (Lock()) {
-        case LockOutcome::Locked: took = true; return true;
-        case LockOutcome::InUse: Inform(InUseMessage()); return false;
-        case LockOutcome::Replaced: Inform(ReplacedMessage()); return false;
-        case LockOutcome::Failed: Inform(UpdateFailureMessage()); return false;
+    case LockOutcome::Locked: took = true; return true;
+    case LockOutcome::InUse: Inform(InUseMessage()); return false;
+    case LockOutcome::Replaced: Inform(ReplacedMessage()); return false;
+    case LockOutcome::Failed: Inform(UpdateFailureMessage()); return false;
     }
     return false;
 }
@@ -256,7 +264,8 @@ bool TFileInf::UpdateRecord(std::int64_t index) {
     ApplyRecordTail(recordBuffer_, recordLength_, options_);
     // The bytes the write replaces, so a write that stops half-way (a full disk) can be undone.
     std::string replaced(static_cast<std::size_t>(std::clamp<std::int64_t>(oldSize - offset, 0, recordLength_)), '\0');
-    if (!replaced.empty() && fs_->Read(fd_, replaced.data(), replaced.size(), offset) != static_cast<long long>(replaced.size())) {
+    if (!replaced.empty() &&
+        fs_->Read(fd_, replaced.data(), replaced.size(), offset) != static_cast<long long>(replaced.size())) {
         Inform(UpdateFailureMessage());
         return false;
     }
@@ -299,8 +308,8 @@ bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count)
     const OperationLock operation{*this, took};
     ComputeGeometry();  // the size as it is now, so no byte of the file is left out
     const std::int64_t length = recordLength_;
-    std::int64_t splitAt = 0;  // bytes kept in front
-    std::int64_t resumeAt = 0; // offset where the kept rest starts
+    std::int64_t splitAt = 0;   // bytes kept in front
+    std::int64_t resumeAt = 0;  // offset where the kept rest starts
     if (insert) {
         if (index < 0 || recordCount_ == 0) index = 0;
         if (index > recordCount_) index = recordCount_;

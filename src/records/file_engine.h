@@ -62,8 +62,8 @@ public:
     /// fails without a message (exists and open false); a file that exists but cannot be
     /// opened shows the open failure message. Both buffers become record length bytes of
     /// 0x00; the current index is kept.
-    [[nodiscard]] bool OpenDataFile(const std::string& cp932Path, std::int64_t basePosition,
-                                    int recordLength, OpenMode mode = OpenMode::ReadWrite);
+    [[nodiscard]] bool OpenDataFile(const std::string& cp932Path, std::int64_t basePosition, int recordLength,
+                                    OpenMode mode = OpenMode::ReadWrite);
     /// Closes the file: current index 0, buffers released.
     void CloseDataFile();
     /// File size, record count and current offset from the file as it is now.
@@ -183,6 +183,7 @@ struct CopyBuffer {
 /// Allocates `size` bytes, or returns null.
 using BufferAllocator = std::function<std::unique_ptr<char[]>(std::size_t size)>;
 /// Allocates the buffer with `allocate` (plain new without one).
-[[nodiscard]] CopyBuffer AllocateCopyBuffer(std::size_t wanted = kCopyBufferBytes, const BufferAllocator& allocate = {});
+[[nodiscard]] CopyBuffer AllocateCopyBuffer(std::size_t wanted = kCopyBufferBytes,
+                                            const BufferAllocator& allocate = {});
 
 }  // namespace rekkan

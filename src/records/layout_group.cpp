@@ -130,12 +130,13 @@ std::string NotLayoutGroupMessage(std::string_view cp932Path) {
 }
 
 std::string SaveGroupQuestion(std::string_view cp932Path) {
-    return sj("ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟを下記のファイル名で保存します。") + "\r\n" + "\r\n" + "     PATH = " + std::string(cp932Path);
+    return sj("ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟを下記のファイル名で保存します。") + "\r\n" + "\r\n" +
+           "     PATH = " + std::string(cp932Path);
 }
 
 std::string RemoveLayoutQuestion(std::string_view caption) {
-    return sj("下記のレイアウトをレイアウト・グループより削除します。") + "\r\n" + "\r\n" + "     " + std::string(caption) +
-           "\r\n" + "\r\n" + sj("よろしいですか？");
+    return sj("下記のレイアウトをレイアウト・グループより削除します。") + "\r\n" + "\r\n" + "     " +
+           std::string(caption) + "\r\n" + "\r\n" + sj("よろしいですか？");
 }
 
 std::string SaveGroupFailedMessage(std::string_view cp932Path) {
@@ -150,8 +151,8 @@ void LayoutGroup::SetShown(int index) {
 }
 
 int LayoutGroup::AddLayoutEntry(const std::string& layoutPath, const std::string& editFilePath,
-                                std::int64_t basePosition, int browseFixedItem, LayoutDocument& doc,
-                                Settings& settings, MessageSink& messages) {
+                                std::int64_t basePosition, int browseFixedItem, LayoutDocument& doc, Settings& settings,
+                                MessageSink& messages) {
     auto entry = std::make_unique<TLayoutListObj>();
     entry->serial = nextSerial_++;
     entry->layoutPath = layoutPath;

@@ -26,20 +26,20 @@ struct TLayoutListObj {
     int number = 0;               ///< number shown in the tree caption (reassigned by renumbering)
     bool recordModified = false;  ///< a field of the shown record was changed in the memo editor
     bool shownOnce = false;
-    bool allHex = false;          ///< state of the "HEX" heading toggle
-    bool layoutPresent = false;   ///< the layout file existed when the entry was created
-    std::string layoutPath;       ///< CP932
-    std::string comment;          ///< layout comment, or one of the two stand-in texts
-    std::string editFilePath;     ///< CP932, may be empty
+    bool allHex = false;                       ///< state of the "HEX" heading toggle
+    bool layoutPresent = false;                ///< the layout file existed when the entry was created
+    std::string layoutPath;                    ///< CP932
+    std::string comment;                       ///< layout comment, or one of the two stand-in texts
+    std::string editFilePath;                  ///< CP932, may be empty
     std::unique_ptr<TFileInf> fileState;       ///< working data file state
     std::unique_ptr<TFileInf> savedFileState;  ///< copy kept while another layout is shown
     bool viewSaved = false;
     int topRow = 0;
     int row = 0;
     bool savedAllHex = false;
-    std::vector<bool> hexFlags;   ///< per field entry, saved hex display flags
+    std::vector<bool> hexFlags;  ///< per field entry, saved hex display flags
     bool editable = false;
-    int browseFixedItem = 0;      ///< 0 none, n field entry n
+    int browseFixedItem = 0;        ///< 0 none, n field entry n
     std::int64_t basePosition = 0;  ///< 0-based read base position
 
     /// Replaces both file states by fresh, closed ones.

@@ -105,7 +105,8 @@ RangeCsvResult WriteRangeCsv(const RangeCsvRequest& request, const ByteSink& sin
                 }
                 if (options.position) {
                     out += '"';
-                    out += std::to_string(static_cast<std::int64_t>(request.recordLength) * index + request.basePosition + 1);
+                    out += std::to_string(static_cast<std::int64_t>(request.recordLength) * index +
+                                          request.basePosition + 1);
                     out += "\",";
                 }
                 for (const Column& c : columns) {
@@ -132,8 +133,8 @@ RangeCsvResult WriteRangeCsv(const RangeCsvRequest& request, const ByteSink& sin
     return result;
 }
 
-void NormaliseRange(std::string_view startText, std::string_view endText, std::int64_t recordCount,
-                    std::int64_t& start, std::int64_t& end) {
+void NormaliseRange(std::string_view startText, std::string_view endText, std::int64_t recordCount, std::int64_t& start,
+                    std::int64_t& end) {
     const std::string startDigits = Trim(DigitsOnly(startText));
     std::string endDigits = Trim(DigitsOnly(Trim(endText).empty() ? startText : endText));
     auto value = [](const std::string& digits) {
@@ -156,8 +157,9 @@ std::string InitialEndText(std::int64_t baseRecord, std::int64_t dataRows, std::
 }
 
 std::string RangeCsvQuestion(std::string_view cp932Path, std::int64_t start, std::int64_t end) {
-    return sj("レコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。\r\n\r\n     PATH = ") + std::string(cp932Path) +
-           "\r\n" + "\r\n" + sj("     出力 Rec.No = ") + GroupThousands(start) + sj("  ～ ") + GroupThousands(end);
+    return sj("レコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。\r\n\r\n     PATH = ") +
+           std::string(cp932Path) + "\r\n" + "\r\n" + sj("     出力 Rec.No = ") + GroupThousands(start) + sj("  ～ ") +
+           GroupThousands(end);
 }
 
 std::string RangeCsvManyLinesMessage(std::string_view cp932Path, std::int64_t start, std::int64_t end) {

@@ -27,8 +27,8 @@ struct RangeCsvOptions {
 
 /// What to write: the data file and layout, the Rec.No range (1-based, inclusive), options.
 struct RangeCsvRequest {
-    std::string path;                           ///< data file, CP932
-    std::int64_t basePosition = 0;              ///< 0-based
+    std::string path;               ///< data file, CP932
+    std::int64_t basePosition = 0;  ///< 0-based
     int recordLength = 0;
     const std::vector<TRdbObj>* fields = nullptr;
     CodecOptions codec;
@@ -39,8 +39,8 @@ struct RangeCsvRequest {
 
 /// Outcome of a run.
 struct RangeCsvResult {
-    bool ok = false;          ///< false when the file could not be read or the sink failed
-    std::int64_t lines = 0;   ///< lines written, control statements and heading included
+    bool ok = false;         ///< false when the file could not be read or the sink failed
+    std::int64_t lines = 0;  ///< lines written, control statements and heading included
 };
 
 /// Receives the CSV bytes piece by piece; false stops the run.
@@ -55,8 +55,8 @@ using ByteSink = std::function<bool(std::string_view)>;
 
 /// The Execute rules for the two boxes: an empty end takes the start; digits only; empty is
 /// 0; start > end swapped; 0 becomes 1; end cut to the record count.
-void NormaliseRange(std::string_view startText, std::string_view endText, std::int64_t recordCount,
-                    std::int64_t& start, std::int64_t& end);
+void NormaliseRange(std::string_view startText, std::string_view endText, std::int64_t recordCount, std::int64_t& start,
+                    std::int64_t& end);
 
 /// Initial end box: min(base record + data rows, record count), grouped.
 [[nodiscard]] std::string InitialEndText(std::int64_t baseRecord, std::int64_t dataRows, std::int64_t recordCount);

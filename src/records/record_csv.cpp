@@ -1,7 +1,7 @@
 #include "records/record_csv.h"
 
-#include "util/csv_quote.h"
 #include "records/print_headings.h"
+#include "util/csv_quote.h"
 #include "util/encoding.h"
 #include "util/text.h"
 
@@ -28,7 +28,7 @@ std::string RecordCsvText(const RecordView& view) {
     WriteLine(out, CsvLine({"Path", Trim(info.editFilePath)}));
     const std::pair<std::string, const std::string*> numbers[] = {
         {sj("読込基底位置"), &info.basePosition}, {"File.Size", &info.fileSize},  {"File.Pos", &info.filePos},
-        {"Rec.Len", &info.recordLength},         {"Records", &info.recordCount}, {"Rec.No", &info.recNo}};
+        {"Rec.Len", &info.recordLength},          {"Records", &info.recordCount}, {"Rec.No", &info.recNo}};
     for (const auto& [name, value] : numbers) WriteLine(out, CsvLine({name, RemoveAll(*value, ",")}));
     const auto& h = GridHeadings();
     WriteLine(out, CsvLine({h[0], h[1], h[2], h[3], h[4], h[5], h[6], h[7]}));

@@ -20,8 +20,8 @@ struct RecordTexts {
 /// Decodes every entry of `fields` from `record` into `out` (sized to the field list); an
 /// entry whose bytes are invalid gets its error flag (never one in hex display or a group).
 /// `record` is one record of the layout's length.
-void DecodeRecord(std::string_view record, const std::vector<TRdbObj>& fields,
-                  const CodecOptions& options, RecordTexts& out);
+void DecodeRecord(std::string_view record, const std::vector<TRdbObj>& fields, const CodecOptions& options,
+                  RecordTexts& out);
 
 /// Sets each entry's past-end flag: the field reaches beyond `fileSize` when the record starts
 /// at the 0-based file offset `recordOffset`. True when any entry is past the end.

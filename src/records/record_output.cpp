@@ -12,9 +12,9 @@ OutputNaming RecordOutputNaming(RecordOutputKind kind) {
 
 std::string OutputDialogTitle(RecordOutputKind kind) {
     switch (kind) {
-        case RecordOutputKind::List: return sj("指定のファイル名でテキスト形式で出力します。");
-        case RecordOutputKind::Csv: return sj("指定のファイル名でＣＳＶ形式で出力します。");
-        case RecordOutputKind::Tofgen: return sj("指定のファイル名で Tofgen の制御文を出力します。");
+    case RecordOutputKind::List: return sj("指定のファイル名でテキスト形式で出力します。");
+    case RecordOutputKind::Csv: return sj("指定のファイル名でＣＳＶ形式で出力します。");
+    case RecordOutputKind::Tofgen: return sj("指定のファイル名で Tofgen の制御文を出力します。");
     }
     return {};
 }
@@ -26,9 +26,15 @@ std::string OutputFilter(RecordOutputKind kind) {
 std::string OutputQuestion(RecordOutputKind kind, std::string_view cp932Path) {
     std::string text;
     switch (kind) {
-        case RecordOutputKind::List: text = sj("編集中のレコード内容をテキスト形式で\r\n\r\n下記のファイルに出力します。"); break;
-        case RecordOutputKind::Csv: text = sj("編集中のレコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。"); break;
-        case RecordOutputKind::Tofgen: text = sj("表示中のレイアウトの Tofgen の制御文を\r\n\r\n下記のファイルに出力します。"); break;
+    case RecordOutputKind::List:
+        text = sj("編集中のレコード内容をテキスト形式で\r\n\r\n下記のファイルに出力します。");
+        break;
+    case RecordOutputKind::Csv:
+        text = sj("編集中のレコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。");
+        break;
+    case RecordOutputKind::Tofgen:
+        text = sj("表示中のレイアウトの Tofgen の制御文を\r\n\r\n下記のファイルに出力します。");
+        break;
     }
     return text + "\r\n" + "\r\n" + "     PATH = " + std::string(cp932Path);
 }

@@ -15,35 +15,35 @@ namespace rekkan {
 
 /// What to search: the data file and layout, the words and the condition.
 struct SearchRequest {
-    std::string path;                            ///< data file, CP932
-    std::int64_t basePosition = 0;               ///< 0-based
+    std::string path;               ///< data file, CP932
+    std::int64_t basePosition = 0;  ///< 0-based
     int recordLength = 0;
     const std::vector<TRdbObj>* fields = nullptr;
     CodecOptions codec;
-    std::vector<std::string> words;              ///< as split from the words box
-    bool orMode = false;                         ///< "OR"; otherwise "AND"
-    bool wantTexts = true;                       ///< hand every hit its display texts and flags
+    std::vector<std::string> words;  ///< as split from the words box
+    bool orMode = false;             ///< "OR"; otherwise "AND"
+    bool wantTexts = true;           ///< hand every hit its display texts and flags
 };
 
 /// Where the loop stands, reported every 500 records.
 struct SearchProgress {
-    std::int64_t index = 0;        ///< 0-based index of the record about to be read
+    std::int64_t index = 0;  ///< 0-based index of the record about to be read
     std::int64_t recordCount = 0;
     std::int64_t hits = 0;
 };
 
 /// One hit record.
 struct SearchHit {
-    std::int64_t index = 0;               ///< 0-based record index (Rec.No - 1)
-    std::vector<std::string> texts;       ///< display text per field entry (with wantTexts)
-    std::vector<bool> flags;              ///< per field entry: a word occurs in it (with wantTexts)
+    std::int64_t index = 0;          ///< 0-based record index (Rec.No - 1)
+    std::vector<std::string> texts;  ///< display text per field entry (with wantTexts)
+    std::vector<bool> flags;         ///< per field entry: a word occurs in it (with wantTexts)
 };
 
 /// Outcome of a search.
 struct SearchOutcome {
-    bool opened = false;        ///< the data file could be opened
-    bool stopped = false;       ///< the progress callback asked to stop before the end
-    bool readFailed = false;    ///< a read error ended the pass early
+    bool opened = false;      ///< the data file could be opened
+    bool stopped = false;     ///< the progress callback asked to stop before the end
+    bool readFailed = false;  ///< a read error ended the pass early
     std::int64_t recordCount = 0;
     std::int64_t hits = 0;
 };

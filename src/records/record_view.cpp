@@ -52,8 +52,7 @@ RecordGridRow GridRowOf(int seq, const TRdbObj& entry, const std::string& conten
 }
 
 RecordView BuildRecordView(const std::string& comment, const std::string& editFilePath, const TFileInf& file,
-                           const std::vector<TRdbObj>& fields, const RecordTexts& texts,
-                           const TypeNotation* notation) {
+                           const std::vector<TRdbObj>& fields, const RecordTexts& texts, const TypeNotation* notation) {
     RecordView view;
     view.info = RecordInfoOf(comment, editFilePath, file);
     view.rows.reserve(fields.size());

@@ -39,7 +39,6 @@ struct RecordMatch {
 /// Matches the display texts of one record's items against the words: with `orMode` a hit
 /// when any word occurs in any item, otherwise when every word occurs somewhere in the record.
 /// No words never hit.
-[[nodiscard]] RecordMatch MatchRecord(const std::vector<std::string>& itemTexts, const SearchWords& words,
-                                      bool orMode);
+[[nodiscard]] RecordMatch MatchRecord(const std::vector<std::string>& itemTexts, const SearchWords& words, bool orMode);
 
 }  // namespace rekkan

@@ -9,7 +9,7 @@ namespace rekkan {
 /// The information values of the record editor as its boxes show them (CP932, numbers with
 /// thousands separators).
 struct RecordInfo {
-    std::string comment;       ///< layout comment
+    std::string comment;  ///< layout comment
     std::string editFilePath;
     std::string basePosition;  ///< 1-based "読込基底位置"
     std::string fileSize;      ///< "File.Size"
@@ -23,9 +23,9 @@ struct RecordInfo {
 struct RecordGridRow {
     /// The eight cells: SEQ, position, byte length, type, item name, error mark, hex mark, content.
     std::array<std::string, 8> cells;
-    int TYP = 0;                ///< type code of the field entry
-    int byteLength = 0;         ///< byte length of the field entry
-    std::string displayName;    ///< level blanks, occurrence prefix and item name
+    int TYP = 0;              ///< type code of the field entry
+    int byteLength = 0;       ///< byte length of the field entry
+    std::string displayName;  ///< level blanks, occurrence prefix and item name
 };
 
 /// The record as the window shows it: the source of the list text, the CSV and the control

@@ -76,18 +76,23 @@ ListingItemValues ItemValues(const ListingSource& source, int index, const Listi
     const TRspec& r = doc.items[static_cast<std::size_t>(index)];
     ListingItemValues v;
     v.seq = std::to_string(index + 1);
-    if (index < static_cast<int>(source.positions.size())) v.position = source.positions[static_cast<std::size_t>(index)];
-    v.level = r.LVL >= 1 ? LastTwoDigits(options.levelStart + static_cast<long long>(r.LVL - 1) * options.levelIncrement + 100)
-                         : LastTwoDigits(static_cast<long long>(r.LVL) + 100);
+    if (index < static_cast<int>(source.positions.size()))
+        v.position = source.positions[static_cast<std::size_t>(index)];
+    v.level = r.LVL >= 1
+                  ? LastTwoDigits(options.levelStart + static_cast<long long>(r.LVL - 1) * options.levelIncrement + 100)
+                  : LastTwoDigits(static_cast<long long>(r.LVL) + 100);
     const long long indent = static_cast<long long>(options.indentWidth) * (r.LVL - 1);
     v.indent = Blanks(static_cast<int>(std::clamp<long long>(indent, 0, 10'000)));
     v.itemName = Clean(r.KOM);
     v.varName = Clean(r.VNM);
     const std::string prefix = Trim(doc.PreFix);
-    if (!prefix.empty() && v.varName.size() >= prefix.size() && EqualsNoCase(v.varName.substr(0, prefix.size()), prefix))
+    if (!prefix.empty() && v.varName.size() >= prefix.size() &&
+        EqualsNoCase(v.varName.substr(0, prefix.size()), prefix))
         v.varName.erase(0, prefix.size());
-    if (v.varName.rfind("RED.", 0) == 0) v.varName[3] = '-';
-    else if (v.varName.rfind("R.", 0) == 0) v.varName[1] = '-';
+    if (v.varName.rfind("RED.", 0) == 0)
+        v.varName[3] = '-';
+    else if (v.varName.rfind("R.", 0) == 0)
+        v.varName[1] = '-';
     v.redefinition = Clean(r.RED);
     std::string label = source.types ? Trim(source.types->Label(r.TYP)) : Trim(TypeInfoOf(r.TYP).standardLabel);
     if (!label.empty() && label[0] == '#') label.erase(0, 1);

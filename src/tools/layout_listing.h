@@ -12,26 +12,26 @@ namespace rekkan {
 
 /// The columns and numbering of the layout text and CSV listings (the Csv_Chk_... settings).
 struct ListingOptions {
-    bool csv = false;         ///< Csv_Rbt_Csv
-    bool title = true;        ///< "タイトル"
-    bool prefix = true;       ///< "Ｐｒｅｆｉｘ"
-    bool guide = true;        ///< "項目見出し": the heading line
-    bool seq = true;          ///< "SEQ"
-    bool pos = true;          ///< "位置"
-    bool lvl = true;          ///< "レベル番号"
-    bool indent = true;       ///< "レベルによるインデント"
-    bool lvlConnect = true;   ///< "レベルと項目を連結(CSV)"
-    bool kom = true;          ///< "項目名"
-    bool vnm = true;          ///< "Variable.Name"
-    bool red = true;          ///< "再定義"
-    bool typ = true;          ///< "型名"
-    bool rpt = true;          ///< "繰返数"
-    bool byt = true;          ///< "桁数"
-    bool syo = true;          ///< "小数桁数"
-    bool bko = true;          ///< "備考"
-    int levelStart = 1;       ///< level number of LVL 1 (Cmb_CobSN + 1)
-    int levelIncrement = 1;   ///< Cmb_CobIV + 1
-    int indentWidth = 3;      ///< blanks per level (Cmb_Indent + 1)
+    bool csv = false;        ///< Csv_Rbt_Csv
+    bool title = true;       ///< "タイトル"
+    bool prefix = true;      ///< "Ｐｒｅｆｉｘ"
+    bool guide = true;       ///< "項目見出し": the heading line
+    bool seq = true;         ///< "SEQ"
+    bool pos = true;         ///< "位置"
+    bool lvl = true;         ///< "レベル番号"
+    bool indent = true;      ///< "レベルによるインデント"
+    bool lvlConnect = true;  ///< "レベルと項目を連結(CSV)"
+    bool kom = true;         ///< "項目名"
+    bool vnm = true;         ///< "Variable.Name"
+    bool red = true;         ///< "再定義"
+    bool typ = true;         ///< "型名"
+    bool rpt = true;         ///< "繰返数"
+    bool byt = true;         ///< "桁数"
+    bool syo = true;         ///< "小数桁数"
+    bool bko = true;         ///< "備考"
+    int levelStart = 1;      ///< level number of LVL 1 (Cmb_CobSN + 1)
+    int levelIncrement = 1;  ///< Cmb_CobIV + 1
+    int indentWidth = 3;     ///< blanks per level (Cmb_Indent + 1)
 
     [[nodiscard]] static ListingOptions FromSettings(const Settings& s);
 };

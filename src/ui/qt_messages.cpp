@@ -9,10 +9,10 @@ namespace {
 
 QMessageBox::Icon ToIcon(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::Warning: return QMessageBox::Warning;
-        case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Error: return QMessageBox::Critical;
     }
     return QMessageBox::Information;
 }
@@ -29,10 +29,10 @@ Answer Ask(QWidget* parent, const std::string& text, const std::string& caption,
            QMessageBox::Icon icon) {
     QMessageBox box(icon, ToQ(caption), BoxText(text), buttons, parent);
     switch (box.exec()) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        case QMessageBox::Ok: return Answer::Ok;
-        default: return Answer::Cancel;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Ok: return Answer::Ok;
+    default: return Answer::Cancel;
     }
 }
 

@@ -39,7 +39,8 @@ WindowPlace CapturePlacement(const QWidget* window, const WindowPlace& stored) {
 
 void SizeToScreen(QWidget& window, double verticalFraction, double horizontalFraction) {
     const QRect area = ScreenArea(window);
-    window.resize(static_cast<int>(area.width() * horizontalFraction), static_cast<int>(area.height() * verticalFraction));
+    window.resize(static_cast<int>(area.width() * horizontalFraction),
+                  static_cast<int>(area.height() * verticalFraction));
     Centre(window);
 }
 

@@ -34,7 +34,8 @@ public:
     long long Read(int fd, char* data, std::size_t size, std::int64_t offset) override {
         std::size_t got = 0;
         while (got < size) {
-            const ssize_t r = ::pread(fd, data + got, size - got, static_cast<off_t>(offset + static_cast<std::int64_t>(got)));
+            const ssize_t r =
+                ::pread(fd, data + got, size - got, static_cast<off_t>(offset + static_cast<std::int64_t>(got)));
             if (r < 0) {
                 if (errno == EINTR) continue;
                 return -1;
@@ -49,7 +50,8 @@ public:
         const char* data = bytes.data();
         std::size_t left = bytes.size();
         while (left > 0) {
-            const ssize_t n = offset < 0 ? ::write(fd, data, left) : ::pwrite(fd, data, left, static_cast<off_t>(offset));
+            const ssize_t n =
+                offset < 0 ? ::write(fd, data, left) : ::pwrite(fd, data, left, static_cast<off_t>(offset));
             if (n < 0) {
                 if (errno == EINTR) continue;
                 return false;

@@ -7,9 +7,7 @@
 
 namespace rekkan {
 
-std::filesystem::path ToFsPath(std::string_view cp932Path) {
-    return std::filesystem::path(Cp932ToUtf8(cp932Path));
-}
+std::filesystem::path ToFsPath(std::string_view cp932Path) { return std::filesystem::path(Cp932ToUtf8(cp932Path)); }
 
 std::string FromFsPath(const std::filesystem::path& path) {
     std::string out;
@@ -37,8 +35,6 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
     return true;
 }
 
-bool ReadWholeFile(std::string_view cp932Path, std::string& bytes) {
-    return ReadWholeFile(ToFsPath(cp932Path), bytes);
-}
+bool ReadWholeFile(std::string_view cp932Path, std::string& bytes) { return ReadWholeFile(ToFsPath(cp932Path), bytes); }
 
 }  // namespace rekkan

@@ -19,7 +19,8 @@ bool IsWritableFolder(const std::filesystem::path& folder) {
 
 std::filesystem::path UserFolder() {
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return std::filesystem::path(xdg) / "rekkan";
-    if (const char* home = std::getenv("HOME"); home && *home) return std::filesystem::path(home) / ".config" / "rekkan";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::filesystem::path(home) / ".config" / "rekkan";
     return std::filesystem::temp_directory_path() / "rekkan";
 }
 

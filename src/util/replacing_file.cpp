@@ -37,8 +37,8 @@ bool ReplacingFile::Open(const std::filesystem::path& target, const Options& opt
         if (fd_ >= 0) {
             temporary_ = candidate;
             WatchTemporary(temporary_);
-        }
-        else if (errno != EEXIST) break;
+        } else if (errno != EEXIST)
+            break;
     }
     if (fd_ < 0) return Fail(Step::Create);
     if (options.mode) (void)fs_.SetMode(fd_, *options.mode);

@@ -37,7 +37,9 @@ std::string ToUpperAscii(std::string_view text) {
     return out;
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) { return a.size() == b.size() && MatchesUpperAt(a, 0, ToUpperAscii(b)); }
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && MatchesUpperAt(a, 0, ToUpperAscii(b));
+}
 
 bool MatchesUpperAt(std::string_view hay, std::size_t at, std::string_view upperNeedle) {
     const std::size_t n = upperNeedle.size();

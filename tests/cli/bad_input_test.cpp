@@ -48,7 +48,8 @@ TEST_F(BadInput, AnInputThatCannotBeReadIsNamedWithTheReason) {
         {{"set", layout, folder, "1", "NAME=a"}, "cannot read " + folder + ": is a directory"},
         {{"import", "cobol", folder}, "cannot read " + folder + ": is a directory"},
         {{"info", layout, "--settings", folder}, "cannot read " + folder + ": is a directory"},
-        {{"show", layout, dir.File("none.dat"), "1"}, "cannot read " + dir.File("none.dat") + ": no such file or directory"},
+        {{"show", layout, dir.File("none.dat"), "1"},
+         "cannot read " + dir.File("none.dat") + ": no such file or directory"},
     };
     if (::geteuid() != 0)  // the superuser reads any file
         cases.push_back({{"fields", locked}, "cannot read " + locked + ": permission denied"});
@@ -86,11 +87,11 @@ TEST_F(BadInput, AnOutputThatIsAnInputIsRefused) {
 TEST_F(BadInput, OutputGoesToTheFileOnlyWhereThereIsAnOutput) {
     const std::string out = dir.File("out.txt");
     const std::string dataBytes = ReadBytes(std::filesystem::path(data));
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"set", layout, data, "1", "NAME=a", "-o", out},
-             {"insert", layout, data, "1", "-o", out},
-             {"append", layout, data, "-o", out},
-             {"delete", layout, data, "1", "-o", out}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"set", layout, data, "1", "NAME=a", "-o", out},
+                                               {"insert", layout, data, "1", "-o", out},
+                                               {"append", layout, data, "-o", out},
+                                               {"delete", layout, data, "1", "-o", out}}) {
         const CliRun r = Cli(args);
         EXPECT_EQ(r.code, kExitFailure) << args[0];
         EXPECT_NE(r.err.find("unknown option -o"), std::string::npos) << r.err;
@@ -154,9 +155,10 @@ TEST_F(BadInput, APartialLastRecordIsNamedAndNotGrownUnasked) {
     test::WriteBytes(std::filesystem::path(data), ReadBytes(std::filesystem::path(data)) + "pl");
     const std::string before = ReadBytes(std::filesystem::path(data));
     const std::string notice = "the last record of " + data + " is partial (2 of 19 bytes)";
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"csv", layout, data, "--base", "5"}, {"show", layout, data, "4", "--base", "5"},
-             {"search", layout, data, "pl", "--base", "5"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"csv", layout, data, "--base", "5"},
+                                               {"show", layout, data, "4", "--base", "5"},
+                                               {"search", layout, data, "pl", "--base", "5"}}) {
         const CliRun r = Cli(args);
         EXPECT_EQ(r.code, kExitOk) << args[0] << r.err;
         EXPECT_NE(r.err.find(notice), std::string::npos) << args[0] << r.err;
@@ -219,8 +221,10 @@ TEST_F(BadInput, AValueTheFieldCannotHoldAsTypedIsRefused) {
     const auto record2 = [&] { return ReadBytes(std::filesystem::path(data)).substr(4 + 19, 19); };
     ASSERT_EQ(Cli({"set", layout, data, "2", "QTY=+007", "NAME=toolong", "--truncate", "--base", "5"}).code, kExitOk);
     EXPECT_EQ(record2().substr(0, 9), "toolon\xF0\xF0\xC7");
-    ASSERT_EQ(Cli({"set", layout, data, "2", "NAME=" + std::string("ab") + "\xE6\xBC\xA2\xE5\xAD\x97\xE6\xBC\xA2", "--truncate",
-                   "--base", "5"}).code, kExitOk);
+    ASSERT_EQ(Cli({"set", layout, data, "2", "NAME=" + std::string("ab") + "\xE6\xBC\xA2\xE5\xAD\x97\xE6\xBC\xA2",
+                   "--truncate", "--base", "5"})
+                  .code,
+              kExitOk);
     EXPECT_EQ(record2().substr(0, 6), "ab" + sj("漢字"));
     ASSERT_EQ(Cli({"set", layout, data, "2", "QTY=abc", "--lenient", "--base", "5"}).code, kExitOk);
     EXPECT_EQ(record2().substr(6, 3), "\xF0\xF0\xC0");
@@ -228,12 +232,14 @@ TEST_F(BadInput, AValueTheFieldCannotHoldAsTypedIsRefused) {
 
 /// A layout file of a group holding `rows`, each "LVL TYP BYT" as the file stores them.
 std::string LayoutText(const std::vector<std::array<int, 3>>& rows) {
-    std::string text = "kvel#32.lay\r\n%!#RdfCmt=t%!#\r\n%!#PreFix=%!#\r\n"
-                       "%!#SEQ=1%!#%!#LVL=1%!#KOM=REC%!#VNM=REC%!#RED=%!#TYP=0%!#RPT=1%!#BYT=0%!#SYO=0%!#BKO=%!#\r\n";
+    std::string text =
+        "kvel#32.lay\r\n%!#RdfCmt=t%!#\r\n%!#PreFix=%!#\r\n"
+        "%!#SEQ=1%!#%!#LVL=1%!#KOM=REC%!#VNM=REC%!#RED=%!#TYP=0%!#RPT=1%!#BYT=0%!#SYO=0%!#BKO=%!#\r\n";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::string n = std::to_string(i + 2);
-        text += "%!#SEQ=" + n + "%!#%!#LVL=2%!#KOM=F" + n + "%!#VNM=F" + n + "%!#RED=%!#TYP=" +
-                std::to_string(rows[i][1]) + "%!#RPT=1%!#BYT=" + std::to_string(rows[i][2]) + "%!#SYO=0%!#BKO=%!#\r\n";
+        text += "%!#SEQ=" + n + "%!#%!#LVL=2%!#KOM=F" + n + "%!#VNM=F" + n +
+                "%!#RED=%!#TYP=" + std::to_string(rows[i][1]) + "%!#RPT=1%!#BYT=" + std::to_string(rows[i][2]) +
+                "%!#SYO=0%!#BKO=%!#\r\n";
     }
     return text;
 }
@@ -262,7 +268,9 @@ TEST_F(BadInput, ALayoutIsUsedWholeAndWithTheSizesItWasMadeWith) {
 
     // An int stored with 4 bytes, read by a run whose int has 2: said, and no change made.
     test::WriteBytes(std::filesystem::path(layout), LayoutText({{2, 1, 2}, {2, 22, 4}}));
-    test::WriteBytes(std::filesystem::path(data), std::string("ab\x01\x00\x00\x00" "cd\x02\x00\x00\x00", 12));
+    test::WriteBytes(std::filesystem::path(data), std::string("ab\x01\x00\x00\x00"
+                                                              "cd\x02\x00\x00\x00",
+                                                              12));
     const std::string before = ReadBytes(std::filesystem::path(data));
     const char* said = "row 3 F3: stored 4 bytes, used 2 (--option Cmb_Int=1 matches)";
     const CliRun csv = Cli({"csv", layout, data});
@@ -286,9 +294,13 @@ struct FullDevice : std::streambuf {
 };
 
 TEST_F(BadInput, OutputThatDidNotArriveIsAWriteError) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"info", layout}, {"csv", layout, data}, {"show", layout, data, "1"}, {"export", "c", layout},
-             {"search", layout, data, "--base", "5", "pear"}, {"--version"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"info", layout},
+                                               {"csv", layout, data},
+                                               {"show", layout, data, "1"},
+                                               {"export", "c", layout},
+                                               {"search", layout, data, "--base", "5", "pear"},
+                                               {"--version"}}) {
         FullDevice full;
         std::ostream out(&full);
         std::ostringstream err;

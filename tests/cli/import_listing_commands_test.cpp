@@ -94,8 +94,8 @@ TEST(CliListing, TextAndCsvWithOptions) {
     test::ExpectGolden("cli/date_listing.txt", Cp932ToUtf8(text.out));
 
     const std::string csvFile = dir.File("date.csv");
-    const CliRun csv = Cli({"listing", "csv", layout, "--option", "Csv_Chk_Indent=0", "--option", "Csv_Chk_LvlConnect=0",
-                            "--option", "Csv_Chk_Title=0", "-o", csvFile});
+    const CliRun csv = Cli({"listing", "csv", layout, "--option", "Csv_Chk_Indent=0", "--option",
+                            "Csv_Chk_LvlConnect=0", "--option", "Csv_Chk_Title=0", "-o", csvFile});
     ASSERT_EQ(csv.code, kExitOk) << csv.err;
     test::ExpectGolden("cli/date_listing.csv", Cp932ToUtf8(test::ReadBytes(std::string_view(csvFile))));
 

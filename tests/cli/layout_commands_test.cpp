@@ -90,8 +90,8 @@ TEST(CliConventions, MessagesFollowTheTerminalsCharacterSet) {
 
 TEST(CliConventions, ADashReadsStandardInputWhereOneFileIsRead) {
     const std::string layout = test::ReadBytes(std::filesystem::path(Data("cstruct.kvl")));
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"info", "-"}, {"export", "c", "-"}, {"listing", "csv", "-"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"info", "-"}, {"export", "c", "-"}, {"listing", "csv", "-"}}) {
         std::istringstream in(layout);
         std::ostringstream out;
         std::ostringstream err;

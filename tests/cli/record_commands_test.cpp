@@ -63,11 +63,10 @@ TEST_F(RecordCli, CsvWritesTheRangeOutputWithItsOptions) {
     r = Cli({"csv", layout, data, "--base", "5", "--from", "2", "--to", "3", "--tofgen", "--hex-binary", "-o", out});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(r.out.empty());
-    EXPECT_EQ(ReadBytes(std::filesystem::path(out)),
-              sj(" NAME, QTY,  1.AMOUNT,  2.AMOUNT, 漢字, CNT\r\n"
-                 "X(6),S.ZONE(3),S.PACK(2),S.PACK(2),X(4),HEX(2)\r\n"
-                 "\"pear  \",\"-7\",\"0\",\"999\",\"AB\",\"0001\"\r\n"
-                 "\"plum  \",\"1\",\"1\",\"1\",\"\",\"0002\"\r\n"));
+    EXPECT_EQ(ReadBytes(std::filesystem::path(out)), sj(" NAME, QTY,  1.AMOUNT,  2.AMOUNT, 漢字, CNT\r\n"
+                                                        "X(6),S.ZONE(3),S.PACK(2),S.PACK(2),X(4),HEX(2)\r\n"
+                                                        "\"pear  \",\"-7\",\"0\",\"999\",\"AB\",\"0001\"\r\n"
+                                                        "\"plum  \",\"1\",\"1\",\"1\",\"\",\"0002\"\r\n"));
     EXPECT_EQ(FileCount(), 3u);
 
     // ASCII zone signs: the EBCDIC zones no longer decode.
@@ -91,9 +90,11 @@ TEST_F(RecordCli, SearchPrintsTheRecNoOfEveryHit) {
 }
 
 TEST_F(RecordCli, SetEncodesFieldsByNumberOrVariableName) {
-    CliRun r = Cli({"set", layout, data, "2", "--base", "5", "3=-45", "AMOUNT(2)=12", "kanji=漢字", "NAME=fig", "9=513"});
+    CliRun r =
+        Cli({"set", layout, data, "2", "--base", "5", "3=-45", "AMOUNT(2)=12", "kanji=漢字", "NAME=fig", "9=513"});
     ASSERT_EQ(r.code, 0) << r.err;
-    const std::string expected = std::string("fig\0\0\0", 6) + "\xF0\xF4\xD5" + std::string("\x00\x0C\x01\x2C", 4) + sj("漢字") + "\x02\x01";
+    const std::string expected =
+        std::string("fig\0\0\0", 6) + "\xF0\xF4\xD5" + std::string("\x00\x0C\x01\x2C", 4) + sj("漢字") + "\x02\x01";
     EXPECT_EQ(Record(2), expected);
     EXPECT_EQ(Record(1).substr(0, 6), "apple ");
 
@@ -119,8 +120,8 @@ TEST_F(RecordCli, SetEncodesFieldsByNumberOrVariableName) {
 TEST_F(RecordCli, InsertAppendAndDeleteWorkOnWholeRecords) {
     CliRun r = Cli({"insert", layout, data, "2", "--base", "5", "--count", "2", "NAME=new", "AMOUNT(1)=-5"});
     ASSERT_EQ(r.code, 0) << r.err;
-    const std::string blank = std::string("new\0\0\0", 6) + "\xF0\xF0\xC0" + std::string("\x00\x5D\x00\x0C", 4) +
-                              std::string(6, '\0');
+    const std::string blank =
+        std::string("new\0\0\0", 6) + "\xF0\xF0\xC0" + std::string("\x00\x5D\x00\x0C", 4) + std::string(6, '\0');
     EXPECT_EQ(Data().size(), 4u + 5 * 19);
     EXPECT_EQ(Data().substr(0, 4), "HEAD");
     EXPECT_EQ(Record(1).substr(0, 6), "apple ");

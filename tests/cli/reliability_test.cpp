@@ -143,8 +143,8 @@ TEST_F(Reliability, TwoWritersAtOnceEndAsTheirExitCodesSay) {
         const bool okA = WIFEXITED(sa) && WEXITSTATUS(sa) == 0;
         const bool okB = WIFEXITED(sb) && WEXITSTATUS(sb) == 0;
         const std::string now = Data();
-        const std::string& expected = okA ? (okB ? (now == both[0] ? both[0] : both[1]) : onlyFirst)
-                                          : (okB ? onlySecond : bytes);
+        const std::string& expected =
+            okA ? (okB ? (now == both[0] ? both[0] : both[1]) : onlyFirst) : (okB ? onlySecond : bytes);
         EXPECT_EQ(now, expected) << trial << okA << okB;
         collided += (okA && okB) ? 0 : 1;
         EXPECT_FALSE(StrayFile());

@@ -15,26 +15,39 @@ using test::EncodeAs;
 CodecOptions Signs(bool ascii) { return ascii ? test::Ascii() : CodecOptions{}; }
 
 TEST(DecimalDecode, GivesTextAndErrorFlag) {
-    struct Case { int type; std::string bytes; bool ascii; const char* text; bool error; };
+    struct Case {
+        int type;
+        std::string bytes;
+        bool ascii;
+        const char* text;
+        bool error;
+    };
     const Case cases[] = {
         {kSNum, Bytes({0xF1, 0xF2, 0xD3}), false, "-123", false},
         {kSNum, Bytes({0xF1, 0xF2, 0xC3}), false, "123", false},
         {kUNum, Bytes({0xF0, 0xF0, 0xF7}), false, "7", false},
         {kSNum, Bytes({0x31, 0x32, 0x73}), true, "-123", false},
-        {kSNum, Bytes({0xF1, 0xF2, 0xD3}), true, "", true},  // EBCDIC bytes under ASCII signs
+        {kSNum, Bytes({0xF1, 0xF2, 0xD3}), true, "", true},   // EBCDIC bytes under ASCII signs
         {kSNum, Bytes({0xF1, 0xC2, 0xF3}), false, "", true},  // sign in the middle
-        {kUNum, Bytes({0xF1, 0xFA}), false, "", true},            {kUNum, Bytes({0xF1, 0xA2}), false, "", true},
-        {kUNum, Bytes({0xF0, 0xF0, 0xF0, 0xF0}), false, "0", false}, {kSNum, Bytes({0xF0, 0xD0}), false, "-0", false},
+        {kUNum, Bytes({0xF1, 0xFA}), false, "", true},
+        {kUNum, Bytes({0xF1, 0xA2}), false, "", true},
+        {kUNum, Bytes({0xF0, 0xF0, 0xF0, 0xF0}), false, "0", false},
+        {kSNum, Bytes({0xF0, 0xD0}), false, "-0", false},
         {kUNum, Bytes({0x40, 0x40}), false, "", true},  // spaces
-        {kSNum, Bytes({0xD9}), false, "-9", false},               {kSNum, "", false, "", false},
+        {kSNum, Bytes({0xD9}), false, "-9", false},
+        {kSNum, "", false, "", false},
         {kSNum, Bytes({0xF0, 0xF9, 0xF8, 0xF7, 0xF6, 0xF5, 0xF4, 0xF3, 0xF2, 0xF1, 0xF0, 0xD9}), false, "-98765432109",
          false},
-        {kSComp3, Bytes({0x12, 0x3C}), false, "123", false},     {kSComp3, Bytes({0x12, 0x3D}), false, "-123", false},
-        {kUComp3, Bytes({0x00, 0x5F}), false, "5", false},       {kSComp3, Bytes({0x12, 0x3A}), false, "", true},
+        {kSComp3, Bytes({0x12, 0x3C}), false, "123", false},
+        {kSComp3, Bytes({0x12, 0x3D}), false, "-123", false},
+        {kUComp3, Bytes({0x00, 0x5F}), false, "5", false},
+        {kSComp3, Bytes({0x12, 0x3A}), false, "", true},
         {kSComp3, Bytes({0x1A, 0x3C}), false, "", true},
         {kSComp3, Bytes({0x12, 0xA3}), false, "", true},  // bad high nibble of the last byte
-        {kSComp3, Bytes({0x12, 0x37}), true, "-123", false},      {kSComp3, Bytes({0x12, 0x3C}), true, "", true},
-        {kSComp3, Bytes({0x0D}), false, "-0", false},  {kSComp3, Bytes({0x00, 0x00, 0x0C}), false, "0", false},
+        {kSComp3, Bytes({0x12, 0x37}), true, "-123", false},
+        {kSComp3, Bytes({0x12, 0x3C}), true, "", true},
+        {kSComp3, Bytes({0x0D}), false, "-0", false},
+        {kSComp3, Bytes({0x00, 0x00, 0x0C}), false, "0", false},
         {kSComp3, Bytes({0x01, 0x23, 0x45, 0x67, 0x89, 0x01, 0x23, 0x45, 0x67, 0x8D}), false, "-123456789012345678",
          false},
         {kSComp3, Bytes({0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0x9C}), false, "9999999999999999999",
@@ -49,17 +62,29 @@ TEST(DecimalDecode, GivesTextAndErrorFlag) {
 }
 
 TEST(DecimalEncode, StoresBytes) {
-    struct Case { int type; int length; const char* text; bool ascii; std::string bytes; };
+    struct Case {
+        int type;
+        int length;
+        const char* text;
+        bool ascii;
+        std::string bytes;
+    };
     const Case cases[] = {
-        {kSNum, 3, "-45", false, Bytes({0xF0, 0xF4, 0xD5})},      {kUNum, 3, "-45", false, Bytes({0xF0, 0xF4, 0xF5})},
+        {kSNum, 3, "-45", false, Bytes({0xF0, 0xF4, 0xD5})},
+        {kUNum, 3, "-45", false, Bytes({0xF0, 0xF4, 0xF5})},
         {kUNum, 3, "123456", false, Bytes({0xF4, 0xF5, 0xF6})},  // surplus digits dropped on the left
-        {kSNum, 2, "+7", false, Bytes({0xF0, 0xC7})},             {kSNum, 3, "-123", true, Bytes({0x31, 0x32, 0x73})},
-        {kSNum, 2, "12", true, Bytes({0x31, 0x32})},              {kSNum, 2, "", false, Bytes({0xF0, 0xC0})},
+        {kSNum, 2, "+7", false, Bytes({0xF0, 0xC7})},
+        {kSNum, 3, "-123", true, Bytes({0x31, 0x32, 0x73})},
+        {kSNum, 2, "12", true, Bytes({0x31, 0x32})},
+        {kSNum, 2, "", false, Bytes({0xF0, 0xC0})},
         {kSNum, 2, "1-2", false, Bytes({0xF1, 0xD2})},  // a minus anywhere
         {kUNum, 4, " 1,234 yen", false, Bytes({0xF1, 0xF2, 0xF3, 0xF4})},
-        {kSComp3, 2, "12.5", false, Bytes({0x12, 0x5C})},        {kSComp3, 2, "-123", false, Bytes({0x12, 0x3D})},
-        {kUComp3, 2, "-123", false, Bytes({0x12, 0x3F})},        {kSComp3, 2, "98765", false, Bytes({0x76, 0x5C})},
-        {kSComp3, 2, "-1", true, Bytes({0x00, 0x17})},            {kUComp3, 1, "", false, Bytes({0x0F})},
+        {kSComp3, 2, "12.5", false, Bytes({0x12, 0x5C})},
+        {kSComp3, 2, "-123", false, Bytes({0x12, 0x3D})},
+        {kUComp3, 2, "-123", false, Bytes({0x12, 0x3F})},
+        {kSComp3, 2, "98765", false, Bytes({0x76, 0x5C})},
+        {kSComp3, 2, "-1", true, Bytes({0x00, 0x17})},
+        {kUComp3, 1, "", false, Bytes({0x0F})},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.type << "/" << c.length << " " << c.text);
@@ -103,8 +128,8 @@ TEST(DecimalRoundTrip, EveryByteOfAOneByteFieldIsValidOrFlagged) {
 
 // Fields longer than any integer type keep every digit, beyond the encoders' stack buffers too.
 TEST(DecimalRoundTrip, LongFieldsKeepEveryDigit) {
-    for (const auto& [type, length, digitCount] : {std::tuple{kSNum, 40, 40}, std::tuple{kSNum, 70, 70},
-                                                   std::tuple{kSComp3, 70, 139}}) {
+    for (const auto& [type, length, digitCount] :
+         {std::tuple{kSNum, 40, 40}, std::tuple{kSNum, 70, 70}, std::tuple{kSComp3, 70, 139}}) {
         std::string digits(static_cast<std::size_t>(digitCount), '7');
         digits[0] = '1';
         const auto d = DecodeAs(type, EncodeAs(type, length, "-" + digits));

@@ -20,7 +20,7 @@ TEST(CharacterField, StopsAtNulAndFlagsControlBytes) {
     EXPECT_EQ(stop.text, "AB");
     EXPECT_TRUE(stop.valid);
     const auto tab = DecodeAs(kX, Bytes({'A', 0x09, 'B'}));
-    EXPECT_EQ(tab.text, std::string("A\tB"));   // flagged, but a character field keeps its text
+    EXPECT_EQ(tab.text, std::string("A\tB"));  // flagged, but a character field keeps its text
     EXPECT_FALSE(tab.valid);
     const auto afterNul = DecodeAs(kString, Bytes({'A', 0x00, 0x1F}));
     EXPECT_EQ(afterNul.text, "A");
@@ -117,7 +117,10 @@ TEST(FieldCodec, ClosedFileAndGroupDoNothing) {
 TEST(ValueCodecs, DecodersAppendToOneBuffer) {
     // Several fields decoded one after the other into one line; an invalid zoned value adds
     // nothing and leaves what came before it.
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>("\xF1\xD2" "AB\x12\x3C\xA5" "\xFA\x00\x01");
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(
+        "\xF1\xD2"
+        "AB\x12\x3C\xA5"
+        "\xFA\x00\x01");
     std::string line = "#";
     EXPECT_TRUE(DecodeZoned(bytes, 2, NibblesOf(SignForm::Ebcdic), line));
     EXPECT_TRUE(DecodeCharacter(bytes + 2, 2, line));
@@ -125,7 +128,9 @@ TEST(ValueCodecs, DecodersAppendToOneBuffer) {
     DecodeBits(bytes + 6, 1, line);
     EXPECT_FALSE(DecodeZoned(bytes + 7, 1, NibblesOf(SignForm::Ebcdic), line));
     DecodeCInteger(bytes + 8, 2, Signedness::Signed, ByteOrder::Motorola, line);
-    EXPECT_EQ(line, "#-12AB12310100101" "1");
+    EXPECT_EQ(line,
+              "#-12AB12310100101"
+              "1");
 }
 
 TEST(FieldCodec, FieldReachingPastRecordIsClipped) {
@@ -137,7 +142,12 @@ TEST(FieldCodec, FieldReachingPastRecordIsClipped) {
 }
 
 TEST(RecordTail, OverwritesEndButNeverTheFirstByte) {
-    struct Case { bool on; const char* hex; int length; std::string expected; };  // from ten bytes of 'a'
+    struct Case {
+        bool on;
+        const char* hex;
+        int length;
+        std::string expected;
+    };  // from ten bytes of 'a'
     const Case cases[] = {
         {true, "0D0A", 10, "aaaaaaaa\r\n"},
         {false, "0D0A", 10, "aaaaaaaaaa"},
@@ -145,7 +155,10 @@ TEST(RecordTail, OverwritesEndButNeverTheFirstByte) {
         {true, "D0A", 10, "aaaaaaaa\r\n"},  // odd length gets a leading zero
         {true, "0D 0A", 10, "aaaaaaaa\r\n"},
         {true, "414243", 2, "aCaaaaaaaa"},
-        {true, "0102030405", 3, std::string("a\x04\x05" "aaaaaaa", 10)},  // longer than the record
+        {true, "0102030405", 3,
+         std::string("a\x04\x05"
+                     "aaaaaaa",
+                     10)},  // longer than the record
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.on << " " << c.hex << " " << c.length);

@@ -23,8 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         model.Execute(rekkan::EditorCommand::EnterView);
         model.Execute(rekkan::EditorCommand::LeaveView);
         model.Execute(rekkan::EditorCommand::Delete);
-        for (int i = 0; i < 70 && model.Execute(rekkan::EditorCommand::Undo); ++i) {
-        }
+        for (int i = 0; i < 70 && model.Execute(rekkan::EditorCommand::Undo); ++i) {}
     }
     return 0;
 }

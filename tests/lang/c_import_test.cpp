@@ -31,21 +31,23 @@ Imported ImportC(std::string_view utf8, const CExtractOptions& options, std::str
 }
 
 TEST(CImportLines, CommentsAreCutFromCode) {
-    const auto lines = ReadCSourceLines(sj("int a; // 番号 // x\n"
-                                           "long b; /* 金額 */ short c;\n"
-                                           "/* start\n"
-                                           " inside struct x;\n"
-                                           "end */ char d;\n"
-                                           "char e; /* open\n"
-                                           "*/\n"
-                                           "\tchar\tf;\t// see /* here\n"
-                                           "double g;\n"));
+    const auto lines =
+        ReadCSourceLines(sj("int a; // 番号 // x\n"
+                            "long b; /* 金額 */ short c;\n"
+                            "/* start\n"
+                            " inside struct x;\n"
+                            "end */ char d;\n"
+                            "char e; /* open\n"
+                            "*/\n"
+                            "\tchar\tf;\t// see /* here\n"
+                            "double g;\n"));
     // Each line as "code|comment"; "-" marks a line wholly inside a block comment. A "/*"
     // inside a line comment opens no block comment.
     std::string got;
     for (const CSourceLine& l : lines) got += (l.used ? "" : "-") + l.code + "|" + Cp932ToUtf8(l.comment) + "\n";
-    EXPECT_EQ(got, "int a;|番号\nlong b;   short c;|金額\n|start\n-|\nchar d;|\nchar e;|open\n|\nchar f;|see /* here\n"
-                   "double g;|\n");
+    EXPECT_EQ(got,
+              "int a;|番号\nlong b;   short c;|金額\n|start\n-|\nchar d;|\nchar e;|open\n|\nchar f;|see /* here\n"
+              "double g;|\n");
 }
 
 TEST(CImportLines, DimensionsAndExpressions) {
@@ -73,8 +75,9 @@ TEST(CImportLines, DimensionsAndExpressions) {
         EXPECT_EQ(d.sizes, c.sizes) << c.code;
         EXPECT_EQ(d.product, c.product) << c.code;
     }
-    EXPECT_EQ(ReadDimensions("int a[1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1];").sizes.size(),
-              static_cast<std::size_t>(kMaxDimensions));
+    EXPECT_EQ(
+        ReadDimensions("int a[1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1];").sizes.size(),
+        static_cast<std::size_t>(kMaxDimensions));
 }
 
 TEST(CImportLines, VbBoundsBecomeCounts) {
@@ -96,18 +99,19 @@ TEST(CImportLines, DefinesAreSubstitutedBounded) {
 
 TEST(CImportScan, ListsStructuresWithTexts) {
     CImport c;
-    c.Scan(sj("#define LEN 20\n"
-              "typedef unsigned short WORD2;\n"
-              "typedef struct {      // 売上\n"
-              "  char code[5];\n"
-              "} SALE;\n"
-              "struct tagCUST {\n"
-              "  long no;\n"
-              "};  /* 顧客 Prefix(CU_) */\n"
-              "struct A a;\n"
-              "struct {\n"
-              "  int x;\n"
-              "};\n"));
+    c.Scan(
+        sj("#define LEN 20\n"
+           "typedef unsigned short WORD2;\n"
+           "typedef struct {      // 売上\n"
+           "  char code[5];\n"
+           "} SALE;\n"
+           "struct tagCUST {\n"
+           "  long no;\n"
+           "};  /* 顧客 Prefix(CU_) */\n"
+           "struct A a;\n"
+           "struct {\n"
+           "  int x;\n"
+           "};\n"));
     ASSERT_EQ(c.Structures().size(), 2u);
     EXPECT_EQ(c.Structures()[0].name, "SALE");
     EXPECT_EQ(Cp932ToUtf8(c.Structures()[0].listText), "3 5        SALE             売上");
@@ -164,9 +168,10 @@ TEST(CImportRows, MembersGiveRows) {
 
 /// Members the import drops or sizes by a guess are reported with their line; plain ones are not.
 TEST(CImportExtract, ReportsDroppedAndGuessedMembers) {
-    const Imported r = ImportC("struct N {\n  char id[4];\n  UNKNOWN_T u;\n  char *p;\n  int bits : 3;\n"
-                               "  long long big;\n  char name[NAMELEN];\n  unsigned char data[];\n  int ok;\n};\n",
-                               Options(true, test::kLlp64));
+    const Imported r = ImportC(
+        "struct N {\n  char id[4];\n  UNKNOWN_T u;\n  char *p;\n  int bits : 3;\n"
+        "  long long big;\n  char name[NAMELEN];\n  unsigned char data[];\n  int ok;\n};\n",
+        Options(true, test::kLlp64));
     std::vector<int> lines;
     for (const ImportNote& n : r.session.notes) lines.push_back(n.line);
     EXPECT_EQ(lines, (std::vector<int>{3, 4, 5, 6, 7, 8}));
@@ -174,8 +179,8 @@ TEST(CImportExtract, ReportsDroppedAndGuessedMembers) {
 }
 
 TEST(CImportExtract, SetsLayoutCommentPrefixAndKeys) {
-    const Imported r = ImportC("struct R { // 受注\n long no; /* 顧客 Prefix(CU_) */\n int k; // 区分 #1.2d-\n};\n",
-                               Options(false));
+    const Imported r =
+        ImportC("struct R { // 受注\n long no; /* 顧客 Prefix(CU_) */\n int k; // 区分 #1.2d-\n};\n", Options(false));
     EXPECT_EQ(RowsSummary(r.doc.items), "1 0 1 0 0 受注|R\n2 24 1 4 0 顧客|no\n2 22 1 2 0 区分|k\n")
         << "marks are taken out of the names";
     EXPECT_EQ(r.rows, 3);
@@ -187,8 +192,8 @@ TEST(CImportExtract, SetsLayoutCommentPrefixAndKeys) {
 
 /// The longest union member comes first (the golden sources show the overlay); key marks follow their rows.
 TEST(CImportExtract, KeyMarksFollowReorderedUnionMembers) {
-    const Imported r = ImportC("struct R {\n union {\n  char c; // #1.1\n  long l;\n } u;\n int k; // #2.1\n};\n",
-                               Options(false));
+    const Imported r =
+        ImportC("struct R {\n union {\n  char c; // #1.1\n  long l;\n } u;\n int k; // #2.1\n};\n", Options(false));
     EXPECT_EQ(RowsSummary(r.doc.items),
               "1 0 1 0 0 R|R\n2 0 1 0 0 union {|u\n3 24 1 4 0 l|l\n3 21 1 1 0 |c red l\n2 22 1 2 0 |k\n");
     EXPECT_EQ(r.doc.items[3].RED, "l");
@@ -227,7 +232,7 @@ TEST(CImportExtract, MalformedSourcesGiveAClearOutcome) {
     const char* sources[] = {
         "",
         "struct",
-        "struct R {\n int a;\n",               // never closed: nothing listed
+        "struct R {\n int a;\n",  // never closed: nothing listed
         "}}}}\nstruct R {\n}\n}\n}\n",
         "struct R {\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n{\n int a;\n};\n",
         "struct R {\n } x[2][3][4][5];\n } y[2];\n};\n",
@@ -285,7 +290,8 @@ TEST(CImportCompilerCheck, RecordLengthsEqualPackedSizeof) {
             LayoutDocument doc;
             ImportSession session;
             c.Extract(static_cast<int>(i), Options(true, test::kLlp64), session, doc);
-            const bool typedefName = lines[static_cast<std::size_t>(s.firstLine - 1)].find("typedef") != std::string::npos;
+            const bool typedefName =
+                lines[static_cast<std::size_t>(s.firstLine - 1)].find("typedef") != std::string::npos;
             const std::string type = (typedefName ? "" : "struct ") + s.name;
             program += "_Static_assert(sizeof(" + type + ") == " + std::to_string(RecordLength(doc)) + ", \"" + type +
                        "\");\n";

@@ -206,7 +206,8 @@ TEST(CobolImport, RowsStopAtTheEditableLineCount) {
 }
 
 TEST(CobolImport, MalformedSourcesListNothingOrStop) {
-    const char* sources[] = {"", "\x1a", "no entries here", "01", "01 .", "99999999999999 X.", "01 A. 05 (((((", "88 X VALUE 1"};
+    const char* sources[] = {
+        "", "\x1a", "no entries here", "01", "01 .", "99999999999999 X.", "01 A. 05 (((((", "88 X VALUE 1"};
     for (const char* s : sources) EXPECT_LE(Import(s).rows, 1) << s;
 }
 

@@ -17,7 +17,8 @@ TEST(DroppedFile, GuessesTheLanguageFromTheFirstThousandBytes) {
     EXPECT_EQ(GuessDroppedFile("typedef STRUCT {"), DroppedFileKind::C);
     EXPECT_EQ(GuessDroppedFile("Type T\n  A As Long\nEnd Type"), DroppedFileKind::Vb);
     EXPECT_EQ(GuessDroppedFile("hello"), DroppedFileKind::Unknown);
-    EXPECT_EQ(GuessDroppedFile(sj("ゴTRUCT")), DroppedFileKind::Unknown);  // ゴ is 0x83 0x53, an 'S' to a byte-wise search
+    EXPECT_EQ(GuessDroppedFile(sj("ゴTRUCT")),
+              DroppedFileKind::Unknown);  // ゴ is 0x83 0x53, an 'S' to a byte-wise search
     EXPECT_EQ(GuessDroppedFile(std::string(1000, 'x') + " pic "), DroppedFileKind::Unknown);
 }
 

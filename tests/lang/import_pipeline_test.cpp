@@ -100,7 +100,7 @@ TEST_F(ImportPipelineTest, EditorModeTextComesBackWithTypeSizes) {
     doc.keyLines = {"   Key #1"};
     ASSERT_TRUE(pipeline.ImportCobolEditorMode(dir.File("edit.txt"), doc, error));
     EXPECT_FALSE(s.Chk_RedInclude);  // restored
-    EXPECT_EQ(hooks.log, "ILRi");     // no undo reset in editor mode
+    EXPECT_EQ(hooks.log, "ILRi");    // no undo reset in editor mode
     EXPECT_EQ(test::RowsSummary(doc.items),
               "1 0 1 0 0 R|R\n2 1 1 3 0 key item|A\n2 17 1 1 0 B|B\n2 22 1 4 0 C|C\n2 16 1 7 0 D|D\n");
     EXPECT_EQ(doc.keyLines, std::vector<std::string>{"   Key #1"});  // keys stay as they were

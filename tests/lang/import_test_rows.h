@@ -36,8 +36,8 @@ inline int RecordLength(const LayoutDocument& doc) {
 }
 
 /// Extracts structure `name` of a scanned source (the first structure when none has that name).
-inline int ExtractNamed(const CImport& c, std::string_view name, const CExtractOptions& options,
-                        ImportSession& session, LayoutDocument& doc) {
+inline int ExtractNamed(const CImport& c, std::string_view name, const CExtractOptions& options, ImportSession& session,
+                        LayoutDocument& doc) {
     int index = 0;
     for (std::size_t i = 0; i < c.Structures().size(); ++i)
         if (c.Structures()[i].name == name) index = static_cast<int>(i);

@@ -37,18 +37,19 @@ TEST(VbImportTranslation, MemberLines) {
 
 TEST(VbImportScan, ListsTypesWithVbLineNumbers) {
     VbImport vb;
-    vb.Scan(sj("Option Explicit\r\n"
-               "Const LEN = 8\r\n"
-               "Public Type CUST ' 顧客\r\n"
-               "  No As Long ' 番号\r\n"
-               "  Name As String * 20\r\n"
-               "End Type\r\n"
-               "\r\n"
-               "Type ORDER\r\n"
-               "  Code As String * LEN\r\n"
-               "End Type ' 受注\r\n"
-               "Type BROKEN\r\n"
-               "  X As Integer\r\n"));
+    vb.Scan(
+        sj("Option Explicit\r\n"
+           "Const LEN = 8\r\n"
+           "Public Type CUST ' 顧客\r\n"
+           "  No As Long ' 番号\r\n"
+           "  Name As String * 20\r\n"
+           "End Type\r\n"
+           "\r\n"
+           "Type ORDER\r\n"
+           "  Code As String * LEN\r\n"
+           "End Type ' 受注\r\n"
+           "Type BROKEN\r\n"
+           "  X As Integer\r\n"));
     ASSERT_EQ(vb.Structures().size(), 2u);
     EXPECT_EQ(Cp932ToUtf8(vb.Structures()[0].listText), "3 6        CUST             顧客");
     EXPECT_EQ(Cp932ToUtf8(vb.Structures()[1].listText), "8 10       ORDER            受注");

@@ -60,7 +60,7 @@ TEST(CobolWriter, LevelNumbersFollowStartAndIncrement) {
     EXPECT_EQ(CobolLevelNumber(2, 1, 5), "06");
     EXPECT_EQ(CobolLevelNumber(3, 1, 5), "11");
     EXPECT_EQ(CobolLevelNumber(15, 20, 20), "00");  // 300: the last two digits
-    EXPECT_EQ(CobolLevelNumber(-98, 1, 1), "02");     // never fewer than two characters
+    EXPECT_EQ(CobolLevelNumber(-98, 1, 1), "02");   // never fewer than two characters
     Settings s;
     s.Cmb_CobPP = 900;
     s.Cmb_CobCR = -4;
@@ -112,9 +112,12 @@ TEST(VbWriter, GroupTypeNameUpperCasesSingleByteLettersOnly) {
 }
 
 TEST(LanguageOutput, ProposedFileNames) {
-    EXPECT_EQ(DefaultOutputPath("/home/u/cust.kvl", "/opt/r/", LanguageOutputNaming(OutputLanguage::C)), "/home/u/cust.h");
-    EXPECT_EQ(DefaultOutputPath("/home/u/cust.kvl", "/opt/r/", LanguageOutputNaming(OutputLanguage::Vb)), "/home/u/cust.vb");
-    EXPECT_EQ(DefaultOutputPath("/home/u/cust.kvl", "/opt/r/", LanguageOutputNaming(OutputLanguage::Cobol)), "/home/u/CUST.COB");
+    EXPECT_EQ(DefaultOutputPath("/home/u/cust.kvl", "/opt/r/", LanguageOutputNaming(OutputLanguage::C)),
+              "/home/u/cust.h");
+    EXPECT_EQ(DefaultOutputPath("/home/u/cust.kvl", "/opt/r/", LanguageOutputNaming(OutputLanguage::Vb)),
+              "/home/u/cust.vb");
+    EXPECT_EQ(DefaultOutputPath("/home/u/cust.kvl", "/opt/r/", LanguageOutputNaming(OutputLanguage::Cobol)),
+              "/home/u/CUST.COB");
     EXPECT_EQ(DefaultOutputPath("", "/opt/r/", LanguageOutputNaming(OutputLanguage::C)), "/opt/r/MORVANE.H");
     EXPECT_EQ(DefaultOutputPath("", "/opt/r/", LanguageOutputNaming(OutputLanguage::Vb)), "/opt/r/MORVANE.VB");
     EXPECT_EQ(DefaultOutputPath("", "/opt/r/", LanguageOutputNaming(OutputLanguage::Cobol)), "/opt/r/MORVANE.COB");

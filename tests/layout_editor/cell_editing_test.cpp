@@ -255,8 +255,9 @@ TEST_F(EditorWindow, CloseLeavesViewAndAsksOnlyWhenModified) {
     messages.Script(Answer::Cancel);
     EXPECT_EQ(model.AskBeforeClose(), Answer::Cancel);
     EXPECT_EQ(model.Mode(), EditMode::Ordinary);
-    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{sj("【再定義の表示】 から 【レイアウトの編集】 に戻します。"),
-                                                          sj("レイアウトの内容が変更されています。\r\n\r\n保存しますか？")}));
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{sj("【再定義の表示】 から 【レイアウトの編集】 に戻します。"),
+                                        sj("レイアウトの内容が変更されています。\r\n\r\n保存しますか？")}));
     EXPECT_EQ(messages.Log()[1].kind, ScriptedMessages::Entry::Kind::YesNoCancel);
 }
 

@@ -24,10 +24,12 @@ TEST_F(ClipboardWrite, WritesMagicAndOneItemLinePerRangeRow) {
     MarkRange(2, 3);
     messages.Script(Answer::Ok);
     ASSERT_TRUE(model.Execute(EditorCommand::ClipboardWrite));
-    EXPECT_EQ(messages.Log()[0].text, sj("選択された内容をクリップボードに書き込みます。\r\n\r\nよろしいですか？\r\n\r\n"));
+    EXPECT_EQ(messages.Log()[0].text,
+              sj("選択された内容をクリップボードに書き込みます。\r\n\r\nよろしいですか？\r\n\r\n"));
     EXPECT_EQ(clipboard.Text().value_or(""),
-              Lines({"kvel#32.lay", "%!#SEQ=3%!#%!#LVL=2%!#KOM=R2%!#VNM=R2%!#RED=%!#TYP=1%!#RPT=1%!#BYT=2%!#SYO=0%!#BKO=" +
-                                        sj("備考") + "%!#",
+              Lines({"kvel#32.lay",
+                     "%!#SEQ=3%!#%!#LVL=2%!#KOM=R2%!#VNM=R2%!#RED=%!#TYP=1%!#RPT=1%!#BYT=2%!#SYO=0%!#BKO=" +
+                         sj("備考") + "%!#",
                      "%!#SEQ=4%!#%!#LVL=2%!#KOM=R3%!#VNM=R3%!#RED=%!#TYP=1%!#RPT=1%!#BYT=3%!#SYO=0%!#BKO=%!#"}));
     EXPECT_EQ(doc.items, rows) << "the layout does not change";
     EXPECT_FALSE(doc.modified);
@@ -95,29 +97,31 @@ TEST_F(ClipboardPaste, RefusalsAndTheirMessages) {
 
 TEST_F(ClipboardPaste, BlankLineCountsInQuestionButInsertsOnlyItemRows) {
     SetRows(NumberedRows(5));
-    clipboard.SetText(Lines({"kvel#32.lay",
-                             "%!#SEQ=7%!#%!#LVL=3%!#KOM=" + sj("顧客") + "%!#VNM=CUST%!#RED=%!#TYP=4%!#RPT=1%!#BYT=7%!#SYO=2%!#BKO=%!#",
-                             "%!#SEQ=8%!#%!#LVL=3%!#KOM=B%!#VNM=B%!#RED=%!#TYP=1%!#RPT=2%!#BYT=3%!#SYO=0%!#BKO=%!#",
-                             "%!#SEQ=9%!#%!#LVL=3%!#KOM=C%!#VNM=C%!#RED=B%!#TYP=1%!#RPT=1%!#BYT=1%!#SYO=0%!#BKO=x%!#",
-                             ""}));
+    clipboard.SetText(Lines(
+        {"kvel#32.lay",
+         "%!#SEQ=7%!#%!#LVL=3%!#KOM=" + sj("顧客") + "%!#VNM=CUST%!#RED=%!#TYP=4%!#RPT=1%!#BYT=7%!#SYO=2%!#BKO=%!#",
+         "%!#SEQ=8%!#%!#LVL=3%!#KOM=B%!#VNM=B%!#RED=%!#TYP=1%!#RPT=2%!#BYT=3%!#SYO=0%!#BKO=%!#",
+         "%!#SEQ=9%!#%!#LVL=3%!#KOM=C%!#VNM=C%!#RED=B%!#TYP=1%!#RPT=1%!#BYT=1%!#SYO=0%!#BKO=x%!#", ""}));
     model.SetCursor(2, 3);
     messages.Script(Answer::Ok);
     ASSERT_TRUE(model.Execute(EditorCommand::ClipboardRead));
-    EXPECT_EQ(messages.Log()[0].text,
-              sj("【 複写 】\r\n\r\n   クリップボードの内容をカーソル行に挿入して複写します。\r\n\r\n       3  ←  【 顧客 (CUST) 】  合計 4 行\r\n\r\nよろしいですか？\r\n\r\n"));
+    EXPECT_EQ(
+        messages.Log()[0].text,
+        sj("【 複写 】\r\n\r\n   クリップボードの内容をカーソル行に挿入して複写します。\r\n\r\n       3  ←  【 顧客 (CUST) 】  合計 4 行\r\n\r\nよろしいですか？\r\n\r\n"));
     EXPECT_EQ(Names(), (std::vector<std::string>{"ROOT", "R1", sj("顧客"), "B", "C", "R2", "R3", "R4"}));
     EXPECT_EQ(std::tie(doc.items[2].SYO, doc.items[3].RPT, doc.items[4].RED), std::make_tuple(2, 2, std::string("B")));
     EXPECT_TRUE(doc.modified);
     ASSERT_EQ(model.History().Newest().kind, StepKind::Paste);
     ASSERT_TRUE(model.Undo());
-    EXPECT_EQ(Names(), (std::vector<std::string>{"ROOT", "R1", "R2", "R3", "R4"})) << "undo removes the three rows only";
+    EXPECT_EQ(Names(), (std::vector<std::string>{"ROOT", "R1", "R2", "R3", "R4"}))
+        << "undo removes the three rows only";
 }
 
 TEST_F(ClipboardPaste, CancelAndOutOfRangeRows) {
     SetRows(NumberedRows(3));
-    clipboard.SetText(Lines({"kvel#32.lay",
-                             "%!#SEQ=1%!#%!#LVL=0%!#KOM=Z%!#VNM=Z%!#RED=%!#TYP=40%!#RPT=0%!#BYT=3%!#SYO=0%!#BKO=%!#",
-                             "%!#SEQ=2%!#%!#LVL=2%!#KOM=BAD%!#VNM=Z%!#RED=%!#TYP=x%!#RPT=1%!#BYT=3%!#SYO=0%!#BKO=%!#"}));
+    clipboard.SetText(
+        Lines({"kvel#32.lay", "%!#SEQ=1%!#%!#LVL=0%!#KOM=Z%!#VNM=Z%!#RED=%!#TYP=40%!#RPT=0%!#BYT=3%!#SYO=0%!#BKO=%!#",
+               "%!#SEQ=2%!#%!#LVL=2%!#KOM=BAD%!#VNM=Z%!#RED=%!#TYP=x%!#RPT=1%!#BYT=3%!#SYO=0%!#BKO=%!#"}));
     messages.Script(Answer::Cancel);
     EXPECT_FALSE(model.PasteClipboard());
     EXPECT_EQ(doc.Count(), 3);

@@ -19,19 +19,24 @@ TEST(LayoutCommands, SaveAsksRefusesLayNamesAndAddsTheExtension) {
     ScriptedMessages msgs;
     EXPECT_FALSE(SaveLayout(d, dir.File("sample.layout"), settings, msgs));
     ASSERT_EQ(msgs.Log().size(), 1u);
-    EXPECT_EQ(msgs.Texts()[0], sj("「*.lay」では保存できません。(16Bit版の識別子の為)\r\n\r\n     PATH = ") + dir.File("sample.layout"));
+    EXPECT_EQ(msgs.Texts()[0],
+              sj("「*.lay」では保存できません。(16Bit版の識別子の為)\r\n\r\n     PATH = ") + dir.File("sample.layout"));
 
     msgs.Clear();
     msgs.Script(Answer::No);
     EXPECT_FALSE(SaveLayout(d, dir.File("cust"), settings, msgs));
-    EXPECT_EQ(msgs.Texts()[0], sj("編集中の内容を下記のファイル名で保存します。\r\n\r\n     PATH = ") + dir.File("cust.kvl"));
+    EXPECT_EQ(msgs.Texts()[0],
+              sj("編集中の内容を下記のファイル名で保存します。\r\n\r\n     PATH = ") + dir.File("cust.kvl"));
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "cust.kvl"));
     EXPECT_TRUE(d.modified);
 
     msgs.Clear();
     const std::string unwritable = dir.File("missing/cust.kvl");
     EXPECT_FALSE(SaveLayout(d, unwritable, settings, msgs));
-    EXPECT_EQ(msgs.Texts().back(), sj("<< エラー >>\r\rファイルに書き込めませんでした。元のファイルはそのまま残っています。\r\r     PATH = ") + unwritable);
+    EXPECT_EQ(
+        msgs.Texts().back(),
+        sj("<< エラー >>\r\rファイルに書き込めませんでした。元のファイルはそのまま残っています。\r\r     PATH = ") +
+            unwritable);
     EXPECT_TRUE(d.modified);
     EXPECT_NE(d.path, unwritable);
 

@@ -68,8 +68,8 @@ TEST_F(RangeDelete, RangeIsDrawnOnRedWhileAsked) {
     messages.Script(Answer::Cancel);
     EXPECT_FALSE(model.Delete());
     model.SetObserver(nullptr);
-    EXPECT_EQ(spy.marks, (std::vector<RowMark>{RowMark::None, RowMark::DeleteQuestion, RowMark::DeleteQuestion,
-                                               RowMark::None}));
+    EXPECT_EQ(spy.marks,
+              (std::vector<RowMark>{RowMark::None, RowMark::DeleteQuestion, RowMark::DeleteQuestion, RowMark::None}));
     EXPECT_EQ(model.MarkOf(1), RowMark::Confirmed) << "cancel keeps the range";
     EXPECT_EQ(doc.Count(), 6);
     EXPECT_TRUE(model.History().Empty());
@@ -116,8 +116,9 @@ TEST_F(RangeCopy, InsertsCopiesAtCursorAndRangeDesignatesThem) {
     model.SetCursor(6, 3);
     messages.Script(Answer::Ok);
     ASSERT_TRUE(model.Copy());
-    EXPECT_EQ(messages.Log()[0].text,
-              sj("【 複写 】\r\n\r\n   選択範囲の行をカーソル行に挿入して複写します。\r\n\r\n   行番号 ： 2 ～ 3    →   7\r\n\r\n"));
+    EXPECT_EQ(
+        messages.Log()[0].text,
+        sj("【 複写 】\r\n\r\n   選択範囲の行をカーソル行に挿入して複写します。\r\n\r\n   行番号 ： 2 ～ 3    →   7\r\n\r\n"));
     EXPECT_EQ(Names(), Numbered({0, 1, 2, 3, 4, 5, 1, 2, 6, 7}));
     EXPECT_EQ(std::make_pair(model.Range().start, model.Range().end), std::make_pair(6, 7));
     EXPECT_EQ(model.Range().state, RangeState::Confirmed);

@@ -12,8 +12,8 @@ TEST(UndoHistory, SavesRowsOnlyForDeleteAndEditorKinds) {
     LayoutDocument doc;
     doc.items = NumberedRows(6);
     doc.modified = true;
-    for (StepKind kind : {StepKind::Delete, StepKind::RangeDelete, StepKind::Copy, StepKind::RangeCopy,
-                          StepKind::Paste, StepKind::CellContent, StepKind::EditorText}) {
+    for (StepKind kind : {StepKind::Delete, StepKind::RangeDelete, StepKind::Copy, StepKind::RangeCopy, StepKind::Paste,
+                          StepKind::CellContent, StepKind::EditorText}) {
         const THistCtl step = MakeStep(kind, 2, 3, doc);
         const bool saves = kind == StepKind::Delete || kind == StepKind::RangeDelete || kind == StepKind::EditorText;
         std::vector<std::string> saved;
@@ -43,16 +43,21 @@ TEST(UndoCaption, EveryKindAndEveryCellColumnAndNameCutAtACharacterBoundary) {
         std::string caption;
     };
     const Case cases[] = {
-        {StepKind::Delete, 0, sj("削除")},       {StepKind::RangeDelete, 0, sj("範囲削除")},
-        {StepKind::Copy, 0, sj("複写")},         {StepKind::RangeCopy, 0, sj("範囲複写")},
-        {StepKind::Paste, 0, sj("←Clipboard")}, {StepKind::EditorText, 0, "Editor"},
+        {StepKind::Delete, 0, sj("削除")},
+        {StepKind::RangeDelete, 0, sj("範囲削除")},
+        {StepKind::Copy, 0, sj("複写")},
+        {StepKind::RangeCopy, 0, sj("範囲複写")},
+        {StepKind::Paste, 0, sj("←Clipboard")},
+        {StepKind::EditorText, 0, "Editor"},
         {static_cast<StepKind>(9), 0, sj("？")},
         {StepKind::CellContent, 3, sj("セル内容 項目名 - 顧客番号顧客番号顧客")},
         {StepKind::CellContent, 4, sj("セル内容 Var.Name - CUSTOMER-NUMBER-OF-T")},
         {StepKind::CellContent, 5, sj("セル内容 再定義 - OTHER")},
         {StepKind::CellContent, 6, sj("セル内容 型 -   S.COMP-3")},
-        {StepKind::CellContent, 7, sj("セル内容 繰返 - 3")}, {StepKind::CellContent, 8, sj("セル内容 桁数 - 7")},
-        {StepKind::CellContent, 9, sj("セル内容 小数 - 2")}, {StepKind::CellContent, 10, sj("セル内容 備考 - 備考")},
+        {StepKind::CellContent, 7, sj("セル内容 繰返 - 3")},
+        {StepKind::CellContent, 8, sj("セル内容 桁数 - 7")},
+        {StepKind::CellContent, 9, sj("セル内容 小数 - 2")},
+        {StepKind::CellContent, 10, sj("セル内容 備考 - 備考")},
         {StepKind::CellContent, 2, sj("セル内容")},
     };
     for (const Case& c : cases) {
@@ -111,10 +116,18 @@ void EditAsText(EditorFixture& f, std::size_t keep) {
 }
 
 const UndoCase kUndoCases[] = {
-    {"Delete", StepKind::Delete, [](auto& f) { f.model.SetCursor(4, 3); ASSERT_TRUE(f.model.Delete()); }},
+    {"Delete", StepKind::Delete,
+     [](auto& f) {
+         f.model.SetCursor(4, 3);
+         ASSERT_TRUE(f.model.Delete());
+     }},
     {"RangeDelete", StepKind::RangeDelete, [](auto& f) { RangeThen(f, 2, 6, true); }},
     {"DeleteLastRows", StepKind::RangeDelete, [](auto& f) { RangeThen(f, 7, 9, true); }},
-    {"Copy", StepKind::Copy, [](auto& f) { f.model.SetCursor(5, 3); ASSERT_TRUE(f.model.Copy()); }},
+    {"Copy", StepKind::Copy,
+     [](auto& f) {
+         f.model.SetCursor(5, 3);
+         ASSERT_TRUE(f.model.Copy());
+     }},
     {"RangeCopy", StepKind::RangeCopy, [](auto& f) { RangeThen(f, 1, 3, false, 8); }},
     {"Paste", StepKind::Paste,
      [](EditorFixture& f) {
@@ -135,7 +148,11 @@ const UndoCase kUndoCases[] = {
          cells.remarks = "changed";
          ASSERT_TRUE(f.model.CommitRow(4, cells));
      }},
-    {"LevelButton", StepKind::CellContent, [](auto& f) { f.model.SetCursor(3, 3); ASSERT_TRUE(f.model.LevelUp()); }},
+    {"LevelButton", StepKind::CellContent,
+     [](auto& f) {
+         f.model.SetCursor(3, 3);
+         ASSERT_TRUE(f.model.LevelUp());
+     }},
     {"TypeChoice", StepKind::CellContent,
      [](EditorFixture& f) {
          f.model.SetCursor(2, 6);

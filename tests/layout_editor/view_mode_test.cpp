@@ -73,11 +73,11 @@ TEST_F(ViewMode, EditingIsShutWhileTheViewIsShown) {
     ASSERT_TRUE(model.EnterView());
     const std::vector<TRspec> layout = doc.items;
     const std::vector<TRspec> view = model.Shown().items;
-    for (EditorCommand c : {EditorCommand::ConfirmRange, EditorCommand::ClearRange, EditorCommand::Copy,
-                            EditorCommand::Delete, EditorCommand::ClipboardWrite, EditorCommand::ClipboardRead,
-                            EditorCommand::ClipboardClear, EditorCommand::JoinPrefix, EditorCommand::CutPrefix,
-                            EditorCommand::ExchangeNames, EditorCommand::Undo, EditorCommand::LevelDown,
-                            EditorCommand::LevelUp, EditorCommand::EnterView}) {
+    for (EditorCommand c :
+         {EditorCommand::ConfirmRange, EditorCommand::ClearRange, EditorCommand::Copy, EditorCommand::Delete,
+          EditorCommand::ClipboardWrite, EditorCommand::ClipboardRead, EditorCommand::ClipboardClear,
+          EditorCommand::JoinPrefix, EditorCommand::CutPrefix, EditorCommand::ExchangeNames, EditorCommand::Undo,
+          EditorCommand::LevelDown, EditorCommand::LevelUp, EditorCommand::EnterView}) {
         EXPECT_FALSE(model.IsEnabled(c)) << static_cast<int>(c);
         EXPECT_FALSE(model.Execute(c)) << static_cast<int>(c);
     }
@@ -102,7 +102,8 @@ TEST_F(ViewMode, ReloadLeavesTheViewTellingTheUserWhenModified) {
     doc.modified = true;
     ASSERT_TRUE(model.EnterView());
     EXPECT_TRUE(model.LeaveViewForReload());
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{sj("【再定義の表示】 から 【レイアウトの編集】 に戻します。")});
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{sj("【再定義の表示】 から 【レイアウトの編集】 に戻します。")});
     EXPECT_EQ(model.Mode(), EditMode::Ordinary);
     EXPECT_FALSE(model.LeaveViewForReload());
 }

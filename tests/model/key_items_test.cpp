@@ -86,8 +86,7 @@ TEST(KeyItems, LoadKeyLinesReformatsAndValidates) {
         sj("[99 : 1] X <不> (昇順) GONE"),
     };
     keys.LoadKeyLines(stored, f.doc, f.geometry);
-    EXPECT_EQ(Shown(keys.Lines(), f.types),
-              (std::vector<std::string>{"   Key #1", "CODE", "AMT", UnmatchedKeyName()}));
+    EXPECT_EQ(Shown(keys.Lines(), f.types), (std::vector<std::string>{"   Key #1", "CODE", "AMT", UnmatchedKeyName()}));
     const KeyLine a = ParseKeyLine(keys.Lines()[1], f.types);
     EXPECT_EQ(std::tie(a.position, a.typeName), std::make_tuple(std::string("000001"), std::string("X")));
     EXPECT_EQ(keys.KeyMark(16, 4, kSComp3), "#1.2d-");
@@ -107,9 +106,9 @@ TEST(KeyItems, LayoutKeyLinesGoThroughTheModel) {
 TEST(KeyItems, LoadFromImportBuildsHeadersPerKey) {
     Fixture f;
     KeyItems keys(f.types);
-    keys.LoadFromImport({sj("001.001<不>(昇順):1"), sj("001.002<可>(降順):3"), sj("002.001<不>(昇順):2"),
-                         sj("003.001<不>(昇順):99")},
-                        f.doc, f.geometry);
+    keys.LoadFromImport(
+        {sj("001.001<不>(昇順):1"), sj("001.002<可>(降順):3"), sj("002.001<不>(昇順):2"), sj("003.001<不>(昇順):99")},
+        f.doc, f.geometry);
     EXPECT_EQ(Shown(keys.Lines(), f.types), (std::vector<std::string>{"   Key #1", "CODE", "AMT", "   Key #2", "NO"}))
         << "an entry for a row past the layout is dropped";
     EXPECT_EQ(ParseKeyLine(keys.Lines()[2], f.types).duplicates, sj("可"));

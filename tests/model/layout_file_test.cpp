@@ -91,7 +91,9 @@ TEST(LayoutFileReader, BadNumberFailsAndKeepsRowsReadBefore) {
     EXPECT_FALSE(ReadLayoutText(d, text, msgs, "/tmp/a.kvl").ok);
     EXPECT_EQ(d.Count(), 1);
     ASSERT_EQ(msgs.Texts().size(), 1u);
-    EXPECT_EQ(msgs.Texts()[0], sj("<< エラー >>\r\rこのファイルは MORVANE のファイルレイアウトではありません。\r\r     PATH = /tmp/a.kvl"));
+    EXPECT_EQ(
+        msgs.Texts()[0],
+        sj("<< エラー >>\r\rこのファイルは MORVANE のファイルレイアウトではありません。\r\r     PATH = /tmp/a.kvl"));
     EXPECT_FALSE(ReadLayoutText(d, "not a layout", msgs).ok);
     EXPECT_FALSE(ReadLayoutText(d, "kvel", msgs).ok);
 }
@@ -157,8 +159,9 @@ TEST(LegacyLayoutReader, ConvertsTypesAndReadsKeys) {
     test::TempDir dir;
     std::string key(94, '\0');
     key.replace(0, 12, "%key!01. K1 ");
-    const std::string bytes = LegacyFile({LegacyItem(1, 1, 0, 0, 0, 0, "G", "g"), LegacyItem(2, 2, 5, 1, 21, 21, sj("金額"), "amt"),
-                                          LegacyItem(2, 1, 0, 0, 3, 3, "I", "i"), key});
+    const std::string bytes =
+        LegacyFile({LegacyItem(1, 1, 0, 0, 0, 0, "G", "g"), LegacyItem(2, 2, 5, 1, 21, 21, sj("金額"), "amt"),
+                    LegacyItem(2, 1, 0, 0, 3, 3, "I", "i"), key});
     test::WriteBytes(dir.Path() / "cust.lay", bytes);
     LayoutDocument d;
     ScriptedMessages msgs;

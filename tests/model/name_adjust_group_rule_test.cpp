@@ -10,8 +10,14 @@ namespace {
 
 TEST(NameAdjust, ViewNamesBecomeCobolNames) {
     const std::pair<const char*, const char*> cases[] = {
-        {"RED.CUST", "RED-CUST"}, {"  R.AMT ", "R-AMT"}, {"red.cust", "red.cust"}, {"REDX", "REDX"},
-        {"R.", "R-"},             {"AR.B", "AR.B"},      {"", ""},                 {" RED. ", "RED-"},
+        {"RED.CUST", "RED-CUST"},
+        {"  R.AMT ", "R-AMT"},
+        {"red.cust", "red.cust"},
+        {"REDX", "REDX"},
+        {"R.", "R-"},
+        {"AR.B", "AR.B"},
+        {"", ""},
+        {" RED. ", "RED-"},
     };
     for (const auto& [in, out] : cases) EXPECT_EQ(AdjustViewName(in), out) << in;
 }

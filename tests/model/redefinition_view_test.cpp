@@ -51,7 +51,8 @@ TEST(RedefinitionViewDocument, LayoutWithoutRedefinitionsGivesRootOnly) {
         const RedefinitionViewDocument view = MakeViewDocument(doc, 5, 5);
         const std::string kom = count > 0 ? "ROOT" : "";
         const std::string vnm = count > 0 ? "ROOT_v" : "";
-        EXPECT_EQ(Summary(view.doc.items), (std::vector<ViewRow>{{1, sj("再定義項目-") + kom, "RED-" + vnm, kGroup, 1, 1}}));
+        EXPECT_EQ(Summary(view.doc.items),
+                  (std::vector<ViewRow>{{1, sj("再定義項目-") + kom, "RED-" + vnm, kGroup, 1, 1}}));
         EXPECT_EQ(view.doc.RdfCmt, sj("再定義項目 cust"));
         EXPECT_EQ(std::tie(view.doc.PreFix, view.doc.modified), std::make_tuple(std::string("P-"), true))
             << "the rest of the layout goes with the view";
@@ -62,11 +63,14 @@ TEST(RedefinitionViewDocument, LayoutWithoutRedefinitionsGivesRootOnly) {
 TEST(RedefinitionViewDocument, FormatZeroGathersEachRedefinitionUnderItsHead) {
     const RedefinitionViewDocument view = MakeViewDocument(TwoRedefinitions(), 0, 5);
     const std::vector<TRspec>& rows = view.doc.items;
-    EXPECT_EQ(Summary(rows),
-              (std::vector<ViewRow>{{1, sj("再定義項目-REC"), "RED-REC_v", kGroup, 1, 1}, {2, sj("再-A"), "R-A_v", kGroup, 0, 1},
-                                    {3, "B", "B_v", kGroup, 0, 1}, {4, "B1", "B1_v", kX, 0, 1}, {4, "B2", "B2_v", kX, 0, 3},
-                                    {2, sj("再-C"), "R-C-VAR", kGroup, 0, 5}, {3, "D", "D_v", kGroup, 0, 5},
-                                    {4, "D1", "D1_v", kX, 0, 5}}));
+    EXPECT_EQ(Summary(rows), (std::vector<ViewRow>{{1, sj("再定義項目-REC"), "RED-REC_v", kGroup, 1, 1},
+                                                   {2, sj("再-A"), "R-A_v", kGroup, 0, 1},
+                                                   {3, "B", "B_v", kGroup, 0, 1},
+                                                   {4, "B1", "B1_v", kX, 0, 1},
+                                                   {4, "B2", "B2_v", kX, 0, 3},
+                                                   {2, sj("再-C"), "R-C-VAR", kGroup, 0, 5},
+                                                   {3, "D", "D_v", kGroup, 0, 5},
+                                                   {4, "D1", "D1_v", kX, 0, 5}}));
     EXPECT_EQ(std::tie(rows[1].RdfBase, rows[5].RdfBase), std::make_tuple(1, 5));
     EXPECT_TRUE(rows[2].RED.empty());
     EXPECT_EQ(view.headCount, 0);
@@ -106,10 +110,15 @@ TEST(RedefinitionViewDocument, NestedRedefinitionGetsItsOwnHead) {
                                              {.level = 3, .name = "B3", .bytes = 6},
                                              {.level = 2, .name = "Z"}}));
     EXPECT_EQ(Summary(MakeViewDocument(doc, 0, 0).doc.items),
-              (std::vector<ViewRow>{{1, sj("再定義項目-REC"), "RED-REC_v", kGroup, 1, 1}, {2, sj("再-A"), "R-A_v", kGroup, 0, 1},
-                                    {3, "B", "B_v", kGroup, 0, 1}, {4, "B1", "B1_v", kX, 0, 1}, {4, "B3", "B3_v", kX, 0, 5},
-                                    {2, sj("再-B1"), "R-B1_v", kGroup, 0, 1}, {3, "B2", "B2_v", kGroup, 0, 1},
-                                    {4, "B21", "B21_v", kX, 0, 1}, {4, "B22", "B22_v", kX, 0, 3}}));
+              (std::vector<ViewRow>{{1, sj("再定義項目-REC"), "RED-REC_v", kGroup, 1, 1},
+                                    {2, sj("再-A"), "R-A_v", kGroup, 0, 1},
+                                    {3, "B", "B_v", kGroup, 0, 1},
+                                    {4, "B1", "B1_v", kX, 0, 1},
+                                    {4, "B3", "B3_v", kX, 0, 5},
+                                    {2, sj("再-B1"), "R-B1_v", kGroup, 0, 1},
+                                    {3, "B2", "B2_v", kGroup, 0, 1},
+                                    {4, "B21", "B21_v", kX, 0, 1},
+                                    {4, "B22", "B22_v", kX, 0, 3}}));
 }
 
 TEST(RedefinitionViewDocument, LevelsAreRenumberedFromThreeAcrossJumps) {

@@ -35,21 +35,24 @@ TEST(SettingsFile, DefaultsAndTheirText) {
 TEST(SettingsFile, KeysAnyCaseFirstMatchAndBadValues) {
     Settings s = Defaults();
     int bad = 0;
-    ParseSettings(" cmb_lang = 2 \r\n"
-                  "Cmb_Lang=1\r\n"
-                  "RecEtcFmt=yes\r\n"
-                  "Chk_Msg_Update=TRUE\r\n"
-                  "Cmb_FontSize=big\r\n"
-                  "Cmb_Indent=4\r\n"
-                  "no equals sign\r\n"
-                  "Unknown=1\r\n"
-                  "recolwidths3=77\r\n"
-                  "FPS_kvel=10,20,300,400\r\n"
-                  "FPS_Tfm=1,2,3\r\n"
-                  "Path_EditFile= " + sj("/データ/顧客.dat") + " \r\n"
-                  "GP_CellScale=3\r\n"
-                  "GPB_Keep= exactly \r\n",
-                  s, &bad);
+    ParseSettings(
+        " cmb_lang = 2 \r\n"
+        "Cmb_Lang=1\r\n"
+        "RecEtcFmt=yes\r\n"
+        "Chk_Msg_Update=TRUE\r\n"
+        "Cmb_FontSize=big\r\n"
+        "Cmb_Indent=4\r\n"
+        "no equals sign\r\n"
+        "Unknown=1\r\n"
+        "recolwidths3=77\r\n"
+        "FPS_kvel=10,20,300,400\r\n"
+        "FPS_Tfm=1,2,3\r\n"
+        "Path_EditFile= " +
+            sj("/データ/顧客.dat") +
+            " \r\n"
+            "GP_CellScale=3\r\n"
+            "GPB_Keep= exactly \r\n",
+        s, &bad);
     EXPECT_EQ(s.Cmb_Lang, 1) << "later lines apply over earlier ones";
     EXPECT_FALSE(s.RecEtcFmt);
     EXPECT_TRUE(s.Chk_Msg_Update);

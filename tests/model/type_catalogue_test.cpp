@@ -18,8 +18,10 @@ TEST(TypeCatalogue, TypeListOrdersHoldEveryCodeOnce) {
         std::vector<int> seen(kTypeCount, 0);
         int separators = 0;
         for (const auto& e : list) {
-            if (e.code < 0) ++separators;
-            else ++seen[e.code];
+            if (e.code < 0)
+                ++separators;
+            else
+                ++seen[e.code];
         }
         EXPECT_EQ(separators, 2);
         for (int c = 0; c < kTypeCount; ++c) EXPECT_EQ(seen[c], 1) << "code " << c;
@@ -36,17 +38,19 @@ TEST(TypeCatalogue, CodesOutsideTheTableAndLegacyCodes) {
     EXPECT_EQ(TypeInfoOf(-1).standardLabel, "# String");
     // The legacy codes 1-15 and 16-30 swap places, 31-36 stay, anything else has no current code.
     const std::pair<int, int> legacy[] = {{0, kGroup}, {1, kString}, {15, kTime}, {16, kX}, {30, kSComp5},
-                                          {31, kByte},  {36, kDword}, {37, -1},    {-1, -1}};
+                                          {31, kByte}, {36, kDword}, {37, -1},    {-1, -1}};
     for (const auto& [old, now] : legacy) EXPECT_EQ(LegacyTypeToCurrent(old), now) << old;
 }
 
 TEST(BytNormalisation, FollowsTheType) {
     const IntSizes sizes;  // int 2, short 2, long 4
-    struct Case { int typ, byt, syo, wantByt, wantSyo; };
-    for (const Case& c : {Case{kX, 0, 0, 1, 0}, Case{kSNum, 0, 0, 1, 0}, Case{kSNum, 0, 2, 0, 2},
-                          Case{kSNum, -3, -1, 1, 0}, Case{kUChar, 9, 0, 1, 0}, Case{kSInt, 9, 0, 2, 0},
-                          Case{kSShort, 9, 0, 2, 0}, Case{kSLong, 9, 0, 4, 0}, Case{kDouble, 1, 0, 8, 0},
-                          Case{kWord, 4, 0, 2, 0}, Case{kDword, 2, 0, 4, 0}, Case{kGroup, 7, 0, 7, 0}}) {
+    struct Case {
+        int typ, byt, syo, wantByt, wantSyo;
+    };
+    for (const Case& c :
+         {Case{kX, 0, 0, 1, 0}, Case{kSNum, 0, 0, 1, 0}, Case{kSNum, 0, 2, 0, 2}, Case{kSNum, -3, -1, 1, 0},
+          Case{kUChar, 9, 0, 1, 0}, Case{kSInt, 9, 0, 2, 0}, Case{kSShort, 9, 0, 2, 0}, Case{kSLong, 9, 0, 4, 0},
+          Case{kDouble, 1, 0, 8, 0}, Case{kWord, 4, 0, 2, 0}, Case{kDword, 2, 0, 4, 0}, Case{kGroup, 7, 0, 7, 0}}) {
         TRspec r = MakeRow({.level = 2, .name = "a", .type = c.typ, .bytes = c.byt, .decimals = c.syo});
         NormaliseByt(r, sizes);
         EXPECT_EQ(r.BYT, c.wantByt) << "type " << c.typ;
@@ -61,13 +65,15 @@ TEST(BytNormalisation, FollowsTheType) {
 }
 
 TEST(OccurrenceSizes, ByTypeAndDigits) {
-    struct Case { int typ, byt, syo, size; };
-    for (const Case& c : {Case{kX, 10, 0, 10}, Case{kJ, 3, 0, 6}, Case{kSNum, 0, 2, 2}, Case{kSComp3, 5, 2, 4},
-                          Case{kSComp3, 4, 0, 3}, Case{kSBinary, 4, 0, 2}, Case{kSBinary, 5, 0, 4},
-                          Case{kSBinary, 9, 0, 4}, Case{kSBinary, 10, 0, 8}, Case{kSBinary, 18, 0, 8},
-                          Case{kUComp5, 0, 0, 8}, Case{kBit, 8, 0, 1}, Case{kBit, 9, 0, 2}, Case{kSComp1, 3, 0, 4},
-                          Case{kSComp2, 3, 0, 8}, Case{kGroup, 5, 0, 0}, Case{kX, -5, 0, 0},
-                          Case{kJ, 2'000'000'000, 0, 2'147'483'647}})
+    struct Case {
+        int typ, byt, syo, size;
+    };
+    for (const Case& c :
+         {Case{kX, 10, 0, 10}, Case{kJ, 3, 0, 6}, Case{kSNum, 0, 2, 2}, Case{kSComp3, 5, 2, 4}, Case{kSComp3, 4, 0, 3},
+          Case{kSBinary, 4, 0, 2}, Case{kSBinary, 5, 0, 4}, Case{kSBinary, 9, 0, 4}, Case{kSBinary, 10, 0, 8},
+          Case{kSBinary, 18, 0, 8}, Case{kUComp5, 0, 0, 8}, Case{kBit, 8, 0, 1}, Case{kBit, 9, 0, 2},
+          Case{kSComp1, 3, 0, 4}, Case{kSComp2, 3, 0, 8}, Case{kGroup, 5, 0, 0}, Case{kX, -5, 0, 0},
+          Case{kJ, 2'000'000'000, 0, 2'147'483'647}})
         EXPECT_EQ(OccurrenceSize(MakeRow({.level = 2, .name = "a", .type = c.typ, .bytes = c.byt, .decimals = c.syo})),
                   c.size)
             << "type " << c.typ << " byt " << c.byt;
@@ -75,7 +81,8 @@ TEST(OccurrenceSizes, ByTypeAndDigits) {
 
 TEST(TypeNotationFile, ReadsLabelsAndNotations) {
     TypeNotation t;
-    t.Parse("#  X : " + sj("文字") + "  <moji>\r\n"
+    t.Parse("#  X : " + sj("文字") +
+            "  <moji>\r\n"
             "# X : ignored  <no>\r\n"
             "#  S.NUM :   <SN>\r\n"
             "# Float : #Real\r\n"

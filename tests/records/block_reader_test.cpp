@@ -19,7 +19,8 @@ TEST(BlockReader, SameRecordsAsEngineForEveryBlockSize) {
     for (int length : {1, 7, 10, 997, 2000}) {
         TFileInf file;
         ASSERT_TRUE(file.OpenDataFile(path, 6, length, OpenMode::ReadOnly));
-        for (std::size_t block : {std::size_t{1}, std::size_t{64}, std::size_t{1000}, BlockReader::kDefaultBlockBytes}) {
+        for (std::size_t block :
+             {std::size_t{1}, std::size_t{64}, std::size_t{1000}, BlockReader::kDefaultBlockBytes}) {
             BlockReader reader;
             ASSERT_TRUE(reader.Open(path, 6, length, block));
             ASSERT_EQ(reader.RecordCount(), file.RecordCount()) << length;

@@ -23,7 +23,7 @@ TEST(FieldAddress, NumbersNamesAndSubscripts) {
 
     using E = FieldAddressError;
     const std::pair<const char*, const char*> hits[] = {
-        {"3", "QTY"}, {" qty ", "QTY"}, {"9", "CNT"}, {"amount(2)", "2.AMOUNT"}, {"AMOUNT( 1 )", "1.AMOUNT"},
+        {"3", "QTY"},        {" qty ", "QTY"},    {"9", "CNT"}, {"amount(2)", "2.AMOUNT"}, {"AMOUNT( 1 )", "1.AMOUNT"},
         {"V(2,3)", "2.3.V"}, {"v(1, 2)", "1.2.V"}};
     for (const auto& [text, shown] : hits) {
         const FieldAddress a = ResolveFieldAddress(text, fields, doc);
@@ -31,10 +31,10 @@ TEST(FieldAddress, NumbersNamesAndSubscripts) {
         EXPECT_EQ(Trim(fields[static_cast<std::size_t>(a.index)].DisplayVarName()), shown) << text;
     }
     const std::pair<const char*, E> misses[] = {
-        {"0", E::NoSuchNumber},          {"99", E::NoSuchNumber},        {"1", E::GroupItem},
-        {"AMTG(1)", E::GroupItem},       {"AMOUNT", E::NeedsSubscripts}, {"V(2)", E::NoSuchName},
-        {"AMOUNT(3)", E::NoSuchName},    {"NOPE", E::NoSuchName},        {"", E::NoSuchName},
-        {"AMOUNT(x)", E::BadSubscripts}, {"AMOUNT(0)", E::BadSubscripts}, {"AMOUNT()", E::BadSubscripts},
+        {"0", E::NoSuchNumber},          {"99", E::NoSuchNumber},          {"1", E::GroupItem},
+        {"AMTG(1)", E::GroupItem},       {"AMOUNT", E::NeedsSubscripts},   {"V(2)", E::NoSuchName},
+        {"AMOUNT(3)", E::NoSuchName},    {"NOPE", E::NoSuchName},          {"", E::NoSuchName},
+        {"AMOUNT(x)", E::BadSubscripts}, {"AMOUNT(0)", E::BadSubscripts},  {"AMOUNT()", E::BadSubscripts},
         {"AMOUNT(1", E::BadSubscripts},  {"AMOUNT(1)x", E::BadSubscripts}, {"V(1,,2)", E::BadSubscripts},
         {"NAME", E::Ambiguous}};
     for (const auto& [text, error] : misses) {

@@ -15,9 +15,14 @@ namespace {
 // The window starts COBOL binary, types without a converter and C integers of odd lengths in
 // fixed hex; the command line decodes COBOL binary of 2, 4 or 8 bytes.
 TEST(FieldEntry, HexAtStartForWindowAndScript) {
-    struct Case { int type; int length; bool window; bool script; };
+    struct Case {
+        int type;
+        int length;
+        bool window;
+        bool script;
+    };
     const Case cases[] = {
-        {kUBinary, 2, true, false}, {kSBinary, 4, true, false}, {kUComp, 8, true, false}, {kSComp, 2, true, false},
+        {kUBinary, 2, true, false}, {kSBinary, 4, true, false}, {kUComp, 8, true, false},  {kSComp, 2, true, false},
         {kUComp5, 4, true, false},  {kSComp5, 4, true, false},  {kSBinary, 3, true, true}, {kSComp1, 4, true, true},
         {kSComp2, 8, true, true},   {kDate, 8, true, true},     {kTime, 8, true, true},    {kObject, 4, true, true},
         {kHex, 3, true, true},      {kSLong, 8, true, true},    {kUInt, 1, true, true},    {kWord, 3, true, true},
@@ -59,9 +64,12 @@ TEST(FieldList, BuiltFromLayoutWithoutRedefinitions) {
     const std::vector<TRdbObj> fields = SampleFields();
     // REC, NAME, COUNT, AMT(1), VALUE(1), AMT(2), VALUE(2), CODE; CODE_X redefines and is left out.
     ASSERT_EQ(fields.size(), 8u);
-    struct Expect { int type, position, length, number; bool hex; };
-    const Expect expect[] = {{kGroup, 1, 13, 0, false}, {kX, 1, 4, 0, false},       {kSBinary, 5, 2, 1, true},
-                             {kGroup, 7, 2, 0, false},  {kSComp3, 7, 2, 2, false},  {kGroup, 9, 2, 0, false},
+    struct Expect {
+        int type, position, length, number;
+        bool hex;
+    };
+    const Expect expect[] = {{kGroup, 1, 13, 0, false}, {kX, 1, 4, 0, false},      {kSBinary, 5, 2, 1, true},
+                             {kGroup, 7, 2, 0, false},  {kSComp3, 7, 2, 2, false}, {kGroup, 9, 2, 0, false},
                              {kSComp3, 9, 2, 3, false}, {kSNum, 11, 3, 4, false}};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         SCOPED_TRACE(i);
@@ -102,7 +110,7 @@ TEST(RecordFields, PastEndFollowsFileSize) {
     std::vector<TRdbObj> fields = SampleFields();
     // Second record (offset 13) of a 24-byte file: the record's bytes 12 and 13 are missing.
     EXPECT_TRUE(UpdatePastEnd(fields, 13, 24));
-    EXPECT_TRUE(fields[0].pastEnd);   // the group spans the whole record
+    EXPECT_TRUE(fields[0].pastEnd);  // the group spans the whole record
     EXPECT_FALSE(fields[1].pastEnd);
     EXPECT_FALSE(fields[6].pastEnd);  // bytes 9-10
     EXPECT_TRUE(fields[7].pastEnd);   // bytes 11-13

@@ -1,9 +1,9 @@
 // The record file engine: geometry, reads, updates, appends, inserts and deletes, and what
 // becomes of the data file when any step of an insert or delete fails.
 
-#include <algorithm>
 #include <fcntl.h>
 #include <unistd.h>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -292,10 +292,12 @@ TEST(FileEngine, CloseAndSavedCopy) {
 TEST(FileEngine, FailedRebuildStepLeavesDataFileAsItWas) {
     // The first call of each kind fails: creating the work file, reading the data file,
     // flushing and closing the work file, the rename, reopening the data file.
-    const std::pair<const char*, const char*> steps[] = {
-        {"create", "ワークファイルの作成ができませんでした。"}, {"read", "ワークファイルの作成ができませんでした。"},
-        {"sync", "ワークファイルの作成ができませんでした。"},   {"close", "ワークファイルの作成ができませんでした。"},
-        {"rename", "ワークファイルにアクセスできませんでした。"}, {"open", "編集中のファイルにアクセスできませんでした。"}};
+    const std::pair<const char*, const char*> steps[] = {{"create", "ワークファイルの作成ができませんでした。"},
+                                                         {"read", "ワークファイルの作成ができませんでした。"},
+                                                         {"sync", "ワークファイルの作成ができませんでした。"},
+                                                         {"close", "ワークファイルの作成ができませんでした。"},
+                                                         {"rename", "ワークファイルにアクセスできませんでした。"},
+                                                         {"open", "編集中のファイルにアクセスできませんでした。"}};
     for (bool insert : {true, false}) {
         for (const auto& [step, message] : steps) {
             SCOPED_TRACE(testing::Message() << insert << " " << step);

@@ -112,7 +112,8 @@ TEST_F(GroupFixture, LoadRefusesAFileWithoutTheKeyAndAcceptsOneWithIt) {
     messages.Clear();
     EXPECT_FALSE(group.LoadGroup(other, doc, settings, messages));
     ASSERT_EQ(messages.Log().size(), 1u);
-    EXPECT_EQ(messages.Log()[0].text, sj("<< エラー >>\r\rこのファイルは Rekkan の ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟ ではありません。\r\r     PATH = ") + other);
+    EXPECT_EQ(messages.Log()[0].text,
+              sj("<< エラー >>\r\rこのファイルは Rekkan の ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟ ではありません。\r\r     PATH = ") + other);
     EXPECT_EQ(messages.Log()[0].caption, sj("確認"));
     EXPECT_EQ(group.Count(), 1);
     EXPECT_TRUE(group.Path().empty());
@@ -120,8 +121,8 @@ TEST_F(GroupFixture, LoadRefusesAFileWithoutTheKeyAndAcceptsOneWithIt) {
 
     // Without the first line, but with the key further on.
     const std::string path = dir.File("nofirst.LGP");
-    test::WriteBytes(ToFsPath(path),
-                     "Path_Rdf=" + dir.File("a.kvl") + " Path_EditFile=/d.dat #BrowseFixedCol=1 #GetBasePos=2 Layout#Group\n");
+    test::WriteBytes(ToFsPath(path), "Path_Rdf=" + dir.File("a.kvl") +
+                                         " Path_EditFile=/d.dat #BrowseFixedCol=1 #GetBasePos=2 Layout#Group\n");
     ASSERT_TRUE(group.LoadGroup(path, doc, settings, messages));
     ASSERT_EQ(group.Count(), 1);
     EXPECT_EQ(group.Entry(0).editFilePath, "/d.dat");
@@ -169,7 +170,9 @@ TEST_F(GroupFixture, RemoveAsksAndRenumbersAndSelectsTheNextEntry) {
     messages.Script(Answer::No);
     EXPECT_FALSE(group.RemoveLayoutEntry(1, messages, select));
     EXPECT_EQ(group.Count(), 3);
-    EXPECT_EQ(messages.Log().back().text, sj("下記のレイアウトをレイアウト・グループより削除します。\r\n\r\n      2. b                             \r\n\r\nよろしいですか？"));
+    EXPECT_EQ(
+        messages.Log().back().text,
+        sj("下記のレイアウトをレイアウト・グループより削除します。\r\n\r\n      2. b                             \r\n\r\nよろしいですか？"));
 
     EXPECT_TRUE(group.RemoveLayoutEntry(1, messages, select));
     EXPECT_TRUE(group.Modified());
@@ -259,7 +262,8 @@ TEST_F(GroupFixture, SaveAsksFirstAndReportsAFileThatCannotBeWritten) {
     messages.Script(Answer::No);
     EXPECT_FALSE(group.SaveGroup(path, true, settings, messages));
     EXPECT_FALSE(FileExists(path));
-    EXPECT_EQ(messages.Log().back().text, sj("ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟを下記のファイル名で保存します。\r\n\r\n     PATH = ") + path);
+    EXPECT_EQ(messages.Log().back().text,
+              sj("ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟを下記のファイル名で保存します。\r\n\r\n     PATH = ") + path);
     EXPECT_TRUE(group.Modified());
 
     const std::string bad = dir.File("no-such-folder/g.LGP");

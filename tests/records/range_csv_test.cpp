@@ -52,8 +52,10 @@ TEST_F(RangeCsvFixture, PlainLinesLeaveOutGroupsAndEndWithoutComma) {
 TEST_F(RangeCsvFixture, EveryOptionOn) {
     request.start = request.end = 2;
     request.options = {true, true, true, true, false};
-    EXPECT_EQ(Csv(request), sj("\"Rec.No\",\"位置\",\"REC\",\" NAME\",\" QTY\",\" 1.AMT-G\",\"  1.AMOUNT\",\" 2.AMT-G\",\"  2.AMOUNT\",\" 漢字\",\" CNT\"\r\n"
-                               "\"2\",\"24\",\"\",\"x     \",\"-7\",\"\",\"0\",\"\",\"999\",\"AB\",\"1\"\r\n"));
+    EXPECT_EQ(
+        Csv(request),
+        sj("\"Rec.No\",\"位置\",\"REC\",\" NAME\",\" QTY\",\" 1.AMT-G\",\"  1.AMOUNT\",\" 2.AMT-G\",\"  2.AMOUNT\",\" 漢字\",\" CNT\"\r\n"
+           "\"2\",\"24\",\"\",\"x     \",\"-7\",\"\",\"0\",\"\",\"999\",\"AB\",\"1\"\r\n"));
 }
 
 TEST_F(RangeCsvFixture, ALeftOutGroupAsLastDescriptorLeavesATrailingComma) {
@@ -124,8 +126,8 @@ TEST(RangeCsvRange, ExecuteRules) {
         std::int64_t wantEnd;
     };
     const Case cases[] = {
-        {"10", "3", 20, 3, 10},   {"1", "1,000", 50, 1, 50}, {"", "", 50, 1, 1},   {"7", "", 50, 7, 7},
-        {"0", "0", 50, 1, 1},     {"a2b", "x5", 50, 2, 5},   {"1", "5", 0, 1, 0},  {"3", "99999999999999999999", 9, 3, 9},
+        {"10", "3", 20, 3, 10}, {"1", "1,000", 50, 1, 50}, {"", "", 50, 1, 1},  {"7", "", 50, 7, 7},
+        {"0", "0", 50, 1, 1},   {"a2b", "x5", 50, 2, 5},   {"1", "5", 0, 1, 0}, {"3", "99999999999999999999", 9, 3, 9},
     };
     for (const Case& c : cases) {
         std::int64_t s = -1;
@@ -136,8 +138,9 @@ TEST(RangeCsvRange, ExecuteRules) {
     }
     EXPECT_EQ(InitialEndText(10, 20, 1000000), "30");
     EXPECT_EQ(InitialEndText(999990, 20, 1000000), "1,000,000");
-    EXPECT_EQ(RangeCsvQuestion("/o.csv", 1000, 2000),
-              sj("レコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。\r\n\r\n     PATH = /o.csv\r\n\r\n     出力 Rec.No = 1,000  ～ 2,000"));
+    EXPECT_EQ(
+        RangeCsvQuestion("/o.csv", 1000, 2000),
+        sj("レコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。\r\n\r\n     PATH = /o.csv\r\n\r\n     出力 Rec.No = 1,000  ～ 2,000"));
     EXPECT_EQ(DefaultOutputPath(" /d/o.dat ", "/p", RangeCsvNaming()), "/d/o.csv");
     EXPECT_EQ(DefaultOutputPath("", "/home/user/rekkan", RangeCsvNaming()), "/home/user/rekkan/REKKAN.CSV");
 }

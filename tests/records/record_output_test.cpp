@@ -52,12 +52,23 @@ TEST(TofgenStatements, TrailingCommaOnlyWhenTheLastRowIsAGroup) {
 
 TEST(TofgenStatements, OneStatementPerType) {
     const std::pair<std::vector<int>, const char*> table[] = {
-        {{kX, kJ, kString, kVariant}, "X(7)"}, {{kUNum}, "U.ZONE(7)"}, {{kSNum}, "S.ZONE(7)"}, {{kUComp3}, "U.PACK(7)"},
-        {{kSComp3}, "S.PACK(7)"}, {{kBit}, "BIT(7)"}, {{kUChar, kByte}, "U.INT1"}, {{kUShort, kWord}, "U.INT2"},
-        {{kULong, kDword}, "U.INT4"}, {{kSChar}, "S.INT1"}, {{kSShort}, "S.INT2"}, {{kSLong}, "S.INT4"},
-        {{kFloat}, "FLOAT"}, {{kDouble}, "DOUBLE"}, {{kDate8}, "DATE"},
-        {{kUBinary, kSBinary, kUComp, kSComp, kUComp5, kSComp5, kSComp1, kSComp2, kUInt, kSInt, kCurrency, kDate,
-          kTime, kObject, kHex},
+        {{kX, kJ, kString, kVariant}, "X(7)"},
+        {{kUNum}, "U.ZONE(7)"},
+        {{kSNum}, "S.ZONE(7)"},
+        {{kUComp3}, "U.PACK(7)"},
+        {{kSComp3}, "S.PACK(7)"},
+        {{kBit}, "BIT(7)"},
+        {{kUChar, kByte}, "U.INT1"},
+        {{kUShort, kWord}, "U.INT2"},
+        {{kULong, kDword}, "U.INT4"},
+        {{kSChar}, "S.INT1"},
+        {{kSShort}, "S.INT2"},
+        {{kSLong}, "S.INT4"},
+        {{kFloat}, "FLOAT"},
+        {{kDouble}, "DOUBLE"},
+        {{kDate8}, "DATE"},
+        {{kUBinary, kSBinary, kUComp, kSComp, kUComp5, kSComp5, kSComp1, kSComp2, kUInt, kSInt, kCurrency, kDate, kTime,
+          kObject, kHex},
          "HEX(7)"},
     };
     for (const auto& [types, statement] : table) {
@@ -81,7 +92,8 @@ TEST(RecordView, GridRowsFollowTheWindowColumns) {
     const RecordView view = BuildRecordView(sj("受注"), "", closed, fields, texts, &notation);
     ASSERT_EQ(view.rows.size(), 9u);
     // Without an open file the position is the one in the record and no Rec.No is shown.
-    EXPECT_EQ(view.rows[4].cells, (std::array<std::string, 8>{"5", "10", "2", "   PACKED", "   1.AMOUNT", "", "", "-3"}));
+    EXPECT_EQ(view.rows[4].cells,
+              (std::array<std::string, 8>{"5", "10", "2", "   PACKED", "   1.AMOUNT", "", "", "-3"}));
     EXPECT_EQ(view.rows[2].cells[5], sj("×"));
     EXPECT_EQ(view.rows[8].cells[3], "   U.BINARY");
     EXPECT_EQ(view.rows[8].cells[6], "HEX");  // the window starts COBOL binary in hex

@@ -35,7 +35,10 @@ TEST(SearchMatching, AndNeedsEveryWordOrAnyWord) {
     EXPECT_TRUE(MatchRecord({"abc"}, words, true).hit);
     EXPECT_FALSE(MatchRecord({"ab", "cd"}, words, true).hit);
     // A stray lead byte before a digit is no character of two bytes: the digit is found.
-    EXPECT_TRUE(MatchRecord({"\x82" "1a"}, SearchWords({"1A"}), true).hit);
+    EXPECT_TRUE(MatchRecord({"\x82"
+                             "1a"},
+                            SearchWords({"1A"}), true)
+                    .hit);
 
     const SearchWords xy({"X", "Y"});
     m = MatchRecord({"q", "XY"}, xy, true);
@@ -147,15 +150,20 @@ TEST_F(SearchFixture, StopFlagEndsTheSearchAtTheNextMultipleOf500) {
 
 TEST_F(SearchFixture, NoWordsAndMissingFilesFindNothing) {
     int hits = 0;
-    EXPECT_EQ(SearchFile(Request({}, true), {}, [&](SearchHit&&) { ++hits; }, nullptr).hits, 0);
+    EXPECT_EQ(SearchFile(
+                  Request({}, true), {}, [&](SearchHit&&) { ++hits; }, nullptr)
+                  .hits,
+              0);
     ScriptedMessages messages;
     SearchRequest r = Request({"apple"}, true);
     r.path = dir.File("missing.dat");
-    const SearchOutcome outcome = SearchFile(r, {}, [&](SearchHit&&) { ++hits; }, &messages);
+    const SearchOutcome outcome = SearchFile(
+        r, {}, [&](SearchHit&&) { ++hits; }, &messages);
     EXPECT_FALSE(outcome.opened);
     EXPECT_EQ(hits, 0);
     EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{sj("編集中のファイルのオープンに失敗しました。\r\n\r\n編集中のファイルにアクセスできませんでした。")});
+              std::vector<std::string>{sj(
+                  "編集中のファイルのオープンに失敗しました。\r\n\r\n編集中のファイルにアクセスできませんでした。")});
 }
 
 }  // namespace

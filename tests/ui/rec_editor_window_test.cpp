@@ -37,9 +37,13 @@ private slots:
 
     void showsALayoutWithItsFirstRecord() {
         test::TempDir dir;
-        const std::string layout = "kvel#32.lay\r\n%!#RdfCmt=" + sj("顧客") + "%!#\r\n%!#PreFix=%!#\r\n"
-                                   "%!#SEQ=1%!#%!#LVL=1%!#KOM=" + sj("顧客名") + "%!#VNM=NAME%!#RED=%!#TYP=1%!#RPT=1%!#BYT=6%!#SYO=0%!#BKO=%!#\r\n"
-                                   "%!#SEQ=2%!#%!#LVL=1%!#KOM=AMT%!#VNM=AMT%!#RED=%!#TYP=4%!#RPT=1%!#BYT=3%!#SYO=0%!#BKO=%!#\r\n";
+        const std::string layout =
+            "kvel#32.lay\r\n%!#RdfCmt=" + sj("顧客") +
+            "%!#\r\n%!#PreFix=%!#\r\n"
+            "%!#SEQ=1%!#%!#LVL=1%!#KOM=" +
+            sj("顧客名") +
+            "%!#VNM=NAME%!#RED=%!#TYP=1%!#RPT=1%!#BYT=6%!#SYO=0%!#BKO=%!#\r\n"
+            "%!#SEQ=2%!#%!#LVL=1%!#KOM=AMT%!#VNM=AMT%!#RED=%!#TYP=4%!#RPT=1%!#BYT=3%!#SYO=0%!#BKO=%!#\r\n";
         test::WriteBytes(dir.Path() / "cust.kvl", layout);
         test::WriteBytes(dir.Path() / "cust.dat", sj("山田") + "  " + "\xF1\xF2\xD3");  // zoned -123, EBCDIC
         const std::string group = FormatGroupText({GroupLine{dir.File("cust.kvl"), dir.File("cust.dat"), 0, 0}});

@@ -8,7 +8,9 @@ namespace {
 TEST(CsvQuote, DoublesAQuoteAtEveryPositionOfAValue) {
     // Values of every length up to several eight-byte words, with bytes next to '"' (0x22) in
     // value and with its high-bit twin 0xA2, which are no quotes.
-    const std::string filler = "!#\xA2\x82\xA0" "abc\x21\x23\xA2\xA2xyz";
+    const std::string filler =
+        "!#\xA2\x82\xA0"
+        "abc\x21\x23\xA2\xA2xyz";
     for (std::size_t length = 1; length <= 40; ++length) {
         std::string plain;
         while (plain.size() < length) plain += filler[plain.size() % filler.size()];

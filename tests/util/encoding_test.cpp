@@ -27,7 +27,11 @@ TEST(Cp932Conversion, RoundTripsValidText) {
 TEST(Cp932Conversion, InvalidBytesBecomeReplacementCharacters) {
     bool lossless = true;
     // A lone lead byte at the end, a lead byte followed by a control byte, and 0xFD.
-    const std::string out = Cp932ToUtf8(std::string("A\x82\x01" "B\xFD" "C\x88", 8), &lossless);
+    const std::string out = Cp932ToUtf8(std::string("A\x82\x01"
+                                                    "B\xFD"
+                                                    "C\x88",
+                                                    8),
+                                        &lossless);
     EXPECT_FALSE(lossless);
     EXPECT_EQ(out.substr(0, 1), "A");
     EXPECT_NE(out.find("\x01"), std::string::npos) << "the byte after a bad lead byte is kept";
@@ -38,7 +42,10 @@ TEST(Cp932Conversion, InvalidBytesBecomeReplacementCharacters) {
 
 TEST(Cp932Conversion, WritingBackReportsWhatCannotBeHeld) {
     std::string out;
-    EXPECT_FALSE(Utf8ToCp932("a\xF0\x9F\x98\x80" "b", out));  // an emoji has no CP932 form
+    EXPECT_FALSE(
+        Utf8ToCp932("a\xF0\x9F\x98\x80"
+                    "b",
+                    out));  // an emoji has no CP932 form
     EXPECT_EQ(out, "a?b");
     EXPECT_FALSE(Utf8ToCp932(std::string("x\xC3", 2), out));  // cut UTF-8 sequence
     EXPECT_EQ(out.substr(0, 1), "x");

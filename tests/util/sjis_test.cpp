@@ -24,9 +24,11 @@ TEST(ShiftJisChars, ALeadByteWithoutItsTrailByteIsOneCharacter) {
     using L = std::vector<std::size_t>;
     const std::pair<std::string, L> cases[] = {
         {"a" + sj("漢") + "b", {1, 2, 1}},
-        {"a\x88", {1, 1}},                 // lead byte at the end
-        {"\x82" "1a", {1, 1, 1}},          // lead byte before a byte that cannot be a trail byte
-        {"\xB1\x88\x9F", {1, 2}},          // half-width katakana, then a pair
+        {"a\x88", {1, 1}},  // lead byte at the end
+        {"\x82"
+         "1a",
+         {1, 1, 1}},               // lead byte before a byte that cannot be a trail byte
+        {"\xB1\x88\x9F", {1, 2}},  // half-width katakana, then a pair
         {"\x81\x40\x9F\xFC\xE0\x40\xFC\x40", {2, 2, 2, 2}},
         {"\x80\x40\xA0\x40\xDF\x40\xFD\x40", {1, 1, 1, 1, 1, 1, 1, 1}},
         {"\x81\x3F\x81\xFD", {1, 1, 1, 1}},
@@ -49,7 +51,12 @@ TEST(ShiftJisCase, UpperCasingNeverTouchesADoubleByteCharacter) {
     ASSERT_GT(every.size(), 20000u);
     EXPECT_EQ(ToUpperAscii(every), every);
     EXPECT_EQ(ToUpperAscii(sj("aＢbアz")), sj("AＢBアZ"));
-    EXPECT_EQ(ToUpperAscii("\x82" "1a" "\x82"), "\x82" "1A" "\x82");
+    EXPECT_EQ(ToUpperAscii("\x82"
+                           "1a"
+                           "\x82"),
+              "\x82"
+              "1A"
+              "\x82");
 
     EXPECT_TRUE(EqualsNoCase("Cmb_Lang", "cmb_LANG"));
     EXPECT_FALSE(EqualsNoCase("Cmb_Lang", "cmb_lan"));
@@ -75,9 +82,15 @@ TEST(ShiftJisCase, FindMatchesWholeCharactersOnly) {
         {sj("xアa"), "A", 3},
         {sj("受注ﾃﾞｰﾀ abc"), sj("ﾃﾞｰﾀ A"), 4},
         {sj("受注"), sj("注"), 2},
-        {"\x82" "1a", "1A", 1},           // a lead byte whose next byte is no trail byte stands alone
-        {"\x82" "1a", "\x82" "1", 0},
-        {"ab\x82", "\x82", 2},            // and so does a lead byte at the end
+        {"\x82"
+         "1a",
+         "1A", 1},  // a lead byte whose next byte is no trail byte stands alone
+        {"\x82"
+         "1a",
+         "\x82"
+         "1",
+         0},
+        {"ab\x82", "\x82", 2},  // and so does a lead byte at the end
         {"abc", "", 0},
     };
     for (const Case& c : cases) EXPECT_EQ(FindNoCase(c.hay, c.needle), c.at) << c.hay << " / " << c.needle;
@@ -88,8 +101,9 @@ TEST(ShiftJisCase, FindMatchesWholeCharactersOnly) {
 TEST(ShiftJisChars, LeadBytesAreRecognisedOnlyInsideUtil) {
     // Elsewhere a character is stepped over with CharLength, ForEachChar and their kin, so
     // that every part of the program agrees on where a character ends.
-    const std::regex rawCheck(R"(IsLeadByte|IsTrailByte|(==|[<>]=?)\s*(0x|'\\x)(81|9f|e0|fc)\b|\b0x(81|9f|e0|fc)\s*(==|[<>]=?))",
-                              std::regex::icase);
+    const std::regex rawCheck(
+        R"(IsLeadByte|IsTrailByte|(==|[<>]=?)\s*(0x|'\\x)(81|9f|e0|fc)\b|\b0x(81|9f|e0|fc)\s*(==|[<>]=?))",
+        std::regex::icase);
     const std::filesystem::path src = test::DataDir() / ".." / ".." / "src";
     ASSERT_TRUE(std::filesystem::is_directory(src / "util")) << src;
     std::size_t files = 0;

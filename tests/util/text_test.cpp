@@ -16,7 +16,10 @@ TEST(TextPadding, PadsAndCutsOnTheRight) {
 }
 
 TEST(TextGroupThousands, InsertsCommasFromTheRight) {
-    struct Row { const char* in; const char* out; };
+    struct Row {
+        const char* in;
+        const char* out;
+    };
     for (const Row& r : {Row{"", ""}, Row{"1", "1"}, Row{"123", "123"}, Row{"1234", "1,234"},
                          Row{"1234567", "1,234,567"}, Row{"123456", "123,456"}})
         EXPECT_EQ(GroupThousands(std::string_view(r.in)), r.out) << r.in;
@@ -47,7 +50,8 @@ TEST(TextFold, NeverEndsAChunkOnALeadByte) {
         // Every chunk boundary falls between characters: the map of the result has no lead
         // byte at a chunk's last place.
         const std::string map = ByteTypeMap(f + std::string(static_cast<std::size_t>(width), ' '));
-        for (std::size_t end = static_cast<std::size_t>(width) - 1; end < f.size(); end += static_cast<std::size_t>(width))
+        for (std::size_t end = static_cast<std::size_t>(width) - 1; end < f.size();
+             end += static_cast<std::size_t>(width))
             EXPECT_NE(map[end], '1') << "width " << width << " at " << end;
     }
     EXPECT_EQ(Fold("  abcdef  ", 4, true), "abcdef");
