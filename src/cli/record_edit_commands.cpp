@@ -54,13 +54,13 @@ int ResolveField(Context& ctx, const RecordSetup& s, const std::string& fieldTex
     return -1;
 }
 
-/// Encodes FIELD=VALUE arguments (from `first` on) into `record`.
+/// Encodes FIELD=TEXT arguments (from `first` on) into `record`.
 bool ApplyAssignments(Context& ctx, const RecordSetup& s, std::size_t first, std::string& record) {
     for (std::size_t a = first; a < ctx.args.size(); ++a) {
         const std::string& arg = ctx.args[a];
         const std::size_t eq = arg.find('=');
         if (eq == std::string::npos) {
-            ctx.Error("FIELD=VALUE expected: " + arg);
+            ctx.Error("FIELD=TEXT expected: " + arg);
             return false;
         }
         const int index = ResolveField(ctx, s, arg.substr(0, eq));
@@ -130,7 +130,7 @@ int RunSet(Context& ctx) {
     RecordSetup s;
     s.forChange = true;
     std::int64_t recNo = 0;
-    if (!PrepareRecordCommand(ctx, ctx.args.size() >= 4, "set LAYOUT DATA REC FIELD=VALUE...", s, recNo))
+    if (!PrepareRecordCommand(ctx, ctx.args.size() >= 4, "set LAYOUT DATA REC FIELD=TEXT...", s, recNo))
         return kExitFailure;
     TFileInf file;
     if (!OpenForEdit(ctx, s, ctx.args[1], file)) return kExitFailure;
@@ -166,7 +166,7 @@ int RunInsert(Context& ctx) {
     s.forChange = true;
     std::int64_t recNo = 0;
     std::int64_t count = 1;
-    if (!PrepareRecordCommand(ctx, ctx.args.size() >= 3, "insert LAYOUT DATA REC [FIELD=VALUE...] [--count K]", s,
+    if (!PrepareRecordCommand(ctx, ctx.args.size() >= 3, "insert LAYOUT DATA REC [FIELD=TEXT...] [--count N]", s,
                               recNo) ||
         !CountOption(ctx, count))
         return kExitFailure;
@@ -189,7 +189,7 @@ int RunInsert(Context& ctx) {
 
 int RunAppend(Context& ctx) {
     if (ctx.args.size() < 2) {
-        ctx.Error("usage: rekkan-cli append LAYOUT DATA [FIELD=VALUE...] [--count K]");
+        ctx.Error("usage: rekkan-cli append LAYOUT DATA [FIELD=TEXT...] [--count N]");
         return kExitFailure;
     }
     RecordSetup s;
@@ -221,7 +221,7 @@ int RunDelete(Context& ctx) {
     s.forChange = true;
     std::int64_t recNo = 0;
     std::int64_t count = 1;
-    if (!PrepareRecordCommand(ctx, ctx.args.size() == 3, "delete LAYOUT DATA REC [--count K]", s, recNo) ||
+    if (!PrepareRecordCommand(ctx, ctx.args.size() == 3, "delete LAYOUT DATA REC [--count N]", s, recNo) ||
         !CountOption(ctx, count))
         return kExitFailure;
     TFileInf file;
@@ -239,22 +239,22 @@ int RunDelete(Context& ctx) {
 }
 
 const OptionSpec kCount{"--count", true, "number of records (default 1)", "N"};
-const OptionSpec kLenient{"--lenient", false, "store every VALUE as the record editor does, unchecked"};
+const OptionSpec kLenient{"--lenient", false, "store every TEXT as the record editor does, unchecked"};
 const OptionSpec kTruncate{"--truncate", false, "cut text longer than its field instead of refusing it"};
 
 }  // namespace
 
 std::vector<Command> RecordEditCommands() {
     return {
-        {"set", "LAYOUT DATA REC FIELD=VALUE... [--allow-partial]",
+        {"set", "LAYOUT DATA REC FIELD=TEXT... [--allow-partial]",
          WithCodecOptions(
              {kLenient, kTruncate, {"--allow-partial", false, "let a partial last record grow to a whole one"}}),
          RunSet},
-        {"insert", "LAYOUT DATA REC [FIELD=VALUE...] [--count K]", WithCodecOptions({kCount, kLenient, kTruncate}),
+        {"insert", "LAYOUT DATA REC [FIELD=TEXT...] [--count N]", WithCodecOptions({kCount, kLenient, kTruncate}),
          RunInsert},
-        {"append", "LAYOUT DATA [FIELD=VALUE...] [--count K]", WithCodecOptions({kCount, kLenient, kTruncate}),
+        {"append", "LAYOUT DATA [FIELD=TEXT...] [--count N]", WithCodecOptions({kCount, kLenient, kTruncate}),
          RunAppend},
-        {"delete", "LAYOUT DATA REC [--count K]", WithCodecOptions({kCount}), RunDelete},
+        {"delete", "LAYOUT DATA REC [--count N]", WithCodecOptions({kCount}), RunDelete},
     };
 }
 

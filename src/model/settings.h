@@ -130,7 +130,7 @@ void ReadSettings(const std::string& cp932Path, Settings& s);
 [[nodiscard]] bool WriteSettings(const std::string& cp932Path, const Settings& s);
 
 /// Sets one key from text as if read from the file ("Cmb_Lang", "2"); false for an unknown key
-/// or a value of the wrong form (flags: True, False, 1 or 0). Used by `--option KEY=VALUE`.
+/// or a value of the wrong form (flags: True, False, 1 or 0). Used by `--option KEY=TEXT`.
 [[nodiscard]] bool SetSettingByKey(Settings& s, std::string_view key, std::string_view value);
 
 /// Name of the settings file: "kvelOpt2.Dat".
