@@ -6,7 +6,7 @@
 
 #include "layout_editor/type_list.h"
 #include "model/geometry.h"
-#include "model/rspec.h"
+#include "model/item_row.h"
 
 namespace rekkan {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "model/rspec.h"
+#include "model/item_row.h"
 
 namespace rekkan {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/rspec.h"
+#include "model/item_row.h"
 #include "model/type_catalogue.h"
 
 namespace rekkan {

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "model/rspec.h"
+#include "model/item_row.h"
 #include "model/type_catalogue.h"
 
 namespace rekkan {
 
 /// The fields of one item row by name, for layouts built in code (tests, samples, generators):
 /// `MakeRow({.level = 2, .name = "AMOUNT", .type = kSComp3, .bytes = 7, .decimals = 2})`.
-struct RowSpec {
+struct RowFields {
     int level = 1;
     std::string name{};  ///< item name (CP932)
     std::string var{};   ///< variable name; the item name when left out
@@ -24,26 +24,26 @@ struct RowSpec {
     std::string remarks{};
 };
 
-/// The item row `spec` describes.
-[[nodiscard]] inline TRspec MakeRow(const RowSpec& spec) {
+/// The item row `fields` describes.
+[[nodiscard]] inline TRspec MakeRow(const RowFields& fields) {
     TRspec r;
-    r.LVL = spec.level;
-    r.KOM = spec.name;
-    r.VNM = spec.var.empty() ? spec.name : spec.var;
-    r.TYP = r.TYP2 = spec.type;
-    r.BYT = spec.bytes.value_or(spec.type == kGroup ? 0 : 1);
-    r.SYO = spec.decimals;
-    r.RPT = spec.repeat;
-    r.RED = spec.redefines;
-    r.BKO = spec.remarks;
+    r.LVL = fields.level;
+    r.KOM = fields.name;
+    r.VNM = fields.var.empty() ? fields.name : fields.var;
+    r.TYP = r.TYP2 = fields.type;
+    r.BYT = fields.bytes.value_or(fields.type == kGroup ? 0 : 1);
+    r.SYO = fields.decimals;
+    r.RPT = fields.repeat;
+    r.RED = fields.redefines;
+    r.BKO = fields.remarks;
     return r;
 }
 
-/// The item rows `specs` describe, in order.
-[[nodiscard]] inline std::vector<TRspec> MakeRows(std::initializer_list<RowSpec> specs) {
+/// The item rows `list` describes, in order.
+[[nodiscard]] inline std::vector<TRspec> MakeRows(std::initializer_list<RowFields> list) {
     std::vector<TRspec> rows;
-    rows.reserve(specs.size());
-    for (const RowSpec& s : specs) rows.push_back(MakeRow(s));
+    rows.reserve(list.size());
+    for (const RowFields& s : list) rows.push_back(MakeRow(s));
     return rows;
 }
 

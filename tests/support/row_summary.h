@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/rspec.h"
+#include "model/item_row.h"
 #include "util/encoding.h"
 
 namespace rekkan::test {
