@@ -19,16 +19,12 @@ namespace {
 using test::ReadBytes;
 
 /// Copies of the order layout and data file, a COBOL copybook and the settings file in a folder.
-struct BadInput : ::testing::Test {
-    test::TempDir dir;
-    std::string layout = dir.File("order.kvl");
-    std::string data = dir.File("order.dat");
+struct BadInput : OrderFiles {
     std::string source = dir.File("rec.cpy");
     std::string folder = dir.Path().string();
 
     void SetUp() override {
-        std::filesystem::copy_file(test::DataDir() / "records" / "order.kvl", layout);
-        std::filesystem::copy_file(test::DataDir() / "records" / "order.dat", data);
+        OrderFiles::SetUp();
         std::filesystem::copy_file(test::DataDir() / "lang" / "gnucobol" / "datarec.cpy", source);
     }
 };

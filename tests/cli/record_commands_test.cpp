@@ -14,21 +14,10 @@ namespace {
 
 using test::ReadBytes;
 
-/// Copies of the order layout (19-byte records: NAME X(6), QTY S.NUM 3, AMT-G OCCURS 2 of
+/// Runs on copies of the order layout (19-byte records: NAME X(6), QTY S.NUM 3, AMT-G OCCURS 2 of
 /// AMOUNT S.COMP-3 3, KANJI J 2, CNT U.BINARY 4) and of its data file (4-byte header, three
 /// records: apple, pear, plum) in a temporary folder.
-struct RecordCli : ::testing::Test {
-    test::TempDir dir;
-    std::string layout;
-    std::string data;
-
-    void SetUp() override {
-        layout = (dir.Path() / "order.kvl").string();
-        data = (dir.Path() / "order.dat").string();
-        std::filesystem::copy_file(test::DataDir() / "records" / "order.kvl", layout);
-        std::filesystem::copy_file(test::DataDir() / "records" / "order.dat", data);
-    }
-
+struct RecordCli : OrderFiles {
     std::string Data() const { return ReadBytes(std::filesystem::path(data)); }
     std::string Record(int recNo) const { return Data().substr(4 + 19 * (recNo - 1), 19); }
     /// How many files the folder holds (no temporary may be left behind).

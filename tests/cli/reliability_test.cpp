@@ -24,15 +24,7 @@ namespace {
 using test::ReadBytes;
 
 /// The order layout (19-byte records after a 4-byte header, --base 5) and a data file.
-struct Reliability : ::testing::Test {
-    test::TempDir dir;
-    std::string layout = dir.File("order.kvl");
-    std::string data = dir.File("order.dat");
-
-    void SetUp() override {
-        std::filesystem::copy_file(test::DataDir() / "records" / "order.kvl", layout);
-        std::filesystem::copy_file(test::DataDir() / "records" / "order.dat", data);
-    }
+struct Reliability : OrderFiles {
     [[nodiscard]] std::string Data() const { return ReadBytes(std::filesystem::path(data)); }
     [[nodiscard]] std::vector<std::string> Args(std::vector<std::string> tail) const {
         std::vector<std::string> args{tail.front(), layout, data};
