@@ -80,13 +80,6 @@ TEST(CImportLines, DimensionsAndExpressions) {
         static_cast<std::size_t>(kMaxDimensions));
 }
 
-TEST(CImportLines, VbBoundsBecomeCounts) {
-    // "n", "a To b" and 2-D bounds are in the VB rows and golden tests.
-    EXPECT_EQ(RewriteVbBounds("Byte  Tbl[-1 to 3];"), "Byte  Tbl[5];");
-    EXPECT_EQ(RewriteVbBounds("char  Code[1];"), "char  Code[1];");
-    EXPECT_EQ(RewriteVbBounds("x[LEN]"), "x[LEN]");
-}
-
 TEST(CImportLines, DefinesAreSubstitutedBounded) {
     const std::unordered_map<std::string, std::string> defines = {
         {"LEN", "20"}, {"N", "(LEN+1)"}, {"SELF", "SELF"}, {"A", "B"}, {"B", "A"}, {"GROW", "GROW GROW"}};
@@ -95,75 +88,6 @@ TEST(CImportLines, DefinesAreSubstitutedBounded) {
     EXPECT_EQ(SubstituteDefines("char LENGTH[LEN_X];", defines), "char LENGTH[LEN_X];");
     (void)SubstituteDefines("char s[A];", defines);  // flips between A and B, must end
     EXPECT_LE(SubstituteDefines("x[GROW]", defines).size(), 8192u);
-}
-
-TEST(CImportScan, ListsStructuresWithTexts) {
-    CImport c;
-    c.Scan(
-        sj("#define LEN 20\n"
-           "typedef unsigned short WORD2;\n"
-           "typedef struct {      // 売上\n"
-           "  char code[5];\n"
-           "} SALE;\n"
-           "struct tagCUST {\n"
-           "  long no;\n"
-           "};  /* 顧客 Prefix(CU_) */\n"
-           "struct A a;\n"
-           "struct {\n"
-           "  int x;\n"
-           "};\n"));
-    ASSERT_EQ(c.Structures().size(), 2u);
-    EXPECT_EQ(c.Structures()[0].name, "SALE");
-    EXPECT_EQ(Cp932ToUtf8(c.Structures()[0].listText), "3 5        SALE             売上");
-    EXPECT_EQ(c.Structures()[1].name, "tagCUST");
-    EXPECT_EQ(Cp932ToUtf8(c.Structures()[1].listText), "6 8        tagCUST          顧客");
-    ASSERT_EQ(c.Defines().size(), 1u);
-    EXPECT_EQ(c.Defines()[0].value, "20");
-    // WORD2, the typedef block SALE, then the two listed structures.
-    ASSERT_EQ(c.Types().size(), 4u);
-    EXPECT_EQ(c.Types()[0].baseType, "unsigned short");
-    EXPECT_EQ(c.Types()[0].name, "WORD2");
-    EXPECT_EQ(c.Types()[1].name, "SALE");
-    EXPECT_EQ(c.Types()[3].name, "tagCUST");
-}
-
-/// Member forms the golden sources do not hold.
-TEST(CImportRows, MembersGiveRows) {
-    struct Case {
-        const char* title;
-        const char* source;
-        bool arrayGroups;
-        const char* structure;
-        const char* rows;
-    };
-    const Case cases[] = {
-        {"char kinds", "struct R {\n char c;\n unsigned char b[4];\n signed char d[4];\n bool flag;\n};\n", false, "",
-         "1 0 1 0 0 R|R\n2 21 1 1 0 c|c\n2 17 4 1 0 b|b\n2 21 4 1 0 d|d\n"},
-        {"3-D char with the option", "struct R {\n char s[2][3][10]; // 名\n};\n", true, "",
-         "1 0 1 0 0 R|R\n2 0 2 0 0 名|s\n3 16 3 10 0 名|s\n"},
-        {"keyword order", "struct R {\n long double d;\n unsigned long u;\n short int s;\n unsigned x;\n};\n", false,
-         "", "1 0 1 0 0 R|R\n2 26 1 8 0 d|d\n2 20 1 4 0 u|u\n2 23 1 2 0 s|s\n2 18 1 2 0 x|x\n"},
-        {"VB types",
-         "struct R {\n currency c;\n variant v;\n Byte b;\n object o;\n WORD w;\n DWORD dw;\n float f;\n};\n", false,
-         "",
-         "1 0 1 0 0 R|R\n2 27 1 8 0 c|c\n2 28 1 1 0 v|v\n2 31 1 1 0 b|b\n2 32 1 4 0 o|o\n2 35 1 2 0 w|w\n2 36 1 4 0 "
-         "dw|dw\n"
-         "2 25 1 4 0 f|f\n"},
-        {"keyword as a member name", "struct R {\n char word[10];\n int byte;\n};\n", false, "",
-         "1 0 1 0 0 R|R\n2 16 1 10 0 word|word\n2 22 1 2 0 byte|byte\n"},
-        {"structure tag that is a type word", "struct Object {\n char c;\n};\n", false, "",
-         "1 0 1 0 0 Object|Object\n2 21 1 1 0 c|c\n"},
-        {"typedef'd structure 2-D array with the option",
-         "typedef struct {\n int qty;\n} ITEM;\nstruct ORD {\n ITEM m[2][3];\n};\n", true, "ORD",
-         "1 0 1 0 0 ORD|ORD\n2 0 2 0 0 m|m\n3 0 3 0 0 m|m\n4 22 1 2 0 qty|qty\n"},
-        {"typedef of a structure tag",
-         "struct tagP {\n short x;\n};\ntypedef struct tagP P;\nstruct R {\n P pt[2];\n};\n", false, "R",
-         "1 0 1 0 0 R|R\n2 0 2 0 0 pt|pt\n3 23 1 2 0 x|x\n"},
-        {"unknown type gives no row", "struct R {\n size_t n;\n int a;\n};\n", false, "",
-         "1 0 1 0 0 R|R\n2 22 1 2 0 a|a\n"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(RowsSummary(ImportC(c.source, Options(c.arrayGroups), c.structure).doc.items), c.rows) << c.title;
 }
 
 /// Members the import drops or sizes by a guess are reported with their line; plain ones are not.
@@ -176,40 +100,6 @@ TEST(CImportExtract, ReportsDroppedAndGuessedMembers) {
     for (const ImportNote& n : r.session.notes) lines.push_back(n.line);
     EXPECT_EQ(lines, (std::vector<int>{3, 4, 5, 6, 7, 8}));
     EXPECT_TRUE(ImportC("struct P { char id[4]; int n; };\n", Options(true, test::kLlp64)).session.notes.empty());
-}
-
-TEST(CImportExtract, SetsLayoutCommentPrefixAndKeys) {
-    const Imported r =
-        ImportC("struct R { // 受注\n long no; /* 顧客 Prefix(CU_) */\n int k; // 区分 #1.2d-\n};\n", Options(false));
-    EXPECT_EQ(RowsSummary(r.doc.items), "1 0 1 0 0 受注|R\n2 24 1 4 0 顧客|no\n2 22 1 2 0 区分|k\n")
-        << "marks are taken out of the names";
-    EXPECT_EQ(r.rows, 3);
-    EXPECT_EQ(Cp932ToUtf8(r.doc.RdfCmt), "受注");
-    EXPECT_EQ(r.doc.PreFix, "CU_");
-    ASSERT_EQ(r.session.keyEntries.size(), 1u);
-    EXPECT_EQ(Cp932ToUtf8(r.session.keyEntries[0]), "001.002<可>(降順):2");
-}
-
-/// The longest union member comes first (the golden sources show the overlay); key marks follow their rows.
-TEST(CImportExtract, KeyMarksFollowReorderedUnionMembers) {
-    const Imported r =
-        ImportC("struct R {\n union {\n  char c; // #1.1\n  long l;\n } u;\n int k; // #2.1\n};\n", Options(false));
-    EXPECT_EQ(RowsSummary(r.doc.items),
-              "1 0 1 0 0 R|R\n2 0 1 0 0 union {|u\n3 24 1 4 0 l|l\n3 21 1 1 0 |c red l\n2 22 1 2 0 |k\n");
-    EXPECT_EQ(r.doc.items[3].RED, "l");
-    ASSERT_EQ(r.session.keyEntries.size(), 2u);
-    EXPECT_EQ(r.session.keyEntries[0].substr(r.session.keyEntries[0].rfind(':')), ":3");
-    EXPECT_EQ(r.session.keyEntries[1].substr(r.session.keyEntries[1].rfind(':')), ":4");
-}
-
-TEST(CImportExtract, TypesReferringToEachOtherEnd) {
-    const char* src =
-        "typedef A B;\ntypedef B A;\n"
-        "struct X {\n struct Y y;\n int a;\n};\n"
-        "struct Y {\n struct X x;\n B b;\n};\n";
-    const Imported r = ImportC(src, Options(true), "X");
-    // X holds Y, whose X member is not expanded again; B and A name each other and give no row.
-    EXPECT_EQ(RowsSummary(r.doc.items), "1 0 1 0 0 X|X\n2 0 1 0 0 y|y\n3 0 1 0 0 x|x\n2 22 1 2 0 a|a\n");
 }
 
 TEST(CImportExtract, WideExpansionIsBounded) {
@@ -262,13 +152,18 @@ TEST(CImportExtract, MalformedSourcesGiveAClearOutcome) {
     EXPECT_EQ(never.Extract(0, Options(false), session, doc), 0);
 }
 
+/// "c" holds whole headers (also checked against a compiler below), "c_forms" member forms,
+/// layout comments, prefixes, key marks and types naming each other.
 TEST(CImportGolden, SourcesGiveTheirGoldenRows) {
-    const int files = test::ExpectGoldenSources(test::DataDir() / "lang" / "c", ".h", [](const std::string& source) {
-        CImport c;
-        c.Scan(source);
-        return test::ListText(c) + test::StructuresText(c, test::kLlp64, true);
-    });
-    EXPECT_GE(files, 2);
+    for (const char* dir : {"c", "c_forms"}) {
+        const int files =
+            test::ExpectGoldenSources(test::DataDir() / "lang" / dir, ".h", [](const std::string& source) {
+                CImport c;
+                c.Scan(source);
+                return test::ListText(c) + test::StructuresText(c, test::kLlp64, true);
+            });
+        EXPECT_GE(files, 2) << dir;
+    }
 }
 
 /// The record length the import gives each structure of our headers equals the structure's

@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/geometry.h"
-#include "model/type_catalogue.h"
-#include "support/row_summary.h"
-#include "util/encoding.h"
+#include "import_test_rows.h"
 
 namespace rekkan {
 namespace {
@@ -35,7 +32,8 @@ Imported Import(const std::string& utf8Source, const CobolImportOptions& options
     return r;
 }
 
-std::string Rows(const Imported& r) { return test::RowsSummary(r.doc.items); }
+std::string Rows(const std::vector<TRspec>& rows) { return test::RowsSummary(rows); }
+std::string Rows(const Imported& r) { return Rows(r.doc.items); }
 
 TEST(CobolImport, LevelRankingFollowsNesting) {
     struct Case {
@@ -100,67 +98,37 @@ TEST(CobolImport, PictureClassification) {
     EXPECT_EQ(ClassifyPicture("02 A PIC DWORD;", false, false).type, kX);
 }
 
-/// Sources in free form and the rows they give.
-TEST(CobolImportRows, EntriesGiveRows) {
-    struct Case {
-        const char* title;
-        const char* source;
-        const char* rows;
-    };
-    const Case cases[] = {
-        {"data name left out and FILLER", "01 R.\n05 PIC X(5).\n05 FILLER PIC X(2).\n05  SPACED    PIC X.\n",
-         "1 0 1 0 0 R|R\n2 1 1 5 0 FILLER|FILLER\n2 1 1 2 0 FILLER|FILLER\n2 1 1 1 0 SPACED|SPACED\n"},
-        {"OCCURS, also with DEPENDING ON (the longest form)",
-         "01 R.\n05 T OCCURS 3 TIMES.\n10 E PIC X(2) OCCURS 4.\n05 D OCCURS 1 TO 10 TIMES DEPENDING ON N PIC X.\n",
-         "1 0 1 0 0 R|R\n2 0 3 0 0 T|T\n3 1 4 2 0 E|E\n2 1 10 1 0 D|D\n"},
-        {"condition names, 66 and 77 entries are skipped whole",
-         "01 R.\n05 A PIC 9(2).\n88 A-OK VALUE 1 2\n   3 4\n   5.\n05 B PIC X.\n88 B-DOT VALUE '.'\n   'X.Y'.\n"
-         "05 C PIC 9V9(6).\n88 RATE VALUE .029999\n   THRU .5.\n77 STANDALONE PIC X.\n66 ALIAS RENAMES A THRU B.\n"
-         "05 D PIC X.\n",
-         "1 0 1 0 0 R|R\n2 3 1 2 0 A|A\n2 1 1 1 0 B|B\n2 3 1 1 6 C|C\n2 1 1 1 0 D|D\n"},
-        {"digits continuing an entry start no new one",
-         "01 R.\n05 A PIC 9(5) VALUE\n 12345.\n05 B PIC\n 9(3).\n05 C OCCURS\n 4 TIMES PIC X.\n"
-         "05 D PIC X(3) VALUE\n 'A'.\n05 E PIC X.\n",
-         "1 0 1 0 0 R|R\n2 3 1 5 0 A|A\n2 3 1 3 0 B|B\n2 1 4 1 0 C|C\n2 1 1 3 0 D|D\n2 1 1 1 0 E|E\n"},
-        {"level number alone on its line", "01\n  R.\n05\n  1ST-FIELD\n  PIC X(4).\n05 B PIC 9.\n",
-         "1 0 1 0 0 R|R\n2 1 1 4 0 1ST-FIELD|1ST-FIELD\n2 3 1 1 0 B|B\n"},
-        {"unclosed last entry", "01 R.\n05 A PIC X.\n05 B PIC X\n", "1 0 1 0 0 R|R\n2 1 1 1 0 A|A\n"},
-        {"PROCEDURE DIVISION ends the data", "01 R.\n05 A PIC X.\nPROCEDURE DIVISION.\n05 B PIC X.\n",
-         "1 0 1 0 0 R|R\n2 1 1 1 0 A|A\n"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(Rows(Import(c.source)), c.rows) << c.title;
-    // Binary items take 2, 4 or 8 bytes by their digits (1-4, 5-9, 10-18): S99 COMP-5 is 2.
-    EXPECT_EQ(MeasureLayout(Import("01 R.\n05 A PIC S99 COMP-5.\n05 B PIC S9(5) COMP-5.\n").doc).recordLength, 6);
-    // A variable record is reported; a fixed one is not.
-    EXPECT_EQ(Import("01 R.\n05 N PIC 9.\n05 D OCCURS 1 TO 4 DEPENDING ON N PIC X.\n").session.notes.size(), 1u);
-    EXPECT_TRUE(Import("01 R.\n05 D OCCURS 4 PIC X.\n").session.notes.empty());
-    // A code line that is no part of an entry is reported with its line number.
-    const Imported skipped = Import("01 R.\n05 A PIC X.\nEJECT\n05 B PIC X.\n");
-    ASSERT_EQ(skipped.session.notes.size(), 1u);
-    EXPECT_EQ(skipped.session.notes[0].line, 3);
-    EXPECT_EQ(skipped.session.notes[0].text, "EJECT");
-    // An entry without its period is closed by the next level line and keeps its own name;
-    // a comment line read while it was open names the next entry.
-    EXPECT_EQ(Rows(Import("01 R.\n05 A PIC X\n05 B PIC X.\n")), "1 0 1 0 0 R|R\n2 1 1 1 0 A|A\n2 1 1 1 0 B|B\n");
-    EXPECT_EQ(Rows(Import("01 R.\n*名前A\n05 A PIC X\n*名前B\n05 B PIC X.\n")),
-              "1 0 1 0 0 R|R\n2 1 1 1 0 名前A|A\n2 1 1 1 0 名前B|B\n");
+/// The list and each record's rows, length, layout comment, prefix, keys and notes of a
+/// free-form source, with redefinitions kept in place and gathered into RED- records (UTF-8).
+std::string RecordsText(const std::string& source) {
+    std::string out;
+    for (bool inPlace : {true, false}) {
+        CobolImportOptions o = FreeForm();
+        o.sameStructure = inPlace;
+        const CobolScan scan = ScanCobolText(source, o);
+        for (std::size_t i = 0; i < scan.structures.size(); ++i) {
+            LayoutDocument doc;
+            ImportSession session;
+            session.sameStructure = inPlace;
+            ExtractCobolRecord(scan, static_cast<int>(i), o, session, doc);
+            out += "\n== " + Cp932ToUtf8(scan.structures[i].listText) + (inPlace ? "" : ", gathered") + " ==\n" +
+                   Rows(doc.items) + "record length " + std::to_string(MeasureLayout(doc).recordLength) + ", layout " +
+                   Cp932ToUtf8(doc.RdfCmt) + ", prefix " + doc.PreFix + "\n";
+            for (const std::string& k : session.keyEntries) out += "key " + Cp932ToUtf8(k) + "\n";
+            for (const ImportNote& n : session.notes)
+                out += "note " + std::to_string(n.line) + " " + Cp932ToUtf8(n.text) + "\n";
+        }
+    }
+    return out;
 }
 
-/// Gathered mode: nested redefinitions get heads of their own in the RED- record and are
-/// left out of the record itself (the golden copybook holds a single redefinition).
-TEST(CobolImportRows, NestedRedefinitionsGathered) {
-    CobolImportOptions o = FreeForm();
-    o.sameStructure = false;
-    const std::string src =
-        "01 R.\n05 A PIC X(6).\n05 B REDEFINES A.\n10 B1 PIC X(2).\n10 B2 REDEFINES B1 PIC 9(2).\n10 B3 PIC X(4).\n"
-        "05 C PIC X.\n";
-    const Imported record = Import(src, o, 0);
-    ASSERT_EQ(record.scan.structures.size(), 2u);
-    EXPECT_EQ(record.scan.structures[1].name, "RED-R");
-    EXPECT_EQ(Rows(record), "1 0 1 0 0 R|R\n2 1 1 6 0 A|A\n2 1 1 1 0 C|C\n");
-    EXPECT_EQ(Rows(Import(src, o, 1)),
-              "1 0 1 0 0 再定義項目 R|RED-R\n2 0 1 0 0 再-A|R-A\n3 0 1 0 0 B|B\n4 1 1 2 0 B1|B1\n4 1 1 4 0 B3|B3\n"
-              "2 0 1 0 0 再-B1|R-B1\n3 3 1 2 0 B2|B2\n");
+/// Entry forms: data names left out, OCCURS (also DEPENDING ON: the longest form, reported),
+/// condition names, 66 and 77 entries skipped whole, entries continued over lines, a level
+/// number alone on its line, binary sizes by digits, a missing period closed by the next level
+/// line, comments naming the next entry, a stray code line (reported), an unclosed last entry,
+/// PROCEDURE DIVISION ending the data and nested redefinitions.
+TEST(CobolImportGolden, SourcesGiveTheirGoldenRows) {
+    EXPECT_GE(test::ExpectGoldenSources(test::DataDir() / "lang" / "cobol_forms", ".cpy", RecordsText), 4);
 }
 
 TEST(CobolImport, SourceFormOptions) {
@@ -182,17 +150,9 @@ TEST(CobolImport, KeyMarksAndPrefixAreTakenOut) {
     CobolImportOptions o = FreeForm();
     o.ignoredChars = "-+*=/%_";  // neither a descending mark nor the prefix loses a byte
     const Imported r = Import("01 R.\n* 顧客 Prefix(CU_)\n05 A PIC X.\n* 顧客番号 #1.2d-#2.1\n05 B PIC 9.\n", o);
-    EXPECT_EQ(test::RowsSummary(r.doc.items), "1 0 1 0 0 R|R\n2 1 1 1 0 顧客|A\n2 3 1 1 0 顧客番号|B\n");
+    EXPECT_EQ(Rows(r), "1 0 1 0 0 R|R\n2 1 1 1 0 顧客|A\n2 3 1 1 0 顧客番号|B\n");
     EXPECT_EQ(r.doc.PreFix, "CU_");
     EXPECT_EQ(r.session.keyEntries, (std::vector<std::string>{sj("001.002<可>(降順):2"), sj("002.001<不>(昇順):2")}));
-}
-
-TEST(CobolImport, ListTextsShowSourceLines) {
-    const Imported r = Import("01 FIRST-REC.\n05 A PIC X.\n\n01 SECOND-REC.\n05 B PIC X.\n");
-    ASSERT_EQ(r.scan.structures.size(), 2u);
-    EXPECT_EQ(r.scan.structures[0].listText, "1 3        FIRST-REC              FIRST-REC");
-    EXPECT_EQ(r.scan.structures[1].listText, "4 5        SECOND-REC             SECOND-REC");
-    EXPECT_EQ(r.doc.RdfCmt, "FIRST-REC");
 }
 
 TEST(CobolImport, RowsStopAtTheEditableLineCount) {
