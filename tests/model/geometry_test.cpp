@@ -95,6 +95,28 @@ TEST(GeometryPass, PositionsAndGroupLengths) {
                    {.level = 40, .name = "A", .bytes = 3, .repeat = 2},
                    {.level = -3, .name = "B"}}),
          "1[6] 1 7 => 7"},
+        // B overlays A and is no part of R's length; C follows A.
+        {"redefinition overlays its target",
+         MakeRows({{.name = "R", .type = kGroup},
+                   {.level = 2, .name = "Z", .bytes = 4},
+                   {.level = 2, .name = "A", .bytes = 6},
+                   {.level = 2, .name = "B", .type = kGroup, .redefines = "A"},
+                   {.level = 3, .name = "B1", .bytes = 2, .repeat = 2},
+                   {.level = 3, .name = "B2"},
+                   {.level = 2, .name = "C"}}),
+         "1[11] 1 5 5[0] 5 9 11 => 11"},
+        {"redefinition by variable name",
+         MakeRows({{.name = "A", .var = "A_v", .bytes = 4}, {.name = "B", .bytes = 2, .redefines = "A_v"}}),
+         "1 1 => 4"},
+        {"redefinition of no row",
+         MakeRows({{.name = "A", .bytes = 4}, {.name = "B", .bytes = 2, .redefines = "NOPE"}}), "1 -1 => 4"},
+        // A same-named row at another level is not a sibling; a parent ends the search.
+        {"redefinition of a parent",
+         MakeRows(
+             {{.name = "A", .type = kGroup}, {.level = 2, .name = "x"}, {.level = 2, .name = "y", .redefines = "A"}}),
+         "1[1] 1 -1 => 1"},
+        {"bit repeats pack into one field",
+         MakeRows({{.name = "F", .type = kBit, .bytes = 3, .repeat = 5}, {.name = "G"}}), "1 3 => 3"},
     };
     for (const Case& c : cases) {
         const Pass p(c.rows);
@@ -107,45 +129,25 @@ TEST(GeometryPass, PositionsAndGroupLengths) {
     EXPECT_GT(nested.g.stepsOutsideRdf, 6);
 }
 
-TEST(GeometryPass, BitRepeatsPackIntoOneField) {
-    Pass p(MakeRows({{.name = "F", .type = kBit, .bytes = 3, .repeat = 5}, {.name = "G"}}));
-    EXPECT_EQ(p.g.recordLength, 3);  // ceil(15 / 8) = 2, then one byte
-    EXPECT_EQ(p[1].Pos, 3);
-    const std::vector<FieldDescriptor> f = Fields(p.doc);
-    ASSERT_EQ(f.size(), 2u) << "the repeats are one field";
-    EXPECT_EQ(std::tie(f[0].BYT, f[0].size, f[0].prefix), std::make_tuple(15, 2, std::string()));
-}
-
-TEST(GeometryPass, RedefinitionsOverlayTheirTarget) {
+TEST(GeometryPass, BitRepeatsAreOneFieldAndRedefinitionMembersAreLeftOut) {
+    const std::vector<FieldDescriptor> bits =
+        Fields(Doc(MakeRows({{.name = "F", .type = kBit, .bytes = 3, .repeat = 5}, {.name = "G"}})));
+    ASSERT_EQ(bits.size(), 2u) << "the repeats are one field";
+    EXPECT_EQ(std::tie(bits[0].BYT, bits[0].size, bits[0].prefix), std::make_tuple(15, 2, std::string()));
     Pass p(MakeRows({{.name = "R", .type = kGroup},
-                     {.level = 2, .name = "Z", .bytes = 4},
                      {.level = 2, .name = "A", .bytes = 6},
                      {.level = 2, .name = "B", .type = kGroup, .redefines = "A"},
-                     {.level = 3, .name = "B1", .bytes = 2, .repeat = 2},
-                     {.level = 3, .name = "B2"},
-                     {.level = 2, .name = "C"}}));
-    EXPECT_EQ(p.g.recordLength, 11);
-    EXPECT_EQ(p[3].Pos, p[2].Pos);
-    EXPECT_EQ(p[4].Pos, 5);
-    EXPECT_EQ(p[5].Pos, 5 + 2 * 2) << "first member's ElemLenAll x RPT";
-    EXPECT_EQ(p[6].Pos, 11);
-    EXPECT_TRUE(p[4].InRdf);
-    EXPECT_EQ(p[3].GroupLen, 0);
-    EXPECT_EQ(p[3].GroupLenAll, 5);
-    EXPECT_EQ(p[0].GroupLen, 11);
-}
-
-TEST(GeometryPass, RedefinitionResolvesByNameOrVariableName) {
-    Pass byVnm(MakeRows({{.name = "A", .var = "A_v", .bytes = 4}, {.name = "B", .bytes = 2, .redefines = "A_v"}}));
-    EXPECT_EQ(byVnm[1].Pos, 1);
-    Pass missing(MakeRows({{.name = "A", .bytes = 4}, {.name = "B", .bytes = 2, .redefines = "NOPE"}}));
-    EXPECT_EQ(missing[1].Pos, -1);
-    // A same-named row at another level is not a sibling; a parent ends the search.
-    Pass nested(MakeRows(
-        {{.name = "A", .type = kGroup}, {.level = 2, .name = "x"}, {.level = 2, .name = "y", .redefines = "A"}}));
-    EXPECT_EQ(nested[2].Pos, -1);
-    EXPECT_EQ(RedefinedRow(nested.doc, 2), -1);
-    EXPECT_EQ(RedefinedRow(byVnm.doc, 1), 0);
+                     {.level = 3, .name = "B1", .bytes = 2, .repeat = 2}}));
+    EXPECT_TRUE(p[3].InRdf);
+    EXPECT_EQ(p[2].GroupLenAll, 4);
+    const LayoutDocument doc = Doc(MakeRows({{.name = "A", .bytes = 4},
+                                             {.name = "B", .type = kGroup, .redefines = "A"},
+                                             {.level = 2, .name = "C", .bytes = 2},
+                                             {.name = "D", .type = kSNum, .bytes = 3}}));
+    const FieldList listed = ListFields(doc);
+    EXPECT_EQ(listed.recordLength, 7);
+    ASSERT_EQ(listed.fields.size(), 2u);
+    EXPECT_EQ(std::tie(listed.fields[1].row, listed.fields[1].pos, listed.fields[1].size), std::make_tuple(3, 5, 3));
 }
 
 TEST(GeometryPass, LengthLimitIsNineHundredNinetyNineThousandBytes) {
@@ -182,20 +184,6 @@ TEST(FieldListWalk, PrefixesAndDisplayNames) {
     EXPECT_EQ(f[7].displayName, " 2.3.A");
     EXPECT_EQ(f[7].displayVarName, " 2.3.A_v");
     for (std::size_t i = 0; i < f.size(); ++i) EXPECT_EQ(f[i].step, static_cast<int>(i));
-}
-
-TEST(FieldListWalk, SkipsRedefinitionMembersForTheRecordEditor) {
-    const LayoutDocument doc = Doc(MakeRows({{.name = "A", .bytes = 4},
-                                             {.name = "B", .type = kGroup, .redefines = "A"},
-                                             {.level = 2, .name = "C", .bytes = 2},
-                                             {.name = "D", .type = kSNum, .bytes = 3}}));
-    const FieldList listed = ListFields(doc);
-    EXPECT_EQ(listed.recordLength, 7);
-    const std::vector<FieldDescriptor>& f = listed.fields;
-    ASSERT_EQ(f.size(), 2u);
-    EXPECT_EQ(f[1].row, 3);
-    EXPECT_EQ(f[1].pos, 5);
-    EXPECT_EQ(f[1].size, 3);
 }
 
 }  // namespace
