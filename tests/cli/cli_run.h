@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -27,8 +28,9 @@ inline CliRun Cli(const std::vector<std::string>& args) {
     return {code, out.str(), err.str()};
 }
 
-/// Copies of the order layout (19-byte records after a 4-byte header) and its data file (three
-/// records: apple, pear, plum) in a temporary folder.
+/// Copies of the order layout (19-byte records after a 4-byte header, so --base 5; NAME X(6),
+/// QTY S.NUM 3, AMT-G OCCURS 2 of AMOUNT S.COMP-3 3, KANJI J 2, CNT U.BINARY 4) and its data file
+/// (three records: apple, pear, plum) in a temporary folder.
 struct OrderFiles : ::testing::Test {
     test::TempDir dir;
     std::string layout = dir.File("order.kvl");
@@ -37,6 +39,23 @@ struct OrderFiles : ::testing::Test {
     void SetUp() override {
         std::filesystem::copy_file(test::DataDir() / "records" / "order.kvl", layout);
         std::filesystem::copy_file(test::DataDir() / "records" / "order.dat", data);
+    }
+    [[nodiscard]] std::string Data() const { return test::ReadBytes(std::filesystem::path(data)); }
+    [[nodiscard]] std::string Record(int recNo) const { return Data().substr(4 + 19 * (recNo - 1), 19); }
+    /// `command layout data tail... --base 5`.
+    [[nodiscard]] std::vector<std::string> Args(std::vector<std::string> tail) const {
+        std::vector<std::string> args{tail.front(), layout, data};
+        args.insert(args.end(), tail.begin() + 1, tail.end());
+        args.insert(args.end(), {"--base", "5"});
+        return args;
+    }
+    /// Names of the files in the folder, sorted: a run must leave no temporary behind.
+    [[nodiscard]] std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
     }
 };
 

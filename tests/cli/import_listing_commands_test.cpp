@@ -58,30 +58,6 @@ TEST(CliImportVb, ImportsAType) {
     EXPECT_EQ(doc.items[1].TYP, kSLong);
 }
 
-TEST(CliImport, FailuresExitTwoAndWriteNothing) {
-    test::TempDir dir;
-    const std::string out = dir.File("none.kvl");
-    const std::string empty = dir.File("empty.h");
-    test::WriteBytes(std::filesystem::path(empty), "int x;\n");
-    struct Case {
-        std::vector<std::string> args;
-        const char* message;
-    };
-    const Case cases[] = {
-        {{"import", "c", empty, "-o", out}, "取り込める構造体はありません。"},
-        {{"import", "c", Source("c", "orders.h"), "--select", "9", "-o", out}, "--select"},
-        {{"import", "c", Source("c", "orders.h"), "--select", "NOPE", "-o", out}, "--select"},
-        {{"import", "vb", Source("vb", "customer.bas"), "--array-groups", "maybe", "-o", out}, "--array-groups"},
-        {{"import", "c", "-o", out}, "usage"},
-    };
-    for (const Case& c : cases) {
-        const CliRun r = Cli(c.args);
-        EXPECT_EQ(r.code, kExitFailure) << c.args[2];
-        EXPECT_NE(Cp932ToUtf8(r.err).find(c.message), std::string::npos) << r.err;
-        EXPECT_FALSE(test::ReadBytes(std::string_view(out)).size()) << c.args[2];
-    }
-}
-
 TEST(CliListing, TextAndCsvWithOptions) {
     test::TempDir dir;
     const std::string layout = dir.File("date.kvl");
@@ -98,9 +74,6 @@ TEST(CliListing, TextAndCsvWithOptions) {
                             "Csv_Chk_LvlConnect=0", "--option", "Csv_Chk_Title=0", "-o", csvFile});
     ASSERT_EQ(csv.code, kExitOk) << csv.err;
     test::ExpectGolden("cli/date_listing.csv", Cp932ToUtf8(test::ReadBytes(std::string_view(csvFile))));
-
-    EXPECT_EQ(Cli({"listing", "text", dir.File("missing.kvl")}).code, kExitFailure);
-    EXPECT_EQ(Cli({"listing", "csv"}).code, kExitFailure);
 }
 
 TEST(CliExport, NamesTheLanguageWouldNotTakeAreListed) {

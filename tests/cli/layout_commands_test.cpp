@@ -31,14 +31,6 @@ TEST(CliFields, NumbersEveryStepOfTheWalk) {
     EXPECT_NE(r.out.find("\t   3.2.数量\n"), std::string::npos) << r.out;
 }
 
-TEST(CliConventions, FailuresExitTwoAndWriteNothing) {
-    test::TempDir dir;
-    EXPECT_EQ(Cli({"nosuchcommand"}).code, kExitFailure);
-    EXPECT_EQ(Cli({"info", Data("cstruct.kvl"), "--bogus"}).code, kExitFailure);
-    EXPECT_EQ(Cli({"info", Data("cstruct.kvl"), "--option", "Cmb_Int=abc"}).code, kExitFailure);
-    EXPECT_EQ(Cli({"info", Data("cstruct.kvl"), "--settings", dir.File("none.Dat")}).code, kExitFailure);
-}
-
 TEST(CliConventions, HelpNamesEveryOptionOfEveryCommand) {
     const CliRun help = Cli({"--help"});
     ASSERT_EQ(help.code, kExitOk);

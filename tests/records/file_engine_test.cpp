@@ -28,12 +28,23 @@ std::string Digits(int n) {
     return s;
 }
 
+/// The recording file system; with `torn`, every write stops after half its bytes, as on a full disk.
+struct TearingFileSystem : test::RecordingFileSystem {
+    bool torn = false;
+    bool Write(int fd, std::string_view bytes, std::int64_t offset) override {
+        if (!torn) return RecordingFileSystem::Write(fd, bytes, offset);
+        (void)RecordingFileSystem::Write(fd, bytes.substr(0, bytes.size() / 2), offset);
+        errno = ENOSPC;
+        return false;
+    }
+};
+
 /// An engine on a data file in a fresh folder.
 struct Fixture {
     TempDir dir;
     std::string path;
     ScriptedMessages messages;
-    test::RecordingFileSystem fs;
+    TearingFileSystem fs;
     TFileInf file{&messages, fs};
     int statusRefreshes = 0;
     int fieldRefreshes = 0;
@@ -148,15 +159,23 @@ TEST(FileEngine, UpdateAndAppendWriteOneRecordLength) {
     EXPECT_EQ(f.Data().substr(0, 20), "ABCDEFGH\r\nABCDEFGHIJ");
 }
 
-TEST(FileEngine, UpdateFailureShowsMessageAndKeepsFile) {
-    Fixture f(Digits(20), 0, 10);
-    f.fs.FailAt("write", 0, ENOSPC);
-    f.file.RecordBuffer() = "ABCDEFGHIJ";
-    EXPECT_FALSE(f.file.UpdateRecord(0));
-    EXPECT_EQ(f.Data(), Digits(20));
-    ASSERT_EQ(f.messages.Log().size(), 1u);
-    EXPECT_EQ(f.messages.Log()[0].text,
-              sj("レコードの更新中にエラーが発生しました。\r\n\r\n編集中のファイルにアクセスできませんでした。"));
+// A write the disk refuses, whole or after part of the record (an append is cut back), leaves
+// the file as it was and is said once.
+TEST(FileEngine, AFailedUpdateOrAppendShowsAMessageAndKeepsTheFile) {
+    for (const bool append : {false, true}) {
+        Fixture f(Digits(20), 0, 10);
+        if (append)
+            f.fs.torn = true;
+        else
+            f.fs.FailAt("write", 0, ENOSPC);
+        f.file.RecordBuffer() = "ABCDEFGHIJ";
+        EXPECT_FALSE(append ? f.file.AppendRecord() : f.file.UpdateRecord(0));
+        EXPECT_EQ(f.file.LastError(), ENOSPC);
+        EXPECT_EQ(f.Data(), Digits(20)) << append;
+        ASSERT_EQ(f.messages.Log().size(), 1u);
+        EXPECT_EQ(f.messages.Log()[0].text,
+                  sj("レコードの更新中にエラーが発生しました。\r\n\r\n編集中のファイルにアクセスできませんでした。"));
+    }
 }
 
 TEST(FileEngine, ReadOnlyStateRefusesWrites) {
