@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "codec/raw_writers.h"
 #include "codec/value_codecs.h"
 
 namespace rekkan {
@@ -9,10 +10,7 @@ bool DecodeCharacter(const std::uint8_t* p, int n, std::string& out) {
     const int textLength = nul ? static_cast<int>(static_cast<const std::uint8_t*>(nul) - p) : n;
     out.append(reinterpret_cast<const char*>(p), static_cast<std::size_t>(textLength));
     // Control bytes count as damage anywhere in the field, also after the terminating 0x00.
-    for (int i = 0; i < n; ++i) {
-        if (p[i] >= 0x01 && p[i] <= 0x1F) return false;
-    }
-    return true;
+    return !HasControlByte(p, n);
 }
 
 void EncodeCharacter(std::string_view text, std::uint8_t* p, int n) {

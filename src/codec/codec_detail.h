@@ -14,10 +14,16 @@ namespace rekkan::codec_detail {
 /// The sign and the digits of `text` as one integer (every '+' and '-' removed, '-' noted;
 /// only 0-9 kept). False when the digits do not fit a signed 64-bit value; no digits is 0.
 [[nodiscard]] bool ReadSignedDigits(std::string_view text, bool& negative, std::uint64_t& magnitude);
-/// Makes the final text of a zoned or packed value: from `start` on, `out` holds one spare
-/// byte followed by the digits; the leading zeros go (one digit at least stays) and the sign
-/// comes in front.
-void FinishDigitText(std::string& out, std::size_t start, bool negative);
+/// Appends what `write` puts at the end of `out` (at most `bound` bytes; it returns the end
+/// of its text, or nullptr for invalid bytes, which append nothing). Returns the validity.
+template <typename Write>
+[[nodiscard]] bool AppendWritten(std::string& out, std::size_t bound, Write&& write) {
+    const std::size_t start = out.size();
+    out.resize(start + bound);
+    char* const end = write(out.data() + start);
+    out.resize(end ? static_cast<std::size_t>(end - out.data()) : start);
+    return end != nullptr;
+}
 /// Appends a decimal integer.
 void AppendInt(std::string& out, std::int64_t value);
 void AppendUInt(std::string& out, std::uint64_t value);

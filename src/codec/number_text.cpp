@@ -1,6 +1,5 @@
-#include <charconv>
-
 #include "codec/codec_detail.h"
+#include "codec/raw_writers.h"
 #include "util/text.h"
 
 namespace rekkan::codec_detail {
@@ -43,15 +42,13 @@ bool ReadSignedDigits(std::string_view text, bool& negative, std::uint64_t& magn
 }
 
 void AppendInt(std::string& out, std::int64_t value) {
-    char buf[24];
-    auto r = std::to_chars(buf, buf + sizeof buf, value);
-    out.append(buf, r.ptr);
+    char buf[kIntegerTextBound];
+    out.append(buf, WriteSigned(value, buf));
 }
 
 void AppendUInt(std::string& out, std::uint64_t value) {
-    char buf[24];
-    auto r = std::to_chars(buf, buf + sizeof buf, value);
-    out.append(buf, r.ptr);
+    char buf[kIntegerTextBound];
+    out.append(buf, WriteUnsigned(value, buf));
 }
 
 std::string WithoutBlanks(std::string_view text) { return Trim(RemoveAll(text, " ")); }
@@ -63,20 +60,6 @@ void StoreLittleEndian(std::uint64_t value, int valueBytes, std::uint8_t* p, int
 void StoreBigEndian(std::uint64_t value, int valueBytes, std::uint8_t* p, int n) {
     for (int i = 0; i < valueBytes && i < n; ++i) {
         p[i] = static_cast<std::uint8_t>(value >> (8 * (valueBytes - 1 - i)));
-    }
-}
-
-void FinishDigitText(std::string& out, std::size_t start, bool negative) {
-    // out[start] is the spare byte, the digits follow it; the spare byte or the last leading
-    // zero before the first kept digit takes the sign.
-    const std::size_t end = out.size();
-    std::size_t first = start + 1;
-    while (first + 1 < end && out[first] == '0') ++first;
-    if (negative) {
-        out[first - 1] = '-';
-        out.erase(start, first - 1 - start);
-    } else {
-        out.erase(start, first - start);
     }
 }
 

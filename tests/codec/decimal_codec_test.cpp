@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "codec_test_util.h"
 
 namespace rekkan {
@@ -135,6 +137,49 @@ TEST(DecimalRoundTrip, LongFieldsKeepEveryDigit) {
         const auto d = DecodeAs(type, EncodeAs(type, length, "-" + digits));
         EXPECT_TRUE(d.valid) << type << "/" << length;
         EXPECT_EQ(d.text, "-" + digits) << type << "/" << length;
+    }
+}
+
+// Digit by digit as a reader of the format would: the values of any length, with zeros and a
+// bad nibble anywhere (the decoders look at eight bytes at a time).
+TEST(DecimalDecode, AnyLengthReadsAsDigitByDigit) {
+    std::mt19937 rng(3);
+    for (int round = 0; round < 4000; ++round) {
+        const bool zoned = round % 2 == 0;
+        const bool ascii = round % 4 < 2;
+        const SignNibbles s = NibblesOf(ascii ? SignForm::Ascii : SignForm::Ebcdic);
+        const int n = 1 + static_cast<int>(rng() % 24);
+        std::vector<int> digits(static_cast<std::size_t>(zoned ? n : 2 * n - 1));
+        for (int& d : digits) d = rng() % 3 == 0 ? static_cast<int>(rng() % 10) : 0;
+        const int sign = std::vector<int>{s.unsignedNibble, s.positive, s.negative}[rng() % 3];
+        std::string bytes;
+        for (int i = 0; i < n; ++i) {
+            if (zoned)
+                bytes += static_cast<char>(((i == n - 1 ? sign : s.unsignedNibble) << 4) | digits[i]);
+            else
+                bytes += static_cast<char>((digits[2 * i] << 4) | (i == n - 1 ? sign : digits[2 * i + 1]));
+        }
+        std::string text;
+        for (int d : digits)
+            if (!text.empty() || d != 0) text += static_cast<char>('0' + d);
+        if (text.empty()) text = "0";
+        if (sign == s.negative) text = "-" + text;
+        const bool broken = rng() % 4 == 0;
+        if (broken) {
+            char& b = bytes[rng() % bytes.size()];
+            const int bad = 0xA + static_cast<int>(rng() % 6);
+            b = static_cast<char>(zoned ? (b & 0xF0) | bad : (b & 0x0F) | (bad << 4));
+        }
+        SCOPED_TRACE(BytesToHex(bytes));
+        const auto d = DecodeAs(zoned ? kSNum : kSComp3, bytes, Signs(ascii));
+        if (broken) {
+            // A digit nibble of A to F.
+            EXPECT_FALSE(d.valid);
+            EXPECT_EQ(d.text, "");
+        } else {
+            EXPECT_TRUE(d.valid);
+            EXPECT_EQ(d.text, text);
+        }
     }
 }
 
