@@ -1,8 +1,8 @@
-#include "ui/qt_messages.h"
+#include "ui/app/qt_messages.h"
 
 #include <QMessageBox>
 
-#include "ui/qt_text.h"
+#include "ui/app/qt_text.h"
 
 namespace rekkan::ui {
 namespace {

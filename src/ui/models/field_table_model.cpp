@@ -1,7 +1,7 @@
-#include "ui/field_table_model.h"
+#include "ui/models/field_table_model.h"
 
 #include "model/type_catalogue.h"
-#include "ui/qt_text.h"
+#include "ui/app/qt_text.h"
 #include "util/text.h"
 
 namespace rekkan::ui {

@@ -1,4 +1,4 @@
-#include "ui/qt_text.h"
+#include "ui/app/qt_text.h"
 
 #include "util/encoding.h"
 
@@ -11,5 +11,7 @@ std::string FromQ(const QString& text) {
     (void)Utf8ToCp932(text.toStdString(), out);
     return out;
 }
+
+bool ToCp932(const QString& text, std::string& out) { return Utf8ToCp932(text.toStdString(), out); }
 
 }  // namespace rekkan::ui

@@ -1,4 +1,4 @@
-#include "ui/rec_editor_window.h"
+#include "ui/rec_editor/rec_editor_window.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -11,8 +11,8 @@
 
 #include "codec/codec_options.h"
 #include "model/layout_file.h"
-#include "ui/field_table_model.h"
-#include "ui/qt_text.h"
+#include "ui/app/qt_text.h"
+#include "ui/models/field_table_model.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
 #include "util/scripted_messages.h"

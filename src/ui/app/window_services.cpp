@@ -1,4 +1,4 @@
-#include "ui/window_services.h"
+#include "ui/app/window_services.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>

@@ -5,9 +5,9 @@
 #include <QTreeWidget>
 
 #include "support/test_support.h"
-#include "ui/field_table_model.h"
-#include "ui/qt_text.h"
-#include "ui/rec_editor_window.h"
+#include "ui/app/qt_text.h"
+#include "ui/models/field_table_model.h"
+#include "ui/rec_editor/rec_editor_window.h"
 #include "util/encoding.h"
 #include "util/scripted_messages.h"
 

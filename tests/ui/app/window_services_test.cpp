@@ -1,7 +1,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "ui/window_services.h"
+#include "ui/app/window_services.h"
 
 using namespace rekkan;
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QStringList>
+
+#include <memory>
+
+namespace rekkan::ui {
+
+class RekkanApp;
+class TFm_RecEditor;
+
+/// The long-lived windows of the program, created once in a fixed order: the record editor
+/// first. Closing the record editor ends the program.
+class WindowSet {
+public:
+    explicit WindowSet(RekkanApp& app);
+    ~WindowSet();
+    WindowSet(const WindowSet&) = delete;
+    WindowSet& operator=(const WindowSet&) = delete;
+
+    /// Shows the record editor; 200 ms later the first argument (if any) is taken like a
+    /// dropped file, without a report.
+    void Start(const QStringList& arguments);
+
+    [[nodiscard]] TFm_RecEditor& RecEditor() { return *recEditor_; }
+
+private:
+    RekkanApp& app_;
+    std::unique_ptr<TFm_RecEditor> recEditor_;
+};
+
+}  // namespace rekkan::ui

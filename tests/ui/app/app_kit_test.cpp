@@ -1,0 +1,49 @@
+#include <QGuiApplication>
+#include <QPalette>
+#include <QTest>
+
+#include "ui/app/colours.h"
+#include "ui/app/file_filter.h"
+#include "ui/app/qt_text.h"
+#include "util/encoding.h"
+
+using namespace rekkan;
+
+class AppKitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void dialogFiltersBecomeQtFilters_data() {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("csv") << "(*.csv)|*.csv|(*.*)|*.*"
+                             << "(*.csv) (*.csv);;(*.*) (*)";
+        QTest::newRow("two patterns") << "(*.kvl;*.lay)|*.kvl;*.lay|(*.kvl)|*.kvl"
+                                      << "(*.kvl;*.lay) (*.kvl *.lay);;(*.kvl) (*.kvl)";
+        QTest::newRow("group") << "(*.LGP)|*.LGP|(*.*)|*.*"
+                               << "(*.LGP) (*.LGP);;(*.*) (*)";
+    }
+    void dialogFiltersBecomeQtFilters() {
+        QFETCH(QString, given);
+        QFETCH(QString, expected);
+        QCOMPARE(ui::QtFilter(given.toStdString()), expected);
+        QCOMPARE(ui::ExtensionFilter(".dat"), QStringLiteral("(*.dat) (*.dat);;(*.*) (*)"));
+    }
+
+    void storedColoursAreBlueGreenRed() {
+        QCOMPARE(ui::FromBgr(0x00D7FF), QColor(0xFF, 0xD7, 0x00));  // gold
+        QCOMPARE(ui::FromBgr(0x000080), QColor(0x80, 0, 0));        // dark red
+        QCOMPARE(ui::ToBgr(QColor(0x12, 0x34, 0x56)), 0x563412);
+        QCOMPARE(ui::FromBgr(static_cast<int>(0x80000005u)), QGuiApplication::palette().color(QPalette::Base));
+    }
+
+    void textThatShiftJisCannotHoldIsRefused() {
+        std::string out;
+        QVERIFY(ui::ToCp932(QStringLiteral("顧客ｶﾅ"), out));
+        QCOMPARE(out, sj("顧客ｶﾅ"));
+        QVERIFY(!ui::ToCp932(QStringLiteral("😀"), out));
+        QVERIFY(!ui::ToCp932(QStringLiteral("한"), out));
+    }
+};
+
+QTEST_MAIN(AppKitTest)
+#include "app_kit_test.moc"
