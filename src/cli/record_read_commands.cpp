@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "cli/command_groups.h"
@@ -70,10 +71,24 @@ bool CheckedRange(const Context& ctx, std::int64_t count, std::int64_t& from, st
     return true;
 }
 
+/// --threads N (default: the number of cores); false after a message when it is no count.
+bool ThreadCount(const Context& ctx, int& threads) {
+    const unsigned cores = std::thread::hardware_concurrency();
+    long long n = cores > 0 ? cores : 1;
+    if (!ctx.IntValue("--threads", n)) return false;
+    if (n < 1 || n > 256) {
+        ctx.Error("--threads must be a count of 1 to 256: " + ctx.Value("--threads"));
+        return false;
+    }
+    threads = static_cast<int>(n);
+    return true;
+}
+
 int RunCsv(Context& ctx) {
     if (ctx.args.size() != 2) {
         ctx.Error(
-            "usage: rekkan-cli csv LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen]");
+            "usage: rekkan-cli csv LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen] "
+            "[--threads N]");
         return kExitFailure;
     }
     RecordSetup s;
@@ -95,6 +110,7 @@ int RunCsv(Context& ctx) {
     request.options.groups = ctx.Has("--groups");
     request.options.heading = ctx.Has("--heading");
     request.options.tofgen = ctx.Has("--tofgen");
+    if (!ThreadCount(ctx, request.threads)) return kExitFailure;
     NormaliseRange(std::to_string(from), std::to_string(to), count, request.start, request.end);
 
     const std::unique_ptr<ByteOutput> output = ctx.Output();
@@ -187,7 +203,8 @@ int RunShow(Context& ctx) {
 
 std::vector<Command> RecordReadCommands() {
     return {
-        {"csv", "LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen] [-o FILE]",
+        {"csv",
+         "LAYOUT DATA [--from A] [--to B] [--rec-no] [--pos] [--groups] [--heading] [--tofgen] [--threads N] [-o FILE]",
          WithCodecOptions({{"--from", true, "first Rec.No (default 1)", "N"},
                            {"--to", true, "last Rec.No (default the last record)", "N"},
                            {"--rec-no", false, "Rec.No column"},
@@ -195,6 +212,7 @@ std::vector<Command> RecordReadCommands() {
                            {"--groups", false, "group items as columns"},
                            {"--heading", false, "heading line of item names"},
                            {"--tofgen", false, "Tofgen control statements in front (the four above off)"},
+                           {"--threads", true, "workers formatting the records (default: the number of cores)", "N"},
                            kOutputOption}),
          RunCsv},
         {"search", "LAYOUT DATA [--or] WORD... [-o FILE]",

@@ -1,10 +1,14 @@
 #include "records/range_csv.h"
 
 #include <algorithm>
+#include <atomic>
+#include <memory>
 
 #include "codec/field_codec.h"
 #include "records/block_reader.h"
 #include "records/control_statements.h"
+#include "records/csv_lines.h"
+#include "records/ordered_chunks.h"
 #include "util/csv_quote.h"
 #include "util/encoding.h"
 #include "util/text.h"
@@ -12,8 +16,8 @@
 namespace rekkan {
 namespace {
 
-/// Bytes gathered before they are handed to the sink.
-constexpr std::size_t kFlushBytes = 1u << 20;
+/// Input bytes of one chunk of records.
+constexpr std::size_t kChunkBytes = 1u << 20;
 
 /// One item column of a line: the field and whether a "," follows its value. A "," follows
 /// every value unless it comes from the last descriptor of the field list, so a line whose
@@ -31,6 +35,13 @@ std::vector<Column> ColumnsOf(const std::vector<TRdbObj>& fields, bool groups) {
     }
     return columns;
 }
+
+/// What one worker formats with: its own reader and line writer.
+struct CsvWorker {
+    explicit CsvWorker(CsvLineWriter writer) : lines(std::move(writer)) {}
+    BlockReader reader;
+    CsvLineWriter lines;
+};
 
 RangeCsvOptions Effective(const RangeCsvOptions& o) {
     if (!o.tofgen) return o;
@@ -67,11 +78,10 @@ RangeCsvResult WriteRangeCsv(const RangeCsvRequest& request, const ByteSink& sin
     const std::vector<TRdbObj>& fields = request.fields ? *request.fields : kNoFields;
     const RangeCsvOptions options = Effective(request.options);
 
-    std::string out;
-    out.reserve(kFlushBytes + 64 * 1024);
+    std::string head;
     auto addLine = [&](std::string_view line) {
-        out.append(line);
-        out.append("\r\n");
+        head.append(line);
+        head.append("\r\n");
         ++result.lines;
     };
     if (options.tofgen) {
@@ -83,52 +93,62 @@ RangeCsvResult WriteRangeCsv(const RangeCsvRequest& request, const ByteSink& sin
         for (const auto& s : statements) addLine(s);
     }
     if (options.heading) addLine(RangeCsvHeading(fields, options));
+    if (!head.empty() && !sink(head)) return result;
 
     bool ok = true;
     if (request.start >= 1 && request.end >= request.start && request.recordLength > 0) {
-        BlockReader reader;
-        if (!reader.Open(request.path, request.basePosition, request.recordLength)) {
-            ok = false;
-        } else {
-            const std::vector<Column> columns = ColumnsOf(fields, options.groups);
-            reader.Seek(request.start - 1);
-            std::string_view record;
-            std::int64_t index = 0;
-            std::string text;
-            for (std::int64_t wanted = request.start; wanted <= request.end; ++wanted) {
-                if (!reader.Next(record, index)) break;
-                // The line is built in place at the end of the output buffer.
-                if (options.recNo) {
-                    out += '"';
-                    out += std::to_string(index + 1);
-                    out += "\",";
-                }
-                if (options.position) {
-                    out += '"';
-                    out += std::to_string(static_cast<std::int64_t>(request.recordLength) * index +
-                                          request.basePosition + 1);
-                    out += "\",";
-                }
-                for (const Column& c : columns) {
-                    if (c.field->IsGroup()) {
-                        out += "\"\"";
-                    } else {
-                        static_cast<void>(DecodeFieldTo(text, record, *c.field, request.codec));  // shown as is
-                        AppendCsvQuoted(out, text);
+        const int workers = std::max(1, request.threads);
+        const std::size_t chunkRecords =
+            std::max<std::size_t>(1, kChunkBytes / static_cast<std::size_t>(request.recordLength));
+        const CsvLineColumns columns{options.recNo, options.position, options.groups};
+        std::vector<std::unique_ptr<CsvWorker>> state;
+        std::int64_t recordCount = 0;
+        for (int w = 0; w < workers && ok; ++w) {
+            state.push_back(std::make_unique<CsvWorker>(
+                CsvLineWriter(fields, request.codec, request.recordLength, request.basePosition, columns)));
+            ok = state.back()->reader.Open(request.path, request.basePosition, request.recordLength,
+                                           chunkRecords * static_cast<std::size_t>(request.recordLength));
+            if (ok) recordCount = state.back()->reader.RecordCount();
+        }
+        if (ok) {
+            const std::int64_t first = request.start - 1;
+            const std::int64_t last = std::min(request.end, recordCount);  // exclusive
+            const auto perChunk = static_cast<std::int64_t>(chunkRecords);
+            const std::int64_t chunks = last > first ? (last - first + perChunk - 1) / perChunk : 0;
+            std::atomic<bool> readFailed{false};
+            std::int64_t writtenLines = 0;
+            bool sinkFailed = false;
+            RunOrderedChunks(
+                chunks, workers,
+                [&](int worker, std::int64_t chunk, OutputBuffer& out) {
+                    CsvWorker& w = *state[static_cast<std::size_t>(worker)];
+                    const std::int64_t from = first + chunk * perChunk;
+                    const std::int64_t to = std::min(last, from + perChunk);
+                    w.reader.Seek(from);
+                    std::string_view record;
+                    std::int64_t index = 0;
+                    for (std::int64_t i = from; i < to; ++i) {
+                        if (!w.reader.Next(record, index)) {
+                            if (w.reader.Failed()) readFailed = true;
+                            return false;
+                        }
+                        w.lines.Line(record, index, out);
                     }
-                    if (c.comma) out += ',';
-                }
-                out += "\r\n";
-                ++result.lines;
-                if (out.size() >= kFlushBytes) {
-                    if (!sink(out)) return result;
-                    out.clear();
-                }
-            }
-            if (reader.Failed()) ok = false;
+                    return true;
+                },
+                [&](const OutputBuffer& out) {
+                    if (out.used > 0 && !sink(out.View())) {
+                        sinkFailed = true;
+                        return false;
+                    }
+                    writtenLines += out.lines;
+                    return true;
+                });
+            result.lines += writtenLines;
+            if (sinkFailed) return result;
+            if (readFailed) ok = false;
         }
     }
-    if (!out.empty() && !sink(out)) return result;
     result.ok = ok;
     return result;
 }

@@ -35,6 +35,7 @@ struct RangeCsvRequest {
     RangeCsvOptions options;
     std::int64_t start = 1;
     std::int64_t end = 0;
+    int threads = 1;  ///< workers formatting chunks of records; the bytes are the same for any number
 };
 
 /// Outcome of a run.
@@ -47,7 +48,8 @@ struct RangeCsvResult {
 using ByteSink = std::function<bool(std::string_view)>;
 
 /// Streams the CSV of the range to `sink`, lines ended by CR LF. Records that cannot be read
-/// write no line. The file is read in large blocks, so memory stays flat whatever its size.
+/// write no line. The file is read in chunks of about a megabyte, each formatted by one of
+/// the workers and handed to the sink in order, so memory stays flat whatever its size.
 [[nodiscard]] RangeCsvResult WriteRangeCsv(const RangeCsvRequest& request, const ByteSink& sink);
 
 /// The heading line (without line end) for the field list under the options.
