@@ -77,6 +77,7 @@ std::string CStructureListText(int firstLine, int lastLine, std::string_view nam
 
 void CImport::Scan(std::string_view text) {
     vb_ = false;
+    vbLineOf_.clear();
     ScanText(text);
     // The listed structures may be used as member types too.
     for (std::size_t i = 0; i < structures_.size(); ++i) {
@@ -91,9 +92,11 @@ void CImport::Scan(std::string_view text) {
     for (const StructureEntry& s : structures_) ranges_.push_back({s.firstLine, s.lastLine});
 }
 
-void CImport::ScanVbTranslation(std::string_view cText, const std::vector<VbBlockLines>& vbLines) {
+void CImport::ScanVbTranslation(std::string_view cText, const std::vector<VbBlockLines>& vbLines,
+                                std::vector<int> vbLineOf) {
     ScanText(cText);
     vb_ = true;
+    vbLineOf_ = std::move(vbLineOf);
     ranges_.clear();
     for (StructureEntry& s : structures_) {
         ranges_.push_back({s.firstLine, s.lastLine});
@@ -123,10 +126,16 @@ void CImport::ScanText(std::string_view text) {
 void CImport::ReadDefinesAndTypedefs() {
     BraceBlock block;
     int blockFirst = 0;
+    bool blockEnum = false;
     std::string blockComment, blockTag;
     // A structure is known by the name after its closing brace and by its tag.
     auto addBlock = [&](int last, const std::string& code) {
         const std::string name = NameAfterClose(code);
+        if (blockEnum) {
+            if (!name.empty() && static_cast<int>(types_.size()) < kMaxCTypes)
+                types_.push_back({blockFirst, last, "enum", name, blockComment, {}});
+            return;
+        }
         if (!name.empty() && static_cast<int>(types_.size()) < kMaxCTypes)
             types_.push_back({blockFirst, last, "struct ", name, blockComment, {}});
         if (!blockTag.empty() && blockTag != name && static_cast<int>(types_.size()) < kMaxCTypes)
@@ -165,7 +174,9 @@ void CImport::ReadDefinesAndTypedefs() {
             const std::size_t t = FindWord(code, "typedef");
             if (t == std::string::npos) continue;
             const bool hasStruct = HasWord(code, "struct") || HasWord(code, "union");
-            if (!hasStruct || IsStructDeclarationOnly(code)) {
+            // "typedef enum { ... } NAME;" names an enumeration type (an int to the members).
+            const bool enumBlock = !hasStruct && HasWord(code, "enum") && !IsStructDeclarationOnly(code);
+            if (!enumBlock && (!hasStruct || IsStructDeclarationOnly(code))) {
                 // A simple typedef: the last word is the new name, the words between the old type.
                 // "typedef long FX, *LPFX;" names FX; the pointer types after it are not records.
                 std::string_view declaration = std::string_view(code).substr(t);
@@ -174,7 +185,7 @@ void CImport::ReadDefinesAndTypedefs() {
                 if (words.size() <= 2) continue;
                 std::string name = words.back();
                 std::string dims;
-                if (const std::size_t b = name.find('['); b != std::string::npos) {
+                if (const std::size_t b = FindSingleByte(name, '['); b != std::string::npos) {
                     dims = BracketText(name.substr(b));
                     name = name.substr(0, b);
                 }
@@ -184,6 +195,7 @@ void CImport::ReadDefinesAndTypedefs() {
             }
             block.Open();
             blockFirst = lineNo;
+            blockEnum = enumBlock;
             blockComment = line.comment;
             blockTag = CWordAfter(code, FindWord(code, "struct"), 6);
             std::string ignored;

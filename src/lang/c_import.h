@@ -62,7 +62,8 @@ struct CTypeEntry {
 struct CExpandedLine {
     std::string code;
     std::string comment;
-    std::vector<int> chain;  ///< type table records this line was expanded from (cycle guard)
+    std::vector<int> chain;    ///< type table records this line was expanded from (cycle guard)
+    bool enumeration = false;  ///< a member of an enumeration type, read as an int
 };
 
 /// What the extraction takes from the settings.
@@ -88,8 +89,10 @@ public:
     /// structure is then added to the type table.
     void Scan(std::string_view text);
     /// Scans the C translation of a VB source: `defines` are the VB constants, the list texts
-    /// take their line numbers from `vbLines` (looked up by name).
-    void ScanVbTranslation(std::string_view cText, const std::vector<VbBlockLines>& vbLines);
+    /// take their line numbers from `vbLines` (looked up by name), the import report from
+    /// `vbLineOf` (the VB line of each translated line).
+    void ScanVbTranslation(std::string_view cText, const std::vector<VbBlockLines>& vbLines,
+                           std::vector<int> vbLineOf = {});
 
     [[nodiscard]] const std::vector<StructureEntry>& Structures() const { return structures_; }
     [[nodiscard]] const std::vector<CTypeEntry>& Types() const { return types_; }
@@ -112,6 +115,7 @@ private:
 
     bool vb_ = false;
     std::vector<CSourceLine> lines_;
+    std::vector<int> vbLineOf_;  ///< VB source line of each line of a VB translation
     std::vector<StructureEntry> structures_;
     std::vector<CTypeEntry> types_;
     std::vector<CDefine> defines_;

@@ -4,6 +4,7 @@
 #include "lang/c_import.h"
 #include "lang/c_import_words.h"
 #include "lang/lang_words.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 // Expansion of a listed structure into lines: member types in place, one declaration a line,
@@ -24,17 +25,48 @@ std::vector<CExpandedLine> SplitPieces(const CExpandedLine& line) {
         if (t.empty()) return;
         out.push_back({std::move(t), out.empty() ? line.comment : std::string(), line.chain});
     };
-    for (std::size_t i = 0; i < code.size(); ++i) {
-        const char c = code[i];
+    ForEachChar(code, [&](std::size_t i, std::size_t length) {
+        const char c = length == 1 ? code[i] : '\0';
         if (c == '}') flush();
-        piece += c;
+        piece.append(code, i, length);
         if (c == '{' || (c == ';' && i + 1 < code.size())) flush();
-    }
+    });
     flush();
     if (out.empty())
         out.push_back(line);
     else if (!line.comment.empty() && out.front().comment.empty())
         out.front().comment = line.comment;
+    return out;
+}
+
+/// An enumeration written inside a structure ("enum { RED, GREEN } color;", also over several
+/// lines) becomes the one member line "enum color;": its constants take no bytes.
+std::vector<CExpandedLine> CollapseEnumerations(std::vector<CExpandedLine> lines) {
+    std::vector<CExpandedLine> out;
+    int depth = 0;
+    std::string comment;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        CExpandedLine& line = lines[i];
+        if (depth > 0) {
+            if (HasChar(line.code, '{')) ++depth;
+            if (HasChar(line.code, '}') && --depth == 0) {
+                const std::string rest = Trim(line.code.substr(FindSingleByte(line.code, '}') + 1));
+                if (!rest.empty() && rest != ";") out.push_back({"enum " + rest, comment, line.chain});
+            }
+            continue;
+        }
+        if (HasWord(line.code, "enum") && !HasChar(line.code, ';') && !HasChar(line.code, '}')) {
+            // "enum TAG" may have its brace on the next line.
+            const bool braceNext = !HasChar(line.code, '{') && i + 1 < lines.size() && lines[i + 1].code == "{";
+            if (HasChar(line.code, '{') || braceNext) {
+                depth = 1;
+                comment = line.comment;
+                if (braceNext) ++i;
+                continue;
+            }
+        }
+        out.push_back(std::move(line));
+    }
     return out;
 }
 
@@ -45,17 +77,19 @@ std::vector<CExpandedLine> SplitDeclarators(const CExpandedLine& line) {
     std::vector<std::string> parts;
     std::string part;
     int depth = 0;
-    for (char c : code) {
+    ForEachChar(code, [&](std::size_t i, std::size_t length) {
+        const char c = length == 1 ? code[i] : '\0';
         if (c == '[') ++depth;
         if (c == ']') depth = std::max(0, depth - 1);
         if (c == ',' && depth == 0) {
             parts.push_back(part);
             part.clear();
-            continue;
+            return true;
         }
-        if (c == ';' && depth == 0) break;
-        part += c;
-    }
+        if (c == ';' && depth == 0) return false;
+        part.append(code, i, length);
+        return true;
+    });
     parts.push_back(part);
     const auto first = AnalyseDeclaration(parts.front());
     if (!first || first->typePart.empty()) return {line};
@@ -164,13 +198,15 @@ std::vector<CExpandedLine> CImport::Expand(int index, bool arrayGroups, ImportSe
     for (std::size_t t = 0; t < types_.size(); ++t) typesByName[types_[t].name].push_back(static_cast<int>(t));
 
     auto take = [&](int from, int to, const std::vector<int>& chain, std::vector<CExpandedLine>& out) {
+        std::vector<CExpandedLine> pieces;
         for (int n = std::max(1, from); n <= to && n <= static_cast<int>(lines_.size()); ++n) {
             const CSourceLine& src = lines_[static_cast<std::size_t>(n - 1)];
             if (!src.used) continue;
             CExpandedLine line{src.code, src.comment, chain};
             TakePrefixMark(line.comment, session.prefix);
-            for (CExpandedLine& piece : SplitPieces(line)) out.push_back(std::move(piece));
+            for (CExpandedLine& piece : SplitPieces(line)) pieces.push_back(std::move(piece));
         }
+        for (CExpandedLine& line : CollapseEnumerations(std::move(pieces))) out.push_back(std::move(line));
     };
 
     std::vector<CExpandedLine> source;
@@ -216,7 +252,7 @@ std::vector<CExpandedLine> CImport::Expand(int index, bool arrayGroups, ImportSe
         const std::string member = decl->name + BracketText(decl->dims) + e.dimensions;
         const std::string comment = line.comment.empty() ? e.comment : line.comment;
         std::vector<CExpandedLine> replacement;
-        if (e.firstLine == e.lastLine && e.baseType != "struct ") {
+        if (e.baseType != "struct ") {
             replacement.push_back({Trim(e.baseType) + " " + member + ";", comment, chain});
         } else {
             std::vector<CExpandedLine> body;
@@ -232,11 +268,22 @@ std::vector<CExpandedLine> CImport::Expand(int index, bool arrayGroups, ImportSe
         for (auto it = replacement.rbegin(); it != replacement.rend(); ++it) pending.push_back(std::move(*it));
     }
 
+    // A member of an enumeration type is read as an int, the size compilers give it.
+    for (CExpandedLine& line : lines) {
+        if (!HasWord(line.code, "enum")) continue;
+        const auto decl = AnalyseDeclaration(line.code);
+        if (!decl || !HasWord(decl->typePart, "enum") ||
+            line.code.compare(0, decl->typePart.size(), decl->typePart) != 0)
+            continue;
+        line.code = "int" + line.code.substr(decl->typePart.size());
+        line.enumeration = true;
+    }
+
     // A structure line without "{" takes the brace of the next line that holds one.
     bool pendingBrace = false;
     for (CExpandedLine& line : lines) {
         if (pendingBrace && HasChar(line.code, '{')) {
-            line.code.erase(line.code.find('{'), 1);
+            line.code.erase(FindSingleByte(line.code, '{'), 1);
             line.code = Trim(line.code);
             pendingBrace = false;
             continue;

@@ -7,6 +7,7 @@
 #include "model/group_rule.h"
 #include "model/type_catalogue.h"
 #include "util/encoding.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 // The layout rows of an expanded structure: one row a declaration, groups for structures,
@@ -74,11 +75,12 @@ RowType TypeOfLine(const CKeywordHits& hits, const CDimensions& dims, const IntS
 std::string OutsideBrackets(std::string_view code) {
     std::string out;
     int depth = 0;
-    for (char c : code) {
+    ForEachChar(code, [&](std::size_t i, std::size_t length) {
+        const char c = length == 1 ? code[i] : '\0';
         if (c == '[') ++depth;
-        if (depth == 0) out += c;
+        if (depth == 0) out.append(code, i, length);
         if (c == ']' && depth > 0) --depth;
-    }
+    });
     return out;
 }
 
@@ -165,12 +167,15 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
     auto report = [&](const CExpandedLine& line, const std::string& reason) {
         const std::string name = CVariableName(line.code, FindCKeywords(line.code));
         int at = 0;
-        for (int n = firstLine; !vb_ && n <= lastLine && n <= static_cast<int>(lines_.size()) && !name.empty(); ++n) {
+        for (int n = firstLine; n <= lastLine && n <= static_cast<int>(lines_.size()) && !name.empty(); ++n) {
             if (FindWord(lines_[static_cast<std::size_t>(n - 1)].code, name) != std::string::npos) {
                 at = n;
                 break;
             }
         }
+        // A VB member is named by its line in the VB source, not in the C translation.
+        if (vb_)
+            at = at > 0 && at <= static_cast<int>(vbLineOf_.size()) ? vbLineOf_[static_cast<std::size_t>(at - 1)] : 0;
         session.notes.push_back({at, Trim(line.code), reason});
     };
     doc.items.clear();
@@ -181,8 +186,14 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
         if (count >= options.capacity) break;
         const CKeywordHits hits = FindCKeywords(line.code);
         if (!hits.Any()) {
-            if (HasChar(line.code, ';') && Trim(line.code) != ";")
+            const std::string code = Trim(line.code);
+            if (code.empty() || code == ";" || HasWord(code, "#define")) continue;
+            if (code[0] == '#')
+                report(line, sj("前処理の指令は読みません（条件の両方の側を読みます）。"));
+            else if (HasChar(code, ';'))
                 report(line, sj("型が分からないので行になりません。"));
+            else
+                report(line, sj("宣言として読めないので行になりません。"));
             continue;
         }
         if (count == 0) level = 1;
@@ -196,11 +207,12 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
             report(line, sj("要素のない配列（フレキシブル配列メンバー）は行になりません。"));
             continue;
         }
+        if (line.enumeration) report(line, sj("列挙型のメンバーです。大きさは int と推測しました。"));
         if (type.stored && type.type != kGroup) {
             const std::string outside = OutsideBrackets(line.code);
             if (HasChar(outside, '*')) report(line, sj("ポインターです。大きさは推測です。"));
             if (HasChar(outside, ':')) report(line, sj("ビットフィールドです。大きさは推測です。"));
-            if (outside.find("long long") != std::string::npos) report(line, sj("long long の大きさは推測です。"));
+            if (FindText(outside, "long long") != std::string::npos) report(line, sj("long long の大きさは推測です。"));
             if (!DimensionsEvaluated(line.code)) report(line, sj("配列の大きさを計算できません（定義のない名前）。"));
         }
         if (type.stored) {

@@ -153,7 +153,7 @@ int DimensionSize(std::string_view content) {
 /// The code without compiler attributes: "__attribute__((packed))", "__declspec(align(4))".
 std::string WithoutAttributes(std::string code) {
     for (const char* word : {"__attribute__", "__declspec"}) {
-        for (std::size_t at = code.find(word); at != std::string::npos; at = code.find(word)) {
+        for (std::size_t at = FindText(code, word); at != std::string::npos; at = FindText(code, word)) {
             std::size_t end = at + std::char_traits<char>::length(word);
             while (end < code.size() && code[end] == ' ') ++end;
             if (end >= code.size() || code[end] != '(') break;
@@ -179,8 +179,10 @@ bool IsIdentifierChar(char c) {
 bool ContinuesOnNextLine(const std::string& code, const std::string& next) {
     if (code.empty() || next.empty() || code[0] == '#' || next[0] == '#') return false;
     if (!IsIdentifierChar(next[0]) && next[0] != '*') return false;
-    if (code.back() == ',') return code.find('(') == std::string::npos;
-    if (code.find_first_of(";{}()#=[]") != std::string::npos || !IsIdentifierChar(code.back())) return false;
+    if (code.back() == ',') return !HasChar(code, '(');
+    for (const char c : std::string_view(";{}()#=[]"))
+        if (HasChar(code, c)) return false;
+    if (!IsIdentifierChar(code.back())) return false;
     // A type alone: every word a type word, so that "struct TAG" before its brace is left be.
     static const char* const typeWords[] = {"unsigned", "signed", "char", "short", "int", "long", "float", "double"};
     std::size_t pos = 0;
@@ -294,8 +296,8 @@ std::string RewriteVbBounds(std::string_view code) {
     std::string out;
     std::size_t pos = 0;
     for (std::size_t k = 0; k < contents.size(); ++k) {
-        const std::size_t open = code.find('[', pos);
-        const std::size_t close = code.find(']', open + 1);
+        const std::size_t open = FindSingleByte(code, '[', pos);
+        const std::size_t close = FindSingleByte(code, ']', open + 1);
         out.append(code.substr(pos, open + 1 - pos));
         std::string content = contents[k];
         if (!(keepLast && k + 1 == contents.size())) {

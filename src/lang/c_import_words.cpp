@@ -18,16 +18,6 @@ bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
 
 bool EndsWord(char c) { return c == ' ' || c == ';' || c == ',' || c == '[' || c == ']' || c == '{' || c == '}'; }
 
-/// Position of `c` outside double-byte characters; npos when absent.
-std::size_t FindSingleByte(std::string_view text, char c, std::size_t from = 0) {
-    std::size_t found = std::string_view::npos;
-    ForEachChar(text, [&](std::size_t at, std::size_t length) {
-        if (length == 1 && at >= from && text[at] == c) found = at;
-        return found == std::string_view::npos;
-    });
-    return found;
-}
-
 }  // namespace
 
 const std::array<const char*, kKeywordCount>& CKeywordTexts() {
@@ -45,7 +35,7 @@ std::optional<CDeclaration> AnalyseDeclaration(std::string_view code) {
     CDeclaration d;
     const std::size_t bracket = FindSingleByte(c, '[');
     if (bracket != std::string_view::npos) {
-        const std::size_t last = c.rfind(']');
+        const std::size_t last = FindLastSingleByte(c, ']');
         d.dims = Trim(c.substr(
             bracket, last != std::string_view::npos && last > bracket ? last + 1 - bracket : std::string_view::npos));
         c = c.substr(0, bracket);
@@ -133,9 +123,9 @@ std::vector<std::string> BracketContents(std::string_view code) {
     std::vector<std::string> out;
     std::size_t pos = 0;
     while (true) {
-        const std::size_t open = code.find('[', pos);
+        const std::size_t open = FindSingleByte(code, '[', pos);
         if (open == std::string_view::npos) break;
-        const std::size_t close = code.find(']', open + 1);
+        const std::size_t close = FindSingleByte(code, ']', open + 1);
         if (close == std::string_view::npos) break;
         out.emplace_back(code.substr(open + 1, close - open - 1));
         pos = close + 1;
@@ -238,7 +228,7 @@ std::string SubstituteMacroCalls(std::string_view code, const std::vector<CDefin
 }
 
 std::string NameAfterClose(std::string_view code) {
-    const std::size_t close = code.find('}');
+    const std::size_t close = FindSingleByte(code, '}');
     if (close == std::string_view::npos) return {};
     return CWordAfter(code, close, 1);
 }

@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "util/sjis.h"
+
 namespace rekkan {
 
 /// A #define (or VB Const) pair.
@@ -80,8 +82,8 @@ struct CKeywordHits {
 [[nodiscard]] std::string BracketText(std::string_view dims);
 /// The name a "}" line gives its structure: the word after the brace.
 [[nodiscard]] std::string NameAfterClose(std::string_view code);
-/// True when `s` holds the byte `c`.
-[[nodiscard]] inline bool HasChar(std::string_view s, char c) { return s.find(c) != std::string_view::npos; }
+/// True when `s` holds the single-byte character `c` (never a byte of a double-byte one).
+[[nodiscard]] inline bool HasChar(std::string_view s, char c) { return FindSingleByte(s, c) != std::string_view::npos; }
 
 /// One C identifier in a text: its position and length.
 struct IdentifierSpan {

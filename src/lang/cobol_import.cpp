@@ -164,7 +164,7 @@ int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOption
         TakePrefixMark(comment, session.prefix);
 
         ImportedRow row;
-        const std::size_t mark = comment.find(remarksMark);
+        const std::size_t mark = FindText(comment, remarksMark);
         if (mark != std::string::npos) {
             row.remarks = RemoveAll(comment.substr(mark), remarksMark);
             comment = Trim(comment.substr(0, mark));

@@ -172,7 +172,7 @@ private:
             return true;
         }
         if (HasInlineMarker(line)) {
-            const std::size_t at = line.find(options_.inlineMarker);
+            const std::size_t at = FindText(line, options_.inlineMarker);
             pendingComment_ = Trim(line.substr(at + options_.inlineMarker.size()));
             line = Trim(line.substr(0, at));
         }
@@ -189,7 +189,7 @@ private:
     }
 
     bool HasInlineMarker(const std::string& line) const {
-        return options_.inlineMarker.size() >= 2 && line.find(options_.inlineMarker) != std::string::npos;
+        return options_.inlineMarker.size() >= 2 && FindText(line, options_.inlineMarker) != std::string::npos;
     }
 
     std::string CutColumns(std::string line) const {
@@ -216,7 +216,7 @@ private:
 
     void CommentLine(const std::string& text) {
         const std::string remarksMark = sj("備考→");
-        const std::size_t mark = text.find(remarksMark);
+        const std::size_t mark = FindText(text, remarksMark);
         if (mark != std::string::npos) {
             pendingComment_ += Trim(text.substr(mark));
             return;
@@ -279,6 +279,7 @@ private:
                 rankingStarted_ = true;
             }
             const int rank = ranker_.Rank(level);
+            const std::string source = Trim(line);
             const std::size_t blank = line.find(' ');
             line = TwoDigits(rank) + (blank == std::string::npos ? std::string() : line.substr(blank));
             // An entry left without its period is closed here with the name it started with;
@@ -288,6 +289,8 @@ private:
             entry_.clear();
             entryRank_ = rank;
             entryComment_ = pendingComment_;
+            entryLine_ = physical_;
+            entrySource_ = source;
         }
         if (!entryOpen_) {
             if (firstPass_ && !Trim(line).empty())
@@ -328,7 +331,9 @@ private:
     }
 
     void Finish() {
-        // An entry still open at the end (no closing period) is not written.
+        // An entry still open at the end (no closing period) is not written, but reported.
+        if (firstPass_ && entryOpen_ && !Trim(entry_).empty())
+            out_.dropped.push_back({entryLine_, entrySource_, sj("終止符（.）のない記述なので行になりません。")});
         if (haveStart_) AddRecord(static_cast<int>(out_.lines.size()), physical_);
         haveStart_ = false;
     }
@@ -344,6 +349,8 @@ private:
     std::string entry_;
     bool entryOpen_ = false;
     int entryRank_ = 0;
+    int entryLine_ = 0;        ///< source line where the open entry started
+    std::string entrySource_;  ///< that line as written
     bool skippingCondition_ = false;
     bool haveStart_ = false;
     int startEntry_ = 0;

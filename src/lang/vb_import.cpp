@@ -129,7 +129,7 @@ std::string TranslateVbMember(std::string_view raw) {
             {{'%', 0}, {'&', 1}, {'!', 2}, {'#', 3}, {'@', 4}, {'$', kVbString}}};
         word = 2;
         for (const auto& [c, w] : suffixes)
-            if (namePart.find(c) != std::string::npos) word = w;
+            if (FindSingleByte(namePart, c) != std::string::npos) word = w;
     } else {
         for (int w = 0; w < static_cast<int>(kVbTypeWords.size()); ++w)
             if (HasVbWord(typePart, kVbTypeWords[static_cast<std::size_t>(w)])) word = w;
@@ -148,19 +148,23 @@ std::string TranslateVbMember(std::string_view raw) {
     return cType + " " + name + ";  // " + line.comment;
 }
 
-std::string TranslateVbToC(std::string_view text, const VbScanResult& scan) {
+std::string TranslateVbToC(std::string_view text, const VbScanResult& scan, std::vector<int>* sourceLines) {
     std::string out;
-    for (const CDefine& d : scan.constants) WriteLine(out, "#define " + d.name + " " + d.value);
+    auto write = [&](std::string_view line, int vbLine) {
+        WriteLine(out, line);
+        if (sourceLines) sourceLines->push_back(vbLine);
+    };
+    for (const CDefine& d : scan.constants) write("#define " + d.name + " " + d.value, 0);
     const std::vector<std::string> lines = SplitLines(text);
     for (const VbBlock& b : scan.blocks) {
         for (int n = b.firstLine; n <= b.lastLine && n <= static_cast<int>(lines.size()); ++n) {
             if (n == b.firstLine) {
-                WriteLine(out, "Typedef struct { // " + b.comment);
+                write("Typedef struct { // " + b.comment, n);
             } else if (n == b.lastLine) {
-                WriteLine(out, "} " + b.name + ";");
+                write("} " + b.name + ";", n);
             } else {
                 const std::string member = TranslateVbMember(lines[static_cast<std::size_t>(n - 1)]);
-                if (!member.empty()) WriteLine(out, member);
+                if (!member.empty()) write(member, n);
             }
         }
     }
@@ -169,10 +173,11 @@ std::string TranslateVbToC(std::string_view text, const VbScanResult& scan) {
 
 void VbImport::Scan(std::string_view text) {
     const VbScanResult scan = ScanVbSource(text);
-    translation_ = TranslateVbToC(text, scan);
+    std::vector<int> sourceLines;
+    translation_ = TranslateVbToC(text, scan, &sourceLines);
     std::vector<VbBlockLines> table;
     for (const VbBlock& b : scan.blocks) table.push_back({b.name, b.firstLine, b.lastLine});
-    c_.ScanVbTranslation(translation_, table);
+    c_.ScanVbTranslation(translation_, table, std::move(sourceLines));
 }
 
 std::unique_ptr<StructureParser> MakeVbStructureParser() {

@@ -32,8 +32,10 @@ struct VbScanResult {
 [[nodiscard]] std::string TranslateVbMember(std::string_view line);
 
 /// The C text that stands for a VB source: a #define per constant, then each block as a
-/// "Typedef struct" with its members translated. CR LF line ends.
-[[nodiscard]] std::string TranslateVbToC(std::string_view text, const VbScanResult& scan);
+/// "Typedef struct" with its members translated. CR LF line ends. `sourceLines`, when given,
+/// receives the VB line of each C line (0 for a constant).
+[[nodiscard]] std::string TranslateVbToC(std::string_view text, const VbScanResult& scan,
+                                         std::vector<int>* sourceLines = nullptr);
 
 /// The VB structure import: the VB scan and translation, then the C import on the translation.
 class VbImport {

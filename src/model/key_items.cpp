@@ -54,9 +54,9 @@ KeyLine ParseKeyLine(std::string_view line, const TypeNotation& types) {
     const std::size_t tail = line.find("%typ!");
     if (tail != std::string_view::npos) k.typeCode = NumberOr(line.substr(tail + 5, 6), -1);
     const std::string visible = VisibleKeyText(line);
-    const std::size_t open = visible.find('[');
-    const std::size_t colon = visible.find(':', open == std::string::npos ? 0 : open);
-    const std::size_t close = visible.find(']', colon == std::string::npos ? 0 : colon);
+    const std::size_t open = FindSingleByte(visible, '[');
+    const std::size_t colon = FindSingleByte(visible, ':', open == std::string::npos ? 0 : open);
+    const std::size_t close = FindSingleByte(visible, ']', colon == std::string::npos ? 0 : colon);
     if (open != std::string::npos && colon != std::string::npos)
         k.position = Trim(visible.substr(open + 1, colon - open - 1));
     if (colon != std::string::npos && close != std::string::npos)

@@ -65,6 +65,31 @@ std::size_t FindNoCase(std::string_view hay, std::string_view needle, std::size_
     return std::string_view::npos;
 }
 
+std::size_t FindSingleByte(std::string_view text, char c, std::size_t from) {
+    for (std::size_t at = from; at < text.size(); at += CharLength(text, at))
+        if (text[at] == c && CharLength(text, at) == 1) return at;
+    return std::string_view::npos;
+}
+
+std::size_t FindLastSingleByte(std::string_view text, char c) {
+    std::size_t found = std::string_view::npos;
+    ForEachChar(text, [&](std::size_t at, std::size_t length) {
+        if (length == 1 && text[at] == c) found = at;
+    });
+    return found;
+}
+
+std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from) {
+    if (from > text.size()) return std::string_view::npos;
+    for (std::size_t at = from; at + needle.size() <= text.size(); at += CharLength(text, at)) {
+        if (text.compare(at, needle.size(), needle) != 0) continue;
+        std::size_t end = at;  // a match may not end inside a double-byte character
+        while (end < at + needle.size()) end += CharLength(text, end);
+        if (end == at + needle.size()) return at;
+    }
+    return std::string_view::npos;
+}
+
 PathParts SplitPath(std::string_view path) {
     std::size_t nameStart = 0;
     ForEachChar(path, [&](std::size_t at, std::size_t length) {

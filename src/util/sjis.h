@@ -62,6 +62,16 @@ constexpr void ForEachChar(std::string_view text, Visit&& visit) {
 /// `from` must itself be a character boundary.
 [[nodiscard]] std::size_t FindNoCase(std::string_view hay, std::string_view needle, std::size_t from = 0);
 
+/// Byte position of the single-byte character `c` in `text` at or after `from` (a character
+/// boundary); never the second byte of a double-byte character ("ゼ" ends in 0x5B, the byte
+/// of "["). npos when absent.
+[[nodiscard]] std::size_t FindSingleByte(std::string_view text, char c, std::size_t from = 0);
+/// The last position at which FindSingleByte would find `c`; npos when absent.
+[[nodiscard]] std::size_t FindLastSingleByte(std::string_view text, char c);
+/// Byte position of `needle` in `text` at or after `from` (a character boundary), bytes compared
+/// as they are, the match starting only on a character boundary; npos when absent.
+[[nodiscard]] std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from = 0);
+
 /// A path cut into its folder (with its last separator, "/" or "\"), its file name, and the
 /// file name's extension (from its last '.', empty when the name has none). A 0x5C that is
 /// the second byte of a double-byte character is no separator.

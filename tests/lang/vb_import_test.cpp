@@ -20,5 +20,16 @@ TEST(VbImportGolden, SourcesGiveTheirGoldenRows) {
     EXPECT_GE(files, 2);
 }
 
+/// A member the import cannot size is reported with its line in the VB source.
+TEST(VbImportRows, ReportNamesVbLines) {
+    VbImport vb;
+    vb.Scan("Const N = 3\nType R\n' comment\nA As Integer\n\nB As Color\nC As Integer\nEnd Type\n");
+    LayoutDocument doc;
+    ImportSession session;
+    test::ExtractNamed(vb.C(), "R", test::Options(false), session, doc);
+    ASSERT_EQ(session.notes.size(), 1u);
+    EXPECT_EQ(session.notes[0].line, 6);
+}
+
 }  // namespace
 }  // namespace rekkan

@@ -98,6 +98,20 @@ TEST(ShiftJisCase, FindMatchesWholeCharactersOnly) {
     EXPECT_EQ(FindNoCase("ab", "", 3), none);
 }
 
+/// ASCII looked for in text never matches the second byte of a double-byte character.
+TEST(ShiftJisFind, SingleBytesAndTextsOnCharacterBoundaries) {
+    const std::size_t none = std::string::npos;
+    const std::string zebo = sj("ゼボ[x]");  // 0x83 0x5B, 0x83 0x7B
+    EXPECT_EQ(FindSingleByte(zebo, '['), 4u);
+    EXPECT_EQ(FindSingleByte(zebo, '{'), none);
+    EXPECT_EQ(FindSingleByte(zebo, ']', 5), 6u);
+    EXPECT_EQ(FindLastSingleByte(sj("a]ゾ"), ']'), 1u);  // ゾ is 0x83 0x5D
+    EXPECT_EQ(FindText(sj("ゼlong long"), "long"), 2u);
+    EXPECT_EQ(FindText(sj("ア"), "A"), none);     // 0x83 0x41
+    EXPECT_EQ(FindText(sj("ア"), "\x83"), none);  // a match may not end inside a character
+    EXPECT_EQ(FindText("abab", "ab", 1), 2u);
+}
+
 TEST(ShiftJisChars, LeadBytesAreRecognisedOnlyInsideUtil) {
     // Elsewhere a character is stepped over with CharLength, ForEachChar and their kin, so
     // that every part of the program agrees on where a character ends.

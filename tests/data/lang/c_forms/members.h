@@ -65,3 +65,9 @@ struct UNKNOWN {
  size_t n;
  int a;
 };
+// Names whose second byte is a bracket, a brace or a backslash
+struct SJNAMES {
+ char ボタン;
+ short ゼロ[3];
+ char ソ[2]; // 表
+};
