@@ -65,6 +65,7 @@ struct UNKNOWN {
  size_t n;
  int a;
 };
+
 // Names whose second byte is a bracket, a brace or a backslash
 struct SJNAMES {
  char ƒ{ƒ^ƒ“;
