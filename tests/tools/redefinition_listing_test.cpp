@@ -32,22 +32,19 @@ ListingOptions Options(bool csv) {
     return o;
 }
 
-TEST(RedefinitionListing, TextListsTheGatheredRecordWithOrdinaryPositions) {
+/// Text of format 1 lists the gathered record with the ordinary positions; the CSV of format 0
+/// has no tag rows.
+TEST(RedefinitionListing, GatheredRecordInTextAndCsv) {
     const LayoutDocument doc = Customer();
     const TypeNotation types;
-    const RedefinitionListing listing(doc, 1, 3, types);
-    EXPECT_EQ(listing.Source().recordLength, 10 + 3 + 6 + 3);
-    test::ExpectGolden("tools/redefinition_listing.txt", Cp932ToUtf8(listing.Format(Options(false))));
-}
-
-TEST(RedefinitionListing, CsvOfFormatZeroHasNoTagRows) {
-    const LayoutDocument doc = Customer();
-    const TypeNotation types;
-    const RedefinitionListing listing(doc, 0, 3, types);
+    const RedefinitionListing tagged(doc, 1, 3, types);
+    EXPECT_EQ(tagged.Source().recordLength, 10 + 3 + 6 + 3);
+    test::ExpectGolden("tools/redefinition_listing.txt", Cp932ToUtf8(tagged.Format(Options(false))));
+    const RedefinitionListing plain(doc, 0, 3, types);
     ListingOptions o = Options(true);
     o.title = o.prefix = o.indent = o.typ = o.rpt = o.syo = o.bko = o.red = false;
-    test::ExpectGolden("tools/redefinition_listing_format0.csv", Cp932ToUtf8(listing.Format(o)));
-    EXPECT_EQ(Cp932ToUtf8(listing.ViewDocument().RdfCmt), "再定義項目 顧客ファイル");
+    test::ExpectGolden("tools/redefinition_listing_format0.csv", Cp932ToUtf8(plain.Format(o)));
+    EXPECT_EQ(Cp932ToUtf8(plain.ViewDocument().RdfCmt), "再定義項目 顧客ファイル");
 }
 
 }  // namespace
