@@ -30,54 +30,21 @@ Imported ImportC(std::string_view utf8, const CExtractOptions& options, std::str
     return r;
 }
 
-TEST(CImportLines, CommentsAreCutFromCode) {
-    const auto lines =
-        ReadCSourceLines(sj("int a; // 番号 // x\n"
-                            "long b; /* 金額 */ short c;\n"
-                            "/* start\n"
-                            " inside struct x;\n"
-                            "end */ char d;\n"
-                            "char e; /* open\n"
-                            "*/\n"
-                            "\tchar\tf;\t// see /* here\n"
-                            "double g;\n"));
-    // Each line as "code|comment"; "-" marks a line wholly inside a block comment. A "/*"
-    // inside a line comment opens no block comment.
-    std::string got;
-    for (const CSourceLine& l : lines) got += (l.used ? "" : "-") + l.code + "|" + Cp932ToUtf8(l.comment) + "\n";
-    EXPECT_EQ(got,
-              "int a;|番号\nlong b;   short c;|金額\n|start\n-|\nchar d;|\nchar e;|open\n|\nchar f;|see /* here\n"
-              "double g;|\n");
-}
-
-TEST(CImportLines, DimensionsAndExpressions) {
-    struct Case {
-        const char* code;
-        std::vector<int> sizes;
-        int product;
-    };
-    const Case cases[] = {
-        {"int a;", {}, 1},
-        {"int a[3][4];", {3, 4}, 12},
-        {"char s[0];", {1}, 1},
-        {"char s[];", {1}, 1},
-        {"char s[LEN];", {1}, 1},
-        {"char s[20+1];", {21}, 21},
-        {"char s[(4*2)-1][0x10];", {7, 16}, 112},
-        {"char s[100][200];", {100, 200}, 20000},
-        {"char s[10UL];", {10}, 10},
-        {"int a[2][", {2}, 2},
-        {"int a[1000000][1000000];", {1000000, 1000000}, 1000000},
-        {"int a[((((((((((((((((((((((((((((((((((1))))))))))))))))))))))))))))))))))];", {1}, 1},
-    };
-    for (const Case& c : cases) {
-        const CDimensions d = ReadDimensions(c.code);
-        EXPECT_EQ(d.sizes, c.sizes) << c.code;
-        EXPECT_EQ(d.product, c.product) << c.code;
+/// Each line of c_lines.h as "code|comment" ("-" marks a line wholly inside a block comment; a
+/// "/*" inside a line comment opens none), then the dimensions and their product read from the code.
+TEST(CImportLines, CommentsAreCutFromCodeAndDimensionsRead) {
+    std::string out;
+    for (const CSourceLine& l : ReadCSourceLines(test::ReadBytes(test::DataDir() / "lang" / "c_lines.h"))) {
+        out += (l.used ? "" : "-") + l.code + "|" + Cp932ToUtf8(l.comment);
+        if (!l.code.empty()) {
+            const CDimensions d = ReadDimensions(l.code);
+            out += " =>";
+            for (int size : d.sizes) out += " " + std::to_string(size);
+            out += " = " + std::to_string(d.product);
+        }
+        out += "\n";
     }
-    EXPECT_EQ(
-        ReadDimensions("int a[1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1][1];").sizes.size(),
-        static_cast<std::size_t>(kMaxDimensions));
+    test::ExpectGolden("lang/c_lines.golden", out);
 }
 
 TEST(CImportLines, DefinesAreSubstitutedBounded) {

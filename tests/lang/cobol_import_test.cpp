@@ -55,47 +55,21 @@ TEST(CobolImport, LevelRankingFollowsNesting) {
     }
 }
 
+/// Each entry of pictures.txt classified as it stands, with COMP-1 and COMP-2 taken without a
+/// PIC, and in editor mode (where the type names of the editor text are read).
 TEST(CobolImport, PictureClassification) {
-    struct Case {
-        const char* entry;
-        PicClass expected;
-        bool comp12WithoutPic = false;
-        bool editorMode = false;
-    };
-    const Case cases[] = {
-        {"02 A PIC 9(3).99;", {kX, 6, 0}},
-        {"02 A PIC G(10) DISPLAY-1;", {kJ, 10, 0}},
-        {"02 A PIC 1(8);", {kBit, 8, 0}},
-        {"02 A PIC 9(8) BIT;", {kBit, 8, 0}},
-        {"02 A PIC 9(9) COMP-5;", {kUComp5, 9, 0}},
-        {"02 A PIC S9(7)V99 USAGE IS PACKED-DECIMAL;", {kSComp3, 7, 2}},
-        {"02 A PIC X(4) COMP-3;", {kX, 4, 0}},
-        {"02 A PIC IS X(5);", {kX, 5, 0}},
-        {"02 A PICTURE IS S9(3)V9(4);", {kSNum, 3, 4}},
-        {"02 A PIC 9(4) COMP;", {kUComp, 4, 0}},
-        {"02 A PIC S9(4) COMPUTATIONAL;", {kSComp, 4, 0}},
-        {"02 A PIC S9(4) COMP-4;", {kSBinary, 4, 0}},
-        {"02 A PIC 9(9) COMPUTATIONAL-4;", {kUBinary, 9, 0}},
-        {"02 A PIC 9(5)CR;", {kX, 7, 0}},
-        {"02 A PIC ZZ,ZZ9.99DB;", {kX, 11, 0}},
-        {"02 A PIC 9(5) VALUE 12.", {kUNum, 5, 0}},
-        {"02 A PIC S9(4) COMP-1;", {kSComp1, 4, 0}},
-        {"02 A;", {kGroup, 0, 0}},
-        {"02 F COMP-1;", {kGroup, 0, 0}},
-        {"02 F COMP-1;", {kSComp1, 4, 0}, true},
-        {"02 X1 COMP-2;", {kSComp2, 8, 0}, true},
-        {"02 A PIC SV9(3);", {kSNum, 0, 3}},
-        {"02 A PIC S9(5)V99 SIGN LEADING SEPARATE;", {kX, 8, 0}},
-        {"02 A PIC S9(5) SIGN IS TRAILING;", {kSNum, 5, 0}},
-        // Type names of the editor text; outside editor mode they are ordinary (edited) pictures.
-        {"02 A PIC String(20);", {kString, 20, 0}, false, true},
-        {"02 A PIC U_Char;", {kUChar, 0, 0}, false, true},
-        {"02 A PIC DWORD;", {kDword, 0, 0}, false, true},
-        {"02 A PIC Date8;", {kDate8, 0, 0}, false, true},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(ClassifyPicture(c.entry, c.comp12WithoutPic, c.editorMode), c.expected) << c.entry;
-    EXPECT_EQ(ClassifyPicture("02 A PIC DWORD;", false, false).type, kX);
+    std::string out;
+    for (const std::string& entry : SplitLines(test::ReadBytes(test::DataDir() / "lang" / "pictures.txt"))) {
+        if (entry.empty()) continue;
+        out += entry;
+        for (const auto& [comp12, editor] : {std::pair{false, false}, {true, false}, {false, true}}) {
+            const PicClass c = ClassifyPicture(entry, comp12, editor);
+            out += " | " + Trim(Trim(TypeInfoOf(c.type).standardLabel).substr(1)) + " " + std::to_string(c.digits) +
+                   " " + std::to_string(c.decimals);
+        }
+        out += "\n";
+    }
+    test::ExpectGolden("lang/pictures.golden", out);
 }
 
 /// The list and each record's rows, length, layout comment, prefix, keys and notes of a

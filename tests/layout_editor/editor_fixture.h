@@ -8,6 +8,7 @@
 #include "layout_editor/layout_editor_model.h"
 #include "model/row_builder.h"
 #include "support/row_summary.h"
+#include "support/test_support.h"
 #include "util/encoding.h"
 #include "util/scripted_messages.h"
 

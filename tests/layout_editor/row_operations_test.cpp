@@ -3,10 +3,7 @@
 namespace rekkan::test {
 namespace {
 
-using Delete = EditorFixture;
-using RangeDelete = EditorFixture;
-using Copy = EditorFixture;
-using RangeCopy = EditorFixture;
+using RowOperations = EditorFixture;
 
 std::vector<std::string> Numbered(std::initializer_list<int> numbers) {
     std::vector<std::string> names;
@@ -14,19 +11,24 @@ std::vector<std::string> Numbered(std::initializer_list<int> numbers) {
     return names;
 }
 
-TEST_F(Delete, WithoutRangeRemovesCursorRowWithoutQuestion) {
+// The kind of step each operation records is checked with undo (UndoKinds).
+TEST_F(RowOperations, WithoutRangeDeleteAndCopyTakeTheCursorRowWithoutQuestion) {
     SetRows(NumberedRows(5));
     model.SetCursor(2, 3);
     ASSERT_TRUE(model.Delete());
-    EXPECT_TRUE(messages.Log().empty());
     EXPECT_EQ(Names(), Numbered({0, 1, 3, 4}));
     EXPECT_TRUE(doc.modified);
-    ASSERT_EQ(model.History().Count(), 1);
-    EXPECT_EQ(model.History().Newest().kind, StepKind::Delete);
     EXPECT_EQ(model.ShownGeometry().recordLength, 1 + 3 + 4) << "the layout was measured";
+    model.SetCursor(3, 3);
+    ASSERT_TRUE(model.Copy());
+    EXPECT_EQ(Names(), Numbered({0, 1, 3, 4, 4}));
+    EXPECT_EQ(doc.items[3], doc.items[4]);
+    EXPECT_EQ(model.History().Count(), 2);
+    EXPECT_EQ(model.History().Newest().count, 1);
+    EXPECT_TRUE(messages.Log().empty());
 }
 
-TEST_F(Delete, AndCopyBelowLastItemDoNothing) {
+TEST_F(RowOperations, DeleteAndCopyBelowLastItemDoNothing) {
     for (bool del : {true, false}) {
         SetRows(NumberedRows(3));
         model.SetCursor(del ? 3 : 7, 3);
@@ -37,7 +39,7 @@ TEST_F(Delete, AndCopyBelowLastItemDoNothing) {
     }
 }
 
-TEST_F(RangeDelete, AsksWithRowNumbersAndDeletesOnOk) {
+TEST_F(RowOperations, RangeDeleteAsksWithRowNumbersAndDeletesOnOk) {
     SetRows(NumberedRows(10));
     MarkRange(2, 6, false);  // still being marked: delete works on it as well
     messages.Script(Answer::Ok);
@@ -49,11 +51,10 @@ TEST_F(RangeDelete, AsksWithRowNumbersAndDeletesOnOk) {
               sj("【 削除 】\r\n\r\n    選択範囲の行を削除します。\r\n\r\n    行番号 ： 3 ～ 7\r\n\r\n"));
     EXPECT_EQ(Names(), Numbered({0, 1, 7, 8, 9}));
     EXPECT_FALSE(model.Range().Active());
-    EXPECT_EQ(model.History().Newest().kind, StepKind::RangeDelete);
     EXPECT_EQ(model.History().Newest().count, 5);
 }
 
-TEST_F(RangeDelete, RangeIsDrawnOnRedWhileAsked) {
+TEST_F(RowOperations, RangeDeleteIsDrawnOnRedWhileAsked) {
     SetRows(NumberedRows(6));
     MarkRange(1, 3);
     struct Spy : EditorObserver {
@@ -75,7 +76,7 @@ TEST_F(RangeDelete, RangeIsDrawnOnRedWhileAsked) {
     EXPECT_TRUE(model.History().Empty());
 }
 
-TEST_F(RangeDelete, ScrollsToFirstDeletedRowWhenItLeftTheWindow) {
+TEST_F(RowOperations, RangeDeleteScrollsToFirstDeletedRowWhenItLeftTheWindow) {
     SetRows(NumberedRows(40));
     model.SetGridWindow(0, 20);
     struct Case {
@@ -90,18 +91,7 @@ TEST_F(RangeDelete, ScrollsToFirstDeletedRowWhenItLeftTheWindow) {
     }
 }
 
-TEST_F(Copy, WithoutRangeDuplicatesCursorRow) {
-    SetRows(NumberedRows(8));
-    model.SetCursor(5, 3);
-    ASSERT_TRUE(model.Copy());
-    EXPECT_TRUE(messages.Log().empty());
-    EXPECT_EQ(Names(), Numbered({0, 1, 2, 3, 4, 5, 5, 6, 7}));
-    EXPECT_EQ(doc.items[5], doc.items[6]);
-    EXPECT_EQ(model.History().Newest().kind, StepKind::Copy);
-    EXPECT_EQ(model.History().Newest().count, 1);
-}
-
-TEST_F(Copy, RefusedWhenTableIsFull) {
+TEST_F(RowOperations, CopyIsRefusedWhenTheTableIsFull) {
     doc.editableLineCount = 4;
     SetRows(NumberedRows(4));
     model.SetCursor(1, 3);
@@ -110,43 +100,41 @@ TEST_F(Copy, RefusedWhenTableIsFull) {
     EXPECT_EQ(doc.Count(), 4);
 }
 
-TEST_F(RangeCopy, InsertsCopiesAtCursorAndRangeDesignatesThem) {
-    SetRows(NumberedRows(8));
-    MarkRange(1, 2);
-    model.SetCursor(6, 3);
-    messages.Script(Answer::Ok);
-    ASSERT_TRUE(model.Copy());
-    EXPECT_EQ(
-        messages.Log()[0].text,
-        sj("【 複写 】\r\n\r\n   選択範囲の行をカーソル行に挿入して複写します。\r\n\r\n   行番号 ： 2 ～ 3    →   7\r\n\r\n"));
-    EXPECT_EQ(Names(), Numbered({0, 1, 2, 3, 4, 5, 1, 2, 6, 7}));
-    EXPECT_EQ(std::make_pair(model.Range().start, model.Range().end), std::make_pair(6, 7));
-    EXPECT_EQ(model.Range().state, RangeState::Confirmed);
-    EXPECT_EQ(model.History().Newest().kind, StepKind::RangeCopy);
-    EXPECT_EQ(model.History().Newest().row, 6);
-    EXPECT_EQ(model.History().Newest().count, 2);
+/// The copies go before the cursor row, before the range when the cursor is inside it, and
+/// after the last item when the cursor is below it; the range then designates the copies.
+TEST_F(RowOperations, RangeCopyInsertsCopiesAtTheCursor) {
+    struct Case {
+        int from, to, cursor;
+        std::string question;
+        std::vector<std::string> names;
+        int copiesAt;
+    };
+    const Case cases[] = {
+        {1, 2, 6, "2 ～ 3    →   7", Numbered({0, 1, 2, 3, 4, 5, 1, 2, 6, 7}), 6},
+        {2, 4, 3, "3 ～ 5    →   3", Numbered({0, 1, 2, 3, 4, 2, 3, 4, 5, 6, 7}), 2},
+        {1, 2, 8, "2 ～ 3    →   9", Numbered({0, 1, 2, 3, 4, 5, 6, 7, 1, 2}), 8},
+    };
+    for (const Case& c : cases) {
+        SetRows(NumberedRows(8));
+        model.ClearRange();
+        messages.Clear();
+        MarkRange(c.from, c.to);
+        model.SetCursor(c.cursor, 3);
+        messages.Script(Answer::Ok);
+        ASSERT_TRUE(model.Copy());
+        EXPECT_EQ(messages.Log()[0].text,
+                  sj("【 複写 】\r\n\r\n   選択範囲の行をカーソル行に挿入して複写します。\r\n\r\n   行番号 ： ") +
+                      sj(c.question) + "\r\n\r\n");
+        EXPECT_EQ(Names(), c.names) << c.cursor;
+        const int count = c.to - c.from + 1;
+        EXPECT_EQ(std::make_tuple(model.Range().start, model.Range().end, model.Range().state),
+                  std::make_tuple(c.copiesAt, c.copiesAt + count - 1, RangeState::Confirmed));
+        EXPECT_EQ(std::make_pair(model.History().Newest().row, model.History().Newest().count),
+                  std::make_pair(c.copiesAt, count));
+    }
 }
 
-TEST_F(RangeCopy, TargetInsideRangeInsertsBeforeRange) {
-    SetRows(NumberedRows(8));
-    MarkRange(2, 4);
-    model.SetCursor(3, 3);
-    messages.Script(Answer::Ok);
-    ASSERT_TRUE(model.Copy());
-    EXPECT_NE(messages.Log()[0].text.find(sj("3 ～ 5    →   3")), std::string::npos);
-    EXPECT_EQ(Names(), Numbered({0, 1, 2, 3, 4, 2, 3, 4, 5, 6, 7}));
-}
-
-TEST_F(RangeCopy, CursorBelowLastItemAppends) {
-    SetRows(NumberedRows(4));
-    MarkRange(1, 2);
-    model.SetCursor(9, 3);
-    messages.Script(Answer::Ok);
-    ASSERT_TRUE(model.Copy());
-    EXPECT_EQ(Names(), Numbered({0, 1, 2, 3, 1, 2}));
-}
-
-TEST_F(RangeCopy, CancelAndTooManyRowsChangeNothing) {
+TEST_F(RowOperations, RangeCopyCancelAndTooManyRowsChangeNothing) {
     doc.editableLineCount = 7;
     SetRows(NumberedRows(6));
     MarkRange(1, 3);

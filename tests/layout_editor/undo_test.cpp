@@ -26,50 +26,30 @@ TEST(UndoHistory, SavesRowsOnlyForDeleteAndEditorKinds) {
     EXPECT_EQ(MakeStep(StepKind::Delete, 4, 3, doc).saved.size(), 2u) << "as far as the table reaches";
 }
 
+/// The caption of every kind (9 is none), of a cell change in each column (2 is none), and of a
+/// name cut at 20 bytes, never inside a double-byte character (byte 20 of the last is a lead byte).
 TEST(UndoCaption, EveryKindAndEveryCellColumnAndNameCutAtACharacterBoundary) {
     THistCtl step;
     step.item = MakeRow({.level = 2,
                          .name = sj("顧客番号顧客番号顧客番号"),
+                         .var = "CUSTOMER-NUMBER-OF-THE-ACCOUNT",
                          .type = kSComp3,
                          .bytes = 7,
-                         .repeat = 3});  // 24 bytes of name
-    step.item.VNM = "CUSTOMER-NUMBER-OF-THE-ACCOUNT";
-    step.item.RED = "OTHER";
-    step.item.SYO = 2;
-    step.item.BKO = sj("備考");
-    struct Case {
-        StepKind kind;
-        int column;
-        std::string caption;
+                         .decimals = 2,
+                         .repeat = 3,
+                         .redefines = "OTHER",
+                         .remarks = sj("備考")});
+    std::string out;
+    const auto add = [&](int kind, int column) {
+        step.kind = static_cast<StepKind>(kind);
+        step.column = column;
+        out += std::to_string(kind) + "/" + std::to_string(column) + " " + Cp932ToUtf8(StepCaption(step)) + "\n";
     };
-    const Case cases[] = {
-        {StepKind::Delete, 0, sj("削除")},
-        {StepKind::RangeDelete, 0, sj("範囲削除")},
-        {StepKind::Copy, 0, sj("複写")},
-        {StepKind::RangeCopy, 0, sj("範囲複写")},
-        {StepKind::Paste, 0, sj("←Clipboard")},
-        {StepKind::EditorText, 0, "Editor"},
-        {static_cast<StepKind>(9), 0, sj("？")},
-        {StepKind::CellContent, 3, sj("セル内容 項目名 - 顧客番号顧客番号顧客")},
-        {StepKind::CellContent, 4, sj("セル内容 Var.Name - CUSTOMER-NUMBER-OF-T")},
-        {StepKind::CellContent, 5, sj("セル内容 再定義 - OTHER")},
-        {StepKind::CellContent, 6, sj("セル内容 型 -   S.COMP-3")},
-        {StepKind::CellContent, 7, sj("セル内容 繰返 - 3")},
-        {StepKind::CellContent, 8, sj("セル内容 桁数 - 7")},
-        {StepKind::CellContent, 9, sj("セル内容 小数 - 2")},
-        {StepKind::CellContent, 10, sj("セル内容 備考 - 備考")},
-        {StepKind::CellContent, 2, sj("セル内容")},
-    };
-    for (const Case& c : cases) {
-        step.kind = c.kind;
-        step.column = c.column;
-        EXPECT_EQ(StepCaption(step), c.caption) << static_cast<int>(c.kind) << "/" << c.column;
-    }
-    // The name is cut at 20 bytes, never inside a double-byte character: here byte 20 is a lead byte.
-    step.kind = StepKind::CellContent;
-    step.column = 3;
-    step.item.KOM = "A" + sj("顧客番号顧客番号顧客番号");
-    EXPECT_EQ(StepCaption(step), sj("セル内容 項目名 - A顧客番号顧客番号顧"));
+    for (int kind : {0, 1, 2, 3, 4, 6, 9}) add(kind, 0);
+    for (int column = 2; column <= 10; ++column) add(5, column);
+    step.item.KOM = "A" + step.item.KOM;
+    add(5, 3);
+    ExpectGolden("layout_editor/undo_captions.txt", out);
 }
 
 /// One operation per step kind: apply it, check it changed the table, undo, compare.

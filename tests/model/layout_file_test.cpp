@@ -64,14 +64,9 @@ TEST(LayoutFileFormat, WriteThenReadGivesEveryFieldBack) {
 TEST(LayoutFileReader, ClassifiesOddLines) {
     LayoutDocument d;
     ScriptedMessages msgs;
-    const std::string text =
-        "kvel#32.lay\r\n"
-        "%!#seq=1%!#%!#lvl=1%!#kom=A%!#vnm=a%!#red=%!#typ=1%!#rpt=0%!#byt=0%!#syo=0%!#bko=%!#\n"
-        "%!#SEQ=2%!#%!#LVL=1%!#KOM=B%!#%!#VNM=b%!#RED=%!#TYP=0%!#RPT=1%!#BYT=5%!#SYO=0%!#BKO=%!#\r"
-        "%!#SEQ=%!#garbage\r\n"
-        "\r\n"
-        "%memo!   indented memo\r\n"
-        "%!#SEQ=3%!#KOM=has %key! inside%!#\r\n";
+    // Lower-case keys, LF and CR line ends, a doubled marker, a broken and a blank line, an
+    // indented memo and a key marker inside an item line.
+    const std::string text = test::ReadBytes(test::DataDir() / "model" / "odd_lines.kvl");
     ASSERT_TRUE(ReadLayoutText(d, text, msgs).ok);
     ASSERT_EQ(d.Count(), 2);
     EXPECT_EQ(d.items[0].RPT, 1) << "repeat below 1 becomes 1";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_support.h"
 #include "util/encoding.h"
 
 namespace rekkan {
@@ -14,19 +15,10 @@ Settings Defaults() {
 }
 
 TEST(SettingsFile, DefaultsAndTheirText) {
-    const Settings s = Defaults();
-    EXPECT_EQ(s.Cmb_CobPP, 37);
-    EXPECT_EQ(s.EGW_KOM, 8 * 24);
-    EXPECT_EQ(s.Path_Rdf, "/opt/rekkan");
-    EXPECT_EQ(s.Edt_CobCmtTrim, "-+*=/%");
-    const std::string text = FormatSettings(s);
-    EXPECT_EQ(text.rfind("FPS_RecEditor=-1,-1,-1,-1\r\n", 0), 0u);
-    EXPECT_NE(text.find("\r\nOpt_LayoutBC=-2147483643\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\nReMemori=True\r\nReColWidths0=0\r\n"), std::string::npos);
-    EXPECT_NE(text.find("ReColWidths7=0\r\nRT_WinSta=0\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\nStr_BtmChar=\r\n"), std::string::npos);
-    EXPECT_EQ(text.find("FPS_Fmt"), std::string::npos) << "read-only keys are never written";
-    EXPECT_EQ(text.substr(text.size() - 13), "EGW_BKO=240\r\n");
+    // The defaults of a folder "/opt/rekkan" and a character width of 8; read-only keys
+    // (FPS_Fmt...) are never written.
+    const std::string text = FormatSettings(Defaults());
+    test::ExpectGolden("model/default_settings.ini", text);
     Settings empty = Defaults();
     ParseSettings("", empty);
     EXPECT_EQ(FormatSettings(empty), text);
@@ -35,24 +27,7 @@ TEST(SettingsFile, DefaultsAndTheirText) {
 TEST(SettingsFile, KeysAnyCaseFirstMatchAndBadValues) {
     Settings s = Defaults();
     int bad = 0;
-    ParseSettings(
-        " cmb_lang = 2 \r\n"
-        "Cmb_Lang=1\r\n"
-        "RecEtcFmt=yes\r\n"
-        "Chk_Msg_Update=TRUE\r\n"
-        "Cmb_FontSize=big\r\n"
-        "Cmb_Indent=4\r\n"
-        "no equals sign\r\n"
-        "Unknown=1\r\n"
-        "recolwidths3=77\r\n"
-        "FPS_kvel=10,20,300,400\r\n"
-        "FPS_Tfm=1,2,3\r\n"
-        "Path_EditFile= " +
-            sj("/データ/顧客.dat") +
-            " \r\n"
-            "GP_CellScale=3\r\n"
-            "GPB_Keep= exactly \r\n",
-        s, &bad);
+    ParseSettings(test::ReadBytes(test::DataDir() / "model" / "odd_settings.ini"), s, &bad);
     EXPECT_EQ(s.Cmb_Lang, 1) << "later lines apply over earlier ones";
     EXPECT_FALSE(s.RecEtcFmt);
     EXPECT_TRUE(s.Chk_Msg_Update);
