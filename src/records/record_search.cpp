@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "codec/field_codec.h"
 #include "records/block_reader.h"
 #include "records/range_csv.h"
+#include "records/search_plan.h"
 #include "util/encoding.h"
 #include "util/text.h"
 
@@ -29,7 +29,8 @@ SearchOutcome SearchFile(const SearchRequest& request, const std::function<bool(
         messages->Inform(DataFileOpenFailedMessage(), DefaultCaption());
     }
 
-    // One reusable text per entry: decoding allocates nothing once the texts have grown.
+    const SearchPlan plan(fields, request.codec, request.recordLength, words, request.orMode);
+    // One reusable text per entry for the hits: decoding allocates nothing once they have grown.
     std::vector<std::string> texts(fields.size());
     std::string_view record;
     std::int64_t index = 0;
@@ -43,16 +44,16 @@ SearchOutcome SearchFile(const SearchRequest& request, const std::function<bool(
             outcome.readFailed = reader.Failed();
             break;
         }
-        for (std::size_t f = 0; f < fields.size(); ++f) {
-            // Group items decode to empty text and never match; invalid bytes are searched
-            // in the text they show.
-            if (!fields[f].IsGroup()) static_cast<void>(DecodeFieldTo(texts[f], record, fields[f], request.codec));
-        }
-        if (!RecordHits(texts, words, request.orMode)) continue;
+        // Invalid bytes are searched in the text they show.
+        if (!plan.Hits(record)) continue;
         ++outcome.hits;
         SearchHit hit;
         hit.index = index;
         if (request.wantTexts) {
+            for (std::size_t f = 0; f < fields.size(); ++f) {
+                texts[f].clear();
+                static_cast<void>(plan.Plan().AppendText(f, record, texts[f]));
+            }
             hit.flags = MatchRecord(texts, words, request.orMode).itemFlags;
             hit.texts = texts;
         }

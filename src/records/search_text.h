@@ -19,6 +19,8 @@ public:
 
     [[nodiscard]] bool Empty() const { return upper_.empty(); }
     [[nodiscard]] std::size_t Size() const { return upper_.size(); }
+    /// Word `j` with its single-byte letters upper-cased.
+    [[nodiscard]] const std::string& Upper(std::size_t j) const { return upper_[j]; }
     /// True when word `j` occurs in `text` (character-aware, letters without case).
     [[nodiscard]] bool Occurs(std::size_t j, std::string_view text) const;
 
