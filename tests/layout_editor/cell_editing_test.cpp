@@ -21,30 +21,28 @@ std::vector<std::string> CellTexts(const RowTexts& t) {
 }
 
 TEST(RowCells, ShowRowAsTheGridDoes) {
-    TRspec r = MakeRow({.level = 3, .name = "AMOUNT", .var = "AMT", .type = kSNum, .bytes = 7, .repeat = 4});
-    r.SYO = 2;
-    r.BKO = "note";
+    const TRspec r = MakeRow({.level = 3,
+                              .name = "AMOUNT",
+                              .var = "AMT",
+                              .type = kSNum,
+                              .bytes = 7,
+                              .decimals = 2,
+                              .repeat = 4,
+                              .remarks = "note"});
     EXPECT_EQ(CellTexts(FormatRowCells(r, 3)),
               (std::vector<std::string>{"      03 AMOUNT", " AMT", " ", "  S.NUM", " 4", " 7", " 2", "note"}));
     // The type's column rules hide digits and decimals the type has none of, whatever the row holds.
-    TRspec g = MakeRow({.name = "G", .type = kGroup});
-    g.BYT = 5;
-    g.SYO = 1;
+    const TRspec g = MakeRow({.name = "G", .type = kGroup, .bytes = 5, .decimals = 1});
     EXPECT_EQ(CellTexts(FormatRowCells(g, 2)), (std::vector<std::string>{"01 G", " G", " ", " Group", "", "", "", ""}));
-    TRspec s = MakeRow({.name = "S", .type = kSInt, .bytes = 2});
-    s.SYO = 3;
+    const TRspec s = MakeRow({.name = "S", .type = kSInt, .bytes = 2, .decimals = 3});
     EXPECT_EQ(FormatRowCells(s, 2).digits, " 2");
     EXPECT_EQ(FormatRowCells(s, 2).decimals, "");
     EXPECT_EQ(SeqCellText(11), "   12");
-}
-
-TEST(RowCells, PositionCellInBothViews) {
-    TRspec r = MakeRow({.level = 2, .name = "A"});
-    GeometryRow g;
-    g.Pos = 17;
-    EXPECT_EQ(PositionCellText(r, g, false), "17");
-    g.Pos = -1;  // the redefinition view's positions are checked with the view
-    EXPECT_EQ(PositionCellText(r, g, false), "");
+    GeometryRow at;
+    at.Pos = 17;
+    EXPECT_EQ(PositionCellText(r, at, false), "17");
+    at.Pos = -1;  // the redefinition view's positions are checked with the view
+    EXPECT_EQ(PositionCellText(r, at, false), "");
 }
 
 TEST(RowCells, LevelDigitsAndNumbersAreReadFromTheFront) {

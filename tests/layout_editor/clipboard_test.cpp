@@ -26,11 +26,7 @@ TEST_F(ClipboardWrite, WritesMagicAndOneItemLinePerRangeRow) {
     ASSERT_TRUE(model.Execute(EditorCommand::ClipboardWrite));
     EXPECT_EQ(messages.Log()[0].text,
               sj("選択された内容をクリップボードに書き込みます。\r\n\r\nよろしいですか？\r\n\r\n"));
-    EXPECT_EQ(clipboard.Text().value_or(""),
-              Lines({"kvel#32.lay",
-                     "%!#SEQ=3%!#%!#LVL=2%!#KOM=R2%!#VNM=R2%!#RED=%!#TYP=1%!#RPT=1%!#BYT=2%!#SYO=0%!#BKO=" +
-                         sj("備考") + "%!#",
-                     "%!#SEQ=4%!#%!#LVL=2%!#KOM=R3%!#VNM=R3%!#RED=%!#TYP=1%!#RPT=1%!#BYT=3%!#SYO=0%!#BKO=%!#"}));
+    ExpectGolden("layout_editor/clipboard_written.txt", Cp932ToUtf8(clipboard.Text().value_or("")));
     EXPECT_EQ(doc.items, rows) << "the layout does not change";
     EXPECT_FALSE(doc.modified);
     EXPECT_TRUE(model.History().Empty());
@@ -97,11 +93,7 @@ TEST_F(ClipboardPaste, RefusalsAndTheirMessages) {
 
 TEST_F(ClipboardPaste, BlankLineCountsInQuestionButInsertsOnlyItemRows) {
     SetRows(NumberedRows(5));
-    clipboard.SetText(Lines(
-        {"kvel#32.lay",
-         "%!#SEQ=7%!#%!#LVL=3%!#KOM=" + sj("顧客") + "%!#VNM=CUST%!#RED=%!#TYP=4%!#RPT=1%!#BYT=7%!#SYO=2%!#BKO=%!#",
-         "%!#SEQ=8%!#%!#LVL=3%!#KOM=B%!#VNM=B%!#RED=%!#TYP=1%!#RPT=2%!#BYT=3%!#SYO=0%!#BKO=%!#",
-         "%!#SEQ=9%!#%!#LVL=3%!#KOM=C%!#VNM=C%!#RED=B%!#TYP=1%!#RPT=1%!#BYT=1%!#SYO=0%!#BKO=x%!#", ""}));
+    clipboard.SetText(ReadBytes(DataDir() / "layout_editor" / "clipboard_three_rows.txt"));
     model.SetCursor(2, 3);
     messages.Script(Answer::Ok);
     ASSERT_TRUE(model.Execute(EditorCommand::ClipboardRead));
@@ -119,9 +111,8 @@ TEST_F(ClipboardPaste, BlankLineCountsInQuestionButInsertsOnlyItemRows) {
 
 TEST_F(ClipboardPaste, CancelAndOutOfRangeRows) {
     SetRows(NumberedRows(3));
-    clipboard.SetText(
-        Lines({"kvel#32.lay", "%!#SEQ=1%!#%!#LVL=0%!#KOM=Z%!#VNM=Z%!#RED=%!#TYP=40%!#RPT=0%!#BYT=3%!#SYO=0%!#BKO=%!#",
-               "%!#SEQ=2%!#%!#LVL=2%!#KOM=BAD%!#VNM=Z%!#RED=%!#TYP=x%!#RPT=1%!#BYT=3%!#SYO=0%!#BKO=%!#"}));
+    // Level 0, type 40 and repeat 0 on the first line, a type that is no number on the second.
+    clipboard.SetText(ReadBytes(DataDir() / "layout_editor" / "clipboard_out_of_range.txt"));
     messages.Script(Answer::Cancel);
     EXPECT_FALSE(model.PasteClipboard());
     EXPECT_EQ(doc.Count(), 3);
@@ -138,9 +129,8 @@ TEST_F(ClipboardPaste, CancelAndOutOfRangeRows) {
 TEST_F(ClipboardPaste, WriteThenPasteCopiesRowsExactly) {
     std::vector<TRspec> rows = NumberedRows(5);
     rows[3] = MakeRow({.level = 2, .name = "GRP", .type = kGroup});
-    rows.push_back(MakeRow({.level = 3, .name = "N", .type = kSNum, .bytes = 5, .repeat = 3}));
-    rows.back().SYO = 2;
-    rows.back().BKO = "note";
+    rows.push_back(
+        MakeRow({.level = 3, .name = "N", .type = kSNum, .bytes = 5, .decimals = 2, .repeat = 3, .remarks = "note"}));
     SetRows(rows);
     MarkRange(3, 5);
     messages.Script(Answer::Ok);

@@ -17,27 +17,15 @@ LayoutDocument Sample() {
     d.RdfCmt = sj(" 顧客マスタ ");
     d.PreFix = "CM-";
     d.items = MakeRows({{.name = sj("顧客レコード"), .type = kGroup},
-                        {.level = 2, .name = "CUST-NO", .type = kSNum, .bytes = 7, .decimals = 2},
-                        {.level = 2, .name = sj("  氏名  "), .bytes = 10, .repeat = 3},
+                        {.level = 2, .name = "CUST-NO", .var = "CUST_NO", .type = kSNum, .bytes = 7, .decimals = 2},
+                        {.level = 2, .name = sj("  氏名  "), .bytes = 10, .repeat = 3, .remarks = sj("備考")},
                         {.level = 2, .name = "ALT", .bytes = 30, .redefines = sj("氏名")}});
-    d.items[1].VNM = "CUST_NO";
-    d.items[2].BKO = sj("備考");
     d.keyLines = {"K1\tx"};
     d.memoLines = {sj("メモ一行目"), "line two"};
     return d;
 }
 
-TEST(LayoutFileFormat, ItemLineIsByteExact) {
-    TRspec r = MakeRow({.level = 3, .name = "CUST-NO", .type = kSNum, .bytes = 7, .decimals = 2});
-    r.VNM = "CUST_NO";
-    EXPECT_EQ(ItemLine(r, 11),
-              "%!#SEQ=12%!#%!#LVL=3%!#KOM=CUST-NO%!#VNM=CUST_NO%!#RED=%!#TYP=4%!#RPT=1%!#BYT=7%!#SYO=2%!#BKO=%!#");
-    const std::string file = FormatLayoutFile(Sample());
-    EXPECT_EQ(file.substr(0, 13 + 2), "kvel#32.lay\r\n" + std::string("%!"));
-    EXPECT_NE(file.find("%!#RdfCmt=" + sj("顧客マスタ") + "%!#\r\n"), std::string::npos);
-    EXPECT_NE(file.find("\r\n%key!K1\tx\r\n%memo!"), std::string::npos);
-    EXPECT_EQ(file.substr(file.size() - 2), "\r\n");
-}
+TEST(LayoutFileFormat, FileIsByteExact) { test::ExpectGolden("model/sample_layout.kvl", FormatLayoutFile(Sample())); }
 
 TEST(LayoutFileFormat, WriteThenReadGivesEveryFieldBack) {
     const LayoutDocument original = Sample();
@@ -127,40 +115,13 @@ TEST(LayoutFileReader, TooManyLinesAreDroppedWithANotice) {
     EXPECT_EQ(msgs.Texts().back(), r.notice);
 }
 
-std::string LegacyFile(const std::vector<std::string>& records) {
-    std::string bytes = "morvane.lay";
-    std::string cmt(255, '\0');
-    cmt.replace(0, 4, "Cmt1");
-    std::string pre(255, '\0');
-    pre.replace(0, 2, "P-");
-    bytes += cmt + pre;
-    for (const std::string& r : records) bytes += r;
-    return bytes;
-}
-
-std::string LegacyItem(int lvl, int rpt, int byt, int syo, int typ, int typ2, const std::string& kom,
-                       const std::string& vnm) {
-    std::string r(94, '\0');
-    for (const auto& [at, v] : {std::pair{0, lvl}, {2, rpt}, {6, byt}, {8, syo}, {10, typ}, {12, typ2}}) {
-        r[at] = static_cast<char>(v & 0xFF);  // little-endian 16-bit fields
-        r[at + 1] = static_cast<char>((v >> 8) & 0xFF);
-    }
-    r.replace(14, kom.size(), kom);
-    r.replace(54, vnm.size(), vnm);
-    return r;
-}
-
+/// legacy_types.lay: comment "Cmt1", prefix "P-", rows G (group), 金額 (legacy type 21, 5.1 digits,
+/// twice), I (legacy type 3) and a key record.
 TEST(LegacyLayoutReader, ConvertsTypesAndReadsKeys) {
-    test::TempDir dir;
-    std::string key(94, '\0');
-    key.replace(0, 12, "%key!01. K1 ");
-    const std::string bytes =
-        LegacyFile({LegacyItem(1, 1, 0, 0, 0, 0, "G", "g"), LegacyItem(2, 2, 5, 1, 21, 21, sj("金額"), "amt"),
-                    LegacyItem(2, 1, 0, 0, 3, 3, "I", "i"), key});
-    test::WriteBytes(dir.Path() / "cust.lay", bytes);
+    const std::filesystem::path file = test::DataDir() / "model" / "legacy_types.lay";
     LayoutDocument d;
     ScriptedMessages msgs;
-    ASSERT_TRUE(ReadLayoutFile(d, dir.File("cust.lay"), true, msgs).ok);
+    ASSERT_TRUE(ReadLayoutFile(d, file.string(), true, msgs).ok);
     EXPECT_TRUE(d.legacy);
     // Legacy 21 is S.COMP-3 and 3 is U.Int; an integer row takes its size from the settings.
     EXPECT_EQ(test::RowsSummary(d.items), "1 0 1 0 0 G|g\n2 6 2 5 1 金額|amt\n2 18 1 2 0 I|i\n");
@@ -169,15 +130,11 @@ TEST(LegacyLayoutReader, ConvertsTypesAndReadsKeys) {
     EXPECT_EQ(d.keyLines, std::vector<std::string>{"K1"});
     ASSERT_FALSE(msgs.Texts().empty());
     EXPECT_NE(msgs.Texts()[0].find(sj("これは MORVANE 16 Bit 版のファイルレイアウトです。")), std::string::npos);
-}
-
-TEST(LegacyLayoutReader, ARecordCutShortFails) {
-    LayoutDocument d;
-    ScriptedMessages msgs;
-    std::string bytes = LegacyFile({LegacyItem(1, 1, 4, 0, 16, 16, "A", "a")});
-    bytes += std::string(50, '\0');
-    EXPECT_FALSE(ReadLayoutText(d, bytes, msgs).ok);
-    EXPECT_EQ(d.Count(), 1);
+    // A record cut short fails, keeping the rows read before it.
+    LayoutDocument cut;
+    EXPECT_FALSE(
+        ReadLayoutText(cut, test::ReadBytes(file).substr(0, 11 + 2 * 255 + 94) + std::string(50, '\0'), msgs).ok);
+    EXPECT_EQ(cut.Count(), 1);
 }
 
 }  // namespace
