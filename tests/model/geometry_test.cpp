@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <tuple>
 
+#include "model/layout_file.h"
 #include "model/row_builder.h"
+#include "support/test_support.h"
+#include "util/scripted_messages.h"
 
 namespace rekkan {
 namespace {
@@ -39,90 +44,31 @@ std::string Summary(const Pass& p) {
     return out + "=> " + std::to_string(p.g.recordLength);
 }
 
+/// Each layout of model/geometry (its memo says what it shows) with its summary.
 TEST(GeometryPass, PositionsAndGroupLengths) {
-    struct Case {
-        const char* title;
-        std::vector<TRspec> rows;
-        const char* summary;
-    };
-    const Case cases[] = {
-        {"empty table", {}, "=> 0"},
-        {"single item", MakeRows({{.name = "A", .bytes = 10}}), "1 => 10"},
-        {"a repeated group's length is one occurrence",
-         MakeRows({{.name = "G", .type = kGroup, .repeat = 3},
-                   {.level = 2, .name = "A", .bytes = 2},
-                   {.level = 2, .name = "B", .type = kSNum, .bytes = 3}}),
-         "1[5] 1 3 => 15"},
-        {"nested repeats multiply",
-         MakeRows({{.name = "A", .type = kGroup, .repeat = 2},
-                   {.level = 2, .name = "B", .type = kGroup, .repeat = 3},
-                   {.level = 3, .name = "C", .bytes = 4}}),
-         "1[12] 1[4] 1 => 24"},
-        {"empty group", MakeRows({{.name = "E", .type = kGroup}, {.name = "A", .bytes = 3}}), "1[0] 1 => 3"},
-        // An X row followed by deeper rows is walked as a group; its own BYT adds nothing.
-        {"item with members",
-         MakeRows({{.name = "R", .type = kGroup},
-                   {.level = 2, .name = "P", .bytes = 9, .repeat = 2},
-                   {.level = 3, .name = "Q", .bytes = 2}}),
-         "1[4] 1 1 => 4"},
-        {"group inside a group",
-         MakeRows({{.name = "E", .type = kGroup},
-                   {.level = 2, .name = "G", .type = kGroup, .repeat = 3},
-                   {.level = 3, .name = "A", .bytes = 2}}),
-         "1[6] 1[2] 1 => 6"},
-        // E closes before G starts: it must not collect G's members.
-        {"closed empty group",
-         MakeRows({{.level = 2, .name = "E", .type = kGroup},
-                   {.name = "G", .type = kGroup, .repeat = 3},
-                   {.level = 2, .name = "A", .bytes = 2}}),
-         "1[0] 1[2] 1 => 6"},
-        // T's level-2 neighbour above (Q, repeated 3 times) is not one of its ancestors.
-        {"multiplicity follows the enclosing rows",
-         MakeRows({{.name = "P", .type = kGroup},
-                   {.level = 2, .name = "Q", .type = kGroup, .repeat = 3},
-                   {.level = 3, .name = "r"},
-                   {.name = "S", .type = kGroup},
-                   {.level = 3, .name = "T", .type = kGroup},
-                   {.level = 4, .name = "u", .bytes = 5}}),
-         "1[3] 1[1] 1 4[5] 4[5] 4 => 8"},
-        {"a repeat count below one counts once",
-         MakeRows({{.name = "G", .type = kGroup, .repeat = 0},
-                   {.level = 2, .name = "A", .bytes = 3, .repeat = -2},
-                   {.name = "B", .bytes = 2, .repeat = 0}}),
-         "1[3] 1 4 => 5"},
-        {"levels outside the stack",
-         MakeRows({{.name = "G", .type = kGroup},
-                   {.level = 40, .name = "A", .bytes = 3, .repeat = 2},
-                   {.level = -3, .name = "B"}}),
-         "1[6] 1 7 => 7"},
-        // B overlays A and is no part of R's length; C follows A.
-        {"redefinition overlays its target",
-         MakeRows({{.name = "R", .type = kGroup},
-                   {.level = 2, .name = "Z", .bytes = 4},
-                   {.level = 2, .name = "A", .bytes = 6},
-                   {.level = 2, .name = "B", .type = kGroup, .redefines = "A"},
-                   {.level = 3, .name = "B1", .bytes = 2, .repeat = 2},
-                   {.level = 3, .name = "B2"},
-                   {.level = 2, .name = "C"}}),
-         "1[11] 1 5 5[0] 5 9 11 => 11"},
-        {"redefinition by variable name",
-         MakeRows({{.name = "A", .var = "A_v", .bytes = 4}, {.name = "B", .bytes = 2, .redefines = "A_v"}}),
-         "1 1 => 4"},
-        {"redefinition of no row",
-         MakeRows({{.name = "A", .bytes = 4}, {.name = "B", .bytes = 2, .redefines = "NOPE"}}), "1 -1 => 4"},
-        // A same-named row at another level is not a sibling; a parent ends the search.
-        {"redefinition of a parent",
-         MakeRows(
-             {{.name = "A", .type = kGroup}, {.level = 2, .name = "x"}, {.level = 2, .name = "y", .redefines = "A"}}),
-         "1[1] 1 -1 => 1"},
-        {"bit repeats pack into one field",
-         MakeRows({{.name = "F", .type = kBit, .bytes = 3, .repeat = 5}, {.name = "G"}}), "1 3 => 3"},
-    };
-    for (const Case& c : cases) {
-        const Pass p(c.rows);
-        EXPECT_TRUE(p.g.Ok()) << c.title;
-        EXPECT_EQ(Summary(p), c.summary) << c.title;
+    std::vector<std::filesystem::path> files;
+    for (const auto& e : std::filesystem::directory_iterator(test::DataDir() / "model" / "geometry"))
+        files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    std::string out;
+    for (const std::filesystem::path& file : files) {
+        ScriptedMessages messages;
+        LayoutDocument doc;
+        ASSERT_TRUE(ReadLayoutText(doc, test::ReadBytes(file), messages).ok) << file;
+        const Pass p(doc.items);
+        EXPECT_TRUE(p.g.Ok()) << file;
+        out += file.stem().string() + ": " + Summary(p) + "\n";
     }
+    test::ExpectGolden("model/geometry.golden", out);
+    // Repeat counts below one count once; levels outside 1 to 15 are kept inside the stack.
+    EXPECT_EQ(Summary(Pass(MakeRows({{.name = "G", .type = kGroup, .repeat = 0},
+                                     {.level = 2, .name = "A", .bytes = 3, .repeat = -2},
+                                     {.name = "B", .bytes = 2, .repeat = 0}}))),
+              "1[3] 1 4 => 5");
+    EXPECT_EQ(Summary(Pass(MakeRows({{.name = "G", .type = kGroup},
+                                     {.level = 40, .name = "A", .bytes = 3, .repeat = 2},
+                                     {.level = -3, .name = "B"}}))),
+              "1[6] 1 7 => 7");
     const Pass nested(MakeRows({{.name = "A", .type = kGroup, .repeat = 2},
                                 {.level = 2, .name = "B", .type = kGroup, .repeat = 3},
                                 {.level = 3, .name = "C", .bytes = 4}}));
