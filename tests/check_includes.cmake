@@ -1,7 +1,7 @@
 # Keeps the core folders in their layers: a folder of src/ includes only its own headers and
 # those of the libraries its target names as dependencies, and names only libraries it includes.
 # Run as: cmake -DSRC_DIR=<src> -DFOLDER=<folder> -DDEPS=<folder;folder> -P check_includes.cmake
-file(GLOB files ${SRC_DIR}/${FOLDER}/*.cpp ${SRC_DIR}/${FOLDER}/*.h)
+file(GLOB_RECURSE files ${SRC_DIR}/${FOLDER}/*.cpp ${SRC_DIR}/${FOLDER}/*.h)
 set(used "")
 set(errors "")
 foreach(path ${files})

@@ -42,10 +42,25 @@ std::string WorkAccessFailure(bool insert) {
     return Heading(insert) + sj("\r\n\r\nワークファイルにアクセスできませんでした。");
 }
 
+/// Bytes written to a work file, told to the progress callback after each block.
+struct RebuildMeter {
+    const TFileInf::RebuildProgress* progress = nullptr;
+    std::int64_t done = 0;
+    std::int64_t total = 0;
+    bool cancelled = false;
+
+    /// Counts `bytes` written; false when the callback cancels.
+    bool Advance(std::int64_t bytes) {
+        done += bytes;
+        if (progress && *progress && !(*progress)(done, total)) cancelled = true;
+        return !cancelled;
+    }
+};
+
 /// Copies `count` bytes of `from` at `offset` to the current end of `to`. A source that ends
 /// early is an error too: the work file must hold every byte it is meant to.
-bool CopyBlock(FileSystem& fs, int from, ReplacingFile& to, std::int64_t offset, std::int64_t count,
-               CopyBuffer& buffer) {
+bool CopyBlock(FileSystem& fs, int from, ReplacingFile& to, std::int64_t offset, std::int64_t count, CopyBuffer& buffer,
+               RebuildMeter& meter) {
     while (count > 0) {
         const std::size_t chunk =
             static_cast<std::size_t>(std::min<std::int64_t>(count, static_cast<std::int64_t>(buffer.size)));
@@ -54,17 +69,19 @@ bool CopyBlock(FileSystem& fs, int from, ReplacingFile& to, std::int64_t offset,
         if (!to.Write(std::string_view(buffer.data.get(), chunk))) return false;
         offset += static_cast<std::int64_t>(chunk);
         count -= static_cast<std::int64_t>(chunk);
+        if (!meter.Advance(static_cast<std::int64_t>(chunk))) return false;
     }
     return true;
 }
 
 /// Writes `copies` copies of `record` to the end of `to`, many per write.
-bool WriteCopies(ReplacingFile& to, const std::string& record, std::int64_t copies, CopyBuffer& buffer) {
+bool WriteCopies(ReplacingFile& to, const std::string& record, std::int64_t copies, CopyBuffer& buffer,
+                 RebuildMeter& meter) {
     const std::size_t length = record.size();
     if (length == 0 || copies <= 0) return true;
     if (buffer.size < length) {
         for (std::int64_t i = 0; i < copies; ++i) {
-            if (!to.Write(record)) return false;
+            if (!to.Write(record) || !meter.Advance(static_cast<std::int64_t>(length))) return false;
         }
         return true;
     }
@@ -76,6 +93,7 @@ bool WriteCopies(ReplacingFile& to, const std::string& record, std::int64_t copi
         const std::int64_t now = std::min(filled, copies);
         if (!to.Write(std::string_view(buffer.data.get(), static_cast<std::size_t>(now) * length))) return false;
         copies -= now;
+        if (!meter.Advance(now * static_cast<std::int64_t>(length))) return false;
     }
     return true;
 }
@@ -298,6 +316,7 @@ bool TFileInf::DeleteRecord(std::int64_t index, std::int64_t count) {
 
 bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count) {
     const bool insert = kind == Rebuild::Insert;
+    cancelled_ = false;
     if (fd_ < 0 || mode_ == OpenMode::ReadOnly) {
         Inform(DataAccessFailure(insert));
         return false;
@@ -335,14 +354,20 @@ bool TFileInf::RebuildFile(Rebuild kind, std::int64_t index, std::int64_t count)
     bool ok = true;
     CopyBuffer buffer = AllocateCopyBuffer(copyBufferBytes_);
     if (buffer.size == 0) ok = false;
-    if (ok) ok = CopyBlock(*fs_, fd_, work, 0, splitAt, buffer);
+    RebuildMeter meter{&progress_, 0, splitAt + (fileSize_ - resumeAt) + (insert ? length * count : 0)};
+    if (ok) ok = CopyBlock(*fs_, fd_, work, 0, splitAt, buffer, meter);
     if (ok && insert) {
         recordBuffer_.resize(static_cast<std::size_t>(recordLength_ > 0 ? recordLength_ : 0), '\0');
         ApplyRecordTail(recordBuffer_, recordLength_, options_);
-        ok = WriteCopies(work, recordBuffer_, count, buffer);
+        ok = WriteCopies(work, recordBuffer_, count, buffer, meter);
     }
-    if (ok) ok = CopyBlock(*fs_, fd_, work, resumeAt, fileSize_ - resumeAt, buffer);
+    if (ok) ok = CopyBlock(*fs_, fd_, work, resumeAt, fileSize_ - resumeAt, buffer, meter);
     buffer = CopyBuffer{};
+    if (meter.cancelled) {
+        cancelled_ = true;
+        work.Discard();
+        return false;
+    }
     // One rename replaces the data file; the old file is never deleted first.
     if (!ok || !work.Commit()) {
         lastError_ = errno;

@@ -57,6 +57,13 @@ public:
     void SetCodecOptions(const CodecOptions& options) { options_ = options; }
     /// Size of the buffer insert and delete copy through (halved while it cannot be allocated).
     void SetCopyBufferBytes(std::size_t bytes) { copyBufferBytes_ = bytes; }
+    /// Progress of insert and delete: bytes of the work file written so far and in all, told
+    /// after each block. Returning false cancels: the work file goes, the data file stays as
+    /// it was, no message is shown and the operation fails with RebuildCancelled() true.
+    using RebuildProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
+    void SetRebuildProgress(RebuildProgress progress) { progress_ = std::move(progress); }
+    /// The last insert or delete was cancelled through the progress callback.
+    [[nodiscard]] bool RebuildCancelled() const { return cancelled_; }
 
     /// Opens `cp932Path` with a 0-based base position and a record length. A missing file
     /// fails without a message (exists and open false); a file that exists but cannot be
@@ -157,6 +164,8 @@ private:
     FileSystem* fs_ = &RealFileSystem();
     std::size_t copyBufferBytes_ = kCopyBufferBytes;
     Callbacks callbacks_;
+    RebuildProgress progress_;
+    bool cancelled_ = false;
     CodecOptions options_;
     OpenMode mode_ = OpenMode::ReadWrite;
     int fd_ = -1;

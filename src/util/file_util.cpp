@@ -15,6 +15,18 @@ std::string FromFsPath(const std::filesystem::path& path) {
     return out;
 }
 
+std::string AbsolutePathOf(std::string_view cp932Path) {
+    if (cp932Path.empty()) return {};
+    const std::filesystem::path path = ToFsPath(cp932Path);
+    if (path.is_absolute()) return std::string(cp932Path);
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    if (ec) return std::string(cp932Path);
+    std::string out;
+    if (!Utf8ToCp932(absolute.lexically_normal().string(), out)) return std::string(cp932Path);
+    return out;
+}
+
 bool FileExists(std::string_view cp932Path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(ToFsPath(cp932Path), ec);

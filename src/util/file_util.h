@@ -11,6 +11,10 @@ namespace rekkan {
 /// CP932 text of a file-system path (for showing and storing it in the model).
 [[nodiscard]] std::string FromFsPath(const std::filesystem::path& path);
 
+/// `cp932Path` made absolute against the current folder ("." and ".." steps resolved);
+/// empty and absolute paths come back as they are.
+[[nodiscard]] std::string AbsolutePathOf(std::string_view cp932Path);
+
 /// Whether a regular file is at the path (a symbolic link followed).
 [[nodiscard]] bool FileExists(std::string_view cp932Path);
 /// Reads a whole file into `bytes`; false when it cannot be opened or read, or is a folder.

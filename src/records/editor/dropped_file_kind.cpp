@@ -1,0 +1,29 @@
+#include "records/editor/dropped_file_kind.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "model/layout_file.h"
+#include "util/file_util.h"
+#include "util/text.h"
+
+namespace rekkan {
+
+DroppedFileKind ClassifyDroppedFile(const std::string& cp932Path) {
+    const auto path = ToFsPath(cp932Path);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return DroppedFileKind::Unreadable;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return DroppedFileKind::Unreadable;
+    std::string head(kDropSniffBytes, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    if (in.bad()) return DroppedFileKind::Unreadable;
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    const std::string text = Trim(head);
+    auto startsWith = [&text](std::string_view prefix) { return text.compare(0, prefix.size(), prefix) == 0; };
+    if (startsWith("Layout#Group")) return DroppedFileKind::LayoutGroup;
+    if (startsWith(kLegacyLayoutMagic) || startsWith(kLayoutMagic)) return DroppedFileKind::Layout;
+    return DroppedFileKind::DataFile;
+}
+
+}  // namespace rekkan
