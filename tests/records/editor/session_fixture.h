@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "record_test_layouts.h"
+#include "records/editor/editor_texts.h"
 #include "records/editor/record_editor_session.h"
 #include "util/encoding.h"
 #include "util/scripted_messages.h"
