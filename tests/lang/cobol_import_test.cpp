@@ -35,26 +35,6 @@ Imported Import(const std::string& utf8Source, const CobolImportOptions& options
 std::string Rows(const std::vector<TRspec>& rows) { return test::RowsSummary(rows); }
 std::string Rows(const Imported& r) { return Rows(r.doc.items); }
 
-TEST(CobolImport, LevelRankingFollowsNesting) {
-    struct Case {
-        std::vector<int> levels;
-        std::vector<int> ranks;
-    };
-    const Case cases[] = {
-        {{1, 5, 10, 10, 5}, {1, 2, 3, 3, 2}},
-        {{1, 2, 3, 3, 2}, {1, 2, 3, 3, 2}},
-        {{1, 3, 5, 7, 3}, {1, 2, 3, 4, 2}},
-        {{1, 5, 10, 1, 10}, {1, 2, 3, 1, 2}},
-        {{5, 10, 1}, {1, 2, 1}},  // a lower level later starts a record of its own
-    };
-    for (const Case& c : cases) {
-        LevelRanker ranker;
-        std::vector<int> got;
-        for (int level : c.levels) got.push_back(ranker.Rank(level));
-        EXPECT_EQ(got, c.ranks);
-    }
-}
-
 /// Each entry of pictures.txt classified as it stands, with COMP-1 and COMP-2 taken without a
 /// PIC, and in editor mode (where the type names of the editor text are read).
 TEST(CobolImport, PictureClassification) {
@@ -96,7 +76,7 @@ std::string RecordsText(const std::string& source) {
     return out;
 }
 
-/// Entry forms: data names left out, OCCURS (also DEPENDING ON: the longest form, reported),
+/// Entry forms: levels ranked by their nesting, data names left out, OCCURS (also DEPENDING ON: the longest form, reported),
 /// condition names, 66 and 77 entries skipped whole, entries continued over lines, a level
 /// number alone on its line, binary sizes by digits, a missing period closed by the next level
 /// line, comments naming the next entry, a stray code line (reported), an unclosed last entry,
