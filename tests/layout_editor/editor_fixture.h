@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "layout_editor/layout_editor_model.h"
+#include "model/layout_file.h"
 #include "model/row_builder.h"
 #include "support/row_summary.h"
 #include "support/test_support.h"
@@ -19,6 +20,14 @@ inline std::vector<TRspec> NumberedRows(int count) {
     std::vector<TRspec> rows{MakeRow({.name = "ROOT", .type = kGroup})};
     for (int i = 1; i < count; ++i) rows.push_back(MakeRow({.level = 2, .name = "R" + std::to_string(i), .bytes = i}));
     return rows;
+}
+
+/// The rows of the layout file `name` under the test data folder.
+inline std::vector<TRspec> LayoutRows(const std::string& name) {
+    LayoutDocument doc;
+    ScriptedMessages messages;
+    EXPECT_TRUE(ReadLayoutText(doc, ReadBytes(DataDir() / name), messages).ok) << name;
+    return doc.items;
 }
 
 /// The model over a document, with scripted answers and a clipboard in memory.

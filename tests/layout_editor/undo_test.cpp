@@ -88,6 +88,12 @@ void RangeThen(EditorFixture& f, int from, int to, bool del, int cursor = 0) {
     ASSERT_TRUE(del ? f.model.Delete() : f.model.Copy());
 }
 
+/// Puts the cursor on item row `row` and runs `operation`, which must succeed.
+void AtRow(EditorFixture& f, int row, bool (LayoutEditorModel::*operation)()) {
+    f.model.SetCursor(row, 3);
+    ASSERT_TRUE((f.model.*operation)());
+}
+
 void EditAsText(EditorFixture& f, std::size_t keep) {
     f.model.RecordStep(StepKind::EditorText, 0, f.doc.Count());
     f.doc.items.resize(keep);
@@ -96,18 +102,10 @@ void EditAsText(EditorFixture& f, std::size_t keep) {
 }
 
 const UndoCase kUndoCases[] = {
-    {"Delete", StepKind::Delete,
-     [](auto& f) {
-         f.model.SetCursor(4, 3);
-         ASSERT_TRUE(f.model.Delete());
-     }},
+    {"Delete", StepKind::Delete, [](auto& f) { AtRow(f, 4, &LayoutEditorModel::Delete); }},
     {"RangeDelete", StepKind::RangeDelete, [](auto& f) { RangeThen(f, 2, 6, true); }},
     {"DeleteLastRows", StepKind::RangeDelete, [](auto& f) { RangeThen(f, 7, 9, true); }},
-    {"Copy", StepKind::Copy,
-     [](auto& f) {
-         f.model.SetCursor(5, 3);
-         ASSERT_TRUE(f.model.Copy());
-     }},
+    {"Copy", StepKind::Copy, [](auto& f) { AtRow(f, 5, &LayoutEditorModel::Copy); }},
     {"RangeCopy", StepKind::RangeCopy, [](auto& f) { RangeThen(f, 1, 3, false, 8); }},
     {"Paste", StepKind::Paste,
      [](EditorFixture& f) {
@@ -121,18 +119,12 @@ const UndoCase kUndoCases[] = {
      }},
     {"CellCommitInPlace", StepKind::CellContent,
      [](EditorFixture& f) {
-         EditorOptions o;
-         o.cellEdit = 0;
-         f.model.SetOptions(o);
+         f.model.SetOptions({.cellEdit = 0});
          RowTexts cells = f.model.CellsOf(4);
          cells.remarks = "changed";
          ASSERT_TRUE(f.model.CommitRow(4, cells));
      }},
-    {"LevelButton", StepKind::CellContent,
-     [](auto& f) {
-         f.model.SetCursor(3, 3);
-         ASSERT_TRUE(f.model.LevelUp());
-     }},
+    {"LevelButton", StepKind::CellContent, [](auto& f) { AtRow(f, 3, &LayoutEditorModel::LevelUp); }},
     {"TypeChoice", StepKind::CellContent,
      [](EditorFixture& f) {
          f.model.SetCursor(2, 6);
@@ -146,9 +138,7 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, UndoKinds, ::testing::ValuesIn(kUndoCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Undo, CellCommitInPlaceRecordsOneStepPerChangedField) {
-    EditorOptions o;
-    o.cellEdit = 0;
-    model.SetOptions(o);
+    model.SetOptions({.cellEdit = 0});
     SetRows(NumberedRows(4));
     const TRspec original = doc.items[2];
     RowTexts cells = model.CellsOf(2);

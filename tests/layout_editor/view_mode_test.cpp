@@ -8,27 +8,11 @@ namespace {
 using ViewMode = EditorFixture;
 
 /// REC: A X(4) redefined by group B (B1 X(2), B2 X(2)); C X(6) redefined by group D (D1 X(6)).
-std::vector<TRspec> TwoRedefinitions() {
-    return MakeRows({{.name = "REC", .type = kGroup},
-                     {.level = 2, .name = "A", .bytes = 4},
-                     {.level = 2, .name = "B", .type = kGroup, .redefines = "A"},
-                     {.level = 3, .name = "B1", .bytes = 2},
-                     {.level = 3, .name = "B2", .bytes = 2},
-                     {.level = 2, .name = "C", .var = "C-VAR", .bytes = 6},
-                     {.level = 2, .name = "D", .type = kGroup, .redefines = "C-VAR"},
-                     {.level = 3, .name = "D1", .bytes = 6}});
-}
-
-void SetView(LayoutEditorModel& model, int format, int tagLength) {
-    EditorOptions o = model.Options();
-    o.viewFormat = format;
-    o.tagLength = tagLength;
-    model.SetOptions(o);
-}
+std::vector<TRspec> TwoRedefinitions() { return LayoutRows("model/views/two.kvl"); }
 
 TEST_F(ViewMode, TheViewIsShownBesideTheLayoutWhichComesBackUnchanged) {
     for (bool modified : {false, true}) {
-        SetView(model, 1, 5);
+        model.SetOptions({.viewFormat = 1, .tagLength = 5});
         std::vector<TRspec> rows = TwoRedefinitions();
         rows[3].BKO = "keep";
         rows[2].TYP2 = kJ;
@@ -128,12 +112,12 @@ TEST_F(ViewMode, ImportHooksLeaveTheViewAndForgetUndo) {
 }
 
 TEST_F(ViewMode, RebuildFollowsNewSettingsAndStillRestores) {
-    SetView(model, 0, 0);
+    model.SetOptions({.viewFormat = 0, .tagLength = 0});
     SetRows(TwoRedefinitions());
     const std::vector<TRspec> before = doc.items;
     ASSERT_TRUE(model.EnterView());
     ASSERT_EQ(model.Shown().Count(), 8);
-    SetView(model, 1, 3);
+    model.SetOptions({.viewFormat = 1, .tagLength = 3});
     ASSERT_TRUE(model.RebuildView());
     EXPECT_EQ(model.Shown().Count(), 10);
     EXPECT_EQ(model.Shown().items[2].BYT, 3);
