@@ -21,20 +21,15 @@ public:
     void LayoutReplaced() override { log += "R"; }
 };
 
-/// A copybook "a.cpy" in a temporary folder, free-form settings and a pipeline reporting to hooks.
+/// A copy of pipeline.cpy (CUST with a key mark and a redefinition, SECOND) as "a.cpy" in a
+/// temporary folder, free-form settings and a pipeline reporting to hooks.
 class ImportPipelineTest : public ::testing::Test {
 protected:
     ImportPipelineTest() {
         s.Cmb_CobSeq = 0;
         s.Cmb_CobValid = 0;
         s.Cmb_CobCmtValid = 0;
-        test::WriteBytes(dir.Path() / "a.cpy", sj("01 CUST.\n"
-                                                  "* 顧客番号 #1.1\n"
-                                                  "05 CUST-NO PIC 9(5).\n"
-                                                  "05 NAME PIC X(10).\n"
-                                                  "05 ALT REDEFINES NAME PIC 9(10).\n"
-                                                  "01 SECOND.\n"
-                                                  "05 S-A PIC X.\n"));
+        std::filesystem::copy_file(test::DataDir() / "lang" / "pipeline.cpy", dir.Path() / "a.cpy");
     }
     test::TempDir dir;
     Settings s;

@@ -8,6 +8,7 @@
 #include "model/type_catalogue.h"
 #include "model/type_notation.h"
 #include "support/row_summary.h"
+#include "support/test_support.h"
 #include "util/encoding.h"
 #include "util/text.h"
 
@@ -27,7 +28,6 @@ struct Prepared {
     [[nodiscard]] LanguageOutputInput In(const KeyItems* keys = nullptr) const { return {doc, geometry, keys}; }
 };
 
-std::vector<std::string> Lines(const std::string& text) { return SplitLines(text); }
 
 CobolOutputOptions PlainOptions() {
     CobolOutputOptions o;
@@ -39,20 +39,24 @@ CobolOutputOptions PlainOptions() {
     return o;
 }
 
-TEST(CobolWriter, ColumnsAndALongNamePuttingPicOnTheNextLine) {
-    const Prepared p(MakeRows({{.name = "CUST", .type = kGroup},
-                               {.level = 2, .name = "NO", .type = kUNum, .bytes = 5},
-                               {.level = 2, .name = "AMT", .type = kSComp3, .bytes = 7, .decimals = 2},
-                               {.level = 2, .name = "N", .var = "A-VERY-LONG-VARIABLE-NAME-INDEED", .bytes = 3}}));
-    const auto lines = Lines(WriteCobolText(p.In(), PlainOptions()));
-    ASSERT_EQ(lines.size(), 10u);
-    EXPECT_EQ(lines[0], "000100" + std::string(66, '*'));
-    EXPECT_EQ(lines[2], "000300*  TEST  13 Byte" + std::string(72 - 22, ' ') + "*");
-    EXPECT_EQ(lines[5], "000600 01 CUST.");
-    EXPECT_EQ(lines[6], "000700  02 NO" + std::string(29 - 13, ' ') + "PIC 9(5).");
-    EXPECT_EQ(lines[7], "000800  02 AMT" + std::string(29 - 14, ' ') + "PIC S9(7)V9(2) COMP-3.");
-    EXPECT_EQ(lines[8], "000900  02 A-VERY-LONG-VARIABLE-NAME-INDEED");
-    EXPECT_EQ(lines[9], "001000" + std::string(29 - 6, ' ') + "PIC X(3).");
+/// Plain options (sequence numbers, levels 01 02, PIC at column 30, no comments): a long data name
+/// puts PIC on the next line; BIT, COMP-1 and COMP-2 with a PIC and without one; a redefinition
+/// holds its target's item name and the output gives the target's data name.
+TEST(CobolWriter, PlainOutputGivesItsGoldenText) {
+    const Prepared p(
+        MakeRows({{.name = "CUST", .type = kGroup},
+                  {.level = 2, .name = "NO", .type = kUNum, .bytes = 5},
+                  {.level = 2, .name = "AMT", .type = kSComp3, .bytes = 7, .decimals = 2},
+                  {.level = 2, .name = "N", .var = "A-VERY-LONG-VARIABLE-NAME-INDEED", .bytes = 3},
+                  {.level = 2, .name = "B", .type = kBit, .bytes = 8},
+                  {.level = 2, .name = "F", .type = kSComp1, .bytes = 4},
+                  {.level = 2, .name = "D", .type = kSComp2, .bytes = 8},
+                  {.level = 2, .name = sj("番号"), .var = "NB", .bytes = 4},
+                  {.level = 2, .name = sj("数字"), .var = "NUM", .type = kUNum, .bytes = 4, .redefines = sj("番号")}}));
+    CobolOutputOptions o = PlainOptions();
+    test::ExpectGolden("lang/writers/plain.cob", WriteCobolText(p.In(), o));
+    o.comp12WithoutPic = 1;
+    test::ExpectGolden("lang/writers/plain_comp12.cob", WriteCobolText(p.In(), o));
 }
 
 TEST(CobolWriter, LevelNumbersFollowStartAndIncrement) {
@@ -67,38 +71,6 @@ TEST(CobolWriter, LevelNumbersFollowStartAndIncrement) {
     const CobolOutputOptions o = CobolOutputOptions::FromSettings(s);
     EXPECT_EQ(o.picColumn, 39);
     EXPECT_EQ(o.blankLines, 0);
-}
-
-/// Clauses the golden outputs do not hold.
-TEST(CobolWriter, PictureClausesByType) {
-    const auto clauses = [](const std::vector<TRspec>& rows, const CobolOutputOptions& o) {
-        const Prepared p(rows);
-        const auto lines = Lines(WriteCobolText(p.In(), o));
-        std::string out;  // the clauses of the items after "01 R."
-        for (std::size_t i = 6; i < lines.size(); ++i) out += Trim(lines[i].substr(28)) + "\n";
-        return out;
-    };
-    EXPECT_EQ(clauses(MakeRows({{.name = "R", .type = kGroup},
-                                {.level = 2, .name = "B", .type = kBit, .bytes = 8},
-                                {.level = 2, .name = "F", .type = kSComp1, .bytes = 4}}),
-                      PlainOptions()),
-              "PIC 1(8) BIT.\nPIC S9(4) COMP-1.\n");
-    CobolOutputOptions o = PlainOptions();
-    o.comp12WithoutPic = 1;
-    EXPECT_EQ(clauses(MakeRows({{.name = "R", .type = kGroup},
-                                {.level = 2, .name = "F", .type = kSComp1, .bytes = 4},
-                                {.level = 2, .name = "D", .type = kSComp2, .bytes = 8}}),
-                      o),
-              "COMP-1.\nCOMP-2.\n");
-}
-
-/// A redefinition holds the item name of its target; the output gives the target's data name.
-TEST(CobolWriter, RedefinesNamesTheTargetsDataName) {
-    const Prepared p(
-        MakeRows({{.name = "R", .type = kGroup},
-                  {.level = 2, .name = sj("番号"), .var = "NO", .bytes = 4},
-                  {.level = 2, .name = sj("数字"), .var = "NUM", .type = kUNum, .bytes = 4, .redefines = sj("番号")}}));
-    EXPECT_EQ(Lines(WriteCobolText(p.In(), PlainOptions())).back(), "000800  02 NUM REDEFINES NO  PIC 9(4).");
 }
 
 TEST(VbWriter, GroupTypeNameUpperCasesSingleByteLettersOnly) {
