@@ -13,7 +13,6 @@ namespace {
 
 using test::Options;
 using test::RecordLength;
-using test::RowsSummary;
 
 struct Imported {
     CImport import;
