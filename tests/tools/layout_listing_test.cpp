@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "model/layout_file.h"
 #include "model/row_builder.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
+#include "util/scripted_messages.h"
 
 namespace rekkan {
 namespace {
@@ -12,14 +14,8 @@ namespace {
 /// Customer layout: a group, a name, a repeated amount and a redefinition of the name.
 LayoutDocument Customer() {
     LayoutDocument doc;
-    doc.RdfCmt = sj("顧客ファイル");
-    doc.PreFix = "CU_";
-    doc.items = MakeRows({
-        {.name = sj("顧客"), .var = "CU_CUST", .type = kGroup},
-        {.level = 2, .name = sj("氏名"), .var = "cu_name", .bytes = 10, .remarks = sj("備考あり")},
-        {.level = 2, .name = sj("金額"), .var = "CU_AMT", .type = kSComp3, .bytes = 5, .decimals = 2, .repeat = 3},
-        {.level = 2, .name = sj("別名"), .var = "RED.ALT", .bytes = 4, .redefines = sj("氏名")},
-    });
+    ScriptedMessages messages;
+    EXPECT_TRUE(ReadLayoutFile(doc, (test::DataDir() / "tools" / "customer.kvl").string(), false, messages).ok);
     return doc;
 }
 

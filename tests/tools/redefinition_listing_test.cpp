@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "model/row_builder.h"
+#include "model/layout_file.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
+#include "util/scripted_messages.h"
 
 namespace rekkan {
 namespace {
@@ -12,16 +13,9 @@ namespace {
 /// A customer record whose name is overlaid by a split name and whose amount by a text.
 LayoutDocument Customer() {
     LayoutDocument doc;
-    doc.RdfCmt = sj("顧客ファイル");
-    doc.items = MakeRows({
-        {.name = sj("顧客"), .var = "CUST", .type = kGroup},
-        {.level = 2, .name = sj("氏名"), .var = "NAME", .bytes = 10},
-        {.level = 2, .name = sj("姓名"), .var = "SPLIT", .type = kGroup, .redefines = sj("氏名")},
-        {.level = 3, .name = sj("姓"), .var = "LAST", .bytes = 4},
-        {.level = 3, .name = sj("名"), .var = "FIRST", .bytes = 6},
-        {.level = 2, .name = sj("金額"), .var = "AMT", .type = kSComp3, .bytes = 5, .repeat = 2},
-        {.level = 2, .name = sj("金額文字"), .var = "AMT-X", .bytes = 6, .redefines = "AMT"},
-    });
+    ScriptedMessages messages;
+    EXPECT_TRUE(
+        ReadLayoutFile(doc, (test::DataDir() / "tools" / "customer_redefinitions.kvl").string(), false, messages).ok);
     return doc;
 }
 
