@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "layout_editor/layout_editor_model.h"
+#include "layout_editor/type_name_input.h"
 #include "model/group_rule.h"
 #include "util/encoding.h"
 #include "util/text.h"
@@ -18,6 +19,7 @@ constexpr int kDeepestLevel = 15;
 bool LayoutEditorModel::CommitRow(int row, const RowTexts& cells) {
     if (!Ordinary() || Guarded() || row < 0) return false;
     transientMark_ = RowMark::None;
+    messageLine_.clear();
     const bool existed = row < Count();
     if (!existed) {
         if (!cells.HasText()) return false;
@@ -32,7 +34,12 @@ bool LayoutEditorModel::CommitRow(int row, const RowTexts& cells) {
     TRspec& item = doc_.items[static_cast<std::size_t>(row)];
     const TRspec before = item;
 
-    const LevelAndName levelAndName = SplitLevelAndName(cells.name);
+    TypedName typedName{cells.name, -1, {}};
+    if (options_.typeNameInput) {
+        typedName = SplitTypedName(cells.name, typeLabel_);
+        if (typedName.typeCode < 0 && !typedName.label.empty()) messageLine_ = UnknownTypeLabelMessage(typedName.label);
+    }
+    const LevelAndName levelAndName = SplitLevelAndName(typedName.nameCell);
     const int levelAbove = row > 0 ? doc_.items[static_cast<std::size_t>(row - 1)].LVL : 1;
     // Level 0 belongs to the end-of-table mark of the geometry pass; keep typed levels in 1 to 15.
     const int level = std::clamp(levelAndName.level.value_or(levelAbove), kLowestLevel, kDeepestLevel);
@@ -46,6 +53,10 @@ bool LayoutEditorModel::CommitRow(int row, const RowTexts& cells) {
     typed.BYT = LeadingNumber(cells.digits);
     typed.SYO = LeadingNumber(cells.decimals);
     typed.BKO = Trim(cells.remarks);
+    if (typedName.typeCode >= 0 && typedName.typeCode != typed.TYP) {
+        if (typed.TYP != kGroup) typed.TYP2 = typed.TYP;
+        typed.TYP = typedName.typeCode;
+    }
 
     if (existed && options_.cellEdit == 0) {
         // Each changed field is its own undo step, recorded before the field is stored.
@@ -61,6 +72,10 @@ bool LayoutEditorModel::CommitRow(int row, const RowTexts& cells) {
         });
         store(r.VNM != typed.VNM, 4, [&] { r.VNM = typed.VNM; });
         store(r.RED != typed.RED, 5, [&] { r.RED = typed.RED; });
+        store(r.TYP != typed.TYP, 6, [&] {
+            r.TYP = typed.TYP;
+            r.TYP2 = typed.TYP2;
+        });
         store(r.RPT != typed.RPT, 7, [&] { r.RPT = typed.RPT; });
         store(r.BYT != typed.BYT, 8, [&] { r.BYT = typed.BYT; });
         store(r.SYO != typed.SYO, 9, [&] { r.SYO = typed.SYO; });
@@ -70,7 +85,7 @@ bool LayoutEditorModel::CommitRow(int row, const RowTexts& cells) {
     }
     TRspec& stored = doc_.items[static_cast<std::size_t>(row)];
     NormaliseByt(stored, doc_.sizes);
-    if (stored.LVL != before.LVL) ApplyGroupRule(doc_.items, row);
+    if (stored.LVL != before.LVL || stored.TYP != before.TYP) ApplyGroupRule(doc_.items, row);
 
     if (existed && doc_.items[static_cast<std::size_t>(row)] == before) return false;
     doc_.modified = true;

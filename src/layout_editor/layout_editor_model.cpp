@@ -27,6 +27,7 @@ EditorOptions EditorOptions::FromSettings(const Settings& settings) {
     o.indentWidth = settings.Cmb_Indent + 1;
     o.viewFormat = settings.Cmb_RedPlotType;
     o.tagLength = std::clamp(settings.Cmb_RedTagLen, 0, kMaxTagLength);
+    o.typeNameInput = settings.Cmb_InpTyp == 1;
     return o;
 }
 
@@ -101,9 +102,7 @@ std::string LayoutEditorModel::RecordLengthText() const {
     return "Rec.Len : " + std::to_string(geometry_.recordLength) + " Byte";
 }
 
-std::string LayoutEditorModel::TypeColumnHeader() const {
-    return sj(" 型 <") + PriorityName(options_.priority) + sj(" 優先>");
-}
+std::string LayoutEditorModel::TypeColumnHeader() const { return GridHeaders(options_.priority)[6]; }
 
 void LayoutEditorModel::ChangePriority(LangPriority priority) {
     options_.priority = priority;

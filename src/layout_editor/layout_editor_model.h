@@ -24,9 +24,10 @@ enum class EditMode { Ordinary = 0, Redefinition = 1 };
 struct EditorOptions {
     int cellEdit = 1;  ///< Cmb_CellEdit: 0 cells edited in place (each changed field is an undo step)
     LangPriority priority = LangPriority::Cobol;
-    int indentWidth = 3;  ///< blanks per level in the name cell
-    int viewFormat = 5;   ///< Cmb_RedPlotType
-    int tagLength = 5;    ///< Cmb_RedTagLen
+    int indentWidth = 3;         ///< blanks per level in the name cell
+    int viewFormat = 5;          ///< Cmb_RedPlotType
+    int tagLength = 5;           ///< Cmb_RedTagLen
+    bool typeNameInput = false;  ///< Cmb_InpTyp 1: a name cell may end in " *LABEL" to set the type
 
     [[nodiscard]] static EditorOptions FromSettings(const Settings& settings);
 };
@@ -110,6 +111,8 @@ public:
     [[nodiscard]] RowMark MarkOf(int row) const;
     /// Notice of the last measuring that failed; empty after one that succeeded.
     [[nodiscard]] const std::string& Notice() const { return notice_; }
+    /// The message line under the grid: what the last row commit has to say (empty mostly).
+    [[nodiscard]] const std::string& MessageLine() const { return messageLine_; }
     [[nodiscard]] std::string UndoMenuText() const { return history_.MenuText(typeLabel_); }
     [[nodiscard]] std::string RangeMenuText() const { return range_.ConfirmMenuText(); }
     [[nodiscard]] bool Importing() const { return importing_; }
@@ -167,6 +170,7 @@ public:
 
     // ---- Cell editing ----
     /// Commits grid row `row` (an item row, or a row past the last item which then appends).
+    /// With type-name input on, a name cell ending in " *LABEL" also sets the type.
     bool CommitRow(int row, const RowTexts& cells);
     /// The "<" and ">" buttons on the cursor row.
     bool LevelDown();
@@ -246,6 +250,7 @@ private:
     int transientFirst_ = 0;
     int transientLast_ = -1;
     std::string notice_;
+    std::string messageLine_;
     bool importing_ = false;
     bool reading_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "model/redefinition_view.h"
 #include "model/type_catalogue.h"
+#include "util/encoding.h"
 #include "util/text.h"
 
 namespace rekkan {
@@ -18,6 +19,20 @@ std::string NumberCell(char rule, int value) {
 }
 
 }  // namespace
+
+std::array<std::string, kGridColumns> GridHeaders(LangPriority priority) {
+    return {" SEQ",
+            sj(" 位置"),
+            sj(" ⇔"),
+            sj(" 項目名"),
+            " Variable.Name",
+            sj(" 再定義"),
+            sj(" 型 <") + PriorityName(priority) + sj(" 優先>"),
+            sj(" 繰返"),
+            sj(" 桁数"),
+            sj(" 小数"),
+            sj(" 備考")};
+}
 
 bool RowTexts::HasText() const {
     for (const std::string* cell : {&name, &varName, &redefines, &type, &repeat, &digits, &decimals, &remarks}) {

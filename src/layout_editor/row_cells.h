@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,13 @@
 #include "model/item_row.h"
 
 namespace rekkan {
+
+/// Columns of the item grid: SEQ, POS, LVL, then the eight item cells.
+inline constexpr int kGridColumns = 11;
+
+/// Header texts of the eleven grid columns (" SEQ", " 位置", " ⇔", " 項目名", ...); the type
+/// column names the language priority (" 型 <COBOL 優先>").
+[[nodiscard]] std::array<std::string, kGridColumns> GridHeaders(LangPriority priority);
 
 /// Texts of the item cells of one grid row (columns 3 to 10), CP932.
 struct RowTexts {

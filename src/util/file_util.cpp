@@ -49,4 +49,17 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
 
 bool ReadWholeFile(std::string_view cp932Path, std::string& bytes) { return ReadWholeFile(ToFsPath(cp932Path), bytes); }
 
+bool ReadFileStart(std::string_view cp932Path, std::size_t maxBytes, std::string& bytes) {
+    const std::filesystem::path path = ToFsPath(cp932Path);
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.resize(maxBytes);
+    in.read(bytes.data(), static_cast<std::streamsize>(maxBytes));
+    if (in.bad()) return false;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return true;
+}
+
 }  // namespace rekkan

@@ -26,5 +26,8 @@ namespace rekkan {
 [[nodiscard]] inline bool ReadWholeFile(const char* cp932Path, std::string& bytes) {
     return ReadWholeFile(std::string_view(cp932Path), bytes);
 }
+/// Reads at most `maxBytes` from the start of a file (fewer when it is shorter); false when it
+/// cannot be opened or read, or is a folder.
+[[nodiscard]] bool ReadFileStart(std::string_view cp932Path, std::size_t maxBytes, std::string& bytes);
 
 }  // namespace rekkan

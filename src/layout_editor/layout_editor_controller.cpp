@@ -1,0 +1,283 @@
+#include "layout_editor/layout_editor_controller.h"
+
+#include <system_error>
+
+#include "lang/dropped_file.h"
+#include "layout_editor/layout_commands.h"
+#include "layout_editor/save_button_rule.h"
+#include "model/layout_file.h"
+#include "tools/redefinition_listing.h"
+#include "util/encoding.h"
+#include "util/file_util.h"
+#include "util/text.h"
+
+namespace rekkan {
+
+namespace {
+
+/// Bytes of a dropped file its kind is judged from.
+constexpr std::size_t kDropSniffLength = 1000;
+/// The temporary files morvane0.tmp to morvane10.tmp.
+constexpr int kTemporaryFiles = 11;
+
+std::string FolderText(const std::filesystem::path& folder) {
+    std::string text = FromFsPath(folder);
+    while (text.size() > 1 && text.back() == '/') text.pop_back();
+    return text;
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+    if (Trim(a).empty() || Trim(b).empty()) return false;
+    return ToFsPath(Trim(a)).lexically_normal() == ToFsPath(Trim(b)).lexically_normal();
+}
+
+}  // namespace
+
+LayoutEditorController::LayoutEditorController(Settings& settings, std::filesystem::path programFolder,
+                                               MessageSink& messages, Clipboard& clipboard, LayoutEditorShell& shell)
+    : settings_(settings),
+      folder_(FolderText(programFolder)),
+      messages_(messages),
+      shell_(shell),
+      keys_(types_),
+      model_(doc_, messages, clipboard),
+      import_(settings, this) {}
+
+std::string LayoutEditorController::FolderFile(const std::string& name) const {
+    return folder_.empty() ? name : folder_ + "/" + name;
+}
+
+void LayoutEditorController::Start(int letterAWidth, const std::string& startTimeHhmmss) {
+    SetDefaults(settings_, folder_ + "/", letterAWidth);  // a folder path ends in its separator
+    ReadSettings(FolderFile(kSettingsFileName), settings_);
+    types_.ResetToStandard();
+    types_.Read(FolderFile(kTypeNotationFileName));
+    SettingsChanged();
+    model_.SetTypeLabel([this](int code) { return types_.DisplayLabel(code); });
+    SetSampleLayout(doc_, settings_.Priority());
+    doc_.modified = false;
+    ReloadKeys();
+    model_.Recompute();
+    workFile_ = FolderFile("KvelWk" + startTimeHhmmss + "." + Trim(settings_.Edt_EditorWorkExt));
+}
+
+void LayoutEditorController::SettingsChanged() {
+    doc_.editableLineCount = settings_.EditableLineCount();
+    doc_.sizes = settings_.Sizes();
+    model_.SetOptions(EditorOptions::FromSettings(settings_));
+    model_.SetTypeLabel([this](int code) { return types_.DisplayLabel(code); });
+}
+
+void LayoutEditorController::TypesChanged() {
+    model_.SetTypeLabel([this](int code) { return types_.DisplayLabel(code); });
+    model_.Recompute();
+}
+
+std::string LayoutEditorController::ProposedOutputPath(const OutputNaming& naming) const {
+    return DefaultOutputPath(doc_.path, folder_, naming);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Open, save, initialise, close
+
+bool LayoutEditorController::SaveFirstIfWanted() {
+    if (!AskSaveBeforeOpen(doc_, messages_)) return true;
+    // A cancelled dialog, a refused name or a failed write leaves the layout unsaved: stop.
+    return Save(true);
+}
+
+bool LayoutEditorController::Open() {
+    model_.LeaveViewForReload();
+    if (!SaveFirstIfWanted()) return false;
+    const DialogProposal proposal = ProposeLayoutDialog(doc_, settings_, folder_);
+    const std::string path =
+        shell_.AskOpenPath({OpenDialogTitle(), OpenDialogFilter(), proposal.folder, proposal.fileName});
+    if (Trim(path).empty()) return false;
+    return ReadLayout(path, true);
+}
+
+bool LayoutEditorController::OpenPath(const std::string& cp932Path) {
+    model_.LeaveViewForReload();
+    if (!SaveFirstIfWanted()) return false;
+    return ReadLayout(cp932Path, true);
+}
+
+bool LayoutEditorController::ReadLayout(const std::string& cp932Path, bool legacyNotice) {
+    // Read into a document of its own: a file that fails half-way leaves the shown layout whole.
+    LayoutDocument read;
+    read.editableLineCount = doc_.editableLineCount;
+    read.sizes = doc_.sizes;
+    std::string notice;
+    model_.SetReading(true);
+    bool ok = false;
+    if (legacyNotice) {
+        ok = OpenLayout(read, cp932Path, settings_, messages_, notice);
+    } else {
+        const LayoutReadResult result = ReadLayoutFile(read, cp932Path, false, messages_);
+        ok = result.ok;
+        notice = result.notice;
+        if (ok) {
+            read.path = cp932Path;
+            read.modified = false;
+            NormaliseAll(read);
+        }
+    }
+    model_.SetReading(false);
+    if (!ok) return false;
+    model_.LeaveView();
+    model_.ClearRange();
+    model_.ClearHistory();
+    doc_ = std::move(read);
+    ShowTop();
+    LayoutReplaced();
+    if (!notice.empty()) shell_.ShowNotice(notice);
+    if (!model_.Notice().empty()) shell_.ShowNotice(model_.Notice());
+    shell_.FocusGrid();
+    return true;
+}
+
+bool LayoutEditorController::Save(bool saveAs) {
+    if (model_.Mode() != EditMode::Ordinary) return false;
+    std::string path = DirectSavePath(doc_, saveAs);
+    if (path.empty()) {
+        const DialogProposal proposal = ProposeLayoutDialog(doc_, settings_, folder_);
+        path = shell_.AskSavePath({SaveDialogTitle(), SaveDialogFilter(), proposal.folder, proposal.fileName});
+        if (Trim(path).empty()) return false;
+    }
+    if (!SaveLayout(doc_, path, settings_, messages_)) return false;
+    model_.ClearHistory();
+    if (recordEditor_ && SamePath(recordEditor_->ShownLayoutPath(), doc_.path)) recordEditor_->RefreshShownEntry();
+    return true;
+}
+
+bool LayoutEditorController::Initialise() {
+    if (!InitialiseLayout(doc_, settings_.Priority(), messages_, true)) return false;
+    model_.LeaveView();
+    // The old steps belong to another table: they must not be applied to the sample.
+    model_.ClearRange();
+    model_.ClearHistory();
+    ShowTop();
+    LayoutReplaced();
+    return true;
+}
+
+bool LayoutEditorController::Close() {
+    const Answer answer = model_.AskBeforeClose();
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::Yes && !Save(true)) return false;
+    shell_.HideToolWindows();
+    if (recordEditor_) recordEditor_->LayoutEditorClosed();
+    return true;
+}
+
+bool LayoutEditorController::Drop(const std::vector<std::string>& cp932Paths) {
+    if (cp932Paths.empty()) return false;
+    const std::string path = Trim(cp932Paths.front());
+    std::string head;
+    const DroppedFileKind kind =
+        ReadFileStart(path, kDropSniffLength, head) ? GuessDroppedFile(head) : DroppedFileKind::Unknown;
+    if (kind == DroppedFileKind::Layout) {
+        if (!OpenPath(path)) return false;
+        messages_.Inform(sj("指定のレイアウトを読み込みました。\r\n\r\n   PATH = ") + path, DefaultCaption());
+        return true;
+    }
+    if (kind == DroppedFileKind::Unknown) {
+        messages_.Inform(
+            sj("\r\n★\r\n★ 指定されたファイルを MORVANE は処理できませんでした。\r\n★ \r\n\r\n   PATH = ") + path,
+            DefaultCaption());
+        return false;
+    }
+    const SourceLanguage language = kind == DroppedFileKind::Cobol ? SourceLanguage::Cobol
+                                    : kind == DroppedFileKind::C   ? SourceLanguage::C
+                                                                   : SourceLanguage::Vb;
+    std::string error;
+    if (import_.ImportDropped(path, language, true, doc_, &messages_, error)) return true;
+    messages_.Inform(error.empty() ? FileNameOf(path) : error, DefaultCaption());
+    return false;
+}
+
+bool LayoutEditorController::EditShownEntryLayout() {
+    const std::string path = recordEditor_ ? Trim(recordEditor_->ShownLayoutPath()) : std::string();
+    if (path.empty()) return true;
+    return ReadLayout(path, false);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Other windows' changes
+
+void LayoutEditorController::ReloadKeys() {
+    keys_.LoadKeyLines(doc_.keyLines, doc_, MeasureLayout(doc_));
+    doc_.keyLines = keys_.Lines();
+}
+
+void LayoutEditorController::StoreKeys() {
+    if (doc_.keyLines == keys_.Lines()) return;
+    doc_.keyLines = keys_.Lines();
+    doc_.modified = true;
+}
+
+void LayoutEditorController::StoreMemo(std::vector<std::string> lines) {
+    if (doc_.memoLines == lines) return;
+    doc_.memoLines = std::move(lines);
+    doc_.modified = true;
+}
+
+void LayoutEditorController::LayoutReplaced() {
+    ReloadKeys();
+    model_.LayoutReplaced();
+}
+
+void LayoutEditorController::ShowTop() {
+    model_.SetGridWindow(0, model_.VisibleRows());
+    model_.SetCursor(0, 3);
+}
+
+// ---------------------------------------------------------------------------------------------
+// State the window shows
+
+bool LayoutEditorController::SaveEnabled() const { return SaveButtonEnabled(model_); }
+
+const Geometry& LayoutEditorController::MeasuredGeometry() {
+    model_.Recompute();
+    return model_.ShownGeometry();
+}
+
+LayoutPrintGrid LayoutEditorController::PrintGrid() {
+    const ListingOptions options = ListingOptions::FromSettings(settings_);
+    const LangPriority priority = model_.Options().priority;
+    if (const RedefinitionViewDocument* view = model_.View())
+        return MakeLayoutPrintGrid(ViewListingSource(*view, types_), options, priority);
+    ListingSource source;
+    (void)PrepareListingSource(doc_, types_, source);  // a failed pass still gives the positions reached
+    return MakeLayoutPrintGrid(source, options, priority);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Shutdown
+
+bool LayoutEditorController::Shutdown(const LayoutEditorWindowState& window) {
+    settings_.FPS_kvel = window.place;
+    int* const widths[kGridColumns] = {&settings_.EGW_SEQ, &settings_.EGW_POS, &settings_.EGW_LVL, &settings_.EGW_KOM,
+                                       &settings_.EGW_VNM, &settings_.EGW_RED, &settings_.EGW_TYP, &settings_.EGW_RPT,
+                                       &settings_.EGW_BYT, &settings_.EGW_SYO, &settings_.EGW_BKO};
+    for (int c = 0; c < kGridColumns; ++c) *widths[c] = window.widths[static_cast<std::size_t>(c)];
+    bool ok = true;
+    const auto written = [&](bool done, const std::string& path) {
+        if (done) return;
+        ok = false;
+        messages_.Inform(
+            sj("<< エラー >>") + "\r\r" + sj("ファイルに書き込めませんでした。") + "\r\r" + sj("     PATH = ") + path,
+            DefaultCaption(), MessageIcon::Error);
+    };
+    const std::string settingsPath = FolderFile(kSettingsFileName);
+    written(WriteSettings(settingsPath, settings_), settingsPath);
+    const std::string typesPath = FolderFile(kTypeNotationFileName);
+    written(types_.Write(typesPath), typesPath);
+    std::error_code ec;
+    for (int i = 0; i < kTemporaryFiles; ++i)
+        std::filesystem::remove(ToFsPath(FolderFile("morvane" + std::to_string(i) + ".tmp")), ec);
+    if (!workFile_.empty()) std::filesystem::remove(ToFsPath(workFile_), ec);
+    return ok;
+}
+
+}  // namespace rekkan

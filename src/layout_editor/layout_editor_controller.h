@@ -1,0 +1,142 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "lang/import_pipeline.h"
+#include "layout_editor/layout_editor_model.h"
+#include "layout_editor/layout_editor_shell.h"
+#include "layout_editor/layout_print_rows.h"
+#include "layout_editor/record_editor_link.h"
+#include "model/editor_hooks.h"
+#include "model/key_items.h"
+#include "model/layout_document.h"
+#include "model/settings.h"
+#include "model/type_notation.h"
+#include "util/messages.h"
+
+namespace rekkan {
+
+/// What the layout editor window hands over at shutdown to be stored in the settings.
+struct LayoutEditorWindowState {
+    WindowPlace place;                       ///< FPS_kvel
+    std::array<int, kGridColumns> widths{};  ///< EGW_SEQ ... EGW_BKO: the grid's column widths
+};
+
+/// The layout editor without its window ("Morvane"): owns the one layout document the record
+/// editor shares, the editing model (with the geometry), the type notation, the key items and
+/// the structure import pipeline, and runs the window-level commands end to end with their
+/// questions and messages.
+///
+/// Usage: construct with the shared settings record, the program's folder, the message sink,
+/// the clipboard and the window (`LayoutEditorShell`); call `Start` once; connect the record
+/// editor with `SetRecordEditor`; the window then calls `Open`, `Save`, `Initialise`, `Close`,
+/// `Drop` and the model's operations (`Model()`), and `Shutdown` when the program ends.
+class LayoutEditorController : private EditorHooks {
+public:
+    LayoutEditorController(Settings& settings, std::filesystem::path programFolder, MessageSink& messages,
+                           Clipboard& clipboard, LayoutEditorShell& shell);
+    LayoutEditorController(const LayoutEditorController&) = delete;
+    LayoutEditorController& operator=(const LayoutEditorController&) = delete;
+
+    /// Start-up of the window: settings set to their defaults and read from kvelOpt2.Dat (the
+    /// column widths in widths of the letter "A" of the grid's font), the type notation file
+    /// read, the sample layout set up, the work file of editing as text named after the start
+    /// time (six digits HHMMSS).
+    void Start(int letterAWidth, const std::string& startTimeHhmmss);
+    /// The record editor to hand over to (may be null).
+    void SetRecordEditor(RecordEditorLink* link) { recordEditor_ = link; }
+
+    // ---- What the windows share ----
+    /// The one layout document (the record editor loads its layouts into it as well).
+    [[nodiscard]] LayoutDocument& Document() { return doc_; }
+    [[nodiscard]] const LayoutDocument& Document() const { return doc_; }
+    [[nodiscard]] LayoutEditorModel& Model() { return model_; }
+    [[nodiscard]] const LayoutEditorModel& Model() const { return model_; }
+    [[nodiscard]] TypeNotation& Types() { return types_; }
+    [[nodiscard]] KeyItems& Keys() { return keys_; }
+    [[nodiscard]] ImportPipeline& Import() { return import_; }
+    [[nodiscard]] Settings& SharedSettings() { return settings_; }
+    /// The program's folder as CP932 text (no separator at the end).
+    [[nodiscard]] const std::string& ProgramFolderText() const { return folder_; }
+    /// The file an output proposes (language, text/CSV listing): the layout's path with the
+    /// output's extension, else its fallback name in the program's folder.
+    [[nodiscard]] std::string ProposedOutputPath(const OutputNaming& naming) const;
+    /// The work file of editing the layout as text ("KvelWk" + HHMMSS + "." + extension).
+    [[nodiscard]] const std::string& WorkFilePath() const { return workFile_; }
+
+    // ---- Commands ----
+    /// "レイアウトを開く": leaves the redefinition view, offers to save a modified layout (going on
+    /// only when that save succeeded), asks for the file and reads it. True when a layout was read.
+    bool Open();
+    /// The open command for a path already chosen (a dropped layout file).
+    bool OpenPath(const std::string& cp932Path);
+    /// "上書き保存する" (`saveAs` false) or "名前を付けて保存する": disabled in the redefinition view.
+    /// True when the file was written.
+    bool Save(bool saveAs);
+    /// "レイアウトを初期化する": asks, then the sample layout with range and undo history cleared.
+    bool Initialise();
+    /// Closing the window: true when it may close (then the tool windows are hidden and the
+    /// record editor told); false when the user cancelled or the save failed.
+    bool Close();
+    /// Files dropped on the window: the first is judged from its first 1000 bytes; a layout is
+    /// opened, a COBOL, C or VB source imported, anything else (a folder too) refused.
+    bool Drop(const std::vector<std::string>& cp932Paths);
+    /// "ﾚｲｱｳﾄの編集" of the record editor: loads the shown entry's layout into the document.
+    /// False when it could not be read (the document then stays as it was).
+    bool EditShownEntryLayout();
+
+    // ---- Other windows' changes ----
+    /// The key item editor changed the key items: they become the layout's key lines.
+    void StoreKeys();
+    /// The memo window's text becomes the layout's memo; modified when it differs.
+    void StoreMemo(std::vector<std::string> lines);
+    /// The type notation editor changed the labels: the grid and the type list follow.
+    void TypesChanged();
+    /// The other definitions window stored new settings: the editor follows them.
+    void SettingsChanged();
+
+    // ---- State the window shows ----
+    /// The "保存" button (see save_button_rule.h).
+    [[nodiscard]] bool SaveEnabled() const;
+    /// Measures of the shown document, measured now (never those of an earlier edit).
+    [[nodiscard]] const Geometry& MeasuredGeometry();
+    /// Record length of the shown document, measured now.
+    [[nodiscard]] int RecordLength() { return MeasuredGeometry().recordLength; }
+    /// What "編集内容を印刷する" hands to the print preview (the view's rows in the view).
+    [[nodiscard]] LayoutPrintGrid PrintGrid();
+
+    /// Program end: the window's place and column widths into the settings, kvelOpt2.Dat and
+    /// kvelType.def written, the temporary files deleted. False (after a message) when a file
+    /// could not be written.
+    bool Shutdown(const LayoutEditorWindowState& window);
+
+private:
+    // The import pipeline tells the controller, which passes it on to the model.
+    void SetImporting(bool on) override { model_.SetImporting(on); }
+    void LeaveRedefinitionView() override { model_.LeaveView(); }
+    void ResetUndoHistory() override { model_.ClearHistory(); }
+    void LayoutReplaced() override;
+
+    bool SaveFirstIfWanted();
+    bool ReadLayout(const std::string& cp932Path, bool legacyNotice);
+    void ReloadKeys();
+    void ShowTop();
+    [[nodiscard]] std::string FolderFile(const std::string& name) const;
+
+    Settings& settings_;
+    std::string folder_;
+    MessageSink& messages_;
+    LayoutEditorShell& shell_;
+    RecordEditorLink* recordEditor_ = nullptr;
+    LayoutDocument doc_;
+    TypeNotation types_;
+    KeyItems keys_;
+    LayoutEditorModel model_;
+    ImportPipeline import_;
+    std::string workFile_;
+};
+
+}  // namespace rekkan

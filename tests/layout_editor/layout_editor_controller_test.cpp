@@ -1,0 +1,218 @@
+#include <algorithm>
+#include <filesystem>
+
+#include "controller_fixture.h"
+#include "layout_editor/save_button_rule.h"
+#include "support/row_summary.h"
+
+namespace rekkan::test {
+namespace {
+
+std::vector<TRspec> Rows(const std::string& first) {
+    return MakeRows({{.name = first, .type = kGroup}, {.level = 2, .name = "B", .bytes = 4}});
+}
+
+TEST_F(ControllerFixture, GridEditsAreSavedAsTheCoreWritesTheSameRows) {
+    // The first commit after start is an edit like any other.
+    ASSERT_TRUE(Model().CommitRow(2, RowTexts{"02 CUSTOMER", "CUST", "", "", "", "10", "", ""}));
+    Model().SetCursor(2, 3);
+    ASSERT_TRUE(Model().LevelUp());
+    EXPECT_EQ(controller.RecordLength(), 10);
+    // Another window changes the rows: the record length is measured again before it is read.
+    Doc().items[2].BYT = 12;
+    EXPECT_EQ(controller.RecordLength(), 12);
+    EXPECT_EQ(controller.PrintGrid().headings[1], sj("レコ－ド長  ： 12 Byte"));
+
+    EXPECT_TRUE(controller.SaveEnabled());
+    shell.saveAnswers = {dir.File("cust")};
+    messages.Script(Answer::Yes);
+    ASSERT_TRUE(controller.Save(false));
+    ASSERT_EQ(shell.asked.size(), 1u);
+    EXPECT_EQ(shell.asked[0].folder, controller.ProgramFolderText());  // no layout read yet
+    LayoutDocument expected;
+    SetSampleLayout(expected, LangPriority::Cobol);
+    expected.items.push_back(MakeRow({.level = 3, .name = "CUSTOMER", .var = "CUST", .bytes = 12}));
+    expected.items[1].TYP = kGroup;  // above a deeper row; its digits stay for a later change back
+    EXPECT_EQ(Bytes(dir.File("cust.kvl")), FormatLayoutFile(expected));
+    EXPECT_EQ(Doc().path, dir.File("cust.kvl"));
+    EXPECT_FALSE(controller.SaveEnabled());
+    EXPECT_TRUE(Model().History().Empty());
+}
+
+TEST_F(ControllerFixture, SaveWritesOnlyWhenEveryStepAgrees) {
+    const std::string path = WriteLayout("a.kvl", Rows("A"));
+    recordEditor.shown = dir.File("./a.kvl");
+    ASSERT_TRUE(controller.OpenPath(path));
+    Doc().items[0].KOM = "CHANGED";
+    Doc().modified = true;
+    struct Case {
+        bool saveAs;
+        std::string dialog;
+        Answer answer;
+        bool written;
+    } cases[] = {
+        {false, "", Answer::No, false},                    // the confirmation said No
+        {true, "", Answer::Yes, false},                    // save-as dialog cancelled
+        {true, dir.File("b.layout"), Answer::Yes, false},  // a ".lay" name is refused
+        {false, "", Answer::Yes, true},                    // overwrite without a dialog
+    };
+    for (const Case& c : cases) {
+        shell.saveAnswers = {c.dialog};
+        messages.Script(c.answer);
+        EXPECT_EQ(controller.Save(c.saveAs), c.written) << c.dialog;
+        EXPECT_EQ(Bytes(path).find("CHANGED") != std::string::npos, c.written);
+    }
+    EXPECT_EQ(recordEditor.refreshed, 1);  // the saved layout is the shown entry's
+    // The redefinition view disables saving, modified or not.
+    Doc().modified = true;
+    ASSERT_TRUE(Model().EnterView());
+    EXPECT_FALSE(controller.SaveEnabled());
+    EXPECT_FALSE(controller.Save(false));
+}
+
+TEST_F(ControllerFixture, OpenGoesOnOnlyAfterTheOfferedSaveSucceeded) {
+    const std::string other = WriteLayout("other.kvl", Rows("OTHER"));
+    struct Case {
+        Answer saveQuestion;
+        std::string saveDialog;
+        bool opened;
+    } cases[] = {{Answer::Yes, "", false}, {Answer::No, "", true}, {Answer::Yes, dir.File("saved.kvl"), true}};
+    for (const Case& c : cases) {
+        Doc().items = Rows("EDITED");
+        Doc().modified = true;
+        shell.openAnswers = {other};
+        shell.saveAnswers = {c.saveDialog};
+        messages.Script(c.saveQuestion);
+        if (!c.saveDialog.empty()) messages.Script(Answer::Yes);  // the save confirmation
+        EXPECT_EQ(controller.Open(), c.opened);
+        EXPECT_EQ(Doc().items[0].KOM, c.opened ? "OTHER" : "EDITED");
+    }
+    EXPECT_NE(Bytes(dir.File("saved.kvl")).find("EDITED"), std::string::npos);
+}
+
+TEST_F(ControllerFixture, AFailedReadLeavesTheShownLayoutWhole) {
+    const std::string good = WriteLayout("good.kvl", Rows("GOOD"));
+    ASSERT_TRUE(controller.OpenPath(good));
+    const std::string bad = dir.File("bad.kvl");
+    Put(bad, std::string(kLayoutMagic) + "\r\n" + ItemLine(Rows("HALF")[0], 0) +
+                 "\r\n%!#SEQ=2%!#LVL=two%!#TYP=1%!#RPT=1%!#BYT=1%!#SYO=0%!#\r\n");
+    messages.Clear();
+    EXPECT_FALSE(controller.OpenPath(bad));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{NotLayoutFileMessage(bad)});
+    EXPECT_EQ(RowsSummary(Doc().items), RowsSummary(Rows("GOOD")));
+    EXPECT_EQ(Doc().path, good);
+    // A layout read with a notice shows it in the resident message window.
+    std::vector<TRspec> unknownType = Rows("NEW");
+    unknownType[1].TYP = 40;
+    ASSERT_TRUE(controller.OpenPath(WriteLayout("new.kvl", unknownType)));
+    EXPECT_EQ(shell.notices.size(), 1u);
+    EXPECT_EQ(Doc().items[1].TYP, kString);
+}
+
+TEST_F(ControllerFixture, InitialiseForgetsRangeAndUndoOfTheOldTable) {
+    Model().SetCursor(1, 3);
+    ASSERT_TRUE(Model().Copy());
+    ASSERT_TRUE(Model().BeginMarking(0));
+    messages.Script(Answer::No);
+    EXPECT_FALSE(controller.Initialise());
+    EXPECT_FALSE(Model().History().Empty());
+    messages.Script(Answer::Yes);
+    ASSERT_TRUE(controller.Initialise());
+    EXPECT_TRUE(Model().History().Empty());
+    EXPECT_FALSE(Model().Range().Active());
+    EXPECT_EQ(Doc().Count(), 2);
+    EXPECT_TRUE(Doc().modified);
+}
+
+TEST_F(ControllerFixture, CloseHandsOverOnlyWhenTheLayoutIsSafe) {
+    struct Case {
+        Answer question;
+        std::string saveDialog;
+        bool closed;
+    } cases[] = {{Answer::Cancel, "", false},
+                 {Answer::Yes, "", false},
+                 {Answer::No, "", true},
+                 {Answer::Yes, dir.File("kept.kvl"), true}};
+    int closings = 0;
+    for (const Case& c : cases) {
+        Doc().modified = true;
+        messages.Script(c.question);
+        if (!c.saveDialog.empty()) messages.Script(Answer::Yes);
+        shell.saveAnswers = {c.saveDialog};
+        EXPECT_EQ(controller.Close(), c.closed);
+        closings += c.closed;
+        EXPECT_EQ(recordEditor.closed, closings);
+        EXPECT_EQ(shell.hidden, closings);
+    }
+    EXPECT_TRUE(std::filesystem::exists(ToFsPath(dir.File("kept.kvl"))));
+}
+
+TEST_F(ControllerFixture, DroppedFilesAreJudgedFromTheirStart) {
+    const std::string first = WriteLayout("first.kvl", Rows("FIRST"));
+    ASSERT_TRUE(controller.OpenPath(first));
+    const std::string dropped = WriteLayout("dropped.kvl", Rows("DROPPED"));
+    const std::string cobol = dir.File("rec.cpy");
+    Put(cobol, "       01 REC.\r\n         05 F1 PIC X(3).\r\n");
+    const std::string late = dir.File("late.cpy");
+    Put(late, std::string(1000, '*') + "\r\n       01 REC.\r\n         05 F1 PIC X(3).\r\n");
+    const std::string refused =
+        sj("\r\n★\r\n★ 指定されたファイルを MORVANE は処理できませんでした。\r\n★ \r\n\r\n   PATH = ");
+    struct Case {
+        std::string path;
+        bool taken;
+        std::string message;
+        std::string firstName;
+    } cases[] = {
+        {dir.File(""), false, refused + dir.File(""), "FIRST"},  // a folder
+        {late, false, refused + late, "FIRST"},
+        {dropped, true, sj("指定のレイアウトを読み込みました。\r\n\r\n   PATH = ") + dropped, "DROPPED"},
+        {cobol, true, sj("指定のファイルから 【 COBOL 】 の構造体の取り込みを行いました。\r\n\r\n   PATH = ") + cobol,
+         "REC"},
+    };
+    for (const Case& c : cases) {
+        messages.Clear();
+        EXPECT_EQ(controller.Drop({c.path, first}), c.taken) << c.path;
+        EXPECT_EQ(messages.Texts().back(), c.message);
+        EXPECT_EQ(Doc().items[0].KOM, c.firstName);
+    }
+    // The dropped layout became the layout's file: an overwrite save cannot go to the first.
+    EXPECT_EQ(Doc().path, dropped);
+    messages.Script(Answer::Yes);
+    ASSERT_TRUE(controller.Save(false));
+    EXPECT_NE(Bytes(dropped).find("REC"), std::string::npos);
+    EXPECT_NE(Bytes(first).find("FIRST"), std::string::npos);
+}
+
+TEST_F(ControllerFixture, TheRecordEditorsEntryIsLoadedIntoTheSharedDocument) {
+    recordEditor.shown = WriteLayout("entry.kvl", Rows("ENTRY"));
+    ASSERT_TRUE(controller.EditShownEntryLayout());
+    EXPECT_EQ(Doc().items[0].KOM, "ENTRY");
+    EXPECT_EQ(Doc().path, recordEditor.shown);
+    EXPECT_FALSE(Doc().modified);
+    recordEditor.shown = dir.File("missing.kvl");
+    EXPECT_FALSE(controller.EditShownEntryLayout());
+    EXPECT_EQ(Doc().items[0].KOM, "ENTRY");
+}
+
+TEST_F(ControllerFixture, ShutdownStoresTheWindowAndRemovesTemporaries) {
+    for (const char* name : {"morvane0.tmp", "morvane10.tmp", "morvane11.tmp", "KvelWk093015.cpp"})
+        WriteBytes(dir.Path() / name, "x");
+    controller.Types().SetLabel(kX, sj("#文字"));
+    LayoutEditorWindowState window{{10, 20, 300, 400}, {}};
+    window.widths[3] = 123;
+    ASSERT_TRUE(controller.Shutdown(window));
+    Settings stored;
+    ReadSettings(dir.File(kSettingsFileName), stored);
+    EXPECT_EQ(stored.FPS_kvel, (WindowPlace{10, 20, 300, 400}));
+    EXPECT_EQ(stored.EGW_KOM, 123);
+    TypeNotation types;
+    types.Read(dir.File(kTypeNotationFileName));
+    EXPECT_EQ(types.DisplayLabel(kX), sj("文字"));
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path())) left.push_back(e.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{kSettingsFileName, kTypeNotationFileName, "morvane11.tmp"}));
+}
+
+}  // namespace
+}  // namespace rekkan::test
