@@ -52,8 +52,7 @@ void LayoutEditorController::Start(int letterAWidth, const std::string& startTim
     ReadSettings(FolderFile(kSettingsFileName), settings_);
     types_.ResetToStandard();
     types_.Read(FolderFile(kTypeNotationFileName));
-    SettingsChanged();
-    model_.SetTypeLabel([this](int code) { return types_.DisplayLabel(code); });
+    ApplySettings(false);
     SetSampleLayout(doc_, settings_.Priority());
     doc_.modified = false;
     ReloadKeys();
@@ -61,11 +60,18 @@ void LayoutEditorController::Start(int letterAWidth, const std::string& startTim
     workFile_ = FolderFile("KvelWk" + startTimeHhmmss + "." + Trim(settings_.Edt_EditorWorkExt));
 }
 
-void LayoutEditorController::SettingsChanged() {
+void LayoutEditorController::SettingsChanged() { ApplySettings(true); }
+
+void LayoutEditorController::ApplySettings(bool tell) {
     doc_.editableLineCount = settings_.EditableLineCount();
     doc_.sizes = settings_.Sizes();
-    model_.SetOptions(EditorOptions::FromSettings(settings_));
+    const EditorOptions before = model_.Options();
+    const EditorOptions after = EditorOptions::FromSettings(settings_);
+    model_.SetOptions(after);
     model_.SetTypeLabel([this](int code) { return types_.DisplayLabel(code); });
+    if (tell && after.priority != before.priority) model_.ChangePriority(after.priority);
+    if (after.viewFormat != before.viewFormat || after.tagLength != before.tagLength) model_.RebuildView();
+    model_.Recompute();
 }
 
 void LayoutEditorController::TypesChanged() {

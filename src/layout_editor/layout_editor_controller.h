@@ -95,7 +95,8 @@ public:
     void StoreMemo(std::vector<std::string> lines);
     /// The type notation editor changed the labels: the grid and the type list follow.
     void TypesChanged();
-    /// The other definitions window stored new settings: the editor follows them.
+    /// The other definitions window stored new settings: the editor follows them (a new
+    /// language priority is announced, a shown redefinition view is built again).
     void SettingsChanged();
 
     // ---- State the window shows ----
@@ -120,6 +121,7 @@ private:
     void ResetUndoHistory() override { model_.ClearHistory(); }
     void LayoutReplaced() override;
 
+    void ApplySettings(bool tell);
     bool SaveFirstIfWanted();
     bool ReadLayout(const std::string& cp932Path, bool legacyNotice);
     void ReloadKeys();

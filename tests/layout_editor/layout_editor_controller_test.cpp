@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "controller_fixture.h"
+#include "lang/lang_output.h"
 #include "layout_editor/save_button_rule.h"
 #include "support/row_summary.h"
 
@@ -162,16 +163,19 @@ TEST_F(ControllerFixture, DroppedFilesAreJudgedFromTheirStart) {
         bool taken;
         std::string message;
         std::string firstName;
+        std::size_t messageCount;  // a layout is opened as the open command does: save question first
     } cases[] = {
-        {dir.File(""), false, refused + dir.File(""), "FIRST"},  // a folder
-        {late, false, refused + late, "FIRST"},
-        {dropped, true, sj("指定のレイアウトを読み込みました。\r\n\r\n   PATH = ") + dropped, "DROPPED"},
+        {dir.File(""), false, refused + dir.File(""), "FIRST", 1},  // a folder
+        {late, false, refused + late, "FIRST", 1},
+        {dropped, true, sj("指定のレイアウトを読み込みました。\r\n\r\n   PATH = ") + dropped, "DROPPED", 2},
         {cobol, true, sj("指定のファイルから 【 COBOL 】 の構造体の取り込みを行いました。\r\n\r\n   PATH = ") + cobol,
-         "REC"},
+         "REC", 1},
     };
+    Doc().modified = true;
     for (const Case& c : cases) {
         messages.Clear();
         EXPECT_EQ(controller.Drop({c.path, first}), c.taken) << c.path;
+        EXPECT_EQ(messages.Texts().size(), c.messageCount);
         EXPECT_EQ(messages.Texts().back(), c.message);
         EXPECT_EQ(Doc().items[0].KOM, c.firstName);
     }
@@ -192,6 +196,20 @@ TEST_F(ControllerFixture, TheRecordEditorsEntryIsLoadedIntoTheSharedDocument) {
     recordEditor.shown = dir.File("missing.kvl");
     EXPECT_FALSE(controller.EditShownEntryLayout());
     EXPECT_EQ(Doc().items[0].KOM, "ENTRY");
+}
+
+TEST_F(ControllerFixture, OutputsAndSettingsFollowTheLayout) {
+    EXPECT_EQ(controller.ProposedOutputPath(LanguageOutputNaming(OutputLanguage::Cobol)),
+              controller.ProgramFolderText() + "/MORVANE.COB");
+    ASSERT_TRUE(controller.OpenPath(WriteLayout("cust.kvl", Rows("A"))));
+    EXPECT_EQ(controller.ProposedOutputPath(LanguageOutputNaming(OutputLanguage::Cobol)), dir.File("CUST.COB"));
+    EXPECT_EQ(controller.ProposedOutputPath(ListingNaming(true)), dir.File("cust.csv"));
+    settings.Cmb_Lang = 2;
+    messages.Clear();
+    controller.SettingsChanged();
+    EXPECT_EQ(Model().Types().Priority(), LangPriority::Vb);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{sj("型名リストの並び順を     \r\n\r\n < VB > 優先に変更しました。")});
 }
 
 TEST_F(ControllerFixture, ShutdownStoresTheWindowAndRemovesTemporaries) {
