@@ -204,8 +204,15 @@ bool LayoutEditorController::Drop(const std::vector<std::string>& cp932Paths) {
 
 bool LayoutEditorController::EditShownEntryLayout() {
     const std::string path = recordEditor_ ? Trim(recordEditor_->ShownLayoutPath()) : std::string();
-    if (path.empty()) return true;
-    return ReadLayout(path, false);
+    if (!path.empty() && ReadLayout(path, false)) return true;
+    // The record editor loads its layouts into the shared document: what the editor recorded
+    // about the table it showed before (undo steps, range, view) no longer applies.
+    model_.LeaveView();
+    model_.ClearRange();
+    model_.ClearHistory();
+    ShowTop();
+    LayoutReplaced();
+    return path.empty();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -84,8 +84,9 @@ public:
     /// Files dropped on the window: the first is judged from its first 1000 bytes; a layout is
     /// opened, a COBOL, C or VB source imported, anything else (a folder too) refused.
     bool Drop(const std::vector<std::string>& cp932Paths);
-    /// "ﾚｲｱｳﾄの編集" of the record editor: loads the shown entry's layout into the document.
-    /// False when it could not be read (the document then stays as it was).
+    /// "ﾚｲｱｳﾄの編集" of the record editor: loads the shown entry's layout into the document (an
+    /// entry without a layout file: the document as the record editor left it), forgetting the
+    /// undo steps and range of the table shown before. False when the layout could not be read.
     bool EditShownEntryLayout();
 
     // ---- Other windows' changes ----

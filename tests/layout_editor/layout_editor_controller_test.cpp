@@ -196,6 +196,12 @@ TEST_F(ControllerFixture, TheRecordEditorsEntryIsLoadedIntoTheSharedDocument) {
     recordEditor.shown = dir.File("missing.kvl");
     EXPECT_FALSE(controller.EditShownEntryLayout());
     EXPECT_EQ(Doc().items[0].KOM, "ENTRY");
+    // An entry without a layout: the record editor set up the sample; old undo steps must go.
+    ASSERT_TRUE(Model().Copy());
+    recordEditor.shown.clear();
+    SetSampleLayout(Doc(), LangPriority::Cobol);
+    EXPECT_TRUE(controller.EditShownEntryLayout());
+    EXPECT_TRUE(Model().History().Empty());
 }
 
 TEST_F(ControllerFixture, OutputsAndSettingsFollowTheLayout) {
