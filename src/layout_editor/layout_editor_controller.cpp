@@ -2,7 +2,10 @@
 
 #include <system_error>
 
+#include "lang/c_writer.h"
+#include "lang/cobol_writer.h"
 #include "lang/dropped_file.h"
+#include "lang/vb_writer.h"
 #include "layout_editor/layout_commands.h"
 #include "layout_editor/save_button_rule.h"
 #include "model/layout_file.h"
@@ -253,6 +256,16 @@ bool LayoutEditorController::SaveEnabled() const { return SaveButtonEnabled(mode
 const Geometry& LayoutEditorController::MeasuredGeometry() {
     model_.Recompute();
     return model_.ShownGeometry();
+}
+
+std::string LayoutEditorController::LanguageText(OutputLanguage language) {
+    const LanguageOutputInput in{model_.Shown(), MeasuredGeometry(), &keys_};
+    switch (language) {
+    case OutputLanguage::C: return WriteCText(in);
+    case OutputLanguage::Vb: return WriteVbText(in);
+    case OutputLanguage::Cobol: break;
+    }
+    return WriteCobolText(in, CobolOutputOptions::FromSettings(settings_));
 }
 
 LayoutPrintGrid LayoutEditorController::PrintGrid() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lang/import_pipeline.h"
+#include "lang/lang_output.h"
 #include "layout_editor/layout_editor_model.h"
 #include "layout_editor/layout_editor_shell.h"
 #include "layout_editor/layout_print_rows.h"
@@ -107,6 +108,9 @@ public:
     [[nodiscard]] const Geometry& MeasuredGeometry();
     /// Record length of the shown document, measured now.
     [[nodiscard]] int RecordLength() { return MeasuredGeometry().recordLength; }
+    /// "編集内容を 言語形式 で出力する": the shown document as C, VB or COBOL source, measured now,
+    /// with the key marks of the key items (CP932, CR LF).
+    [[nodiscard]] std::string LanguageText(OutputLanguage language);
     /// What "編集内容を印刷する" hands to the print preview (the view's rows in the view).
     [[nodiscard]] LayoutPrintGrid PrintGrid();
 

@@ -23,6 +23,8 @@ TEST_F(ControllerFixture, GridEditsAreSavedAsTheCoreWritesTheSameRows) {
     Doc().items[2].BYT = 12;
     EXPECT_EQ(controller.RecordLength(), 12);
     EXPECT_EQ(controller.PrintGrid().headings[1], sj("レコ－ド長  ： 12 Byte"));
+    for (const OutputLanguage language : {OutputLanguage::C, OutputLanguage::Vb, OutputLanguage::Cobol})
+        EXPECT_NE(controller.LanguageText(language).find("  12 Byte"), std::string::npos);
 
     EXPECT_TRUE(controller.SaveEnabled());
     shell.saveAnswers = {dir.File("cust")};
