@@ -23,8 +23,10 @@ TEST_F(ControllerFixture, GridEditsAreSavedAsTheCoreWritesTheSameRows) {
     Doc().items[2].BYT = 12;
     EXPECT_EQ(controller.RecordLength(), 12);
     EXPECT_EQ(controller.PrintGrid().headings[1], sj("レコ－ド長  ： 12 Byte"));
+    Doc().items[2].BYT = 14;
     for (const OutputLanguage language : {OutputLanguage::C, OutputLanguage::Vb, OutputLanguage::Cobol})
-        EXPECT_NE(controller.LanguageText(language).find("  12 Byte"), std::string::npos);
+        EXPECT_NE(controller.LanguageText(language).find("  14 Byte"), std::string::npos);
+    Doc().items[2].BYT = 12;
 
     EXPECT_TRUE(controller.SaveEnabled());
     shell.saveAnswers = {dir.File("cust")};
