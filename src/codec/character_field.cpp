@@ -6,9 +6,7 @@
 namespace rekkan {
 
 bool DecodeCharacter(const std::uint8_t* p, int n, std::string& out) {
-    const void* nul = n > 0 ? std::memchr(p, 0, static_cast<std::size_t>(n)) : nullptr;
-    const int textLength = nul ? static_cast<int>(static_cast<const std::uint8_t*>(nul) - p) : n;
-    out.append(reinterpret_cast<const char*>(p), static_cast<std::size_t>(textLength));
+    out.append(reinterpret_cast<const char*>(p), CharacterTextLength(p, n));
     // Control bytes count as damage anywhere in the field, also after the terminating 0x00.
     return !HasControlByte(p, n);
 }

@@ -45,11 +45,8 @@ void CsvLineWriter::Line(std::string_view record, std::int64_t index, OutputBuff
             *p++ = '"';
             break;
         case PlanKind::Text: {
-            const char* text = record.data() + s.offset;
-            const void* nul = std::memchr(text, 0, static_cast<std::size_t>(s.length));
-            const std::size_t n = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - text)
-                                      : static_cast<std::size_t>(s.length);
-            p = WriteCsvQuoted(std::string_view(text, n), p);
+            p = WriteCsvQuoted(
+                std::string_view(record.data() + s.offset, CharacterTextLength(bytes + s.offset, s.length)), p);
             break;
         }
         case PlanKind::Other: {

@@ -74,37 +74,6 @@ DecodePlan::DecodePlan(const std::vector<TRdbObj>& fields, const CodecOptions& c
     }
 }
 
-char* DecodePlan::WriteFast(const PlanStep& s, const std::uint8_t* record, char* out) const {
-    const std::uint8_t* p = record + s.offset;
-    switch (s.kind) {
-    case PlanKind::Text: {
-        const void* nul = std::memchr(p, 0, static_cast<std::size_t>(s.length));
-        const std::size_t n = nul ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(nul) - p)
-                                  : static_cast<std::size_t>(s.length);
-        std::memcpy(out, p, n);
-        return out + n;
-    }
-    case PlanKind::Zoned: {
-        char* end = WriteZoned(p, s.length, s.nibbles, out);
-        return end ? end : out;
-    }
-    case PlanKind::Packed: {
-        char* end = WritePacked(p, s.length, s.nibbles, out);
-        return end ? end : out;
-    }
-    case PlanKind::Integer:
-        switch (s.form) {
-        case IntegerForm::CobolBinary: return WriteCobolBinary(p, s.length, s.isSigned, out);
-        case IntegerForm::CInteger: return WriteCInteger(p, s.length, s.isSigned, s.order, out);
-        case IntegerForm::OneByte: return WriteOneByte(p, s.length, s.isSigned, out);
-        }
-        return out;
-    case PlanKind::Group:
-    case PlanKind::Other: return out;
-    }
-    return out;
-}
-
 bool DecodePlan::AppendText(std::size_t i, std::string_view record, std::string& out) const {
     const PlanStep& s = steps_[i];
     const auto* r = reinterpret_cast<const std::uint8_t*>(record.data());

@@ -2,11 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "codec/codec_options.h"
+#include "codec/raw_writers.h"
 #include "records/field_entry.h"
 
 namespace rekkan {
@@ -63,7 +65,34 @@ public:
     /// Writes the text of step `i` (any kind but Other) at `out`, which has room for the
     /// step's textBound bytes; returns the end of the text. Invalid numbers write nothing; the
     /// validity of text is not looked at. `record` holds RecordLength() bytes.
-    [[nodiscard]] char* WriteFast(const PlanStep& step, const std::uint8_t* record, char* out) const;
+    [[nodiscard]] static char* WriteFast(const PlanStep& step, const std::uint8_t* record, char* out) {
+        const std::uint8_t* p = record + step.offset;
+        switch (step.kind) {
+        case PlanKind::Text: {
+            const std::size_t n = CharacterTextLength(p, step.length);
+            std::memcpy(out, p, n);
+            return out + n;
+        }
+        case PlanKind::Zoned: {
+            char* end = WriteZoned(p, step.length, step.nibbles, out);
+            return end ? end : out;
+        }
+        case PlanKind::Packed: {
+            char* end = WritePacked(p, step.length, step.nibbles, out);
+            return end ? end : out;
+        }
+        case PlanKind::Integer:
+            switch (step.form) {
+            case IntegerForm::CobolBinary: return WriteCobolBinary(p, step.length, step.isSigned, out);
+            case IntegerForm::CInteger: return WriteCInteger(p, step.length, step.isSigned, step.order, out);
+            case IntegerForm::OneByte: return WriteOneByte(p, step.length, step.isSigned, out);
+            }
+            return out;
+        case PlanKind::Group:
+        case PlanKind::Other: return out;
+        }
+        return out;
+    }
 
 private:
     std::vector<PlanStep> steps_;

@@ -84,10 +84,7 @@ bool SearchPlan::Hits(std::string_view record) const {
         std::string_view text;
         if (s.kind == PlanKind::Text && whole) {
             // Searched where it lies: the bytes up to the first 0x00.
-            const char* p = record.data() + s.offset;
-            const void* nul = std::memchr(p, 0, static_cast<std::size_t>(s.length));
-            text = std::string_view(p, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - p)
-                                           : static_cast<std::size_t>(s.length));
+            text = std::string_view(record.data() + s.offset, CharacterTextLength(bytes + s.offset, s.length));
         } else if (s.kind == PlanKind::Other || !whole) {
             static_cast<void>(DecodeFieldTo(scratch_, record, *s.field, plan_.Codec()));
             text = scratch_;

@@ -28,6 +28,18 @@ TEST(CharacterField, StopsAtNulAndFlagsControlBytes) {
     const std::string kanji = sj("漢字");
     EXPECT_EQ(DecodeAs(kJ, kanji).text, kanji);
     EXPECT_TRUE(DecodeAs(kVariant, Bytes({0x7F, 0x20})).valid);
+    // Fields longer than a word: the 0x00 or the control byte at any place is found.
+    for (std::size_t n = 1; n <= 20; ++n) {
+        for (std::size_t at = 0; at < n; ++at) {
+            std::string bytes(n, '\x82');
+            bytes[at] = '\0';
+            EXPECT_EQ(DecodeAs(kX, bytes).text, bytes.substr(0, at)) << n << " " << at;
+            bytes[at] = '\x1F';
+            EXPECT_FALSE(DecodeAs(kX, bytes).valid) << n << " " << at;
+            bytes[at] = ' ';
+            EXPECT_TRUE(DecodeAs(kX, bytes).valid) << n << " " << at;
+        }
+    }
 }
 
 TEST(CharacterField, EncodeCopiesAndFills) {
