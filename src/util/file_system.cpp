@@ -64,6 +64,14 @@ public:
     }
 
     bool Sync(int fd) override { return ::fsync(fd) == 0; }
+    void StartWriteBack(int fd, std::int64_t offset, std::int64_t length) override {
+#ifdef SYNC_FILE_RANGE_WRITE
+        static_cast<void>(
+            ::sync_file_range(fd, static_cast<off_t>(offset), static_cast<off_t>(length), SYNC_FILE_RANGE_WRITE));
+#else
+        FileSystem::StartWriteBack(fd, offset, length);
+#endif
+    }
 
     bool Close(int fd) override { return ::close(fd) == 0; }
 

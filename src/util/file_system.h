@@ -32,6 +32,14 @@ public:
     [[nodiscard]] virtual bool Write(int fd, std::string_view bytes, std::int64_t offset) = 0;
     /// fsync(2): the file's bytes reach the disk.
     [[nodiscard]] virtual bool Sync(int fd) = 0;
+    /// Starts writing `length` bytes at `offset` back to the disk without waiting
+    /// (sync_file_range(2)), so that a later Sync has little left to do. Only a hint: nothing
+    /// by default, and no failure to report.
+    virtual void StartWriteBack(int fd, std::int64_t offset, std::int64_t length) {
+        static_cast<void>(fd);
+        static_cast<void>(offset);
+        static_cast<void>(length);
+    }
     /// close(2); the descriptor is gone even when it fails.
     virtual bool Close(int fd) = 0;
     /// Size, permission bits and kind of an open file.

@@ -29,6 +29,8 @@ ReplacingFile::~ReplacingFile() { Discard(); }
 bool ReplacingFile::Open(const std::filesystem::path& target, const Options& options) {
     Discard();
     failed_ = Step::None;
+    written_ = 0;
+    writtenBack_ = 0;
     target_ = fs_.FollowLink(target);
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
         std::filesystem::path candidate = target_;
@@ -47,7 +49,14 @@ bool ReplacingFile::Open(const std::filesystem::path& target, const Options& opt
 
 bool ReplacingFile::Write(std::string_view bytes) {
     if (fd_ < 0 || failed_ != Step::None) return false;
-    return fs_.Write(fd_, bytes, kAtPosition) || Fail(Step::Write);
+    if (!fs_.Write(fd_, bytes, kAtPosition)) return Fail(Step::Write);
+    written_ += static_cast<std::int64_t>(bytes.size());
+    constexpr std::int64_t kWriteBackBytes = 8 << 20;
+    if (written_ - writtenBack_ >= kWriteBackBytes) {
+        fs_.StartWriteBack(fd_, writtenBack_, written_ - writtenBack_);
+        writtenBack_ = written_;
+    }
+    return true;
 }
 
 bool ReplacingFile::Commit() {

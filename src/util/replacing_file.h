@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
@@ -36,7 +37,8 @@ public:
     /// Creates the temporary beside `target`; false when it cannot be created.
     [[nodiscard]] bool Open(const std::filesystem::path& target, const Options& options);
     [[nodiscard]] bool Open(const std::filesystem::path& target) { return Open(target, Options{}); }
-    /// Appends bytes to the temporary; after a failure every later call fails too.
+    /// Appends bytes to the temporary; after a failure every later call fails too. Each few
+    /// megabytes written start their write-back, so that Commit's flush does not wait for all.
     [[nodiscard]] bool Write(std::string_view bytes);
     /// Flushes and closes the temporary and renames it over the target; false (and the target
     /// as it was) when any of that fails.
@@ -57,6 +59,8 @@ private:
     std::filesystem::path temporary_;
     int fd_ = -1;
     Step failed_ = Step::None;
+    std::int64_t written_ = 0;      ///< bytes written to the temporary
+    std::int64_t writtenBack_ = 0;  ///< bytes whose write-back was started
 };
 
 /// Bytes written in pieces to a stream (standard output) or to a file that they replace only

@@ -50,6 +50,11 @@ bool RecordingFileSystem::Write(int fd, std::string_view bytes, std::int64_t off
 
 bool RecordingFileSystem::Sync(int fd) { return Allowed("sync", NameOf(fd)) && RealFileSystem().Sync(fd); }
 
+void RecordingFileSystem::StartWriteBack(int fd, std::int64_t offset, std::int64_t length) {
+    log.push_back("write-back " + NameOf(fd) + " " + std::to_string(offset) + "+" + std::to_string(length));
+    RealFileSystem().StartWriteBack(fd, offset, length);
+}
+
 bool RecordingFileSystem::Close(int fd) {
     const bool allowed = Allowed("close", NameOf(fd));
     names_.erase(fd);

@@ -15,7 +15,8 @@ namespace rekkan::test {
 /// The real file system with every call logged as "<call> <file name>" (a rename as
 /// "rename <from> > <to>") and one call that can be made to fail. Calls: open, create (an open
 /// that makes a new file and fails on an existing one), read, write, sync, close, stat, chmod,
-/// rename, remove, sync-folder, stat-path, truncate, lock, unlock.
+/// rename, remove, sync-folder, stat-path, truncate, lock, unlock, and write-back (logged as
+/// "write-back <file name> <offset>+<length>").
 class RecordingFileSystem : public FileSystem {
 public:
     std::vector<std::string> log;
@@ -29,6 +30,7 @@ public:
     long long Read(int fd, char* data, std::size_t size, std::int64_t offset) override;
     bool Write(int fd, std::string_view bytes, std::int64_t offset) override;
     bool Sync(int fd) override;
+    void StartWriteBack(int fd, std::int64_t offset, std::int64_t length) override;
     bool Close(int fd) override;
     bool Stat(int fd, FileStatus& status) override;
     bool StatPath(const std::filesystem::path& path, FileStatus& status) override;

@@ -48,6 +48,24 @@ TEST(ReplacingFile, WritesFlushesClosesRenamesThenFlushesTheFolder) {
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"layout.kvl"});
 }
 
+// A long output starts the write-back of each 8 MiB written, so the final flush waits little.
+TEST(ReplacingFile, StartsWriteBackAsTheBytesGrow) {
+    test::TempDir dir;
+    test::RecordingFileSystem fs;
+    ReplacingFile file(fs);
+    ASSERT_TRUE(file.Open(dir.Path() / "out.csv"));
+    const std::string temp = file.TemporaryPath().filename().string();
+    const std::string mib(1 << 20, 'x');
+    for (int i = 0; i < 17; ++i) ASSERT_TRUE(file.Write(mib));
+    ASSERT_TRUE(file.Commit());
+    std::vector<std::string> writeBacks;
+    for (const std::string& line : fs.log)
+        if (line.rfind("write-back", 0) == 0) writeBacks.push_back(line);
+    EXPECT_EQ(writeBacks, (std::vector<std::string>{"write-back " + temp + " 0+8388608",
+                                                    "write-back " + temp + " 8388608+8388608"}));
+    EXPECT_EQ(std::filesystem::file_size(dir.Path() / "out.csv"), 17u << 20);
+}
+
 // The machine stops at each call in turn; what is on the disk afterwards is the old file or
 // the new one, and the new one when it stops after the write reported success.
 TEST(ReplacingFile, ACrashAtAnyPointLeavesTheOldOrTheNewFileWhole) {
