@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -43,6 +44,7 @@ TEST(CImportLines, CommentsAreCutFromCodeAndDimensionsRead) {
         }
         out += "\n";
     }
+    EXPECT_GE(std::count(out.begin(), out.end(), '\n'), 20);
     test::ExpectGolden("lang/c_lines.golden", out);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "import_test_rows.h"
 
 namespace rekkan {
@@ -49,6 +51,7 @@ TEST(CobolImport, PictureClassification) {
         }
         out += "\n";
     }
+    EXPECT_GE(std::count(out.begin(), out.end(), '\n'), 20);
     test::ExpectGolden("lang/pictures.golden", out);
 }
 

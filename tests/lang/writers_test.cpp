@@ -28,7 +28,6 @@ struct Prepared {
     [[nodiscard]] LanguageOutputInput In(const KeyItems* keys = nullptr) const { return {doc, geometry, keys}; }
 };
 
-
 CobolOutputOptions PlainOptions() {
     CobolOutputOptions o;
     o.levelStart = 0;  // 1
