@@ -4,12 +4,14 @@
 #include "lang/cobol_writer.h"
 #include "lang/vb_writer.h"
 #include "model/key_items.h"
+#include "model/layout_file.h"
 #include "model/row_builder.h"
 #include "model/type_catalogue.h"
 #include "model/type_notation.h"
 #include "support/row_summary.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
+#include "util/scripted_messages.h"
 #include "util/text.h"
 
 namespace rekkan {
@@ -107,30 +109,15 @@ TEST(LanguageOutput, KeyMarkAndPrefixOnItemNames) {
     EXPECT_EQ(OutputItemName(p.In(&keys), 2), "B #1.1d-");
 }
 
+/// editor_round_trip.kvl holds every COBOL type, remarks, a redefinition, a comment and a prefix.
 TEST(CobolWriter, EditorTextImportsBackToTheSameLayout) {
-    std::vector<TRspec> rows = MakeRows({
-        {.name = sj("顧客レコード"), .var = "CUST-REC", .type = kGroup},
-        {.level = 2, .name = sj("顧客番号"), .var = "CUST-NO", .type = kUNum, .bytes = 5, .decimals = 2},
-        {.level = 2, .name = sj("氏名"), .var = "NAME", .bytes = 20},
-        {.level = 2, .name = sj("住所"), .var = "ADDR", .type = kJ, .bytes = 10},
-        {.level = 2, .name = sj("金額"), .var = "AMT", .type = kSComp3, .bytes = 7, .decimals = 2},
-        {.level = 2, .name = sj("数量"), .var = "QTY", .type = kSNum, .bytes = 0, .decimals = 3},
-        {.level = 2, .name = "UPACK", .type = kUComp3, .bytes = 5},
-        {.level = 2, .name = "UBIN", .type = kUBinary, .bytes = 4},
-        {.level = 2, .name = sj("明細"), .var = "DTL", .type = kGroup, .repeat = 3},
-        {.level = 3, .name = sj("件数"), .var = "CNT", .type = kSBinary, .bytes = 4},
-        {.level = 3, .name = sj("識別"), .var = "IDN", .type = kUComp5, .bytes = 9},
-        {.level = 3, .name = sj("フラグ"), .var = "FLG", .type = kBit, .bytes = 8},
-        {.level = 3, .name = "SUB", .type = kGroup, .repeat = 2},
-        {.level = 4, .name = "SC5", .type = kSComp5, .bytes = 18},
-        {.level = 4, .name = "SC", .type = kSComp, .bytes = 3},
-        {.level = 2, .name = sj("率"), .var = "RATE", .type = kSComp1, .bytes = 4},
-        {.level = 2, .name = sj("番号2"), .var = "NO2", .type = kUComp, .bytes = 4, .decimals = 1},
-        {.level = 2, .name = sj("別名"), .var = "ALIAS", .bytes = 5, .redefines = sj("金額")},
-    });
-    rows[1].BKO = sj("備考のテキスト");
-    Prepared p(rows, sj("顧客"));
-    p.doc.PreFix = "CU_";
+    LayoutDocument layout;
+    ScriptedMessages messages;
+    ASSERT_TRUE(
+        ReadLayoutFile(layout, (test::DataDir() / "lang" / "editor_round_trip.kvl").string(), false, messages).ok);
+    const std::vector<TRspec>& rows = layout.items;
+    Prepared p(rows, layout.RdfCmt);
+    p.doc.PreFix = layout.PreFix;
     const std::string text = WriteCobolEditorText(p.In(), CobolOutputOptions{});
     CobolImportOptions o = CobolImportOptions::FromSettings(Settings{}, true);
     o.sameStructure = true;
