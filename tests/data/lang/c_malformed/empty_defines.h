@@ -1,0 +1,3 @@
+#define
+#define A
+struct R { char s[A]; };

@@ -1,0 +1,2 @@
+/* open
+struct R { int a; };
