@@ -63,17 +63,16 @@ TEST(GoldenFiles, LanguageOutputs) {
         const std::string stem = c.stem;
         ExpectGolden(stem + ".h.golden", WriteCText(in));
         ExpectGolden(stem + ".vb", WriteVbText(in));
-        CobolOutputOptions cobol;
-        ExpectGolden(stem + ".cob", WriteCobolText(in, cobol));
-        cobol.levelStart = 0;
-        cobol.levelStep = 4;
-        cobol.indent = 0;
-        cobol.commentColumn = 3;
-        cobol.picColumn = 30;
-        cobol.blankLines = 1;
-        cobol.japanese = 1;
-        cobol.packed = 1;
-        ExpectGolden(stem + "_options.cob", WriteCobolText(in, cobol));
+        ExpectGolden(stem + ".cob", WriteCobolText(in, CobolOutputOptions{}));
+        const CobolOutputOptions options{.commentColumn = 3,
+                                         .picColumn = 30,
+                                         .indent = 0,
+                                         .packed = 1,
+                                         .levelStart = 0,
+                                         .levelStep = 4,
+                                         .blankLines = 1,
+                                         .japanese = 1};
+        ExpectGolden(stem + "_options.cob", WriteCobolText(in, options));
         ExpectGolden(stem + "_editor.txt", WriteCobolEditorText(in, CobolOutputOptions{}));
     }
 }

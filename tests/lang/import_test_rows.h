@@ -23,10 +23,7 @@ namespace rekkan::test {
 inline constexpr IntSizes kLlp64{4, 2, 4};
 
 inline CExtractOptions Options(bool arrayGroups, IntSizes sizes = {2, 2, 4}) {
-    CExtractOptions o;
-    o.arrayGroups = arrayGroups;
-    o.sizes = sizes;
-    return o;
+    return {.arrayGroups = arrayGroups, .sizes = sizes};
 }
 
 inline int RecordLength(const LayoutDocument& doc) {

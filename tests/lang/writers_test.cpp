@@ -30,14 +30,9 @@ struct Prepared {
     [[nodiscard]] LanguageOutputInput In(const KeyItems* keys = nullptr) const { return {doc, geometry, keys}; }
 };
 
+/// No comment lines, PIC at column 30, one blank of indent per level, levels 01, 02, ...
 CobolOutputOptions PlainOptions() {
-    CobolOutputOptions o;
-    o.levelStart = 0;  // 1
-    o.levelStep = 0;   // 1
-    o.indent = 0;      // 1 blank
-    o.picColumn = 22;  // column 30
-    o.comments = 0;
-    return o;
+    return {.comments = 0, .picColumn = 22, .indent = 0, .levelStart = 0, .levelStep = 0};
 }
 
 /// Plain options (sequence numbers, levels 01 02, PIC at column 30, no comments): a long data name

@@ -38,11 +38,9 @@ TEST(RowCells, ShowRowAsTheGridDoes) {
     EXPECT_EQ(FormatRowCells(s, 2).digits, " 2");
     EXPECT_EQ(FormatRowCells(s, 2).decimals, "");
     EXPECT_EQ(SeqCellText(11), "   12");
-    GeometryRow at;
-    at.Pos = 17;
-    EXPECT_EQ(PositionCellText(r, at, false), "17");
-    at.Pos = -1;  // the redefinition view's positions are checked with the view
-    EXPECT_EQ(PositionCellText(r, at, false), "");
+    EXPECT_EQ(PositionCellText(r, GeometryRow{.Pos = 17}, false), "17");
+    // A position that cannot be derived is blank; the redefinition view's are checked with the view.
+    EXPECT_EQ(PositionCellText(r, GeometryRow{.Pos = -1}, false), "");
 }
 
 TEST(RowCells, LevelDigitsAndNumbersAreReadFromTheFront) {

@@ -19,13 +19,7 @@ LayoutDocument Customer() {
     return doc;
 }
 
-ListingOptions AllOn() {
-    ListingOptions o;
-    o.levelStart = 1;
-    o.levelIncrement = 1;
-    o.indentWidth = 2;
-    return o;
-}
+ListingOptions AllOn() { return {.levelStart = 1, .levelIncrement = 1, .indentWidth = 2}; }
 
 ListingOptions AllOff() {
     ListingOptions o = AllOn();
@@ -107,9 +101,7 @@ TEST(LayoutListing, LevelNumbers) {
         doc.items = MakeRows({{.level = c.lvl, .name = "A"}});
         ListingSource source;
         source.doc = &doc;
-        ListingOptions o;
-        o.levelStart = c.start;
-        o.levelIncrement = c.step;
+        const ListingOptions o{.levelStart = c.start, .levelIncrement = c.step};
         EXPECT_EQ(ItemValues(source, 0, o).level, c.level) << c.lvl << " " << c.start << " " << c.step;
     }
 }

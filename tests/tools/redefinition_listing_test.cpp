@@ -19,12 +19,7 @@ LayoutDocument Customer() {
     return doc;
 }
 
-ListingOptions Options(bool csv) {
-    ListingOptions o;
-    o.csv = csv;
-    o.indentWidth = 2;
-    return o;
-}
+ListingOptions Options(bool csv) { return {.csv = csv, .indentWidth = 2}; }
 
 /// Text of format 1 lists the gathered record with the ordinary positions; the CSV of format 0
 /// has no tag rows.
