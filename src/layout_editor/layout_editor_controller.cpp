@@ -12,6 +12,7 @@
 #include "tools/redefinition_listing.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/sjis.h"
 #include "util/text.h"
 
 namespace rekkan {
@@ -20,6 +21,8 @@ namespace {
 
 /// Bytes of a dropped file its kind is judged from.
 constexpr std::size_t kDropSniffLength = 1000;
+/// Longest layout comment and prefix, in bytes.
+constexpr std::size_t kHeaderFieldLength = 255;
 /// The temporary files morvane0.tmp to morvane10.tmp.
 constexpr int kTemporaryFiles = 11;
 
@@ -216,6 +219,24 @@ bool LayoutEditorController::EditShownEntryLayout() {
     ShowTop();
     LayoutReplaced();
     return path.empty();
+}
+
+void LayoutEditorController::StoreHeaderFields(const std::string& comment, const std::string& prefix) {
+    if (model_.Mode() != EditMode::Ordinary) return;
+    const auto field = [](const std::string& text) {
+        std::string t = Trim(text);
+        t.resize(CharSafeLength(t, kHeaderFieldLength));
+        return Trim(t);
+    };
+    const std::string c = field(comment), p = field(prefix);
+    if (c == doc_.RdfCmt && p == doc_.PreFix) return;
+    doc_.RdfCmt = c;
+    doc_.PreFix = p;
+    doc_.modified = true;
+}
+
+bool LayoutEditorController::AskResetWindowSizes() {
+    return messages_.AskOkCancel(sj("ウィンドウをインストール時の大きさに戻します。"), DefaultCaption()) == Answer::Ok;
 }
 
 // ---------------------------------------------------------------------------------------------

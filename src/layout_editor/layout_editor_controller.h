@@ -90,6 +90,13 @@ public:
     /// undo steps and range of the table shown before. False when the layout could not be read.
     bool EditShownEntryLayout();
 
+    /// Leaving the "Layout" or "Prefix " field: both texts, trimmed and cut to 255 bytes
+    /// (never inside a character), become the layout comment and prefix; modified when they
+    /// differ. Nothing in the redefinition view, where the fields are disabled.
+    void StoreHeaderFields(const std::string& comment, const std::string& prefix);
+    /// "ウィンドウを初期サイズにする": true when the user agreed (OK) to put every window back.
+    [[nodiscard]] bool AskResetWindowSizes();
+
     // ---- Other windows' changes ----
     /// The key item editor changed the key items: they become the layout's key lines.
     void StoreKeys();

@@ -44,29 +44,17 @@ TEST_F(ControllerFixture, GridEditsAreSavedAsTheCoreWritesTheSameRows) {
     EXPECT_TRUE(Model().History().Empty());
 }
 
-TEST_F(ControllerFixture, SaveWritesOnlyWhenEveryStepAgrees) {
+TEST_F(ControllerFixture, SaveAsksForAPathOnlyWhenItHasNone) {
     const std::string path = WriteLayout("a.kvl", Rows("A"));
     recordEditor.shown = dir.File("./a.kvl");
     ASSERT_TRUE(controller.OpenPath(path));
     Doc().items[0].KOM = "CHANGED";
     Doc().modified = true;
-    struct Case {
-        bool saveAs;
-        std::string dialog;
-        Answer answer;
-        bool written;
-    } cases[] = {
-        {false, "", Answer::No, false},                    // the confirmation said No
-        {true, "", Answer::Yes, false},                    // save-as dialog cancelled
-        {true, dir.File("b.layout"), Answer::Yes, false},  // a ".lay" name is refused
-        {false, "", Answer::Yes, true},                    // overwrite without a dialog
-    };
-    for (const Case& c : cases) {
-        shell.saveAnswers = {c.dialog};
-        messages.Script(c.answer);
-        EXPECT_EQ(controller.Save(c.saveAs), c.written) << c.dialog;
-        EXPECT_EQ(Bytes(path).find("CHANGED") != std::string::npos, c.written);
-    }
+    EXPECT_FALSE(controller.Save(true));  // the save-as dialog was cancelled
+    messages.Script(Answer::Yes);
+    EXPECT_TRUE(controller.Save(false));
+    EXPECT_EQ(shell.asked.size(), 1u);
+    EXPECT_NE(Bytes(path).find("CHANGED"), std::string::npos);
     EXPECT_EQ(recordEditor.refreshed, 1);  // the saved layout is the shown entry's
     // The redefinition view disables saving, modified or not.
     Doc().modified = true;
@@ -75,24 +63,35 @@ TEST_F(ControllerFixture, SaveWritesOnlyWhenEveryStepAgrees) {
     EXPECT_FALSE(controller.Save(false));
 }
 
-TEST_F(ControllerFixture, OpenGoesOnOnlyAfterTheOfferedSaveSucceeded) {
+TEST_F(ControllerFixture, OpenAndCloseGoOnOnlyAfterAnOfferedSaveSucceeded) {
     const std::string other = WriteLayout("other.kvl", Rows("OTHER"));
     struct Case {
-        Answer saveQuestion;
+        bool close;
+        Answer question;
         std::string saveDialog;
-        bool opened;
-    } cases[] = {{Answer::Yes, "", false}, {Answer::No, "", true}, {Answer::Yes, dir.File("saved.kvl"), true}};
+        bool goesOn;
+    } cases[] = {{false, Answer::Yes, "", false},
+                 {false, Answer::No, "", true},
+                 {false, Answer::Yes, dir.File("o.kvl"), true},
+                 {true, Answer::Cancel, "", false},
+                 {true, Answer::Yes, "", false},
+                 {true, Answer::No, "", true},
+                 {true, Answer::Yes, dir.File("c.kvl"), true}};
+    int closings = 0;
     for (const Case& c : cases) {
         Doc().items = Rows("EDITED");
         Doc().modified = true;
         shell.openAnswers = {other};
         shell.saveAnswers = {c.saveDialog};
-        messages.Script(c.saveQuestion);
+        messages.Script(c.question);
         if (!c.saveDialog.empty()) messages.Script(Answer::Yes);  // the save confirmation
-        EXPECT_EQ(controller.Open(), c.opened);
-        EXPECT_EQ(Doc().items[0].KOM, c.opened ? "OTHER" : "EDITED");
+        EXPECT_EQ(c.close ? controller.Close() : controller.Open(), c.goesOn);
+        closings += c.close && c.goesOn;
+        EXPECT_EQ(recordEditor.closed, closings);
+        EXPECT_EQ(shell.hidden, closings);
+        EXPECT_EQ(Doc().items[0].KOM, !c.close && c.goesOn ? "OTHER" : "EDITED");
+        EXPECT_EQ(Bytes(c.saveDialog).find("EDITED") != std::string::npos, !c.saveDialog.empty());
     }
-    EXPECT_NE(Bytes(dir.File("saved.kvl")).find("EDITED"), std::string::npos);
 }
 
 TEST_F(ControllerFixture, AFailedReadLeavesTheShownLayoutWhole) {
@@ -127,29 +126,6 @@ TEST_F(ControllerFixture, InitialiseForgetsRangeAndUndoOfTheOldTable) {
     EXPECT_FALSE(Model().Range().Active());
     EXPECT_EQ(Doc().Count(), 2);
     EXPECT_TRUE(Doc().modified);
-}
-
-TEST_F(ControllerFixture, CloseHandsOverOnlyWhenTheLayoutIsSafe) {
-    struct Case {
-        Answer question;
-        std::string saveDialog;
-        bool closed;
-    } cases[] = {{Answer::Cancel, "", false},
-                 {Answer::Yes, "", false},
-                 {Answer::No, "", true},
-                 {Answer::Yes, dir.File("kept.kvl"), true}};
-    int closings = 0;
-    for (const Case& c : cases) {
-        Doc().modified = true;
-        messages.Script(c.question);
-        if (!c.saveDialog.empty()) messages.Script(Answer::Yes);
-        shell.saveAnswers = {c.saveDialog};
-        EXPECT_EQ(controller.Close(), c.closed);
-        closings += c.closed;
-        EXPECT_EQ(recordEditor.closed, closings);
-        EXPECT_EQ(shell.hidden, closings);
-    }
-    EXPECT_TRUE(std::filesystem::exists(ToFsPath(dir.File("kept.kvl"))));
 }
 
 TEST_F(ControllerFixture, DroppedFilesAreJudgedFromTheirStart) {
@@ -220,6 +196,17 @@ TEST_F(ControllerFixture, OutputsAndSettingsFollowTheLayout) {
     EXPECT_EQ(Model().Types().Priority(), LangPriority::Vb);
     EXPECT_EQ(messages.Texts(),
               std::vector<std::string>{sj("型名リストの並び順を     \r\n\r\n < VB > 優先に変更しました。")});
+}
+
+TEST_F(ControllerFixture, HeaderFieldsAreStoredTrimmedAndCut) {
+    Doc().modified = false;
+    controller.StoreHeaderFields(Doc().RdfCmt, "");
+    EXPECT_FALSE(Doc().modified);
+    const std::string longComment = std::string(254, 'a') + sj("表");  // the cut would split the character
+    controller.StoreHeaderFields(longComment, sj(" 顧客- "));
+    EXPECT_EQ(Doc().RdfCmt, std::string(254, 'a'));
+    EXPECT_EQ(Doc().PreFix, sj("顧客-"));
+    EXPECT_TRUE(Doc().modified);
 }
 
 TEST_F(ControllerFixture, ShutdownStoresTheWindowAndRemovesTemporaries) {
