@@ -67,9 +67,9 @@ bool AskSaveBeforeOpen(const LayoutDocument& doc, MessageSink& messages) {
 }
 
 bool OpenLayout(LayoutDocument& doc, const std::string& path, Settings& settings, MessageSink& messages,
-                std::string& notice) {
+                std::string& notice, bool legacyNotice) {
     settings.Path_Rdf = path;
-    const LayoutReadResult read = ReadLayoutFile(doc, path, true, messages);
+    const LayoutReadResult read = ReadLayoutFile(doc, path, legacyNotice, messages);
     notice = read.notice;
     if (!read.ok) return false;
     doc.modified = false;

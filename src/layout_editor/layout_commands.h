@@ -39,11 +39,11 @@ struct DialogProposal {
 /// caller should run the save command (save-as form) first.
 [[nodiscard]] bool AskSaveBeforeOpen(const LayoutDocument& doc, MessageSink& messages);
 
-/// Opens `path` chosen in the open dialog: reads it with the legacy notice, normalises,
-/// clears the modified flag, records the path. `notice` receives the text for the resident
-/// message window. False when the read failed (the rows read so far stay).
+/// Opens `path` chosen in the open dialog: reads it (with the legacy notice unless told
+/// otherwise), normalises, clears the modified flag, records the path. `notice` receives the
+/// text for the resident message window. False when the read failed (the rows read so far stay).
 [[nodiscard]] bool OpenLayout(LayoutDocument& doc, const std::string& path, Settings& settings, MessageSink& messages,
-                              std::string& notice);
+                              std::string& notice, bool legacyNotice = true);
 
 /// The initialise command: asks first when `ask`; then the sample layout, modified flag set
 /// when asked (the record editor's silent form leaves it clear). False when the user said No.

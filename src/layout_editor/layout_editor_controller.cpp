@@ -8,7 +8,6 @@
 #include "lang/vb_writer.h"
 #include "layout_editor/layout_commands.h"
 #include "layout_editor/save_button_rule.h"
-#include "model/layout_file.h"
 #include "tools/redefinition_listing.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
@@ -121,19 +120,7 @@ bool LayoutEditorController::ReadLayout(const std::string& cp932Path, bool legac
     read.sizes = doc_.sizes;
     std::string notice;
     model_.SetReading(true);
-    bool ok = false;
-    if (legacyNotice) {
-        ok = OpenLayout(read, cp932Path, settings_, messages_, notice);
-    } else {
-        const LayoutReadResult result = ReadLayoutFile(read, cp932Path, false, messages_);
-        ok = result.ok;
-        notice = result.notice;
-        if (ok) {
-            read.path = cp932Path;
-            read.modified = false;
-            NormaliseAll(read);
-        }
-    }
+    const bool ok = OpenLayout(read, cp932Path, settings_, messages_, notice, legacyNotice);
     model_.SetReading(false);
     if (!ok) return false;
     model_.LeaveView();
