@@ -56,6 +56,8 @@ const TFileInf* RecordEditorSession::File() const {
 
 const TFileInf* RecordEditorSession::ShownFile() const { return File(); }
 
+bool RecordEditorSession::Rebuilding() const { return impl_->rebuilding; }
+
 bool RecordEditorSession::LayoutMissing() const { return ShownEntry() != nullptr && !layoutLoaded_; }
 
 TreeCaptions RecordEditorSession::Captions(int index) const {
@@ -96,6 +98,7 @@ void RecordEditorSession::ClearFields() {
 }
 
 void RecordEditorSession::ShowEntryNow(int index, bool saveLeaving) {
+    if (Rebuilding()) return;
     if (saveLeaving) LeaveShownEntry();
     undo_.Clear();
     undoneRow_ = -1;
@@ -231,11 +234,15 @@ bool RecordEditorSession::AllHex() const {
     return e && e->allHex;
 }
 
+std::int64_t RecordEditorSession::PositionBase() const {
+    if (impl_->rebuilding) return impl_->positionBase;
+    const TFileInf* file = File();
+    return file && file->IsOpen() ? file->CurrentOffset() : 0;
+}
+
 RecordGridRow RecordEditorSession::Row(int row) const {
     const std::size_t i = static_cast<std::size_t>(row);
-    const TFileInf* file = File();
-    const std::int64_t base = file && file->IsOpen() ? file->CurrentOffset() : 0;
-    return GridRowOf(row + 1, fields_.at(i), cells_.at(i), errors_.at(i), base, notation_);
+    return GridRowOf(row + 1, fields_.at(i), cells_.at(i), errors_.at(i), PositionBase(), notation_);
 }
 
 RecordView RecordEditorSession::View() const {
@@ -247,6 +254,7 @@ RecordView RecordEditorSession::View() const {
 }
 
 RecordInfo RecordEditorSession::Info() const {
+    if (impl_->rebuilding) return impl_->info;
     const TLayoutListObj* e = ShownEntry();
     if (!e || !layoutLoaded_) {
         RecordInfo info;
@@ -267,6 +275,7 @@ std::string RecordEditorSession::CommentPanel() const {
 }
 
 std::string RecordEditorSession::Warning() const {
+    if (impl_->rebuilding) return impl_->warning;
     const TLayoutListObj* e = ShownEntry();
     if (!e) return {};
     if (!layoutLoaded_) return WarningLayoutMissingText();
@@ -281,6 +290,7 @@ std::string RecordEditorSession::Warning() const {
 }
 
 EditorEnabling RecordEditorSession::Enabling() const {
+    if (impl_->rebuilding) return impl_->enabling;
     const TLayoutListObj* e = ShownEntry();
     EnablingFacts facts;
     facts.entryShown = e != nullptr;
@@ -302,6 +312,7 @@ void RecordEditorSession::ToggleCompactInfo() {
 }
 
 std::string RecordEditorSession::RecNoBoxText() const {
+    if (impl_->rebuilding) return impl_->recNoBox;
     const TFileInf* file = File();
     if (!file || !file->IsOpen() || file->RecordCount() == 0) return {};
     return recNoBox_;
@@ -313,6 +324,7 @@ std::string RecordEditorSession::BasePositionBoxText() const {
 }
 
 void RecordEditorSession::SettingsChanged() {
+    if (Rebuilding()) return;
     codec_ = CodecOptions::FromSettings(settings_);
     for (int i = 0; i < group_.Count(); ++i) group_.Entry(i).fileState->SetCodecOptions(codec_);
     DecodeAll();
@@ -321,6 +333,7 @@ void RecordEditorSession::SettingsChanged() {
 }
 
 void RecordEditorSession::LayoutStored(const std::string& cp932Path) {
+    if (Rebuilding()) return;
     TLayoutListObj* e = Entry();
     if (!e || e->layoutPath != cp932Path) return;
     e->layoutPresent = true;

@@ -36,6 +36,7 @@
 #include "records/editor/editor_enabling.h"
 #include "records/editor/editor_observer.h"
 #include "records/editor/editor_outcome.h"
+#include "records/editor/editor_texts.h"
 #include "records/editor/entered_text.h"
 #include "records/editor/info_captions.h"
 #include "records/editor/number_box.h"
@@ -230,6 +231,10 @@ public:
     [[nodiscard]] bool RunRebuild(const RebuildProgressFn& progress);
     /// Last step, on the window's thread: messages, outcome line, fields, status, enabling.
     void FinishRebuild(bool ok);
+    /// Between BeginInsert/BeginDelete and FinishRebuild: every command that would touch the
+    /// data file, the shown entry or the group does nothing (and returns false); the status
+    /// values are those from before the rebuild.
+    [[nodiscard]] bool Rebuilding() const;
 
     // ---- Edit file commands --------------------------------------------------------------
     /// "編集するﾌｧｲﾙ": the open dialog, then SetEditFile.
@@ -267,6 +272,8 @@ private:
     void ClearFields();
     bool ReadAt(std::int64_t index);
     bool RefuseChange();
+    void BeginRebuild(RecordCommand command);
+    [[nodiscard]] std::int64_t PositionBase() const;
     bool EnsureLossless(const EnteredText& text);
     bool AskSaveModified(bool withCancel);
     bool SaveGroupTo(bool askName);

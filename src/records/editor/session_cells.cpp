@@ -17,6 +17,7 @@ int MovedRow(int row, int rows, int choice) {
 }  // namespace
 
 bool RecordEditorSession::CommitCell(int row, const EnteredText& text) {
+    if (Rebuilding()) return false;
     if (row < 0 || row >= RowCount()) return false;
     const std::size_t i = static_cast<std::size_t>(row);
     TRdbObj& f = fields_[i];
@@ -51,6 +52,7 @@ bool RecordEditorSession::CommitCell(int row, const EnteredText& text) {
 }
 
 bool RecordEditorSession::MemoEdit(int row, const EnteredText& text, int topRow) {
+    if (Rebuilding()) return false;
     if (row < 0 || row >= RowCount()) return false;
     const std::size_t i = static_cast<std::size_t>(row);
     TRdbObj& f = fields_[i];
@@ -100,6 +102,7 @@ int RecordEditorSession::EnterPressed(int row) {
 }
 
 void RecordEditorSession::ToggleAllHex() {
+    if (Rebuilding()) return;
     TLayoutListObj* e = Entry();
     if (!e || !layoutLoaded_) return;
     CommitPendingEdits();
@@ -113,6 +116,7 @@ void RecordEditorSession::ToggleAllHex() {
 }
 
 void RecordEditorSession::ToggleRowHex(int row) {
+    if (Rebuilding()) return;
     if (row < 0 || row >= RowCount()) return;
     const std::size_t i = static_cast<std::size_t>(row);
     TRdbObj& f = fields_[i];
@@ -124,6 +128,7 @@ void RecordEditorSession::ToggleRowHex(int row) {
 }
 
 bool RecordEditorSession::Undo() {
+    if (Rebuilding()) return false;
     CellUndoEntry entry;
     if (!undo_.Pop(entry)) return false;
     if (entry.row >= 0 && entry.row < RowCount()) {

@@ -46,6 +46,7 @@ bool RecordEditorSession::SaveGroupCommand() { return SaveGroupTo(false); }
 bool RecordEditorSession::SaveGroupAsCommand() { return SaveGroupTo(true); }
 
 bool RecordEditorSession::OpenGroupCommand() {
+    if (Rebuilding()) return false;
     if (!AskSaveModified(false)) return false;
     const std::string last = settings_.Path_LayoutGroup;
     const FileDialogSpec spec{sj(" ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟ を選択して下さい。"), std::string(kGroupFilter), ".LGP",
@@ -57,6 +58,7 @@ bool RecordEditorSession::OpenGroupCommand() {
 }
 
 bool RecordEditorSession::LoadGroupFile(const std::string& cp932Path) {
+    if (Rebuilding()) return false;
     const std::string path = AbsolutePathOf(cp932Path);
     if (!group_.LoadGroup(path, doc_, settings_, messages_)) return false;
     ShowEntryNow(group_.Count() > 0 ? 0 : -1, false);
@@ -72,6 +74,7 @@ bool RecordEditorSession::AddLayoutsCommand() {
 }
 
 bool RecordEditorSession::AddLayouts(const std::vector<EnteredText>& cp932Paths) {
+    if (Rebuilding()) return false;
     if (cp932Paths.empty()) return false;
     std::vector<std::string> paths;
     for (const EnteredText& p : cp932Paths) {
@@ -85,6 +88,7 @@ bool RecordEditorSession::AddLayouts(const std::vector<EnteredText>& cp932Paths)
 }
 
 bool RecordEditorSession::RemoveEntryCommand(int index) {
+    if (Rebuilding()) return false;
     const bool removingShown = index == group_.Shown();
     if (removingShown) CommitPendingEdits();
     int select = -1;
@@ -98,6 +102,7 @@ bool RecordEditorSession::RemoveEntryCommand(int index) {
 }
 
 void RecordEditorSession::MoveEntry(int from, int target) {
+    if (Rebuilding()) return;
     group_.MoveEntry(from, target);
     Notify(&EditorObserver::GroupChanged);
 }
@@ -105,6 +110,7 @@ void RecordEditorSession::MoveEntry(int from, int target) {
 // ---- Argument and drops ----------------------------------------------------------------------
 
 void RecordEditorSession::TakeArgument(const EnteredText& path) {
+    if (Rebuilding()) return;
     if (!EnsureLossless(path) || path.cp932.empty()) return;
     const std::string absolute = AbsolutePathOf(path.cp932);
     switch (ClassifyDroppedFile(absolute)) {
@@ -116,6 +122,7 @@ void RecordEditorSession::TakeArgument(const EnteredText& path) {
 }
 
 void RecordEditorSession::DropFile(const EnteredText& path) {
+    if (Rebuilding()) return;
     if (!EnsureLossless(path) || path.cp932.empty()) return;
     const std::string absolute = AbsolutePathOf(path.cp932);
     switch (ClassifyDroppedFile(absolute)) {
@@ -151,6 +158,7 @@ void RecordEditorSession::DropFile(const EnteredText& path) {
 }
 
 bool RecordEditorSession::QueryClose() {
+    if (Rebuilding()) return false;
     if (group_.Modified()) {
         const Answer a = messages_.AskYesNoCancel(SaveModifiedGroupQuestion(), DefaultCaption());
         if (a == Answer::Cancel) return false;
@@ -170,6 +178,7 @@ std::string RecordEditorSession::DefaultDataExtension() const {
 }
 
 bool RecordEditorSession::ChooseEditFileCommand() {
+    if (Rebuilding()) return false;
     const TLayoutListObj* e = ShownEntry();
     if (!e) return false;
     const std::string ext = DefaultDataExtension();
@@ -180,6 +189,7 @@ bool RecordEditorSession::ChooseEditFileCommand() {
 }
 
 bool RecordEditorSession::SetEditFile(const EnteredText& path) {
+    if (Rebuilding()) return false;
     if (!ShownEntry() || !EnsureLossless(path)) return false;
     const int shown = group_.Shown();
     group_.SetEditFile(shown, AbsolutePathOf(path.cp932));
@@ -190,6 +200,7 @@ bool RecordEditorSession::SetEditFile(const EnteredText& path) {
 }
 
 bool RecordEditorSession::ClearEditFileCommand() {
+    if (Rebuilding()) return false;
     if (!ShownEntry()) return false;
     if (messages_.AskYesNo(sj("表示中のレイアウトの 「編集するファイル」 を\r\n未設定の状態にしてよろしいですか？"),
                            DefaultCaption()) != Answer::Yes)
@@ -203,6 +214,7 @@ bool RecordEditorSession::ClearEditFileCommand() {
 }
 
 bool RecordEditorSession::OpenEditFile() {
+    if (Rebuilding()) return false;
     TLayoutListObj* e = Entry();
     if (!e || !layoutLoaded_) return false;
     e->fileState->CloseDataFile();
@@ -217,6 +229,7 @@ bool RecordEditorSession::OpenEditFile() {
 }
 
 void RecordEditorSession::CloseEditFile() {
+    if (Rebuilding()) return;
     TLayoutListObj* e = Entry();
     if (!e) return;
     e->fileState->CloseDataFile();
@@ -230,6 +243,7 @@ void RecordEditorSession::CloseEditFile() {
 }
 
 bool RecordEditorSession::InitialiseEditFileCommand() {
+    if (Rebuilding()) return false;
     if (!ShownEntry() || !layoutLoaded_) {
         messages_.Inform(sj("現在、レイアウトは何も表示されていないので\r\n編集ファイルの初期化はできません。"),
                          DefaultCaption());

@@ -38,6 +38,15 @@ private:
 struct RecordEditorSession::Impl {
     DeferredMessages deferred;
     RecordCommand rebuildCommand = RecordCommand::Insert;
+
+    /// While a rebuild runs (between Begin and FinishRebuild) the data file state belongs to
+    /// the thread running it; the window is served these values, taken when it began.
+    bool rebuilding = false;
+    RecordInfo info;
+    std::string warning;
+    EditorEnabling enabling;
+    std::int64_t positionBase = 0;
+    std::string recNoBox;
 };
 
 }  // namespace rekkan

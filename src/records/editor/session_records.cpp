@@ -8,6 +8,7 @@
 namespace rekkan {
 
 bool RecordEditorSession::ReadAt(std::int64_t index) {
+    if (Rebuilding()) return false;
     TFileInf* file = File();
     if (!file || !file->IsOpen()) return false;
     const bool ok = file->ReadRecord(index, Refresh::None);
@@ -35,6 +36,7 @@ bool RecordEditorSession::Last() {
 }
 
 bool RecordEditorSession::Prior() {
+    if (Rebuilding()) return false;
     TFileInf* file = File();
     if (!file || !file->IsOpen()) return false;
     file->ComputeGeometry();
@@ -52,6 +54,7 @@ bool RecordEditorSession::Prior() {
 }
 
 bool RecordEditorSession::Next() {
+    if (Rebuilding()) return false;
     TFileInf* file = File();
     if (!file || !file->IsOpen()) return false;
     file->ComputeGeometry();
@@ -82,6 +85,7 @@ bool RecordEditorSession::GoToRecNo(std::string_view boxText) {
 }
 
 bool RecordEditorSession::ChangeBasePosition(std::string_view boxText, BaseStep step) {
+    if (Rebuilding()) return false;
     TFileInf* file = File();
     if (!file || !file->IsOpen()) return false;
     file->ComputeGeometry();
@@ -121,6 +125,7 @@ bool Confirmed(MessageSink& messages, bool ask, RecordCommand command, std::int6
 }  // namespace
 
 bool RecordEditorSession::Update() {
+    if (Rebuilding()) return false;
     CommitPendingEdits();
     if (RefuseChange()) return false;
     TFileInf& file = *File();
@@ -136,6 +141,7 @@ bool RecordEditorSession::Update() {
 }
 
 bool RecordEditorSession::Append() {
+    if (Rebuilding()) return false;
     CommitPendingEdits();
     if (RefuseChange()) return false;
     TFileInf& file = *File();
@@ -150,18 +156,19 @@ bool RecordEditorSession::Append() {
 }
 
 bool RecordEditorSession::BeginInsert() {
+    if (Rebuilding()) return false;
     CommitPendingEdits();
     if (RefuseChange()) return false;
     TFileInf& file = *File();
     file.ComputeGeometry();
     const std::int64_t recNo = std::max<std::int64_t>(file.CurrentIndex() + 1, 1);
     if (!Confirmed(messages_, settings_.Chk_Msg_Insert, RecordCommand::Insert, recNo)) return false;
-    impl_->rebuildCommand = RecordCommand::Insert;
-    SetOutcome(RecordCommandWorkingText(RecordCommand::Insert), OutcomeKind::Working);
+    BeginRebuild(RecordCommand::Insert);
     return true;
 }
 
 bool RecordEditorSession::BeginDelete() {
+    if (Rebuilding()) return false;
     CommitPendingEdits();
     if (RefuseChange()) return false;
     TFileInf& file = *File();
@@ -171,9 +178,22 @@ bool RecordEditorSession::BeginDelete() {
         return false;
     }
     if (!Confirmed(messages_, settings_.Chk_Msg_Delete, RecordCommand::Delete, 0)) return false;
-    impl_->rebuildCommand = RecordCommand::Delete;
-    SetOutcome(RecordCommandWorkingText(RecordCommand::Delete), OutcomeKind::Working);
+    BeginRebuild(RecordCommand::Delete);
     return true;
+}
+
+void RecordEditorSession::BeginRebuild(RecordCommand command) {
+    impl_->rebuildCommand = command;
+    impl_->info = Info();
+    impl_->warning = Warning();
+    impl_->enabling = Enabling();
+    impl_->enabling.navigation = impl_->enabling.update = impl_->enabling.insert = impl_->enabling.append =
+        impl_->enabling.remove = impl_->enabling.browse = impl_->enabling.gridEditable = false;
+    impl_->positionBase = PositionBase();
+    impl_->recNoBox = RecNoBoxText();
+    impl_->rebuilding = true;
+    SetOutcome(RecordCommandWorkingText(command), OutcomeKind::Working);
+    Notify(&EditorObserver::EnablingChanged);
 }
 
 bool RecordEditorSession::RunRebuild(const RebuildProgressFn& progress) {
@@ -190,6 +210,7 @@ bool RecordEditorSession::RunRebuild(const RebuildProgressFn& progress) {
 }
 
 void RecordEditorSession::FinishRebuild(bool ok) {
+    impl_->rebuilding = false;
     impl_->deferred.Replay(messages_);
     const RecordCommand command = impl_->rebuildCommand;
     TFileInf* file = File();

@@ -203,6 +203,10 @@ TEST_F(SessionFixture, RebuildCanRunOnAWorkerThread) {
     ASSERT_TRUE(session.BeginDelete());
     EXPECT_EQ(Outcome(), "レコードの削除処理中です。");
     EXPECT_EQ(Kind(), OutcomeKind::Working);
+    EXPECT_TRUE(session.Rebuilding());
+    EXPECT_FALSE(session.Next());  // nothing touches the file meanwhile
+    EXPECT_FALSE(session.QueryClose());
+    EXPECT_FALSE(session.Enabling().update);
     bool ok = false;
     std::int64_t lastDone = 0, lastTotal = 0;
     std::thread worker([&] {
@@ -213,10 +217,13 @@ TEST_F(SessionFixture, RebuildCanRunOnAWorkerThread) {
         });
     });
     worker.join();
-    session.FinishRebuild(ok);
     EXPECT_TRUE(ok);
     EXPECT_EQ(lastTotal, 38);
     EXPECT_EQ(lastDone, 38);
+    EXPECT_EQ(session.Info().recordCount, "3");  // as before, until finished
+    session.FinishRebuild(ok);
+    EXPECT_FALSE(session.Rebuilding());
+    EXPECT_EQ(session.Info().recordCount, "2");
     EXPECT_EQ(ReadBytes(data), kB + kC);
     EXPECT_EQ(Outcome(), "編集中のレコードを削除しました。");
     EXPECT_EQ(session.CellText(kName), "B     ");
