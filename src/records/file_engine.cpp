@@ -42,6 +42,13 @@ std::string WorkAccessFailure(bool insert) {
     return Heading(insert) + sj("\r\n\r\nワークファイルにアクセスできませんでした。");
 }
 
+/// The file offset of record `index`; false when it lies beyond what a file offset can hold
+/// (a Rec.No of 20 digits).
+bool RecordOffset(std::int64_t index, int recordLength, std::int64_t basePosition, std::int64_t& offset) {
+    return !__builtin_mul_overflow(index, static_cast<std::int64_t>(recordLength), &offset) &&
+           !__builtin_add_overflow(offset, basePosition, &offset);
+}
+
 /// Bytes written to a work file, told to the progress callback after each block.
 struct RebuildMeter {
     const TFileInf::RebuildProgress* progress = nullptr;
@@ -246,9 +253,9 @@ void TFileInf::ComputeGeometry() {
 bool TFileInf::ReadRecord(std::int64_t index, Refresh refresh) {
     if (recordCount_ == 0 || fd_ < 0) return false;
     bool ok = false;
-    if (index >= 0) {
+    std::int64_t offset = 0;
+    if (index >= 0 && RecordOffset(index, recordLength_, basePosition_, offset)) {
         std::fill(readBuffer_.begin(), readBuffer_.end(), '\0');
-        const std::int64_t offset = index * recordLength_ + basePosition_;
         const long long got = fs_->Read(fd_, readBuffer_.data(), readBuffer_.size(), offset);
         if (got > 0) {
             currentIndex_ = index;
@@ -276,8 +283,8 @@ bool TFileInf::UpdateRecord(std::int64_t index) {
     const OperationLock operation{*this, took};
     ComputeGeometry();
     const std::int64_t oldSize = fileSize_;
-    std::int64_t offset = static_cast<std::int64_t>(recordLength_) * index + basePosition_;
-    if (offset > fileSize_) offset = fileSize_;
+    std::int64_t offset = 0;
+    if (!RecordOffset(index, recordLength_, basePosition_, offset) || offset > fileSize_) offset = fileSize_;
     recordBuffer_.resize(static_cast<std::size_t>(recordLength_ > 0 ? recordLength_ : 0), '\0');
     ApplyRecordTail(recordBuffer_, recordLength_, options_);
     // The bytes the write replaces, so a write that stops half-way (a full disk) can be undone.
