@@ -11,12 +11,6 @@ using ClipboardWrite = EditorFixture;
 using ClipboardPaste = EditorFixture;
 using ClipboardMenu = EditorFixture;
 
-std::string Lines(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const std::string& l : lines) text += l + "\r\n";
-    return text;
-}
-
 TEST_F(ClipboardWrite, WritesMagicAndOneItemLinePerRangeRow) {
     std::vector<TRspec> rows = NumberedRows(6);
     rows[2].BKO = sj("備考");
@@ -69,12 +63,12 @@ TEST_F(ClipboardPaste, RefusalsAndTheirMessages) {
         int editable;
         std::string message;
     };
-    const std::string item = "%!#SEQ=1%!#%!#LVL=2%!#KOM=A%!#VNM=B%!#RED=%!#TYP=1%!#RPT=1%!#BYT=2%!#SYO=0%!#BKO=%!#";
+    const std::string item = "%!#SEQ=1%!#%!#LVL=2%!#KOM=A%!#VNM=B%!#RED=%!#TYP=1%!#RPT=1%!#BYT=2%!#SYO=0%!#BKO=%!#\r\n";
     const Case cases[] = {
         {std::nullopt, 2000, sj("クリップボードにデータがありません。")},
         {std::string(), 2000, sj("クリップボードにデータがありません。")},
-        {Lines({"morvane.lay", item}), 2000, sj("クリップボードのデータは MORVANE のものではありません。")},
-        {Lines({"  kvel#32.lay  ", item, item}), 5, sj("行数が多すぎるため追加できません。")},
+        {"morvane.lay\r\n" + item, 2000, sj("クリップボードのデータは MORVANE のものではありません。")},
+        {"  kvel#32.lay  \r\n" + item + item, 5, sj("行数が多すぎるため追加できません。")},
     };
     for (const Case& c : cases) {
         doc.editableLineCount = c.editable;
