@@ -87,13 +87,10 @@ TEST_F(ImportPipelineTest, DroppedFileKeepsOverlayInTheUsersGatheredMode) {
 }
 
 TEST_F(ImportPipelineTest, EditorModeTextComesBackWithTypeSizes) {
-    test::WriteBytes(dir.Path() / "edit.txt",
-                     "01 R.\r\n   //key item #1.1\r\n   03 A PIC X(3).\r\n   03 B PIC U_Char.\r\n"
-                     "   03 C PIC S_Integer.\r\n   03 D PIC String(7).\r\n");
     s.Chk_RedInclude = false;
     s.Cmb_Int = 1;
     doc.keyLines = {"   Key #1"};
-    ASSERT_TRUE(pipeline.ImportCobolEditorMode(dir.File("edit.txt"), doc, error));
+    ASSERT_TRUE(pipeline.ImportCobolEditorMode((test::DataDir() / "lang" / "editor_mode.txt").string(), doc, error));
     EXPECT_FALSE(s.Chk_RedInclude);  // restored
     EXPECT_EQ(hooks.log, "ILRi");    // no undo reset in editor mode
     EXPECT_EQ(test::RowsSummary(doc.items),

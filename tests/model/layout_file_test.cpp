@@ -84,11 +84,8 @@ TEST(LayoutFileReader, BadNumberFailsAndKeepsRowsReadBefore) {
 TEST(LayoutFileReader, UnknownTypesAndLevelsAreConvertedWithANotice) {
     LayoutDocument d;
     ScriptedMessages msgs;
-    TRspec bad = MakeRow({.name = sj("謎"), .type = 40, .bytes = 4});
-    TRspec negative = MakeRow({.level = 99, .name = "N", .type = -2, .bytes = 4});
-    const std::string text = std::string("kvel#32.lay\r\n") + ItemLine(MakeRow({.name = "ok"}), 0) + "\r\n" +
-                             ItemLine(bad, 1) + "\r\n" + ItemLine(negative, 2) + "\r\n";
-    const auto r = ReadLayoutText(d, text, msgs);
+    // Row 2 of type 40, row 3 of type -2 at level 99.
+    const auto r = ReadLayoutText(d, test::ReadBytes(test::DataDir() / "model" / "unknown_types.kvl"), msgs);
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(d.items[1].TYP, kString);
     EXPECT_EQ(d.items[1].TYP2, kString);
