@@ -1,5 +1,6 @@
 #include "records/editor/record_editor_session.h"
 
+#include "model/layout_file.h"
 #include "session_fixture.h"
 #include "util/file_util.h"
 
@@ -10,68 +11,76 @@ using test::SessionFixture;
 
 TEST_F(SessionFixture, ShowingAnEntryReadsTheFirstRecordIntoTheRows) {
     ShowWith(ThreeRecords());
-    EXPECT_EQ(session.ShownIndex(), 0);
     EXPECT_EQ(Outcome(), "先頭レコードを読み込みました。");
     EXPECT_EQ(Kind(), OutcomeKind::Success);
     ASSERT_EQ(session.RowCount(), 9);
-    EXPECT_EQ(session.CellText(kName), "A     ");
-    EXPECT_EQ(session.CellText(2), "1");  // QTY
     const RecordGridRow row = session.Row(kName);
-    EXPECT_EQ(row.cells[0], "2");
-    EXPECT_EQ(row.cells[1], "1");  // file offset of the first record's first byte, 1-based
-    EXPECT_EQ(row.cells[7], "A     ");
+    EXPECT_EQ(row.cells, (std::array<std::string, 8>{"2", "1", "6", "   X", "  NAME", "", "", "A     "}));
+    EXPECT_EQ(session.CellText(2), "1");        // QTY
     EXPECT_EQ(session.Row(8).cells[6], "HEX");  // U.BINARY starts in hex display
-
     const RecordInfo info = session.Info();
-    EXPECT_EQ(info.recNo, "1");
-    EXPECT_EQ(info.recordCount, "3");
-    EXPECT_EQ(info.recordLength, "19");
-    EXPECT_EQ(info.fileSize, "57");
-    EXPECT_EQ(info.basePosition, "1");
-    EXPECT_EQ(session.Warning(), "");
+    EXPECT_EQ(info.recNo + "|" + info.recordCount + "|" + info.recordLength + "|" + info.fileSize + "|" +
+                  info.basePosition + "|" + info.filePos,
+              "1|3|19|57|1|1");
     EXPECT_EQ(session.CommentPanel(), " Orders");
-    EXPECT_GE(observer.entryShown, 1);
+    EXPECT_EQ(session.RecNoBoxText(), " 1");
 }
 
-TEST_F(SessionFixture, WarningFollowsThePriorityList) {
-    struct Case {
+TEST_F(SessionFixture, WarningFollowsThePriorityListAndMarksFieldsPastTheEnd) {
+    const struct {
         const char* name;
-        std::string bytes;  // data file contents; "-" for no file, "" with unset for no path
+        const char* bytes;  // nullptr: no file
         bool unset;
         const char* warning;
-    };
-    const std::string record = test::OrderRecord("A", 1, 1, 1, "", 1);
-    const Case cases[] = {
+    } cases[] = {
         {"unset", "", true, "【警告】編集ファイルが未設定です。"},
-        {"missing", "-", false, "【警告】編集ファイルが存在しません。"},
-        {"partial", record + "xyz", false, "【警告】レコード長で割り切れません。"},
+        {"missing", nullptr, false, "【警告】編集ファイルが存在しません。"},
+        {"partial", "0123456789012345678ABCDEFGHIJ", false, "【警告】レコード長で割り切れません。"},
         {"empty", "", false, "【警告】ファイルにレコードは存在しません。"},
-        {"whole", record + record, false, ""},
+        {"whole", "0123456789012345678", false, ""},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : cases) {
         const std::string path = dir.File(std::string(c.name) + ".dat");
-        if (!c.unset && c.bytes != "-") test::WriteBytes(ToFsPath(path), c.bytes);
-        ASSERT_TRUE(session.AddLayouts({EnteredText{layout, true}}));
-        if (!c.unset) {
-            ASSERT_TRUE(session.SetEditFile(EnteredText{path, true}));
-        }
-        EXPECT_EQ(Cp932ToUtf8(session.Warning()), c.warning);
+        if (c.bytes && !c.unset) test::WriteBytes(ToFsPath(path), c.bytes);
+        ShowWith(c.unset ? "" : path);
+        EXPECT_EQ(Cp932ToUtf8(session.Warning()), c.warning) << c.name;
     }
+    session.ShowEntry(2);  // the last record holds 10 of its 19 bytes
+    ASSERT_TRUE(session.Last());
+    EXPECT_TRUE(session.AnyPastEnd());
+    EXPECT_FALSE(session.Field(2).pastEnd);  // QTY: record bytes 7 to 9
+    EXPECT_TRUE(session.Field(4).pastEnd);   // AMOUNT(1): record bytes 10 and 11
 }
 
 TEST_F(SessionFixture, MissingLayoutEmptiesTheBoxesAndKeepsTheEditPath) {
     const std::string data = ThreeRecords();
-    ASSERT_TRUE(session.AddLayouts({EnteredText{dir.File("gone.kvl"), true}}));
-    ASSERT_TRUE(session.SetEditFile(EnteredText{data, true}));
-    EXPECT_TRUE(session.LayoutMissing());
-    EXPECT_TRUE(session.CommentIsRed());
+    ShowWith(data, dir.File("gone.kvl"));
+    EXPECT_TRUE(session.LayoutMissing() && session.CommentIsRed());
     EXPECT_EQ(Cp932ToUtf8(session.Warning()), "【警告】レイアウトが存在しません。");
     EXPECT_EQ(session.RowCount(), 0);
     EXPECT_EQ(session.Info().recordCount, "");
-    EXPECT_EQ(session.EditFilePath(), data);
+    EXPECT_EQ(session.Info().editFilePath, data);
     EXPECT_EQ(Cp932ToUtf8(session.CommentPanel()), " ★★ レイアウトが存在しません ★★");
     EXPECT_FALSE(session.Enabling().layoutCommands);
+}
+
+TEST_F(SessionFixture, ChangedSettingsAndAStoredLayoutAreFollowed) {
+    ShowWith(ThreeRecords());
+    settings.Cmb_ZoneSign = 1;  // ASCII signs: the EBCDIC-signed quantity no longer decodes
+    session.SettingsChanged();
+    EXPECT_TRUE(session.RowError(2));
+    EXPECT_EQ(Cp932ToUtf8(session.Captions().codec), "[ Order→I ] [ Zone→ASC ] [ Pack→EBC ]");
+    session.ToggleCompactInfo();
+    EXPECT_EQ(Cp932ToUtf8(session.Captions().codec), "[ Byte.Order→Intel ] [ Zone→ASCII ] [ Pack→EBCDIC ]");
+
+    doc.RdfCmt = "Renamed";
+    doc.items = MakeRows({{.name = "WHOLE", .bytes = 19}});
+    test::WriteBytes(ToFsPath(layout), FormatLayoutFile(doc));
+    session.LayoutStored(layout);
+    EXPECT_EQ(session.CommentPanel(), " Renamed");
+    EXPECT_EQ(session.Captions(0).entry, " 1. Renamed                       ");
+    ASSERT_EQ(session.RowCount(), 1);
+    EXPECT_EQ(session.CellText(0).substr(0, 6), "A     ");
 }
 
 }  // namespace

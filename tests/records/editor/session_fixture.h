@@ -15,84 +15,70 @@
 
 namespace rekkan::test {
 
-/// File dialogs answered from a script: each call takes the next path (none: cancelled).
+/// File dialogs answered from a script (a missing answer: cancelled); the specs asked are kept.
 struct ScriptedDialogs : EditorDialogs {
     std::deque<std::optional<std::string>> answers;
     std::vector<FileDialogSpec> asked;
 
     std::optional<EnteredText> OpenFile(const FileDialogSpec& spec) override { return Next(spec); }
     std::vector<EnteredText> OpenFiles(const FileDialogSpec& spec) override {
-        std::vector<EnteredText> out;
-        if (auto one = Next(spec)) out.push_back(*one);
-        return out;
+        const auto one = Next(spec);
+        return one ? std::vector<EnteredText>{*one} : std::vector<EnteredText>{};
     }
     std::optional<EnteredText> SaveFile(const FileDialogSpec& spec) override { return Next(spec); }
 
 private:
     std::optional<EnteredText> Next(const FileDialogSpec& spec) {
         asked.push_back(spec);
-        if (answers.empty()) return std::nullopt;
-        auto a = answers.front();
-        answers.pop_front();
-        if (!a) return std::nullopt;
-        return EnteredText{*a, true};
+        std::optional<std::string> a;
+        if (!answers.empty()) a = answers.front(), answers.pop_front();
+        return a ? std::optional<EnteredText>(EnteredText{*a, true}) : std::nullopt;
     }
 };
 
-/// Counts what the session told.
-struct CountingObserver : EditorObserver {
-    int groupChanged = 0, entryShown = 0, fieldsChanged = 0, outcomeChanged = 0;
+/// Keeps the cursor moves and cancels rebuilds on request.
+struct TestObserver : EditorObserver {
     std::vector<int> cursor;
     bool cancelRebuild = false;
     int progressCalls = 0;
-    void GroupChanged() override { ++groupChanged; }
-    void EntryShown() override { ++entryShown; }
-    void FieldsChanged() override { ++fieldsChanged; }
-    void OutcomeChanged() override { ++outcomeChanged; }
     void MoveCursor(int row) override { cursor.push_back(row); }
-    bool RebuildProgress(std::int64_t, std::int64_t) override {
-        ++progressCalls;
-        return !cancelRebuild;
-    }
+    bool RebuildProgress(std::int64_t, std::int64_t) override { return ++progressCalls, !cancelRebuild; }
 };
 
 /// A session over the order layout (19-byte records) in a temporary folder.
 struct SessionFixture : ::testing::Test {
+    static constexpr int kName = 1;  ///< row of the NAME field
     TempDir dir;
     LayoutDocument doc;
     Settings settings;
     ScriptedMessages messages{Answer::Yes};
     ScriptedDialogs dialogs;
-    CountingObserver observer;
+    TestObserver observer;
     RecordEditorSession session{settings, doc, messages, dialogs};
     std::string layout = WriteLayout(dir.File("order.kvl"), "Orders", OrderItems());
+    const std::string kA = OrderRecord("A", 1, 1, 1, "", 1), kB = OrderRecord("B", 2, 2, 2, "", 2),
+                      kC = OrderRecord("C", 3, 3, 3, "", 3);
 
     SessionFixture() { session.SetObserver(&observer); }
 
-    /// Writes a data file of the given records and returns its path.
-    std::string Data(const std::string& name, const std::vector<std::string>& records, const std::string& head = {}) {
-        std::string bytes = head;
-        for (const auto& r : records) bytes += r;
+    /// Writes a data file of `bytes` and returns its path.
+    std::string Data(const std::string& name, const std::string& bytes) {
         WriteBytes(ToFsPath(dir.File(name)), bytes);
         return dir.File(name);
     }
-    /// Three order records named A, B and C.
-    std::string ThreeRecords(const std::string& name = "orders.dat") {
-        return Data(name, {OrderRecord("A", 1, 1, 1, "", 1), OrderRecord("B", 2, 2, 2, "", 2),
-                           OrderRecord("C", 3, 3, 3, "", 3)});
-    }
-    /// Adds the order layout with `data` as its edit file and shows it.
-    void ShowWith(const std::string& data) {
-        ASSERT_TRUE(session.AddLayouts({EnteredText{layout, true}}));
+    std::string ThreeRecords(const std::string& name = "orders.dat") { return Data(name, kA + kB + kC); }
+    std::string Bytes(const std::string& path) const { return ReadBytes(std::string_view(path)); }
+    /// Adds `layoutPath` with `data` as its edit file (none when empty) and shows it.
+    void ShowWith(const std::string& data, const std::string& layoutPath = {}) {
+        ASSERT_TRUE(session.AddLayouts({EnteredText{layoutPath.empty() ? layout : layoutPath, true}}));
         if (!data.empty()) {
             ASSERT_TRUE(session.SetEditFile(EnteredText{data, true}));
         }
         messages.Clear();
     }
-    /// Row index of the NAME field.
-    static constexpr int kName = 1;
     std::string Outcome() const { return Cp932ToUtf8(session.LastOutcome().text); }
     OutcomeKind Kind() const { return session.LastOutcome().kind; }
+    std::string Said(std::size_t i) const { return Cp932ToUtf8(messages.Log().at(i).text); }
 };
 
 }  // namespace rekkan::test
