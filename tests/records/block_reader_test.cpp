@@ -38,19 +38,5 @@ TEST(BlockReader, SameRecordsAsEngineForEveryBlockSize) {
     }
 }
 
-TEST(BlockReader, MissingFileNoRecordLengthAndHeaderOnlyHaveNoRecords) {
-    test::TempDir dir;
-    const std::string path = dir.File("d.dat");
-    test::WriteBytes(ToFsPath(path), "ab");
-    BlockReader reader;
-    EXPECT_FALSE(reader.Open(dir.File("missing.dat"), 0, 4));
-    EXPECT_FALSE(reader.Open(path, 0, 0));
-    ASSERT_TRUE(reader.Open(path, 4, 4));
-    EXPECT_EQ(reader.RecordCount(), 0);
-    std::string_view record;
-    std::int64_t index = 0;
-    EXPECT_FALSE(reader.Next(record, index));
-}
-
 }  // namespace
 }  // namespace rekkan

@@ -97,12 +97,17 @@ TEST(FileEngine, GeometryReadsAndNavigation) {
 }
 
 TEST(FileEngine, HeaderOnlyFileOrZeroRecordLengthHasNoRecords) {
-    // Header equal to the base position, header shorter than it, no record length.
+    // Header equal to the base position, header shorter than it, no record length; the block
+    // reader agrees.
     for (const auto& [bytes, base, length] :
          {std::tuple{"HEAD", 4, 4}, std::tuple{"HE", 4, 4}, std::tuple{"abc", 0, 0}}) {
         Fixture f(bytes, base, length);
         EXPECT_EQ(f.file.RecordCount(), 0) << bytes;
         EXPECT_FALSE(f.file.ReadRecord(0, Refresh::All)) << bytes;
+        BlockReader reader;
+        std::string_view record;
+        std::int64_t index = 0;
+        EXPECT_FALSE(reader.Open(f.path, base, length) && reader.Next(record, index)) << bytes;
     }
 }
 
@@ -111,6 +116,7 @@ TEST(FileEngine, MissingFileFailsSilentlyUnopenableFileShowsMessage) {
     ScriptedMessages messages;
     TFileInf missing(&messages);
     EXPECT_FALSE(missing.OpenDataFile(dir.File("none.dat"), 0, 10));
+    EXPECT_FALSE(BlockReader().Open(dir.File("none.dat"), 0, 10));
     EXPECT_FALSE(missing.Exists());
     EXPECT_FALSE(missing.IsOpen());
     EXPECT_TRUE(messages.Log().empty());
