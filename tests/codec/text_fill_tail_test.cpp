@@ -205,10 +205,5 @@ TEST(CodecOptions, FromSettingsAndFillByte) {
     EXPECT_EQ(ParseFillByte("zz"), 0x00);
 }
 
-TEST(QuoteIfComma, QuotesOnlyWithComma) {
-    EXPECT_EQ(QuoteIfComma("a,b"), "\"a,b\"");
-    EXPECT_EQ(QuoteIfComma("ab"), "ab");
-}
-
 }  // namespace
 }  // namespace rekkan

@@ -142,7 +142,7 @@ TEST_F(GroupFixture, StandInCommentsForMissingAndUnnamedLayouts) {
 
 TEST_F(GroupFixture, RemoveAsksAndRenumbersAndSelectsTheNextEntry) {
     for (const char* name : {"a", "b", "c"}) Add(std::string(name) + ".kvl", name);
-    group.SetShown(1);
+    group.SetShown(2);
     group.SetModified(false);
     int select = -2;
 
@@ -155,7 +155,7 @@ TEST_F(GroupFixture, RemoveAsksAndRenumbersAndSelectsTheNextEntry) {
 
     EXPECT_TRUE(group.RemoveLayoutEntry(1, messages, select));
     EXPECT_TRUE(group.Modified());
-    EXPECT_EQ(group.Shown(), -1);
+    EXPECT_EQ(group.Shown(), 1);  // c, shown, moved up
     EXPECT_EQ(select, 1);
     EXPECT_EQ(group.Entry(1).comment, "c");
     EXPECT_EQ(group.Entry(1).number, 2);
