@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "records/csv_lines.h"
+#include "records/output_buffer.h"
 
 namespace rekkan {
 
