@@ -61,6 +61,7 @@ TEST_F(ControllerFixture, SaveAsksForAPathOnlyWhenItHasNone) {
     ASSERT_TRUE(Model().EnterView());
     EXPECT_FALSE(controller.SaveEnabled());
     EXPECT_FALSE(controller.Save(false));
+    EXPECT_EQ(controller.PrintGrid().rows.size(), 1u);  // the view's root row: no redefinitions
 }
 
 TEST_F(ControllerFixture, OpenAndCloseGoOnOnlyAfterAnOfferedSaveSucceeded) {
