@@ -4,12 +4,13 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   gnucobol3
   fonts-ipafont-gothic
   xvfb xauth imagemagick
+  poppler-utils
 )
 
 missing=()

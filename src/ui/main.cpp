@@ -1,11 +1,13 @@
 #include <QApplication>
 
+#include "ui/app/japanese_buttons.h"
 #include "ui/app/rekkan_app.h"
 #include "ui/app/window_set.h"
 
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rekkan"));
+    (void)rekkan::ui::InstallJapaneseButtons(qapp);
 
     rekkan::ui::RekkanApp app;
     app.LoadSettings();

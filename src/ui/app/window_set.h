@@ -7,6 +7,7 @@
 namespace rekkan::ui {
 
 class RekkanApp;
+class TFm_Browse;
 class TFm_RecEditor;
 
 /// The long-lived windows of the program, created once in a fixed order: the record editor
@@ -23,10 +24,12 @@ public:
     void Start(const QStringList& arguments);
 
     [[nodiscard]] TFm_RecEditor& RecEditor() { return *recEditor_; }
+    [[nodiscard]] TFm_Browse& Browse() { return *browse_; }
 
 private:
     RekkanApp& app_;
     std::unique_ptr<TFm_RecEditor> recEditor_;
+    std::unique_ptr<TFm_Browse> browse_;
 };
 
 }  // namespace rekkan::ui
