@@ -9,7 +9,7 @@
 namespace rekkan {
 
 DroppedFileKind GuessDroppedFile(std::string_view bytes) {
-    const std::string head = Trim(bytes.substr(0, std::min<std::size_t>(bytes.size(), 1000)));
+    const std::string head = Trim(bytes.substr(0, std::min(bytes.size(), kDroppedFileHead)));
     if (head.rfind("morvane.lay", 0) == 0 || head.rfind("kvel#32.lay", 0) == 0) return DroppedFileKind::Layout;
     const auto has = [&](std::string_view word) { return FindNoCase(head, word) != std::string::npos; };
     if (has(" pic ") || has(" picture ")) return DroppedFileKind::Cobol;

@@ -18,8 +18,6 @@ namespace rekkan {
 
 namespace {
 
-/// Bytes of a dropped file its kind is judged from.
-constexpr std::size_t kDropSniffLength = 1000;
 /// Longest layout comment and prefix, in bytes.
 constexpr std::size_t kHeaderFieldLength = 255;
 /// The temporary files morvane0.tmp to morvane10.tmp.
@@ -174,7 +172,7 @@ bool LayoutEditorController::Drop(const std::vector<std::string>& cp932Paths) {
     const std::string path = Trim(cp932Paths.front());
     std::string head;
     const DroppedFileKind kind =
-        ReadFileStart(path, kDropSniffLength, head) ? GuessDroppedFile(head) : DroppedFileKind::Unknown;
+        ReadFileStart(path, kDroppedFileHead, head) ? GuessDroppedFile(head) : DroppedFileKind::Unknown;
     if (kind == DroppedFileKind::Layout) {
         if (!OpenPath(path)) return false;
         messages_.Inform(sj("指定のレイアウトを読み込みました。\r\n\r\n   PATH = ") + path, DefaultCaption());
