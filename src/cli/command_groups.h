@@ -20,5 +20,7 @@ namespace rekkan::cli {
 [[nodiscard]] std::vector<Command> ImportCVbCommands();
 /// listing text, listing csv (listing_commands.cpp).
 [[nodiscard]] std::vector<Command> ListingCommands();
+/// check, profile (doctor_commands.cpp).
+[[nodiscard]] std::vector<Command> DoctorCommands();
 
 }  // namespace rekkan::cli

@@ -18,7 +18,7 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> table = [] {
         std::vector<Command> all;
         for (auto group : {LayoutCommands, RecordReadCommands, RecordEditCommands, ImportExportCommands,
-                           ImportCVbCommands, ListingCommands}) {
+                           ImportCVbCommands, ListingCommands, DoctorCommands}) {
             for (auto& c : group()) all.push_back(std::move(c));
         }
         return all;

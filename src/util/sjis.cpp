@@ -1,6 +1,20 @@
 #include "util/sjis.h"
 
 namespace rekkan {
+
+bool IsWholeShiftJis(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b == 0x00) return true;
+        if (b == 0x80 || b == 0xA0 || b >= 0xFD) return false;
+        if (IsLeadByte(b)) {
+            if (i + 1 >= bytes.size() || !IsTrailByte(static_cast<unsigned char>(bytes[i + 1]))) return false;
+            ++i;
+        }
+    }
+    return true;
+}
+
 namespace {
 
 constexpr char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }

@@ -42,6 +42,10 @@ constexpr void ForEachChar(std::string_view text, Visit&& visit) {
     }
 }
 
+/// True when the bytes up to the first 0x00 are whole CP932 characters: no lead byte without its
+/// trail byte, none of the bytes CP932 leaves unassigned (0x80, 0xA0, 0xFD-0xFF).
+[[nodiscard]] bool IsWholeShiftJis(std::string_view bytes);
+
 /// Map of the same length as `text`: '0' single-byte, '1' lead byte, '2' trail byte.
 [[nodiscard]] std::string ByteTypeMap(std::string_view text);
 
