@@ -287,12 +287,23 @@ LayoutPrintGrid LayoutEditorController::PrintGrid() {
 // ---------------------------------------------------------------------------------------------
 // Shutdown
 
+std::array<int*, kGridColumns> LayoutEditorController::WidthKeys() const {
+    Settings& s = settings_;
+    return {&s.EGW_SEQ, &s.EGW_POS, &s.EGW_LVL, &s.EGW_KOM, &s.EGW_VNM, &s.EGW_RED,
+            &s.EGW_TYP, &s.EGW_RPT, &s.EGW_BYT, &s.EGW_SYO, &s.EGW_BKO};
+}
+
+std::array<int, kGridColumns> LayoutEditorController::GridColumnWidths() const {
+    std::array<int, kGridColumns> widths{};
+    const std::array<int*, kGridColumns> keys = WidthKeys();
+    for (std::size_t c = 0; c < keys.size(); ++c) widths[c] = *keys[c];
+    return widths;
+}
+
 bool LayoutEditorController::Shutdown(const LayoutEditorWindowState& window) {
     settings_.FPS_kvel = window.place;
-    int* const widths[kGridColumns] = {&settings_.EGW_SEQ, &settings_.EGW_POS, &settings_.EGW_LVL, &settings_.EGW_KOM,
-                                       &settings_.EGW_VNM, &settings_.EGW_RED, &settings_.EGW_TYP, &settings_.EGW_RPT,
-                                       &settings_.EGW_BYT, &settings_.EGW_SYO, &settings_.EGW_BKO};
-    for (int c = 0; c < kGridColumns; ++c) *widths[c] = window.widths[static_cast<std::size_t>(c)];
+    const std::array<int*, kGridColumns> keys = WidthKeys();
+    for (std::size_t c = 0; c < keys.size(); ++c) *keys[c] = window.widths[c];
     bool ok = true;
     const auto written = [&](bool done, const std::string& path) {
         if (done) return;

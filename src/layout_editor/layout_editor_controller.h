@@ -121,6 +121,10 @@ public:
     /// What "編集内容を印刷する" hands to the print preview (the view's rows in the view).
     [[nodiscard]] LayoutPrintGrid PrintGrid();
 
+    /// The grid's column widths as the settings hold them (EGW_SEQ ... EGW_BKO), for the window
+    /// at start.
+    [[nodiscard]] std::array<int, kGridColumns> GridColumnWidths() const;
+
     /// Program end: the window's place and column widths into the settings, kvelOpt2.Dat and
     /// kvelType.def written, the temporary files deleted. False (after a message) when a file
     /// could not be written.
@@ -139,6 +143,8 @@ private:
     void ReloadKeys();
     void ShowTop();
     [[nodiscard]] std::string FolderFile(const std::string& name) const;
+    /// The settings' width keys of the grid columns, in column order.
+    [[nodiscard]] std::array<int*, kGridColumns> WidthKeys() const;
 
     Settings& settings_;
     std::string folder_;

@@ -214,16 +214,15 @@ TEST_F(ControllerFixture, ShutdownStoresTheWindowAndRemovesTemporaries) {
     for (const char* name : {"morvane0.tmp", "morvane10.tmp", "morvane11.tmp", "KvelWk093015.cpp"})
         WriteBytes(dir.Path() / name, "x");
     controller.Types().SetLabel(kX, sj("#文字"));
-    LayoutEditorWindowState window{{10, 20, 300, 400}, {}};
-    window.widths[3] = 123;
+    const LayoutEditorWindowState window{{10, 20, 300, 400}, {40, 50, 0, 200, 150, 60, 90, 40, 40, 40, 120}};
     ASSERT_TRUE(controller.Shutdown(window));
+    // The next start finds what this one stored.
     Settings stored;
-    ReadSettings(dir.File(kSettingsFileName), stored);
+    LayoutEditorController next(stored, dir.Path(), messages, clipboard, shell);
+    next.Start(8, "100000");
     EXPECT_EQ(stored.FPS_kvel, (WindowPlace{10, 20, 300, 400}));
-    EXPECT_EQ(stored.EGW_KOM, 123);
-    TypeNotation types;
-    types.Read(dir.File(kTypeNotationFileName));
-    EXPECT_EQ(types.DisplayLabel(kX), sj("文字"));
+    EXPECT_EQ(next.GridColumnWidths(), window.widths);
+    EXPECT_EQ(next.Model().CellsOf(1).type, sj("文字"));
     std::vector<std::string> left;
     for (const auto& e : std::filesystem::directory_iterator(dir.Path())) left.push_back(e.path().filename().string());
     std::sort(left.begin(), left.end());
