@@ -116,6 +116,7 @@ void RecordEditorSession::ShowEntryNow(int index, bool saveLeaving) {
         LoadShownLayout(*e);
         if (layoutLoaded_) {
             e->fileState->SetCodecOptions(codec_);
+            e->fileState->SetMessageSink(&messages_);
             if (shownBefore && e->viewSaved && e->savedFileState->IsOpen()) {
                 const TFileInf& saved = *e->savedFileState;
                 for (std::size_t i = 0; i < fields_.size() && i < e->hexFlags.size(); ++i)
@@ -330,6 +331,12 @@ void RecordEditorSession::SettingsChanged() {
     DecodeAll();
     Notify(&EditorObserver::FieldsChanged);
     Notify(&EditorObserver::StatusChanged);
+}
+
+void RecordEditorSession::SetBrowseFixedItem(int item) {
+    if (Rebuilding() || group_.Shown() < 0) return;
+    group_.SetBrowseFixedItem(group_.Shown(), item);
+    Notify(&EditorObserver::GroupChanged);
 }
 
 void RecordEditorSession::LayoutStored(const std::string& cp932Path) {

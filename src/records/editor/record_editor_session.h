@@ -137,6 +137,8 @@ public:
     /// The layout editor stored the layout at `cp932Path`: when it is the shown entry's layout,
     /// its comment and captions follow, its file is closed and the entry is shown again.
     void LayoutStored(const std::string& cp932Path);
+    /// The browse table's fixed item of the shown entry (0 none, n field entry n); group modified.
+    void SetBrowseFixedItem(int item);
     /// The settings changed (settings window): codec options, captions and the fields again.
     void SettingsChanged();
 
