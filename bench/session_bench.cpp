@@ -33,6 +33,7 @@ struct NoDialogs : EditorDialogs {
 struct BigFile {
     std::filesystem::path folder;
     std::string layout;
+    std::string wideLayout;  ///< 100,000 fields: a group and its four fields repeated 20,000 times
     std::string data;
 
     BigFile() {
@@ -46,6 +47,13 @@ struct BigFile {
                               {.level = 2, .name = "REST", .bytes = 72}});
         layout = FromFsPath(folder / "bench.kvl");
         std::ofstream(folder / "bench.kvl", std::ios::binary) << FormatLayoutFile(doc);
+        doc.items = MakeRows({{.name = "ROW", .type = kGroup, .repeat = 20000},
+                              {.level = 2, .name = "CODE", .bytes = 4},
+                              {.level = 2, .name = "QTY", .type = kSNum, .bytes = 5},
+                              {.level = 2, .name = "AMOUNT", .type = kSComp3, .bytes = 7},
+                              {.level = 2, .name = "FLAG", .type = kUBinary, .bytes = 4}});
+        wideLayout = FromFsPath(folder / "wide.kvl");
+        std::ofstream(folder / "wide.kvl", std::ios::binary) << FormatLayoutFile(doc);
         data = FromFsPath(folder / "big.dat");
         std::ofstream(folder / "big.dat", std::ios::binary).put('A');
         std::filesystem::resize_file(folder / "big.dat", kFileBytes);
@@ -107,6 +115,19 @@ void BM_SessionGoToRecNo(benchmark::State& state) {
     state.counters["max_rss_MiB"] = MaxRssMiB();
 }
 BENCHMARK(BM_SessionGoToRecNo)->Unit(benchmark::kMillisecond);
+
+/// Next and prior on the 10 GiB file with a layout of 100,000 fields (every field decoded).
+void BM_SessionWideLayoutNextRecord(benchmark::State& state) {
+    Session s;
+    (void)s.session.AddLayouts({EnteredText{File().wideLayout, true}});
+    (void)s.session.SetEditFile(EnteredText{File().data, true});
+    for (auto _ : state) {
+        if (!s.session.Next() || !s.session.Prior()) state.SkipWithError("read failed");
+    }
+    state.counters["fields"] = s.session.RowCount();
+    state.counters["max_rss_MiB"] = MaxRssMiB();
+}
+BENCHMARK(BM_SessionWideLayoutNextRecord)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace rekkan
