@@ -4,9 +4,12 @@
 
 #include "cli/command_groups.h"
 #include "cli/record_setup.h"
+#include "records/field_profile.h"
+#include "records/field_profile_report.h"
 #include "records/layout_check.h"
 #include "records/layout_check_report.h"
 #include "records/range_csv.h"
+#include "records/record_sample.h"
 
 // The layout doctor: check (how a layout fits a data file) and profile (what its fields hold).
 
@@ -27,6 +30,17 @@ bool SampleOption(const Context& ctx, std::int64_t& sample) {
     return true;
 }
 
+/// The data file opens and holds the base position; false after a message. Says when the last
+/// record is partial.
+bool DataFileReady(const Context& ctx, const RecordSetup& s, const std::string& path) {
+    DataFileBytes file;
+    if (!file.Open(path)) {
+        ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + path);
+        return false;
+    }
+    return CheckDataFile(ctx, s, path, file.Size());
+}
+
 int RunCheck(Context& ctx) {
     if (ctx.args.size() != 2) {
         ctx.Error(std::string("usage: rekkan-cli ") + kCheckUsage);
@@ -34,7 +48,9 @@ int RunCheck(Context& ctx) {
     }
     RecordSetup s;
     CheckRequest request;
-    if (!PrepareRecordSetup(ctx, ctx.args[0], s) || !SampleOption(ctx, request.sampleSize)) return kExitFailure;
+    if (!PrepareRecordSetup(ctx, ctx.args[0], s) || !SampleOption(ctx, request.sampleSize) ||
+        !DataFileReady(ctx, s, ctx.args[1]))
+        return kExitFailure;
     request.path = ctx.args[1];
     request.basePosition = s.basePosition;
     request.recordLength = s.recordLength;
@@ -43,11 +59,6 @@ int RunCheck(Context& ctx) {
     const LayoutCheck check = CheckLayout(request);
     if (!check.opened || check.readFailed) {
         ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + request.path);
-        return kExitFailure;
-    }
-    if (s.basePosition > check.fileSize) {
-        ctx.Error("--base " + std::to_string(s.basePosition + 1) + " lies beyond the end of " + request.path + " (" +
-                  std::to_string(check.fileSize) + " bytes)");
         return kExitFailure;
     }
     const std::vector<std::string> findings = CheckFindings(check, s.fields, s.recordLength, s.basePosition);
@@ -69,6 +80,30 @@ int RunCheck(Context& ctx) {
     return ctx.EmitText(text) ? kExitOk : kExitFailure;
 }
 
+int RunProfile(Context& ctx) {
+    if (ctx.args.size() != 2) {
+        ctx.Error("usage: rekkan-cli profile LAYOUT DATA [--sample N] [--csv] [-o FILE]");
+        return kExitFailure;
+    }
+    RecordSetup s;
+    ProfileRequest request;
+    if (!PrepareRecordSetup(ctx, ctx.args[0], s) || !SampleOption(ctx, request.sampleSize) ||
+        !DataFileReady(ctx, s, ctx.args[1]))
+        return kExitFailure;
+    request.path = ctx.args[1];
+    request.basePosition = s.basePosition;
+    request.recordLength = s.recordLength;
+    request.fields = &s.fields;
+    request.codec = s.codec;
+    const ProfileResult result = ProfileFields(request);
+    if (!result.opened || result.readFailed) {
+        ctx.Error(DataFileOpenFailedMessage() + "\r\n     PATH = " + request.path);
+        return kExitFailure;
+    }
+    return ctx.EmitText(ctx.Has("--csv") ? ProfileCsv(result, s.fields) : ProfileText(result, s.fields)) ? kExitOk
+                                                                                                         : kExitFailure;
+}
+
 }  // namespace
 
 std::vector<Command> DoctorCommands() {
@@ -80,6 +115,12 @@ std::vector<Command> DoctorCommands() {
               {"--csv", false, "the field table as CSV (the findings go to stderr)"},
               kOutputOption}),
          RunCheck},
+        {"profile", "LAYOUT DATA [--sample N] [--csv] [-o FILE]",
+         WithCodecOptions(
+             {{"--sample", true, "look at N records spread over the file (default: all under 1 GB, else 100000)", "N"},
+              {"--csv", false, "one CSV line per field"},
+              kOutputOption}),
+         RunProfile},
     };
 }
 

@@ -1,24 +1,11 @@
 #include "records/field_validity.h"
 
 #include "codec/field_codec.h"
+#include "codec/raw_writers.h"
 #include "util/sjis.h"
 
 namespace rekkan {
-namespace {
-
-bool IsCobolBinaryCode(TypeCode type) {
-    return type == kUBinary || type == kSBinary || type == kUComp || type == kSComp || type == kUComp5 ||
-           type == kSComp5;
-}
-
-/// Digits of a decoded integer text ("-123" has 3).
-int DigitCount(const std::string& text) {
-    int digits = 0;
-    for (const char c : text) digits += c >= '0' && c <= '9';
-    return digits;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool AcceptsAnyBytes(TypeCode type, int length, int digits) {
     if (IsCharacterType(type)) return false;
@@ -58,14 +45,34 @@ std::vector<JudgedField> JudgedFieldsOf(const std::vector<TRdbObj>& fields) {
 }
 
 bool ValidityJudge::Valid(const std::uint8_t* p, int n, TypeCode type, int digits) {
-    scratch_.clear();
-    const bool valid = AppendDecoded(p, n, type, options_, scratch_);
-    if (!valid) return false;
-    if (IsCharacterType(type))
-        return IsWholeShiftJis(std::string_view(reinterpret_cast<const char*>(p), static_cast<std::size_t>(n)));
-    if (type == kFloat || type == kDouble) return scratch_.find("INF") == std::string::npos;
-    if (IsCobolBinaryCode(type) && !AcceptsAnyBytes(type, n, digits)) return DigitCount(scratch_) <= digits;
-    return true;
+    // The codec's own rules (those the decode plan runs), then the stricter ones.
+    switch (type) {
+    case kX:
+    case kJ:
+    case kString:
+    case kVariant:
+        return !HasControlByte(p, n) &&
+               IsWholeShiftJis(std::string_view(reinterpret_cast<const char*>(p), static_cast<std::size_t>(n)));
+    case kUNum:
+    case kSNum: return ZonedValid(p, n, options_.Zone());
+    case kUComp3:
+    case kSComp3: return PackedValid(p, n, options_.Pack());
+    case kUBinary:
+    case kSBinary:
+    case kUComp:
+    case kSComp: {
+        if (AcceptsAnyBytes(type, n, digits)) return true;
+        char text[kIntegerTextBound + kWriterSlack];
+        const char* end = WriteCobolBinary(p, n, type == kSBinary || type == kSComp, text);
+        return end - text - (text[0] == '-') <= digits;
+    }
+    case kFloat:
+    case kDouble:
+    case kDate8:
+        scratch_.clear();
+        return AppendDecoded(p, n, type, options_, scratch_) && scratch_.find("INF") == std::string::npos;
+    default: return true;
+    }
 }
 
 }  // namespace rekkan

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cli/cli_run.h"
 
 namespace rekkan::cli {
@@ -29,9 +31,23 @@ TEST_F(DoctorCli, CheckFindsTheHeaderAndSaysHowToReadPastIt) {
         << csv.out;
 }
 
-TEST_F(DoctorCli, CheckFailsOnlyWhenItCannotRun) {
+TEST_F(DoctorCli, ProfileListsEachFieldOfTheRecords) {
+    const CliRun text = Cli({"profile", layout, data, "--base", "5", "--utf8"});
+    EXPECT_EQ(text.code, kExitOk) << text.err;
+    EXPECT_NE(text.out.find("3 of 3 records profiled\nfield 2 NAME (pos 1, len 6, X)\n  valid 3  invalid 0"),
+              std::string::npos)
+        << text.out;
+    const CliRun csv = Cli({"profile", layout, data, "--base", "5", "--csv", "--sample", "2"});
+    EXPECT_EQ(csv.code, kExitOk) << csv.err;
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 7) << csv.out;  // heading + 6 fields
+    EXPECT_NE(csv.out.find("\n\"2\",\"NAME\",\"1\",\"6\",\"X\",\"2\",\"0\","), std::string::npos) << csv.out;
+}
+
+TEST_F(DoctorCli, CheckAndProfileFailOnlyWhenTheyCannotRun) {
     const std::vector<std::vector<std::string>> cannot = {
         {"check", layout},
+        {"profile", layout, data, "extra"},
+        {"profile", layout, data, "--sample", "x"},
         {"check", layout, data, "--sample", "0"},
         {"check", layout, dir.File("missing.dat")},
         {"check", layout, data, "--base", "999"},
