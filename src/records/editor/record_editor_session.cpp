@@ -180,6 +180,7 @@ void RecordEditorSession::OpenShownFile(TLayoutListObj& e) {
     for (TRdbObj& f : fields_) f.hexDisplay = f.hexFixed || (e.allHex && !f.IsGroup());
     TFileInf& file = *e.fileState;
     file.SetCodecOptions(codec_);
+    file.SetBasePosition(e.basePosition);
     if (e.editFilePath.empty()) return;
     file.SetMessageSink(&messages_);
     file.SetCurrentIndex(0);

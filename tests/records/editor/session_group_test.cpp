@@ -100,13 +100,15 @@ TEST_F(SessionFixture, DroppedFilesAreClassifiedAndStoredWithAbsolutePaths) {
     EXPECT_EQ(Said(3),
               "\r\n★\r\n★ これは現在編集中か又は他で使用中のファイルです。\r\n★" + path + dir.File("nothing.dat"));
 
-    test::WriteBytes("g.LGP", "Layout#Group=Layout#Group\r\nPath_Rdf=" + layout + " Path_EditFile=" + data + "\r\n");
+    test::WriteBytes("g.LGP", "Layout#Group=Layout#Group\r\nPath_Rdf=" + layout + " Path_EditFile= #GetBasePos=4\r\n");
     messages.Script(Answer::No);  // the modified group is not saved
     session.DropFile(EnteredText{"g.LGP", true});
     EXPECT_EQ(Said(4), "ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟの内容が変更されています。\r\n\r\n保存しますか？");
     EXPECT_EQ(Said(5), "指定のレイアウトグループを読み込みました。" + path + dir.File("g.LGP"));
     EXPECT_FALSE(session.GroupModified());
-
+    EXPECT_EQ(session.Info().basePosition, "5");    // shown without an edit file too
+    session.DropFile(EnteredText{"?.kvl", false});  // a path Shift-JIS cannot hold
+    EXPECT_EQ(session.LastOutcome().text, NotShiftJisText());
     messages.Clear();  // the command-line argument: no reports; a data file is ignored
     session.TakeArgument(EnteredText{"orders.dat", true});
     session.TakeArgument(EnteredText{"order.kvl", true});
