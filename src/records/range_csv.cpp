@@ -17,7 +17,7 @@ namespace rekkan {
 namespace {
 
 /// Input bytes of one chunk of records.
-constexpr std::size_t kChunkBytes = 1u << 20;
+constexpr std::size_t kChunkBytes = 256u << 10;
 
 /// One item column of a line: the field and whether a "," follows its value. A "," follows
 /// every value unless it comes from the last descriptor of the field list, so a line whose

@@ -48,7 +48,7 @@ struct RangeCsvResult {
 using ByteSink = std::function<bool(std::string_view)>;
 
 /// Streams the CSV of the range to `sink`, lines ended by CR LF. Records that cannot be read
-/// write no line. The file is read in chunks of about a megabyte, each formatted by one of
+/// write no line. The file is read in chunks of a quarter megabyte, each formatted by one of
 /// the workers and handed to the sink in order, so memory stays flat whatever its size.
 [[nodiscard]] RangeCsvResult WriteRangeCsv(const RangeCsvRequest& request, const ByteSink& sink);
 

@@ -95,7 +95,7 @@ TEST(PlanCsv, EqualsTheFieldDecoderUnderEveryOption) {
     q.fields = &fields;
     q.options.recNo = true;
     q.start = 2;
-    q.end = 2 * (1 << 20) / q.recordLength + 17;
+    q.end = (1 << 20) / q.recordLength + 17;
     std::string data;
     for (std::int64_t r = 0; r < q.end; ++r) data += test::RandomRecord(rng, q.recordLength);
     test::WriteBytes(ToFsPath(q.path), data);
