@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -54,7 +53,11 @@ TFm_Browse::TFm_Browse(Settings& settings, MessageSink& messages, QWidget* paren
     area_ = new QPlainTextEdit(central);
     area_->setReadOnly(true);
     area_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    area_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // A Japanese Gothic face with full-width characters exactly two half-width ones wide, so
+    // that columns of mixed text line up.
+    QFont font(QStringLiteral("IPAGothic"), 10);
+    font.setStyleHint(QFont::Monospace);
+    area_->setFont(font);
     area_->setAccessibleName(QStringLiteral("テキスト"));
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(top);
