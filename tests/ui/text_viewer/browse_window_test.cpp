@@ -1,14 +1,14 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include "support/test_support.h"
 #include "tools/help_texts.h"
@@ -90,7 +90,8 @@ private slots:
         const std::string page = dir.File("help.Html");
         QVERIFY(browse.WriteHelpPage(page));
         const std::string html = test::ReadBytes(std::string_view(page));
-        QVERIFY(html.find("<Pre>" + sj("Rekkan 始めに") + "\r\n&lt;html&gt; &amp; text\r\n</Pre>") != std::string::npos);
+        QVERIFY(html.find("<Pre>" + sj("Rekkan 始めに") + "\r\n&lt;html&gt; &amp; text\r\n</Pre>") !=
+                std::string::npos);
         QVERIFY(html.find(sj("<A href=\"#Page_11\">11. Rekkan 改版履歴</A>")) != std::string::npos);
         QCOMPARE(browse.ShownText(), AboutText());  // the entry shown before is shown again
 
@@ -152,17 +153,19 @@ private slots:
     }
 
     void previewPageAndJapaneseButtons() {
-        QPrinter printer(QPrinter::HighResolution);
-        ui::ApplyPrintSettings(printer, PrintSettings{});
-        QPrintPreviewDialog preview(&printer);
-        const PrintTable table = Fruits(30);
-        connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                [&table](QPrinter* p) { ui::PaintTable(*p, table, 100); });
-        preview.resize(900, 700);
-        preview.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&preview));
-        Save(preview, "print_preview");
-        preview.close();
+        std::vector<std::string> lines = {"GP_PaperSize=3", "GPB_PaperSize=0"};
+        QTimer::singleShot(0, this, [] {
+            QWidget* preview = QApplication::activeModalWidget();
+            QVERIFY(preview);
+            preview->resize(900, 700);
+            QCoreApplication::processEvents();
+            Save(*preview, "print_preview");
+            preview->close();
+        });
+        ui::PrintWithPreview(Fruits(30), lines, kSharedPrintPrefix, nullptr);
+        QCOMPARE(ReadPrintSettings(lines, kSharedPrintPrefix).paper, PaperSize::B4);  // kept for the next print
+        QCOMPARE(ReadPrintSettings(lines, kViewerPrintPrefix).paper, PaperSize::A3);
+        QCOMPARE(lines.size(), std::size_t{1 + 7});
 
         if (!ui::InstallJapaneseButtons(*QCoreApplication::instance()))
             QSKIP("qt6-translations-l10n not installed: buttons stay in English");
