@@ -114,10 +114,10 @@ void RecordEditorSession::TakeArgument(const EnteredText& path) {
     if (!EnsureLossless(path) || path.cp932.empty()) return;
     const std::string absolute = AbsolutePathOf(path.cp932);
     switch (ClassifyDroppedFile(absolute)) {
-    case DroppedFileKind::LayoutGroup: (void)LoadGroupFile(absolute); break;
-    case DroppedFileKind::Layout: (void)AddLayouts({EnteredText{absolute, true}}); break;
-    case DroppedFileKind::DataFile:
-    case DroppedFileKind::Unreadable: break;
+    case EditorDropKind::LayoutGroup: (void)LoadGroupFile(absolute); break;
+    case EditorDropKind::Layout: (void)AddLayouts({EnteredText{absolute, true}}); break;
+    case EditorDropKind::DataFile:
+    case EditorDropKind::Unreadable: break;
     }
 }
 
@@ -126,21 +126,21 @@ void RecordEditorSession::DropFile(const EnteredText& path) {
     if (!EnsureLossless(path) || path.cp932.empty()) return;
     const std::string absolute = AbsolutePathOf(path.cp932);
     switch (ClassifyDroppedFile(absolute)) {
-    case DroppedFileKind::Unreadable:
+    case EditorDropKind::Unreadable:
         messages_.Inform(sj("\r\n★\r\n★ これは現在編集中か又は他で使用中のファイルです。\r\n★") + ReportPath(absolute),
                          DefaultCaption());
         return;
-    case DroppedFileKind::LayoutGroup:
+    case EditorDropKind::LayoutGroup:
         if (!AskSaveModified(false)) return;
         if (LoadGroupFile(absolute))
             messages_.Inform(sj("指定のレイアウトグループを読み込みました。") + ReportPath(absolute), DefaultCaption());
         return;
-    case DroppedFileKind::Layout:
+    case EditorDropKind::Layout:
         if (AddLayouts({EnteredText{absolute, true}}))
             messages_.Inform(sj("指定のレイアウトをレイアウトグループに追加しました。") + ReportPath(absolute),
                              DefaultCaption());
         return;
-    case DroppedFileKind::DataFile:
+    case EditorDropKind::DataFile:
         if (!ShownEntry()) {
             messages_.Inform(sj("\r\n★\r\n★ 現在、レイアウトは何も表示されてないので下記のファイルを\r\n"
                                 "★ 「編集するファイル」として設定することはできません。\r\n★") +

@@ -83,20 +83,20 @@ TEST(DroppedFile, ClassifiedFromTheTrimmedFirstThousandBytes) {
     const struct {
         const char* name;
         std::string bytes;
-        DroppedFileKind kind;
+        EditorDropKind kind;
     } cases[] = {
-        {"g.LGP", "  \r\nLayout#Group=Layout#Group\r\n", DroppedFileKind::LayoutGroup},
-        {"a.kvl", "kvel#32.lay\r\n", DroppedFileKind::Layout},
-        {"b.lay", std::string("morvane.lay\0\0", 13), DroppedFileKind::Layout},
-        {"d.dat", "ABC Layout#Group", DroppedFileKind::DataFile},
-        {"late.dat", std::string(1000, ' ') + "Layout#Group", DroppedFileKind::DataFile},
+        {"g.LGP", "  \r\nLayout#Group=Layout#Group\r\n", EditorDropKind::LayoutGroup},
+        {"a.kvl", "kvel#32.lay\r\n", EditorDropKind::Layout},
+        {"b.lay", std::string("morvane.lay\0\0", 13), EditorDropKind::Layout},
+        {"d.dat", "ABC Layout#Group", EditorDropKind::DataFile},
+        {"late.dat", std::string(1000, ' ') + "Layout#Group", EditorDropKind::DataFile},
     };
     for (const auto& c : cases) {
         test::WriteBytes(ToFsPath(dir.File(c.name)), c.bytes);
         EXPECT_EQ(ClassifyDroppedFile(dir.File(c.name)), c.kind) << c.name;
     }
-    EXPECT_EQ(ClassifyDroppedFile(dir.File("none.dat")), DroppedFileKind::Unreadable);
-    EXPECT_EQ(ClassifyDroppedFile(FromFsPath(dir.Path())), DroppedFileKind::Unreadable);  // a folder
+    EXPECT_EQ(ClassifyDroppedFile(dir.File("none.dat")), EditorDropKind::Unreadable);
+    EXPECT_EQ(ClassifyDroppedFile(FromFsPath(dir.Path())), EditorDropKind::Unreadable);  // a folder
 }
 
 }  // namespace
