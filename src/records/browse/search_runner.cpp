@@ -1,0 +1,81 @@
+#include "records/browse/search_runner.h"
+
+namespace rekkan {
+
+SearchRunner::~SearchRunner() { Stop(); }
+
+bool SearchRunner::Start(const SearchRequest& request, Notify notify) {
+    if (running_.load()) return false;
+    Join();
+    {
+        const std::lock_guard lock(mutex_);
+        hits_.Clear();
+        progress_ = {};
+        outcome_.reset();
+    }
+    stop_ = false;
+    running_ = true;
+    SearchRequest ownRequest = request;
+    ownRequest.wantTexts = false;
+    ownRequest.wantFlags = true;
+    worker_ = std::thread([this, ownRequest = std::move(ownRequest), notify = std::move(notify)] {
+        const SearchOutcome outcome = SearchFile(
+            ownRequest,
+            [&](const SearchProgress& progress) {
+                {
+                    const std::lock_guard lock(mutex_);
+                    progress_ = progress;
+                }
+                if (notify) notify();
+                return !stop_.load(std::memory_order_relaxed);
+            },
+            [&](SearchHit&& hit) {
+                const std::lock_guard lock(mutex_);
+                hits_.Add(hit.index, hit.flags);
+            },
+            nullptr);
+        {
+            const std::lock_guard lock(mutex_);
+            outcome_ = outcome;
+            progress_.recordCount = outcome.recordCount;
+            progress_.hits = outcome.hits;
+        }
+        running_ = false;
+        if (notify) notify();
+    });
+    return true;
+}
+
+void SearchRunner::Stop() {
+    stop_ = true;
+    Join();
+}
+
+void SearchRunner::Reset() {
+    Stop();
+    const std::lock_guard lock(mutex_);
+    hits_.Clear();
+    progress_ = {};
+    outcome_.reset();
+}
+
+void SearchRunner::Join() {
+    if (worker_.joinable()) worker_.join();
+}
+
+SearchProgress SearchRunner::Progress() const {
+    const std::lock_guard lock(mutex_);
+    return progress_;
+}
+
+std::optional<SearchOutcome> SearchRunner::Outcome() const {
+    const std::lock_guard lock(mutex_);
+    return outcome_;
+}
+
+void SearchRunner::WithHits(const std::function<void(const HitStore&)>& look) const {
+    const std::lock_guard lock(mutex_);
+    look(hits_);
+}
+
+}  // namespace rekkan
