@@ -106,14 +106,17 @@ void TFm_Browse::Display(std::string text) {
     area_->setPlainText(ToQ(text_));
     area_->horizontalScrollBar()->setValue(0);
     area_->verticalScrollBar()->setValue(0);
+    displaying_ = true;
     show();
     raise();
+    displaying_ = false;
     loaded_ = true;
 }
 
 void TFm_Browse::ShowText(QMenu* menu, const std::string& caption, const std::string& text) {
     BindMenu(menu, caption);
     setWindowTitle(ToQ(BrowseTextCaption(caption)));
+    shownFile_.clear();
     Display(text);
 }
 
@@ -129,9 +132,19 @@ bool TFm_Browse::ShowFile(QMenu* menu, const std::string& caption, bool numbered
             return false;
         }
         if (numbered) bytes = NumberLines(bytes);
+        shownFile_ = path;
+        shownNumbered_ = numbered;
         Display(std::move(bytes));
     }
     return true;
+}
+
+void TFm_Browse::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    std::string bytes;
+    if (displaying_ || shownFile_.empty() || !ReadWholeFile(shownFile_, bytes)) return;
+    text_ = shownNumbered_ ? NumberLines(bytes) : std::move(bytes);
+    area_->setPlainText(ToQ(text_));
 }
 
 PrintTable TFm_Browse::TableToPrint() const {

@@ -54,6 +54,10 @@ public:
     [[nodiscard]] QComboBox* DocumentList() const { return list_; }
     [[nodiscard]] QPlainTextEdit* TextArea() const { return area_; }
 
+protected:
+    /// Shown again after being hidden: a file shown last is read again.
+    void showEvent(QShowEvent* event) override;
+
 private:
     void BindMenu(QMenu* menu, const std::string& caption);
     void Display(std::string text);
@@ -67,6 +71,9 @@ private:
     QMenu* bound_ = nullptr;
     std::string text_;
     std::string htmlPath_;
+    std::string shownFile_;  ///< the file shown last (empty after a text)
+    bool shownNumbered_ = false;
+    bool displaying_ = false;
     bool loaded_ = false;
     WidthCycle widths_;
     QComboBox* list_ = nullptr;

@@ -118,6 +118,12 @@ private slots:
         QVERIFY(browse.TextArea()->toPlainText().startsWith(QStringLiteral("00001 record 1")));
         QVERIFY(msgs.Log().empty());
 
+        browse.hide();  // shown again, the file is read again
+        test::WriteBytes(dir.Path() / "out.csv", "changed\r\n" + text);
+        browse.show();
+        QVERIFY(browse.TextArea()->toPlainText().startsWith(QStringLiteral("00001 changed\n00002 record 1")));
+        test::WriteBytes(dir.Path() / "out.csv", text);
+
         const int created = browse.width();
         auto* wide = browse.findChild<QPushButton*>(QStringLiteral("Btn_Wide"));
         for (int i = 0; i < 3; ++i) QTest::mouseClick(wide, Qt::LeftButton);
