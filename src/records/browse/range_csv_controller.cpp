@@ -1,0 +1,149 @@
+#include "records/browse/range_csv_controller.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <optional>
+#include <system_error>
+
+#include "records/file_engine.h"
+#include "util/encoding.h"
+#include "util/file_util.h"
+#include "util/path_names.h"
+#include "util/text.h"
+
+namespace rekkan {
+
+RangeCsvController::RangeCsvController(Setup setup, Settings& settings, MessageSink& messages, EditorDialogs& dialogs)
+    : setup_(std::move(setup)), settings_(settings), messages_(messages), dialogs_(dialogs) {
+    const RangeCsvOptions stored = RangeCsvOptions::FromSettings(settings_);
+    boxes_[0] = stored.recNo;
+    boxes_[1] = stored.position;
+    boxes_[2] = stored.groups;
+    boxes_[3] = stored.heading;
+}
+
+void RangeCsvController::FirstShow() {
+    TFileInf file;
+    if (file.OpenDataFile(setup_.dataPath, setup_.basePosition, setup_.recordLength, OpenMode::ReadOnly)) {
+        count_ = file.RecordCount();
+    } else {
+        messages_.Inform(DataFileOpenFailedMessage(), DefaultCaption());
+        count_ = 0;
+    }
+    start_ = GroupThousands(setup_.baseRecord + 1);
+    end_ = InitialEndText(setup_.baseRecord, setup_.dataRows, count_);
+    shown_ = true;
+}
+
+std::string RangeCsvController::LastCaption() const { return sj("最終 Rec.No：") + GroupThousands(count_); }
+
+void RangeCsvController::SetLast(bool checked) {
+    last_ = checked;
+    end_ = checked ? GroupThousands(count_) : std::string();
+}
+
+void RangeCsvController::SetBox(RangeCsvBox box, bool checked) {
+    boxes_[static_cast<int>(box)] = checked;
+    if (!shown_) return;
+    settings_.RecCsv_Chk_Rno = boxes_[0];
+    settings_.RecCsv_Chk_Pos = boxes_[1];
+    settings_.RecCsv_Chk_Grp = boxes_[2];
+    settings_.RecCsv_Chk_Mid = boxes_[3];
+}
+
+bool RangeCsvController::Box(RangeCsvBox box) const { return boxes_[static_cast<int>(box)]; }
+
+RangeCsvRun RangeCsvController::Execute(const RangeCsvProgress& progress) {
+    std::int64_t start = 0, end = 0;
+    NormaliseRange(start_, end_, count_, start, end);
+    start_ = GroupThousands(start);
+    end_ = GroupThousands(end);
+
+    const std::string proposed = DefaultOutputPath(Trim(setup_.dataPath), setup_.programFolder, RangeCsvNaming());
+    const std::optional<EnteredText> chosen = dialogs_.SaveFile(
+        {sj("指定のファイル名でＣＳＶ形式で出力します。"), "(*.csv)|*.csv|(*.*)|*.*", ".csv", proposed, false});
+    if (!chosen || chosen->cp932.empty()) return RangeCsvRun::Abandoned;
+    const std::string path = chosen->cp932;
+    if (messages_.AskYesNo(RangeCsvQuestion(path, start, end), DefaultCaption()) != Answer::Yes) {
+        return RangeCsvRun::Abandoned;
+    }
+
+    RangeCsvRequest request;
+    request.path = setup_.dataPath;
+    request.basePosition = setup_.basePosition;
+    request.recordLength = setup_.recordLength;
+    request.fields = setup_.fields;
+    request.codec = setup_.codec;
+    request.start = start;
+    request.end = end;
+    request.threads = 2;
+    if (tofgen_) {
+        request.options.tofgen = true;  // the four boxes count as off; the settings stay
+    } else {
+        request.options = RangeCsvOptions::FromSettings(settings_);
+    }
+    const std::int64_t expected = std::max<std::int64_t>(end - start + 1, 0);
+
+    ReplacingFile out;
+    int error = 0;
+    bool cancelled = false;
+    std::int64_t lines = 0;
+    bool ok = out.Open(ToFsPath(path));
+    if (!ok) error = errno;
+    if (ok) {
+        const RangeCsvResult result = WriteRangeCsv(request, [&](std::string_view bytes) {
+            if (!out.Write(bytes)) {
+                error = errno;
+                return false;
+            }
+            lines += std::count(bytes.begin(), bytes.end(), '\n');
+            if (progress && !progress(lines, expected)) {
+                cancelled = true;
+                return false;
+            }
+            return true;
+        });
+        if (cancelled) {
+            out.Discard();
+            return RangeCsvRun::Cancelled;
+        }
+        ok = out.FailedStep() == ReplacingFile::Step::None;
+        if (ok && !out.Commit()) {
+            error = errno;
+            ok = false;
+        }
+        lines = result.lines;
+        // A data file that cannot be read writes what it can, as the window always did.
+    }
+    if (!ok) {
+        out.Discard();
+        messages_.Inform(OutputWriteFailedMessage(path, out.FailedStep(), error), DefaultCaption(), MessageIcon::Error);
+        return RangeCsvRun::Failed;
+    }
+    output_ = path;
+    if (lines > 1000) {
+        messages_.Inform(RangeCsvManyLinesMessage(path, start, end), DefaultCaption());
+        return RangeCsvRun::Message;
+    }
+    return RangeCsvRun::Viewer;
+}
+
+std::string RangeCsvController::ViewerCaption() { return sj("★出力しました。 "); }
+
+std::string OutputWriteFailedMessage(std::string_view cp932Path, ReplacingFile::Step step, int error) {
+    const char* what = "";
+    switch (step) {
+    case ReplacingFile::Step::None:
+    case ReplacingFile::Step::Create: what = "作成"; break;
+    case ReplacingFile::Step::Write: what = "書き込み"; break;
+    case ReplacingFile::Step::Sync:
+    case ReplacingFile::Step::Close: what = "保存"; break;
+    case ReplacingFile::Step::Rename: what = "置き換え"; break;
+    }
+    std::string text = sj("ファイルに出力できませんでした。") + "\r\n\r\n     PATH = " + std::string(cp932Path) +
+                       "\r\n\r\n" + sj("     理由 = ファイルの") + sj(what) + sj("に失敗しました。");
+    if (error != 0) text += " (" + std::generic_category().message(error) + ")";
+    return text;
+}
+
+}  // namespace rekkan
