@@ -134,6 +134,10 @@ private slots:
         const PrintTable table = browse.TableToPrint();
         QCOMPARE(table.RowCount(), 40);
         QCOMPARE(table.Cell(0, 0), std::string_view(" 00001 record 1,A,B,C"));
+        QTimer::singleShot(0, this, [] { QApplication::activeModalWidget()->close(); });
+        browse.Print();  // the viewer keeps print settings of its own
+        QCOMPARE(settings.printPreviewLines.size(), std::size_t{7});
+        QVERIFY(settings.printPreviewLines.front().starts_with("GPB_"));
     }
 
     void printsATableAsPdfPages() {
