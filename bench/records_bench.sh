@@ -20,10 +20,11 @@ trap 'rm -rf "$WORK"' EXIT
 
 cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DREKKAN_BUILD_GUI=OFF \
     -DREKKAN_BUILD_TESTS=OFF -DREKKAN_BUILD_BENCH=ON >/dev/null
-cmake --build "$BUILD" --target rekkan-cli make_business_file hand_csv -j2 >/dev/null
+cmake --build "$BUILD" --target rekkan-cli make_business_file hand_csv search_runner_run -j2 >/dev/null
 CLI=$BUILD/src/cli/rekkan-cli
 GEN=$BUILD/bench/make_business_file
 HAND=$BUILD/bench/hand_csv
+RUNNER=$BUILD/bench/search_runner_run
 
 LAYOUT=$WORK/business.kvl
 DATA=$WORK/business.dat
@@ -81,6 +82,10 @@ measure "rekkan-cli csv -o FILE (written aside)" "$SIZE" "$CLI" csv "$LAYOUT" "$
 rm -f "$WORK/out.csv"
 measure "rekkan-cli search (no hit)" "$SIZE" "$CLI" search "$LAYOUT" "$DATA" "NOWHERE-ZZ"
 measure "rekkan-cli search --or (2 words)" "$SIZE" "$CLI" search "$LAYOUT" "$DATA" --or "NOWHERE-ZZ" "XXYYZZ"
+measure "search window runner (no hit)" "$SIZE" "$RUNNER" "$LAYOUT" "$DATA" "NOWHERE-ZZ"
+measure "search window runner --or (2 words)" "$SIZE" "$RUNNER" "$LAYOUT" "$DATA" --or "NOWHERE-ZZ" "XXYYZZ"
+measure "rekkan-cli search (\"0\", most records hit)" "$SIZE" "$CLI" search "$LAYOUT" "$DATA" "0"
+measure "search window runner (\"0\", most records hit)" "$SIZE" "$RUNNER" "$LAYOUT" "$DATA" "0"
 HAND_SECS=""
 
 if [ "$BIG_RECORDS" -gt 0 ]; then
@@ -92,4 +97,5 @@ if [ "$BIG_RECORDS" -gt 0 ]; then
     measure "rekkan-cli delete (Rec.No 2, big)" "$BIG_SIZE" "$CLI" delete "$LAYOUT" "$BIG" 2
 fi
 echo "goals: csv to stdout >= 1.0x hand with --threads 1, >= 1.4x with 2; search (no hit) >= 2.5x hand;"
+echo "       search window runner >= 0.9 x rekkan-cli search (same words);"
 echo "       delete <= 1.5 x cp + sync; peak RSS < 64 MiB"

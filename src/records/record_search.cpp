@@ -49,13 +49,13 @@ SearchOutcome SearchFile(const SearchRequest& request, const std::function<bool(
         ++outcome.hits;
         SearchHit hit;
         hit.index = index;
-        if (request.wantTexts || request.wantFlags) {
+        if (request.wantTexts) {
             for (std::size_t f = 0; f < fields.size(); ++f) {
                 texts[f].clear();
                 static_cast<void>(plan.Plan().AppendText(f, record, texts[f]));
             }
             hit.flags = MatchRecord(texts, words, request.orMode).itemFlags;
-            if (request.wantTexts) hit.texts = texts;
+            hit.texts = texts;
         }
         if (onHit) onHit(std::move(hit));
     }

@@ -23,7 +23,6 @@ struct SearchRequest {
     std::vector<std::string> words;  ///< as split from the words box
     bool orMode = false;             ///< "OR"; otherwise "AND"
     bool wantTexts = true;           ///< hand every hit its display texts and flags
-    bool wantFlags = false;          ///< hand every hit its flags only (no texts kept)
 };
 
 /// Where the loop stands, reported every 500 records.
@@ -37,7 +36,7 @@ struct SearchProgress {
 struct SearchHit {
     std::int64_t index = 0;          ///< 0-based record index (Rec.No - 1)
     std::vector<std::string> texts;  ///< display text per field entry (with wantTexts)
-    std::vector<bool> flags;         ///< per field entry: a word occurs in it (with wantTexts or wantFlags)
+    std::vector<bool> flags;         ///< per field entry: a word occurs in it (with wantTexts)
 };
 
 /// Outcome of a search.

@@ -9,14 +9,13 @@ namespace {
 
 TEST(HitStoreWalk, NextAndPriorVisitTheMarkedCellsInOrder) {
     HitStore store;
-    store.Add(7, {false, true, false, true});
-    store.Add(9, {false, false, false, false});
-    store.Add(40, {true, false, false, false});
+    store.Add({7, 9, 40});
+    const std::vector<std::vector<bool>> marks = {
+        {false, true, false, true}, {false, false, false, false}, {true, false, false, false}};
+    int asked = 0;
+    const HitMarksOf of = [&](std::int64_t hit) { return ++asked, marks[static_cast<std::size_t>(hit)]; };
     EXPECT_EQ(store.Size(), 3);
     EXPECT_EQ(store.Index(2), 40);
-    EXPECT_TRUE(store.IsMarked(0, 3));
-    EXPECT_FALSE(store.IsMarked(0, 2));
-    EXPECT_FALSE(store.IsMarked(3, 0));
     using Cell = std::optional<HitCell>;
     struct Case {
         bool next;
@@ -30,22 +29,15 @@ TEST(HitStoreWalk, NextAndPriorVisitTheMarkedCellsInOrder) {
         {false, 1, 2, HitCell{0, 3}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(c.next ? store.Next(c.hit, c.item) : store.Prior(c.hit, c.item), c.cell)
+        EXPECT_EQ(c.next ? store.Next(c.hit, c.item, of) : store.Prior(c.hit, c.item, of), c.cell)
             << c.next << " " << c.hit << " " << c.item;
     }
+    asked = 0;
+    EXPECT_EQ(store.Next(0, 1, of), (Cell{HitCell{0, 3}}));
+    EXPECT_EQ(asked, 1);  // only the hit walked through is decoded
     store.Clear();
-    EXPECT_EQ(store.Size(), 0);
-    EXPECT_EQ(store.Next(0, -1), Cell{});
-    EXPECT_EQ(store.Prior(0, 0), Cell{});
-}
-
-TEST(HitStoreWalk, AMillionHitsStayFewBytesEach) {
-    HitStore store;
-    std::vector<bool> flags(200, false);
-    flags[3] = flags[150] = true;
-    for (int i = 0; i < 1'000'000; ++i) store.Add(i, flags);
-    EXPECT_LT(store.Bytes(), 64u << 20);
-    EXPECT_EQ(store.Next(999'999, 3), (std::optional<HitCell>{HitCell{999'999, 150}}));
+    EXPECT_EQ(store.Next(0, -1, of), Cell{});
+    EXPECT_EQ(store.Prior(0, 0, of), Cell{});
 }
 
 struct RunnerFixture : ::testing::Test {
@@ -80,12 +72,16 @@ TEST_F(RunnerFixture, FindsEveryHitWithItsMarkedField) {
     ASSERT_TRUE(outcome.has_value());
     EXPECT_FALSE(outcome->stopped);
     EXPECT_EQ(outcome->hits, 20);
-    runner.WithHits([](const HitStore& hits) {
+    TFileInf file;
+    ASSERT_TRUE(file.OpenDataFile(request.path, 0, test::kOrderLength, OpenMode::ReadOnly));
+    HitMarker marker(file, fields, {}, request.words, false);
+    runner.WithHits([&](const HitStore& hits) {
         ASSERT_EQ(hits.Size(), 20);
         EXPECT_EQ(hits.Index(19), 19'005);
-        EXPECT_EQ(std::vector<std::uint32_t>(hits.Marked(0).begin(), hits.Marked(0).end()),
-                  std::vector<std::uint32_t>{1});
+        EXPECT_EQ(hits.Next(0, -1, marker.Of(hits)), (std::optional<HitCell>{HitCell{0, 1}}));  // NAME
+        EXPECT_EQ(hits.Prior(19, 1, marker.Of(hits)), (std::optional<HitCell>{HitCell{18, 1}}));
     });
+    EXPECT_EQ(marker.Marks(6), std::vector<bool>(fields.size(), false));
     EXPECT_EQ(runner.Progress().hits, 20);
     runner.Reset();
     runner.WithHits([](const HitStore& hits) { EXPECT_EQ(hits.Size(), 0); });

@@ -16,26 +16,26 @@ bool SearchRunner::Start(const SearchRequest& request, Notify notify) {
     stop_ = false;
     running_ = true;
     SearchRequest ownRequest = request;
-    ownRequest.wantTexts = false;
-    ownRequest.wantFlags = true;
+    ownRequest.wantTexts = false;  // a hit keeps its record index only
     worker_ = std::thread([this, ownRequest = std::move(ownRequest), notify = std::move(notify)] {
+        // Hits are handed over at each 500-record mark, so the lock is taken once per mark.
+        std::vector<std::int64_t> found;
         const SearchOutcome outcome = SearchFile(
             ownRequest,
             [&](const SearchProgress& progress) {
                 {
                     const std::lock_guard lock(mutex_);
+                    hits_.Add(found);
                     progress_ = progress;
                 }
+                found.clear();
                 if (notify) notify();
                 return !stop_.load(std::memory_order_relaxed);
             },
-            [&](SearchHit&& hit) {
-                const std::lock_guard lock(mutex_);
-                hits_.Add(hit.index, hit.flags);
-            },
-            nullptr);
+            [&](SearchHit&& hit) { found.push_back(hit.index); }, nullptr);
         {
             const std::lock_guard lock(mutex_);
+            hits_.Add(found);
             outcome_ = outcome;
             progress_.recordCount = outcome.recordCount;
             progress_.hits = outcome.hits;

@@ -14,8 +14,8 @@
 namespace rekkan {
 
 /// The search window's search, run on a worker thread so the window stays live: the records
-/// are matched through the search plan (as rekkan-cli search), each hit kept in a HitStore with
-/// its marked field entries, progress published every 500 records. Stop() sets a flag the
+/// are matched through the search plan (as rekkan-cli search), each hit kept in a HitStore as
+/// its record index, progress and the new hits published every 500 records. Stop() sets a flag the
 /// worker reads every 500 records and waits for it, so a search can be stopped at any moment
 /// and nothing runs once Stop() returns. All members are called from one (the window's) thread.
 class SearchRunner {
