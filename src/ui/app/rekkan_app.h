@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/layout_document.h"
 #include "model/settings.h"
 #include "ui/app/qt_messages.h"
 #include "util/program_folder.h"
@@ -9,7 +10,7 @@
 namespace rekkan::ui {
 
 /// What every window of the program shares: the program's folder, the settings record (read
-/// once at start, written once at the end) and the message boxes.
+/// once at start, written once at the end), the one layout document and the message boxes.
 class RekkanApp {
 public:
     /// Finds the program's folder (the executable's, or the per-user fallback).
@@ -24,6 +25,8 @@ public:
 
     [[nodiscard]] Settings& settings() { return settings_; }
     [[nodiscard]] QtMessages& messages() { return messages_; }
+    /// The layout document both tools load layouts into.
+    [[nodiscard]] LayoutDocument& document() { return document_; }
     [[nodiscard]] const ProgramFolder& folder() const { return folder_; }
     /// The program's folder as CP932 text.
     [[nodiscard]] std::string FolderPath() const;
@@ -33,6 +36,7 @@ public:
 private:
     ProgramFolder folder_;
     Settings settings_;
+    LayoutDocument document_;
     QtMessages messages_{nullptr};
 };
 

@@ -1,9 +1,8 @@
 #include "ui/app/window_set.h"
 
-#include <QMenuBar>
 #include <QTimer>
 
-#include "ui/app/qt_text.h"
+#include "ui/app/qt_editor_dialogs.h"
 #include "ui/app/rekkan_app.h"
 #include "ui/rec_editor/rec_editor_window.h"
 #include "ui/text_viewer/browse_window.h"
@@ -11,12 +10,12 @@
 
 namespace rekkan::ui {
 
-WindowSet::WindowSet(RekkanApp& app)
-    : app_(app), recEditor_(std::make_unique<TFm_RecEditor>(app.settings(), app.messages())) {
+WindowSet::WindowSet(RekkanApp& app) : app_(app), dialogs_(std::make_unique<QtEditorDialogs>(nullptr)) {
+    recEditor_ = std::make_unique<TFm_RecEditor>(app.settings(), app.document(), app.messages(), *dialogs_);
     app_.messages().SetParent(recEditor_.get());
+    dialogs_->SetParent(recEditor_.get());
     browse_ = std::make_unique<TFm_Browse>(app.settings(), app.messages());
-    QMenu* help = recEditor_->menuBar()->addMenu(QString());
-    FillHelpMenu(*help, *browse_, HelpPlaces{app.FolderPath()}, app.messages());
+    FillHelpMenu(recEditor_->HelpMenu(), *browse_, HelpPlaces{app.FolderPath()}, app.messages());
 }
 
 WindowSet::~WindowSet() { app_.messages().SetParent(nullptr); }
@@ -28,7 +27,7 @@ void WindowSet::Start(const QStringList& arguments) {
     if (arguments.size() > 1) {
         const QString path = arguments.at(1);
         TFm_RecEditor* window = recEditor_.get();
-        QTimer::singleShot(200, window, [window, path] { window->OpenPath(FromQ(path)); });
+        QTimer::singleShot(200, window, [window, path] { window->TakeArgument(path); });
     }
 }
 

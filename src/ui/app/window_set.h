@@ -6,6 +6,7 @@
 
 namespace rekkan::ui {
 
+class QtEditorDialogs;
 class RekkanApp;
 class TFm_Browse;
 class TFm_RecEditor;
@@ -28,6 +29,7 @@ public:
 
 private:
     RekkanApp& app_;
+    std::unique_ptr<QtEditorDialogs> dialogs_;
     std::unique_ptr<TFm_RecEditor> recEditor_;
     std::unique_ptr<TFm_Browse> browse_;
 };

@@ -30,10 +30,12 @@ void FieldCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->setFont(option.font);
     const QRect textRect = option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
     const QVariant align = index.data(Qt::TextAlignmentRole);
-    const int flags = (align.isValid() ? align.toInt() : int(Qt::AlignLeft | Qt::AlignVCenter)) | Qt::TextSingleLine;
+    int flags = (align.isValid() ? align.toInt() : int(Qt::AlignLeft | Qt::AlignVCenter)) | Qt::TextSingleLine;
+    const bool rulerUnder = ruler_ && index.column() == contentColumn_ && !facts.group;
+    if (rulerUnder) flags = (flags & ~Qt::AlignVCenter) | Qt::AlignTop;  // room for the ticks
     const QString text = index.data(Qt::DisplayRole).toString();
     painter->drawText(textRect, flags, text);
-    if (ruler_ && index.column() == contentColumn_ && !facts.group)
+    if (rulerUnder)
         PaintRuler(painter, option.rect, index, textRect.left(), option.fontMetrics.horizontalAdvance(QChar('0')));
     painter->restore();
 }
@@ -45,7 +47,7 @@ void FieldCellDelegate::PaintRuler(QPainter* painter, const QRect& rect, const Q
     const int bottom = rect.bottom() - 1;
     for (const RulerTick& t : marks.ticks) {
         painter->setPen(FromBgr(t.fifth ? bgr::kDarkRed : 0x000000));
-        painter->drawLine(t.x, bottom - (t.fifth ? 4 : 2), t.x, bottom);
+        painter->drawLine(t.x, bottom - (t.fifth ? 5 : 3), t.x, bottom);
     }
     if (marks.closingX >= 0) {
         painter->setPen(FromBgr(bgr::kDarkRed));

@@ -56,7 +56,7 @@ int GroupTreeModel::rowCount(const QModelIndex& parent) const {
 int GroupTreeModel::columnCount(const QModelIndex&) const { return 1; }
 
 QVariant GroupTreeModel::data(const QModelIndex& index, int role) const {
-    if (!group_ || !checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+    if (!group_ || !index.isValid()) return {};
     const bool top = index.internalId() == kTop;
     if (role == Qt::DecorationRole)
         return QApplication::style()->standardIcon(top ? QStyle::SP_FileDialogDetailedView : QStyle::SP_FileIcon);

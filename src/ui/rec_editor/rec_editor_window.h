@@ -1,57 +1,99 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QUrl>
 
-#include <string>
-#include <vector>
+#include <array>
+#include <memory>
 
 #include "model/layout_document.h"
 #include "model/settings.h"
-#include "records/field_entry.h"
-#include "records/layout_group.h"
-#include "records/record_fields.h"
+#include "records/editor/editor_observer.h"
+#include "records/editor/record_editor_session.h"
 #include "util/messages.h"
-
-class QLabel;
-class QTableView;
-class QTreeWidget;
 
 namespace rekkan::ui {
 
-class FieldTableModel;
+class BackgroundJob;
+class FieldGridModel;
+class GroupTreeModel;
+struct RecEditorControls;
+struct RecEditorMenus;
 
-/// The record editor, the main window. For now it opens a layout group or a layout and shows
-/// each layout's fields with the first record of its data file, read-only.
-class TFm_RecEditor : public QMainWindow {
+/// The record editor, the main window: the layout group as a tree on the left, the shown
+/// layout's data file, status and field grid on the right. A thin view over the record editor
+/// session: what is enabled, which message, which record all come from the session; the window
+/// turns them into widgets and hands the user's commands back. Insert and delete rebuild the
+/// file on a worker thread with progress and a stop button.
+class TFm_RecEditor : public QMainWindow, private EditorObserver {
     Q_OBJECT
 public:
-    TFm_RecEditor(Settings& settings, MessageSink& messages, QWidget* parent = nullptr);
+    TFm_RecEditor(Settings& settings, LayoutDocument& doc, MessageSink& messages, EditorDialogs& dialogs,
+                  const TypeNotation* notation = nullptr, QWidget* parent = nullptr);
     ~TFm_RecEditor() override;
 
-    /// Opens a layout group file (".LGP") or a layout file, as a dropped file would be.
-    bool OpenPath(const std::string& cp932Path);
+    /// The command-line argument: a layout group is loaded, a layout added, without report.
+    void TakeArgument(const QString& path);
+    /// The session behind the window (for the windows that read its field list).
+    [[nodiscard]] RecordEditorSession& Session() { return *session_; }
+    /// Files dropped on the window: each is classified and taken as the session says.
+    void DropFiles(const QList<QUrl>& urls);
+    /// The Help(&H) menu, for the window set to fill.
+    [[nodiscard]] QMenu& HelpMenu();
+    /// True while an insert or delete rebuilds the data file.
+    [[nodiscard]] bool Busy() const;
 
-    /// Layouts of the open group: layout path and data file path (CP932).
-    [[nodiscard]] const std::vector<GroupLine>& Entries() const { return entries_; }
-    /// Shows entry `i`: loads its layout and decodes the first record of its data file.
-    bool ShowEntry(int i);
-    [[nodiscard]] const std::vector<TRdbObj>& Fields() const { return fields_; }
-    [[nodiscard]] const RecordTexts& Texts() const { return texts_; }
-    [[nodiscard]] QString OutcomeText() const;
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    void BuildTree();
+    // EditorObserver
+    void GroupChanged() override;
+    void EntryShown() override;
+    void FieldsChanged() override;
+    void RowChanged(int row) override;
+    void StatusChanged() override;
+    void OutcomeChanged() override;
+    void EnablingChanged() override;
+    void UndoChanged() override;
+    void MoveCursor(int row) override;
+
+    void Connect();
+    void ConnectGroup();
+    void ConnectRecords();
+    void SetUpGrid();
+    void RestoreState();
+    void StoreSettings();
+    void ShowTreeNode(const QModelIndex& index);
+    void RemoveSelectedLayout();
+    void GoToRecNo();
+    void ChangeBase(BaseStep step);
+    void EnterInGrid(int row);
+    void StartRebuild(bool insert);
+    void RebuildFinished(bool ok);
+    void SetBusy(bool busy);
+    void CyclePaneWidth();
+    void ToggleTreePane();
+    void TogglePositionColumns();
+    void ToggleRuler();
+    void RefreshCaptions();
 
     Settings& settings_;
-    MessageSink& messages_;
-    std::vector<GroupLine> entries_;
-    LayoutDocument doc_;
-    std::vector<TRdbObj> fields_;
-    RecordTexts texts_;
-    QTreeWidget* tree_ = nullptr;
-    QTableView* table_ = nullptr;
-    FieldTableModel* model_ = nullptr;
-    QLabel* outcome_ = nullptr;
+    std::unique_ptr<RecordEditorSession> session_;
+    std::unique_ptr<RecEditorControls> controls_;
+    std::unique_ptr<RecEditorMenus> menus_;
+    GroupTreeModel* treeModel_;
+    FieldGridModel* gridModel_;
+    BackgroundJob* job_;
+    bool syncingTree_ = false;
+    int startPaneWidth_ = 0;
+    bool positionColumnsHidden_ = false;
+    std::array<int, 3> positionColumnWidths_{};
 };
 
 /// The window title: "Rekkan Ver " and the version.

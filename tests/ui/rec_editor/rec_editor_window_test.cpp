@@ -1,79 +1,247 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
-#include <QTableView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
-#include "support/test_support.h"
+#include <deque>
+
+#include "records/record_test_layouts.h"
 #include "ui/app/qt_text.h"
-#include "ui/models/field_table_model.h"
+#include "ui/rec_editor/field_grid_view.h"
 #include "ui/rec_editor/rec_editor_window.h"
-#include "util/encoding.h"
 #include "util/scripted_messages.h"
 
 using namespace rekkan;
 
+namespace {
+
+/// File dialogs answered from a script (none left: cancelled).
+struct Dialogs : EditorDialogs {
+    std::deque<std::string> answers;
+    std::optional<EnteredText> Next() {
+        if (answers.empty()) return std::nullopt;
+        EnteredText t{answers.front(), true};
+        answers.pop_front();
+        return t;
+    }
+    std::optional<EnteredText> OpenFile(const FileDialogSpec&) override { return Next(); }
+    std::vector<EnteredText> OpenFiles(const FileDialogSpec&) override {
+        auto one = Next();
+        return one ? std::vector<EnteredText>{*one} : std::vector<EnteredText>{};
+    }
+    std::optional<EnteredText> SaveFile(const FileDialogSpec&) override { return Next(); }
+};
+
+/// A window over the order layout (19-byte records) in a temporary folder.
+struct Fixture {
+    test::TempDir dir;
+    Settings settings;
+    LayoutDocument doc;
+    ScriptedMessages messages{Answer::Yes};
+    Dialogs dialogs;
+    std::string layout = test::WriteLayout(dir.File("order.kvl"), "Orders", test::OrderItems());
+    std::string data = dir.File("orders.dat");
+    ui::TFm_RecEditor* window = nullptr;
+
+    explicit Fixture(const std::string& bytes) {
+        SetDefaults(settings, dir.File(""), 8);
+        test::WriteBytes(dir.Path() / "orders.dat", bytes);
+        test::WriteBytes(dir.Path() / "g.LGP", FormatGroupText({GroupLine{layout, data, 0, 0}}));
+        window = new ui::TFm_RecEditor(settings, doc, messages, dialogs);
+        window->resize(1100, 700);
+        window->show();
+    }
+    ~Fixture() { delete window; }
+    void Open() { window->TakeArgument(ui::ToQ(dir.File("g.LGP"))); }
+
+    template <typename W>
+    W* Find(const char* name) const {
+        return window->findChild<W*>(QString::fromLatin1(name));
+    }
+    void Click(const char* button) const { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
+    [[nodiscard]] QString Message() const { return Find<QLabel>("Pnl_Message")->text(); }
+    [[nodiscard]] QColor MessageColour() const {
+        return Find<QLabel>("Pnl_Message")->palette().color(QPalette::WindowText);
+    }
+    [[nodiscard]] QString Warning() const { return Find<QLabel>("Pnl_Warning")->text(); }
+    [[nodiscard]] ui::FieldGridView* Grid() const { return Find<ui::FieldGridView>("Grid_Fields"); }
+    [[nodiscard]] QString Cell(int row, int column) const {
+        return Grid()->model()->index(row, column).data().toString();
+    }
+    [[nodiscard]] std::string Bytes() const { return test::ReadBytes(dir.Path() / "orders.dat"); }
+    void Picture(const QString& name) const {
+        const QString folder = qEnvironmentVariable("REKKAN_SCREENSHOTS");
+        if (folder.isEmpty()) return;
+        QDir().mkpath(folder);
+        window->grab().save(folder + "/rec_editor_" + name + ".png");
+    }
+};
+
+std::string ThreeOrders() {
+    return test::OrderRecord("A", 1, 1, 1, "", 1) + test::OrderRecord("B", 2, 2, 2, "", 2) +
+           test::OrderRecord("C", 3, 3, 3, "", 3);
+}
+
+constexpr int kName = 1;     // row of NAME in the order layout
+constexpr int kContent = 7;  // the content column
+
+}  // namespace
+
 class RecEditorWindowTest : public QObject {
     Q_OBJECT
-
-private:
-    static void Save(QWidget& w, const QString& name) {
-        const QString dir = qEnvironmentVariable("REKKAN_SCREENSHOTS");
-        if (dir.isEmpty()) return;
-        QDir().mkpath(dir);
-        w.grab().save(dir + "/" + name + ".png");
-    }
-
 private slots:
-    void startsWithItsTitle() {
-        Settings settings;
-        ScriptedMessages msgs;
-        ui::TFm_RecEditor w(settings, msgs);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(w.windowTitle(), QStringLiteral("Rekkan Ver 2.05"));
-        Save(w, "rec_editor_empty");
+    void walksTheRecordsOfAGroup() {
+        Fixture f(ThreeOrders());
+        QAbstractItemModelTester grid(f.Grid()->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tree(f.Find<QTreeView>("TreeView1")->model(),
+                                      QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(f.window->windowTitle(), QStringLiteral("Rekkan Ver 2.05"));
+        QVERIFY(!f.Find<QPushButton>("Btn_First")->isEnabled());  // nothing shown yet
+        f.Picture("no_layout");
+
+        f.Open();
+        QCOMPARE(f.Find<QTreeView>("TreeView1")->model()->rowCount(), 1);
+        QCOMPARE(f.Grid()->model()->rowCount(), 9);
+        QCOMPARE(f.Message(), QStringLiteral("先頭レコードを読み込みました。"));
+        QCOMPARE(f.Find<QLineEdit>("Edt_Records")->text(), QStringLiteral("3"));
+        QCOMPARE(f.Cell(kName, 1), QStringLiteral("1"));
+        QCOMPARE(f.Cell(kName, kContent).trimmed(), QStringLiteral("A"));
+        QVERIFY(f.Warning().isEmpty());
+        QVERIFY(f.Find<QPushButton>("Btn_Update")->isEnabled());
+        f.Picture("records");
+
+        f.Click("Btn_Next");
+        QCOMPARE(f.Message(), QStringLiteral("次のレコードを読み込みました。"));
+        QCOMPARE(f.Cell(kName, kContent).trimmed(), QStringLiteral("B"));
+        QCOMPARE(f.Cell(kName, 1), QStringLiteral("20"));  // file position while a file is open
+        f.Click("Btn_Last");
+        f.Click("Btn_Next");
+        QCOMPARE(f.Message(), QStringLiteral("最終レコードです。"));
+        QCOMPARE(f.MessageColour(), QColor(0xFF, 0xD7, 0x00));  // gold: nothing to read
+        QCOMPARE(f.Cell(kName, kContent).trimmed(), QStringLiteral("C"));
+
+        auto* recNo = f.Find<QLineEdit>("Edt_RecNo");
+        recNo->setText(QStringLiteral("2"));
+        QTest::keyClick(recNo, Qt::Key_Return);
+        QCOMPARE(f.Message(), QStringLiteral("Rec.No [2] のレコードを読み込みました。"));
+        QCOMPARE(f.Cell(kName, kContent).trimmed(), QStringLiteral("B"));
+        recNo->setText(QStringLiteral("99999999999999999999999"));  // saturates, never wraps
+        QTest::keyClick(recNo, Qt::Key_Return);
+        QVERIFY(f.Message().endsWith(QStringLiteral("] のレコードは存在しません。")));
     }
 
-    void showsALayoutWithItsFirstRecord() {
-        test::TempDir dir;
-        const std::string layout =
-            "kvel#32.lay\r\n%!#RdfCmt=" + sj("顧客") +
-            "%!#\r\n%!#PreFix=%!#\r\n"
-            "%!#SEQ=1%!#%!#LVL=1%!#KOM=" +
-            sj("顧客名") +
-            "%!#VNM=NAME%!#RED=%!#TYP=1%!#RPT=1%!#BYT=6%!#SYO=0%!#BKO=%!#\r\n"
-            "%!#SEQ=2%!#%!#LVL=1%!#KOM=AMT%!#VNM=AMT%!#RED=%!#TYP=4%!#RPT=1%!#BYT=3%!#SYO=0%!#BKO=%!#\r\n";
-        test::WriteBytes(dir.Path() / "cust.kvl", layout);
-        test::WriteBytes(dir.Path() / "cust.dat", sj("山田") + "  " + "\xF1\xF2\xD3");  // zoned -123, EBCDIC
-        const std::string group = FormatGroupText({GroupLine{dir.File("cust.kvl"), dir.File("cust.dat"), 0, 0}});
-        test::WriteBytes(dir.Path() / "g.LGP", group);
+    void editsACellAndWritesTheRecord() {
+        Fixture f(ThreeOrders());
+        f.Open();
+        ui::FieldGridView* grid = f.Grid();
+        grid->MoveToRow(kName);
+        QTest::keyClicks(grid, QStringLiteral("Z"));  // typing opens the memo over the cell
+        QWidget* memo = grid->findChild<QWidget*>(QStringLiteral("Memo_Cell"));
+        QVERIFY(memo && memo->isVisible());
+        QTest::keyClicks(memo, QStringLiteral("ED"));
+        QTest::keyClick(memo, Qt::Key_Return);
+        QVERIFY(!memo->isVisible());
+        QCOMPARE(f.Cell(kName, kContent), QStringLiteral("ZED"));
 
-        Settings settings;
-        SetDefaults(settings, "", 8);
-        ScriptedMessages msgs;
-        ui::TFm_RecEditor w(settings, msgs);
-        w.show();
-        QVERIFY(w.OpenPath(dir.File("g.LGP")));
-        QVERIFY(msgs.Log().empty());
-        QCOMPARE(w.Fields().size(), std::size_t{2});
-        QCOMPARE(w.Texts().texts.size(), std::size_t{2});
-        QCOMPARE(ui::ToQ(w.Texts().texts[0]).trimmed(), QStringLiteral("山田"));
-        QVERIFY(ui::ToQ(w.Texts().texts[1]).contains(QStringLiteral("-123")));
-        QVERIFY(w.OutcomeText().contains(QStringLiteral("Rec.Len = 9")));
-        auto* table = w.findChild<QTableView*>(QStringLiteral("Grid_Fields"));
-        QVERIFY(table);
-        QCOMPARE(table->model()->rowCount(), 2);
-        QAbstractItemModelTester tester(table->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-        Save(w, "rec_editor_layout");
+        f.Click("Btn_Update");
+        QCOMPARE(f.Message(), QStringLiteral("編集中のレコードを更新しました。"));
+        QCOMPARE(f.Bytes().substr(0, 6), std::string("ZED\0\0\0", 6));  // filled as the settings say
+        QCOMPARE(f.MessageColour(), QColor(0x00, 0xFF, 0xFF));          // aqua
+
+        // Text Shift-JIS cannot hold is refused in red and never stored.
+        grid->MoveToRow(kName);
+        grid->OpenMemo(kName, QStringLiteral("한"));
+        QTest::keyClick(memo, Qt::Key_Return);
+        QCOMPARE(f.MessageColour(), QColor(0xFF, 0, 0));
+        f.Click("Btn_Update");
+        QCOMPARE(f.Bytes().substr(0, 6), std::string("ZED\0\0\0", 6));
+
+        // A click on the "HEX" heading shows every row in hex; the ruler is on.
+        QHeaderView* heading = grid->horizontalHeader();
+        QTest::mouseClick(heading->viewport(), Qt::LeftButton, {},
+                          QPoint(heading->sectionViewportPosition(6) + heading->sectionSize(6) / 2, 5));
+        QCOMPARE(f.Cell(kName, kContent), QStringLiteral("5A4544000000"));
+        QCOMPARE(f.Cell(kName, 6), QStringLiteral("HEX"));
+        f.Picture("hex_and_ruler");
     }
 
-    void refusesAFileItCannotRead() {
-        Settings settings;
-        ScriptedMessages msgs;
-        ui::TFm_RecEditor w(settings, msgs);
-        QVERIFY(!w.OpenPath("/no/such/file.LGP"));
-        QCOMPARE(msgs.Log().size(), std::size_t{1});
+    void insertsAndDeletesOffTheWindowThread() {
+        Fixture f(ThreeOrders());
+        f.Open();
+        f.Click("Btn_Next");
+        f.Click("Btn_Insert");
+        QTRY_VERIFY(!f.window->Busy());
+        QCOMPARE(f.Message(), QStringLiteral("編集中のレコードを挿入しました。"));
+        QCOMPARE(f.Bytes().size(), std::size_t{4 * test::kOrderLength});
+        QCOMPARE(f.Bytes().substr(test::kOrderLength, 1), std::string("B"));
+        QCOMPARE(f.Bytes().substr(2 * test::kOrderLength, 1), std::string("B"));
+        QVERIFY(f.Find<QPushButton>("Btn_Delete")->isEnabled());
+
+        f.messages.Script(Answer::No);  // the question refused: nothing changes
+        f.Click("Btn_Delete");
+        QCOMPARE(f.Bytes().size(), std::size_t{4 * test::kOrderLength});
+        f.Click("Btn_Delete");
+        QTRY_VERIFY(!f.window->Busy());
+        QCOMPARE(f.Message(), QStringLiteral("編集中のレコードを削除しました。"));
+        QCOMPARE(f.Bytes(), ThreeOrders());
+    }
+
+    void closesOnlyAfterTheGroupQuestionAndStoresItsSettings() {
+        Fixture f(ThreeOrders());
+        f.Open();
+        f.Click("Btn_BasePlus");  // the base position changes the group
+        QCOMPARE(f.Find<QLineEdit>("Edt_BasePos")->text().trimmed(), QStringLiteral("2"));
+        f.messages.Script(Answer::Cancel);
+        QVERIFY(!f.window->close());
+        QVERIFY(f.window->isVisible());
+        f.messages.Script(Answer::No);
+        QVERIFY(f.window->close());
+        QCOMPARE(f.messages.Log().back().kind, ScriptedMessages::Entry::Kind::YesNoCancel);
+        for (int c = 0; c < 8; ++c) QVERIFY(f.settings.ReColWidths[c] > 0);
+        QVERIFY(f.settings.LayoutListWidth > 0);
+        QCOMPARE(test::ReadBytes(f.dir.Path() / "g.LGP"),
+                 FormatGroupText({GroupLine{f.layout, f.data, 0, 0}}));  // not saved
+    }
+
+    void showsWarningsForEmptyShortAndMissingFiles() {
+        Fixture empty("");
+        empty.Open();
+        QCOMPARE(empty.Warning(), QStringLiteral("【警告】ファイルにレコードは存在しません。"));
+        QVERIFY(empty.Find<QPushButton>("Btn_Insert")->isEnabled());
+        QVERIFY(!empty.Find<QPushButton>("Btn_Update")->isEnabled());
+        empty.Picture("empty_file");
+
+        // A short last record: the fields beyond the end are marked; a bad packed value shows "×".
+        std::string bad = test::OrderRecord("A", 1, 1, 1, "", 1);
+        bad[9] = '\xFF';
+        Fixture shortFile(bad + ThreeOrders().substr(0, 12));
+        shortFile.Open();
+        QCOMPARE(shortFile.Warning(), QStringLiteral("【警告】レコード長で割り切れません。"));
+        QCOMPARE(shortFile.Cell(4, 5), QStringLiteral("×"));
+        shortFile.Picture("error_cell");
+        shortFile.Click("Btn_Last");
+        QVERIFY(shortFile.Grid()->model()->index(8, 0).data(Qt::UserRole + 2).toBool());  // past end
+        shortFile.Picture("past_end");
+
+        Fixture missing(ThreeOrders());
+        test::WriteBytes(missing.dir.Path() / "g.LGP", FormatGroupText({GroupLine{"/no/such.kvl", "", 0, 0}}));
+        missing.Open();
+        QCOMPARE(missing.Warning(), QStringLiteral("【警告】レイアウトが存在しません。"));
+        QCOMPARE(missing.Grid()->model()->rowCount(), 0);
+        missing.Picture("missing_layout");
+
+        // A data file dropped on a shown layout becomes its edit file after the question.
+        Fixture drop(ThreeOrders());
+        test::WriteBytes(drop.dir.Path() / "g.LGP", FormatGroupText({GroupLine{drop.layout, "", 0, 0}}));
+        drop.Open();
+        QCOMPARE(drop.Warning(), QStringLiteral("【警告】編集ファイルが未設定です。"));
+        drop.window->DropFiles({QUrl::fromLocalFile(ui::ToQ(drop.data))});
+        QCOMPARE(drop.Find<QLineEdit>("Edt_Records")->text(), QStringLiteral("3"));
+        QVERIFY(drop.window->Session().GroupModified());
     }
 };
 
