@@ -79,6 +79,7 @@ TFm_RecEditor::~TFm_RecEditor() {
     session_->SetObserver(nullptr);
     delete job_;  // waits for a running rebuild before the session goes
     job_ = nullptr;
+    delete takeCentralWidget();  // the controls go while the session they report to still exists
 }
 
 QMenu& TFm_RecEditor::HelpMenu() { return *menus_->help; }
