@@ -75,6 +75,11 @@ void PaintPanel(QLabel& label, int background, int text) {
     label.setPalette(p);
 }
 
+void SetPanelText(QLabel& label, const QString& text) {
+    label.setText(text);
+    label.setAccessibleDescription(text);
+}
+
 RecEditorControls::RecEditorControls(QWidget* central) {
     QPalette dark = central->palette();
     dark.setColor(QPalette::Window, FromBgr(bgr::kPanel));

@@ -72,6 +72,9 @@ struct RecEditorControls {
     QPushButton* cancel;  ///< stops an insert or delete that rebuilds the file
 };
 
+/// Shows `text` in a panel; its accessible description follows, so that screen readers read
+/// the panel (named by its role) with its text.
+void SetPanelText(QLabel& label, const QString& text);
 /// Colours a panel label: `text` on `background` (stored colour values).
 void PaintPanel(QLabel& label, int background, int text);
 

@@ -192,15 +192,15 @@ void TFm_RecEditor::StatusChanged() {
     c.recNo->SetValue(ToQ(session_->RecNoBoxText()));
     c.basePos->SetValue(ToQ(session_->BasePositionBoxText()));
     c.editPath->setText(ToQ(session_->EditFilePath()));
-    c.warning->setText(ToQ(session_->Warning()));
-    c.comment->setText(ToQ(session_->CommentPanel()));
+    SetPanelText(*c.warning, ToQ(session_->Warning()));
+    SetPanelText(*c.comment, ToQ(session_->CommentPanel()));
     PaintPanel(*c.comment, bgr::kPanel, session_->CommentIsRed() ? bgr::kRed : bgr::kWhite);
     RefreshCaptions();
 }
 
 void TFm_RecEditor::OutcomeChanged() {
     const Outcome& outcome = session_->LastOutcome();
-    controls_->message->setText(ToQ(outcome.text));
+    SetPanelText(*controls_->message, ToQ(outcome.text));
     PaintPanel(*controls_->message, bgr::kPanel, OutcomeColour(outcome.kind));
 }
 
