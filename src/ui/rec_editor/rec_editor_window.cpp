@@ -190,7 +190,7 @@ void TFm_RecEditor::StatusChanged() {
     c.fileSize->setText(ToQ(info.fileSize));
     c.filePos->setText(ToQ(info.filePos));
     c.recNo->SetValue(ToQ(session_->RecNoBoxText()));
-    c.basePos->SetValue(ToQ(session_->BasePositionBoxText()));
+    c.basePos->SetValue(ToQ(info.basePosition));  // emptied with the other boxes
     c.editPath->setText(ToQ(session_->EditFilePath()));
     SetPanelText(*c.warning, ToQ(session_->Warning()));
     SetPanelText(*c.comment, ToQ(session_->CommentPanel()));

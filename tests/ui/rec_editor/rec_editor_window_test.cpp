@@ -232,6 +232,7 @@ private slots:
         missing.Open();
         QCOMPARE(missing.Warning(), QStringLiteral("【警告】レイアウトが存在しません。"));
         QCOMPARE(missing.Grid()->model()->rowCount(), 0);
+        QVERIFY(missing.Find<QLineEdit>("Edt_BasePos")->text().trimmed().isEmpty());  // every box emptied
         missing.Picture("missing_layout");
 
         // A data file dropped on a shown layout becomes its edit file after the question.
