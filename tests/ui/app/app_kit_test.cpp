@@ -1,7 +1,12 @@
 #include <QGuiApplication>
 #include <QPalette>
+#include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
+#include <atomic>
+
+#include "ui/app/background_job.h"
 #include "ui/app/colours.h"
 #include "ui/app/file_filter.h"
 #include "ui/app/qt_text.h"
@@ -42,6 +47,30 @@ private slots:
         QCOMPARE(out, sj("顧客ｶﾅ"));
         QVERIFY(!ui::ToCp932(QStringLiteral("😀"), out));
         QVERIFY(!ui::ToCp932(QStringLiteral("한"), out));
+    }
+
+    void aJobRunsOffTheWindowThreadAndStopsWhenAsked() {
+        ui::BackgroundJob job;
+        QSignalSpy finished(&job, &ui::BackgroundJob::finished);
+        std::atomic<bool> running{false};
+        std::atomic<bool> elsewhere{false};
+        QThread* window = QThread::currentThread();
+        QVERIFY(job.Start([&](const ui::BackgroundJob::Progress& progress) {
+            elsewhere = QThread::currentThread() != window;
+            running = true;
+            for (std::int64_t i = 0;; ++i)
+                if (!progress(i % 1000, 1000)) return false;
+        }));
+        QVERIFY(!job.Start([](const ui::BackgroundJob::Progress&) { return true; }));  // one at a time
+        QTRY_VERIFY(running);
+        job.Cancel();
+        QVERIFY(finished.wait());
+        QCOMPARE(finished.at(0).at(0).toBool(), false);
+        QVERIFY(elsewhere);
+        QVERIFY(!job.Running());
+        QVERIFY(job.Start([](const ui::BackgroundJob::Progress& progress) { return progress(1, 1); }));
+        QVERIFY(finished.wait());
+        QCOMPARE(finished.at(1).at(0).toBool(), true);
     }
 };
 

@@ -167,6 +167,10 @@ private slots:
         QCOMPARE(f.Cell(kName, kContent), QStringLiteral("5A4544000000"));
         QCOMPARE(f.Cell(kName, 6), QStringLiteral("HEX"));
         f.Picture("hex_and_ruler");
+        QVERIFY(f.settings.ReMemori);  // a click at the left of "内容" switches the ruler off
+        QTest::mouseClick(heading->viewport(), Qt::LeftButton, {},
+                          QPoint(heading->sectionViewportPosition(kContent) + 10, 5));
+        QVERIFY(!f.settings.ReMemori);
     }
 
     void insertsAndDeletesOffTheWindowThread() {
@@ -195,6 +199,7 @@ private slots:
         f.Open();
         f.Click("Btn_BasePlus");  // the base position changes the group
         QCOMPARE(f.Find<QLineEdit>("Edt_BasePos")->text().trimmed(), QStringLiteral("2"));
+        f.Click("Btn_ColWidth");  // hides 位置, 桁数 and 型; their widths are still stored
         f.messages.Script(Answer::Cancel);
         QVERIFY(!f.window->close());
         QVERIFY(f.window->isVisible());
