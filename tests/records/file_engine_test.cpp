@@ -178,9 +178,8 @@ TEST(FileEngine, AFailedUpdateOrAppendShowsAMessageAndKeepsTheFile) {
         EXPECT_FALSE(append ? f.file.AppendRecord() : f.file.UpdateRecord(0));
         EXPECT_EQ(f.file.LastError(), ENOSPC);
         EXPECT_EQ(f.Data(), Digits(20)) << append;
-        ASSERT_EQ(f.messages.Log().size(), 1u);
-        EXPECT_EQ(f.messages.Log()[0].text,
-                  sj("レコードの更新中にエラーが発生しました。\r\n\r\n編集中のファイルにアクセスできませんでした。"));
+        EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{sj("レコードの更新中にエラーが発生しました。\r\n\r\n"
+                                                                  "編集中のファイルにアクセスできませんでした。")});
     }
 }
 
@@ -317,10 +316,11 @@ TEST(FileEngine, CloseAndSavedCopy) {
 TEST(FileEngine, FailedRebuildStepLeavesDataFileAsItWas) {
     // The first call of each kind fails: creating the work file, reading the data file,
     // flushing and closing the work file, the rename, reopening the data file.
-    const std::pair<const char*, const char*> steps[] = {{"create", "ワークファイルの作成ができませんでした。"},
-                                                         {"read", "ワークファイルの作成ができませんでした。"},
-                                                         {"sync", "ワークファイルの作成ができませんでした。"},
-                                                         {"close", "ワークファイルの作成ができませんでした。"},
+    const char* work = "ワークファイルの作成ができませんでした。";
+    const std::pair<const char*, const char*> steps[] = {{"create", work},
+                                                         {"read", work},
+                                                         {"sync", work},
+                                                         {"close", work},
                                                          {"rename", "ワークファイルにアクセスできませんでした。"},
                                                          {"open", "編集中のファイルにアクセスできませんでした。"}};
     for (bool insert : {true, false}) {
@@ -336,8 +336,7 @@ TEST(FileEngine, FailedRebuildStepLeavesDataFileAsItWas) {
             EXPECT_FALSE(f.WorkFileLeft());
             const std::string heading =
                 insert ? "レコードの挿入中にエラーが発生しました。" : "レコードの削除中にエラーが発生しました。";
-            ASSERT_EQ(f.messages.Log().size(), 1u);
-            EXPECT_EQ(f.messages.Log()[0].text, sj(heading + "\r\n\r\n" + message));
+            EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{sj(heading + "\r\n\r\n" + message)});
             if (std::string(step) == "open") {
                 // The new file is in place; only reopening it failed, and the state says so.
                 EXPECT_NE(f.Data(), original);
