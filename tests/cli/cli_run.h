@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -50,13 +49,7 @@ struct OrderFiles : ::testing::Test {
         return args;
     }
     /// Names of the files in the folder, sorted: a run must leave no temporary behind.
-    [[nodiscard]] std::vector<std::string> Files() const {
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    [[nodiscard]] std::vector<std::string> Files() const { return test::FileNames(dir.Path()); }
 };
 
 }  // namespace rekkan::cli

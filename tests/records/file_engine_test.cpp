@@ -65,10 +65,7 @@ struct Fixture {
     }
     [[nodiscard]] std::string Data() const { return ReadBytes(ToFsPath(path)); }
     /// Whether anything but the data file is in its folder.
-    [[nodiscard]] bool WorkFileLeft() const {
-        const std::filesystem::directory_iterator files(dir.Path());
-        return std::distance(begin(files), end(files)) != 1;
-    }
+    [[nodiscard]] bool WorkFileLeft() const { return test::FileNames(dir.Path()).size() != 1; }
 };
 
 TEST(FileEngine, GeometryReadsAndNavigation) {

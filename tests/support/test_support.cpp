@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
@@ -43,6 +44,13 @@ std::string ReadBytes(const std::filesystem::path& path) {
 }
 
 std::string ReadBytes(std::string_view cp932Path) { return ReadBytes(ToFsPath(cp932Path)); }
+
+std::vector<std::string> FileNames(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 void ExpectGolden(const std::filesystem::path& golden, std::string_view actual) {
     const std::filesystem::path path = golden.is_absolute() ? golden : DataDir() / golden;

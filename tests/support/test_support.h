@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rekkan::test {
 
@@ -30,6 +31,9 @@ void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 /// Reads a whole file (test checks); empty when missing.
 [[nodiscard]] std::string ReadBytes(const std::filesystem::path& path);
 [[nodiscard]] std::string ReadBytes(std::string_view cp932Path);
+
+/// Names of the files in a folder, sorted.
+[[nodiscard]] std::vector<std::string> FileNames(const std::filesystem::path& folder);
 
 /// Compares `actual` with a golden file (a path relative to the test data folder, or absolute);
 /// REKKAN_UPDATE_GOLDEN=1 rewrites the file instead (read the change before committing).

@@ -3,8 +3,6 @@
 
 #include "util/replacing_file.h"
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
 #include "support/file_system_doubles.h"
@@ -16,14 +14,6 @@ namespace rekkan {
 namespace {
 
 using test::ReadBytes;
-
-/// Names of the files in a folder, sorted.
-std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 TEST(ReplacingFile, WritesFlushesClosesRenamesThenFlushesTheFolder) {
     test::TempDir dir;
@@ -45,7 +35,7 @@ TEST(ReplacingFile, WritesFlushesClosesRenamesThenFlushesTheFolder) {
                                                "sync-folder " + dir.Path().filename().string()};
     EXPECT_EQ(fs.log, expected);
     EXPECT_EQ(ReadBytes(target), "new content");
-    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"layout.kvl"});
+    EXPECT_EQ(test::FileNames(dir.Path()), std::vector<std::string>{"layout.kvl"});
 }
 
 // A long output starts the write-back of each 8 MiB written, so the final flush waits little.
@@ -108,7 +98,7 @@ TEST(ReplacingFile, AFailedStepKeepsTheTargetAndLeavesNothingBeside) {
         EXPECT_EQ(file.FailedStep(), step);
         EXPECT_EQ(ok, step == Step::None);  // the new file is in place even if the folder cannot be flushed
         EXPECT_EQ(ReadBytes(target), ok ? "new" : "old");
-        EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"group.LGP"});
+        EXPECT_EQ(test::FileNames(dir.Path()), std::vector<std::string>{"group.LGP"});
         EXPECT_FALSE(file.Write("more"));
         EXPECT_FALSE(file.Commit());
     }
@@ -130,9 +120,9 @@ TEST(ReplacingFile, TemporaryIsAFreshNameBesideTheTargetAndGoesUncommitted) {
         EXPECT_EQ(second.TemporaryPath().string().rfind(target.string() + ".KvelWork.", 0), 0u);
         ASSERT_TRUE(first.Write("first"));
         ASSERT_TRUE(second.Write("second"));
-        EXPECT_EQ(FilesIn(dir.Path()).size(), 3u);
+        EXPECT_EQ(test::FileNames(dir.Path()).size(), 3u);
     }
-    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"out.csv"});
+    EXPECT_EQ(test::FileNames(dir.Path()), std::vector<std::string>{"out.csv"});
     EXPECT_EQ(ReadBytes(target), "old");
 }
 
@@ -144,7 +134,7 @@ TEST(ReplacingFile, LinkStaysAndTheFileItLeadsToIsReplaced) {
     ASSERT_TRUE(WriteFileReplacing(dir.File("link.Dat"), "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / "link.Dat"));
     EXPECT_EQ(ReadBytes(dir.Path() / "real" / "s.Dat"), "new");
-    EXPECT_EQ(FilesIn(dir.Path() / "real"), std::vector<std::string>{"s.Dat"});
+    EXPECT_EQ(test::FileNames(dir.Path() / "real"), std::vector<std::string>{"s.Dat"});
 }
 
 TEST(ReplacingFile, JapaneseFileNamesUseUtf8OnDisk) {
