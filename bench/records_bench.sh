@@ -77,6 +77,7 @@ rm -f "$WORK/hand.csv"
 measure "rekkan-cli csv --threads 1" "$SIZE" "$CLI" csv "$LAYOUT" "$DATA" --threads 1
 measure "rekkan-cli csv --threads 2" "$SIZE" "$CLI" csv "$LAYOUT" "$DATA" --threads 2
 measure "rekkan-cli csv (default threads)" "$SIZE" "$CLI" csv "$LAYOUT" "$DATA"
+CSV_SECS=$LAST_SECS
 measure "rekkan-cli csv --heading --rec-no --pos" "$SIZE" "$CLI" csv "$LAYOUT" "$DATA" --heading --rec-no --pos
 measure "rekkan-cli csv -o FILE (written aside)" "$SIZE" "$CLI" csv "$LAYOUT" "$DATA" -o "$WORK/out.csv"
 rm -f "$WORK/out.csv"
@@ -88,6 +89,18 @@ measure "rekkan-cli search (\"0\", most records hit)" "$SIZE" "$CLI" search "$LA
 measure "search window runner (\"0\", most records hit)" "$SIZE" "$RUNNER" "$LAYOUT" "$DATA" "0"
 HAND_SECS=""
 
+# The layout doctor: check of the layout as it is (every record), against csv; the search for a
+# better length and base on a 100,000-record sample of the same records behind a 2-byte header;
+# profile of every record.
+measure "rekkan-cli check" "$SIZE" "$CLI" check "$LAYOUT" "$DATA"
+echo "  check rate / csv rate: $(awk -v c="$CSV_SECS" -v s="$LAST_SECS" 'BEGIN { if (s > 0) printf "%.2f", c / s; else print "inf" }')"
+HEADERED=$WORK/business_header.dat
+{ printf 'HD'; cat "$DATA"; } >"$HEADERED"
+measure "rekkan-cli check --sample 100000 (header)" "$SIZE" "$CLI" check "$LAYOUT" "$HEADERED" --sample 100000
+"$CLI" check "$LAYOUT" "$HEADERED" --sample 100000 2>/dev/null | grep '^suggest:' | sed 's/^/  /'
+rm -f "$HEADERED"
+measure "rekkan-cli profile" "$SIZE" "$CLI" profile "$LAYOUT" "$DATA"
+
 if [ "$BIG_RECORDS" -gt 0 ]; then
     cat "$BIG" >/dev/null
     measure "cat (big file)" "$BIG_SIZE" cat "$BIG"
@@ -98,4 +111,5 @@ if [ "$BIG_RECORDS" -gt 0 ]; then
 fi
 echo "goals: csv to stdout >= 1.0x hand with --threads 1, >= 1.4x with 2; search (no hit) >= 2.5x hand;"
 echo "       search window runner >= 0.9 x rekkan-cli search (same words);"
+echo "       check >= 0.5 x csv; check with the length and base search on 100,000 records < 2 s cpu;"
 echo "       delete <= 1.5 x cp + sync; peak RSS < 64 MiB"

@@ -54,6 +54,8 @@ int ValidityClass(TypeCode type) {
 
 /// Records to judge the moved or retyped fields on.
 constexpr std::int64_t kFieldSample = 2000;
+/// Fewer records than this say nothing about a moved or retyped field: one may fit by chance.
+constexpr std::int64_t kFieldEvidence = 10;
 
 }  // namespace
 
@@ -85,6 +87,7 @@ std::vector<GeometryFit> SearchGeometries(const DataFileBytes& file, const std::
     constexpr double kScreenChecks = 4e6;  // field judgements spent on screening
     constexpr std::size_t kScreenFields = 24;
     constexpr std::size_t kMeasured = 8;
+    constexpr int kMaxPhases = 16384;
     const std::vector<JudgedField> screen = ScreenFields(fields, kScreenFields);
     if (screen.empty()) return {};
     const int reach = FieldReach(fields);
@@ -95,20 +98,22 @@ std::vector<GeometryFit> SearchGeometries(const DataFileBytes& file, const std::
     for (const int length : lengths) {
         const std::int64_t count = RecordCountOf(file.Size(), 0, length);
         if (count < 1) continue;
-        const double perRecord = static_cast<double>(lengths.size()) * length * static_cast<double>(screen.size());
+        // Very long records: only the bases within the first kMaxPhases bytes are screened.
+        const int phases = std::min(length, kMaxPhases);
+        const double perRecord = static_cast<double>(lengths.size()) * phases * static_cast<double>(screen.size());
         const auto records = static_cast<std::int64_t>(std::clamp(kScreenChecks / perRecord, 8.0, 64.0));
-        std::vector<std::int64_t> valid(static_cast<std::size_t>(length), 0);
-        std::vector<std::int64_t> judged(static_cast<std::size_t>(length), 0);
-        const bool ok = ForEachSpreadWindow(file, 0, length, static_cast<std::size_t>(length + reach), records, count,
+        std::vector<std::int64_t> valid(static_cast<std::size_t>(phases), 0);
+        std::vector<std::int64_t> judged(static_cast<std::size_t>(phases), 0);
+        const bool ok = ForEachSpreadWindow(file, 0, length, static_cast<std::size_t>(phases + reach), records, count,
                                             [&](const std::uint8_t* w, std::int64_t) {
-                                                for (int phase = 0; phase < length; ++phase) {
+                                                for (int phase = 0; phase < phases; ++phase) {
                                                     const RecordScore s = ScoreRecord(w + phase, screen, judge);
                                                     valid[static_cast<std::size_t>(phase)] += s.validBytes;
                                                     judged[static_cast<std::size_t>(phase)] += s.judgedBytes;
                                                 }
                                             });
         if (!ok) return {};
-        for (int phase = 0; phase < length; ++phase) {
+        for (int phase = 0; phase < phases; ++phase) {
             if (length == layoutLength && phase == layoutBase % layoutLength) continue;
             screened.push_back(
                 {length, phase,
@@ -184,7 +189,7 @@ std::vector<FieldShift> FindShiftedFields(const DataFileBytes& file, const Layou
                                                         judge.Valid(w + f.offset + s, f.length, f.type, f.digits);
                                             }
                                         });
-    if (!ok || records == 0) return {};
+    if (!ok || records < kFieldEvidence) return {};
     std::vector<FieldShift> shifts;
     for (std::size_t p = 0; p < poor.size(); ++p) {
         const double before = Share(valid[p * kShifts + kMaxShift], records);
@@ -248,7 +253,7 @@ std::vector<OtherType> FindOtherTypes(const DataFileBytes& file, const LayoutFit
                                                 t.valid += j.Valid(w + f.offset, f.length, t.type, f.digits);
                                             }
                                         });
-    if (!ok || records == 0) return {};
+    if (!ok || records < kFieldEvidence) return {};
     std::vector<OtherType> found;
     for (const Trial& t : trials) {
         const double share = Share(t.valid, records);

@@ -55,7 +55,8 @@ inline constexpr int kMaxShift = 8;
 
 /// The weighed fields whose valid share (in `fit`, measured at `length`/`base`) is below 90%
 /// and rises to 90% or more and by 25 points or more when moved up to kMaxShift bytes, with the
-/// best shift (the smallest move among equals). Judged on up to `sampleSize` spread records.
+/// best shift (the smallest move among equals). Judged on up to `sampleSize` spread records;
+/// nothing from fewer than 10.
 [[nodiscard]] std::vector<FieldShift> FindShiftedFields(const DataFileBytes& file, const LayoutFit& fit,
                                                         const CodecOptions& options, int length, std::int64_t base,
                                                         std::int64_t sampleSize);

@@ -251,6 +251,10 @@ std::vector<std::string> CheckFindings(const LayoutCheck& check, const std::vect
                         TypeLabel(ff.field.type) + "; its bytes fit as " + as + " (" + PercentText(o.share) +
                         "%): a field of another type?");
     }
+    if (lines.empty())
+        lines.push_back(
+            "no other length, base, field position or type fits better: the invalid values are the "
+            "data's own (the fields with a first invalid record hold them)");
     return lines;
 }
 
