@@ -112,6 +112,8 @@ TEST(LayoutCheck, FieldTableCountsValidRecordsAndKeepsTheFirstInvalidBytes) {
     EXPECT_NE(table.find("50.0%  Rec.No 2: 20F3C7"), std::string::npos) << table;
     // 6 of the 4 x 19 weighed bytes of the records are in the two bad quantities.
     EXPECT_NE(table.find("weighted fit: 92.1% of 4 records checked (of 4)"), std::string::npos) << table;
+    EXPECT_NE(r.findings.find("the invalid values are the data's own"), std::string::npos) << r.findings;
+    EXPECT_TRUE(r.suggestions.empty());
 }
 
 TEST(LayoutCheck, HeatBarShowsWhereTheDataChangesKind) {
