@@ -96,7 +96,8 @@ measure "rekkan-cli check" "$SIZE" "$CLI" check "$LAYOUT" "$DATA"
 echo "  check rate / csv rate: $(awk -v c="$CSV_SECS" -v s="$LAST_SECS" 'BEGIN { if (s > 0) printf "%.2f", c / s; else print "inf" }')"
 HEADERED=$WORK/business_header.dat
 { printf 'HD'; cat "$DATA"; } >"$HEADERED"
-measure "rekkan-cli check --sample 100000 (header)" "$SIZE" "$CLI" check "$LAYOUT" "$HEADERED" --sample 100000
+# (stderr dropped: it says each time that the last record is partial at base 1)
+measure "rekkan-cli check --sample 100000 (header)" "$SIZE" sh -c "'$CLI' check '$LAYOUT' '$HEADERED' --sample 100000 2>/dev/null"
 "$CLI" check "$LAYOUT" "$HEADERED" --sample 100000 2>/dev/null | grep '^suggest:' | sed 's/^/  /'
 rm -f "$HEADERED"
 measure "rekkan-cli profile" "$SIZE" "$CLI" profile "$LAYOUT" "$DATA"
