@@ -177,6 +177,10 @@ void Context::Error(std::string_view cp932Text) const {
             text += cp932Text[i];
         }
     }
+    // Standard input is read from a temporary copy; the user named it "-".
+    if (!stdinCopy.empty())
+        for (std::size_t at = text.find(stdinCopy); at != std::string::npos; at = text.find(stdinCopy, at + 1))
+            text.replace(at, stdinCopy.size(), "-");
     *err << (utf8 || utf8Messages ? Cp932ToUtf8(text) : text) << "\n";
 }
 
@@ -259,7 +263,7 @@ private:
 };
 
 int RunCommandLine(const std::vector<std::string>& given, std::ostream& out, std::ostream& err, bool utf8Locale,
-                   std::istream* in) {
+                   std::istream* in, bool argumentsAsBytes) {
     std::vector<std::string> argv;
     std::vector<bool> plain;
     NormaliseArguments(given, argv, plain);
@@ -310,11 +314,12 @@ int RunCommandLine(const std::vector<std::string>& given, std::ostream& out, std
     }
     ctx.utf8 = ctx.Has("--utf8");
     ctx.utf8Messages = utf8Locale;
-    // Arguments and option values come in UTF-8 (as bytes with --cp932); the model holds CP932.
+    // Arguments and option values come in UTF-8 (as bytes with --cp932 or outside a UTF-8
+    // locale); the model holds CP932.
     const auto toCp932 = [&](std::string& text) {
         std::string cp932;
         std::string reason;
-        if (ctx.Has("--cp932")) return true;
+        if (argumentsAsBytes || ctx.Has("--cp932")) return true;
         if (!ArgumentToCp932(text, cp932, reason)) {
             err << "rekkan-cli: " << text << ": " << reason << "; nothing done (--cp932 takes bytes as they are)\n";
             return false;
@@ -370,6 +375,7 @@ int RunCommandLine(const std::vector<std::string>& given, std::ostream& out, std
             return kExitFailure;
         }
         ctx.args[0] = FromFsPath(stdinCopy.Path());
+        ctx.stdinCopy = ctx.args[0];
     }
     return cmd->run(ctx);
 }
@@ -377,9 +383,9 @@ int RunCommandLine(const std::vector<std::string>& given, std::ostream& out, std
 }  // namespace
 
 int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, bool utf8Locale,
-           std::istream* in) {
+           std::istream* in, bool argumentsAsBytes) {
     errno = 0;
-    const int code = RunCommandLine(argv, out, err, utf8Locale, in);
+    const int code = RunCommandLine(argv, out, err, utf8Locale, in, argumentsAsBytes);
     // Output that did not arrive is a failure, whatever the command thought of it.
     out.flush();
     if (!out) {

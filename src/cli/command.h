@@ -34,6 +34,7 @@ public:
     bool utf8 = false;                ///< --utf8: our text goes out as UTF-8
     bool utf8Messages = false;        ///< messages in UTF-8 (--utf8, or a UTF-8 locale)
     MessageSink* messages = nullptr;  ///< messages and notices go to stderr
+    std::string stdinCopy;            ///< temporary holding standard input; messages say "-" for it
     std::ostream* out = nullptr;
     std::ostream* err = nullptr;
 
@@ -81,7 +82,9 @@ inline const OptionSpec kOutputOption{
 /// Runs the command line (argv without the program name); returns the exit code. Messages on
 /// `err` are UTF-8 with `utf8Locale` (the terminal's character set), else CP932 unless --utf8.
 /// `in` is what "-" reads for a command that reads one file (none: "-" is a file name).
+/// Arguments are UTF-8, turned into CP932, unless `argumentsAsBytes` (a locale whose character
+/// set is not UTF-8) or --cp932 takes them as the bytes they are.
 int RunCli(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err, bool utf8Locale = false,
-           std::istream* in = nullptr);
+           std::istream* in = nullptr, bool argumentsAsBytes = false);
 
 }  // namespace rekkan::cli

@@ -7,7 +7,7 @@ const std::vector<OptionSpec>& GlobalOptions() {
         {"--help", false, "list every command and option"},
         {"--version", false, "print the version"},
         {"--utf8", false, "write text as UTF-8 instead of CP932"},
-        {"--cp932", false, "take the arguments as CP932 bytes instead of UTF-8"},
+        {"--cp932", false, "take the arguments as CP932 bytes (a UTF-8 locale otherwise means UTF-8)"},
         {"--settings", true, "read the settings from FILE instead of the defaults", "FILE"},
         {"--option", true, "KEY=TEXT: set one settings key for this run (repeatable)", "KEY=TEXT"},
     };

@@ -85,6 +85,9 @@ std::string CheckValue(std::string& text, const CodecField& field, const CodecOp
         return {};
     }
     if (IsCharacterType(field.type)) {
+        // Text given as bytes (outside a UTF-8 locale, or --cp932) may be no Shift-JIS.
+        if (const std::size_t at = FindLoneLeadByte(text); at != std::string::npos)
+            return "byte " + std::to_string(at + 1) + " starts a Shift-JIS character that is not there";
         if (text.size() <= length) return {};
         if (longText == LongText::Truncate) {
             text.resize(CharSafeLength(text, length));

@@ -104,6 +104,15 @@ std::size_t FindText(std::string_view text, std::string_view needle, std::size_t
     return std::string_view::npos;
 }
 
+std::size_t FindLoneLeadByte(std::string_view text) {
+    std::size_t found = std::string_view::npos;
+    ForEachChar(text, [&](std::size_t at, std::size_t length) {
+        if (length == 1 && IsLeadByte(static_cast<unsigned char>(text[at]))) found = at;
+        return found == std::string_view::npos;
+    });
+    return found;
+}
+
 PathParts SplitPath(std::string_view path) {
     std::size_t nameStart = 0;
     ForEachChar(path, [&](std::size_t at, std::size_t length) {

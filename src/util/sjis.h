@@ -76,6 +76,10 @@ constexpr void ForEachChar(std::string_view text, Visit&& visit) {
 /// as they are, the match starting only on a character boundary; npos when absent.
 [[nodiscard]] std::size_t FindText(std::string_view text, std::string_view needle, std::size_t from = 0);
 
+/// Position of the first lead byte that has no trail byte after it (text that is no whole
+/// Shift-JIS); npos when every character is whole.
+[[nodiscard]] std::size_t FindLoneLeadByte(std::string_view text);
+
 /// A path cut into its folder (with its last separator, "/" or "\"), its file name, and the
 /// file name's extension (from its last '.', empty when the name has none). A 0x5C that is
 /// the second byte of a double-byte character is no separator.

@@ -92,6 +92,13 @@ TEST(CliConventions, ADashReadsStandardInputWhereOneFileIsRead) {
         fromFile.back() = Data("cstruct.kvl");
         EXPECT_EQ(out.str(), Cli(fromFile).out) << args[0];
     }
+    // A message about standard input names it as the user did, not the copy it was read from.
+    std::istringstream notALayout("garbage");
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunCli({"info", "-"}, out, err, false, &notALayout), kExitFailure);
+    EXPECT_NE(err.str().find("PATH = -\n"), std::string::npos) << err.str();
+    EXPECT_EQ(err.str().find("rekkan-stdin"), std::string::npos) << err.str();
 }
 
 TEST(CliConventions, OptionOverridesTheSettingsFile) {

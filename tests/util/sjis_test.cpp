@@ -110,6 +110,9 @@ TEST(ShiftJisFind, SingleBytesAndTextsOnCharacterBoundaries) {
     EXPECT_EQ(FindText(sj("ア"), "A"), none);     // 0x83 0x41
     EXPECT_EQ(FindText(sj("ア"), "\x83"), none);  // a match may not end inside a character
     EXPECT_EQ(FindText("abab", "ab", 1), 2u);
+    EXPECT_EQ(FindLoneLeadByte(sj("あア")), none);
+    EXPECT_EQ(FindLoneLeadByte("ab\x82"), 2u);
+    EXPECT_EQ(FindLoneLeadByte("\xE3\x81\x82\x00"), 2u);  // UTF-8 "あ" read as bytes
 }
 
 TEST(ShiftJisChars, LeadBytesAreRecognisedOnlyInsideUtil) {
