@@ -246,10 +246,16 @@ public:
     /// Copies `in` to a fresh temporary; false when it cannot be made.
     bool Make(std::istream& in) {
         std::string name = (std::filesystem::temp_directory_path() / "rekkan-stdin.XXXXXX").string();
-        const int fd = ::mkstemp(name.data());
+        int fd = -1;
+        {
+            const InterruptsHeld held;  // the copy is watched before an interrupt can see it
+            fd = ::mkstemp(name.data());
+            if (fd >= 0) {
+                path_ = name;
+                WatchTemporary(path_);
+            }
+        }
         if (fd < 0) return false;
-        path_ = name;
-        WatchTemporary(path_);
         std::ostringstream bytes;
         bytes << in.rdbuf();
         const std::string all = bytes.str();

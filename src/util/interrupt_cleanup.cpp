@@ -47,6 +47,16 @@ void InstallInterruptCleanup() {
     g_installed = true;
 }
 
+InterruptsHeld::InterruptsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    sigaddset(&held, SIGINT);
+    sigaddset(&held, SIGTERM);
+    (void)::pthread_sigmask(SIG_BLOCK, &held, &previous_);
+}
+
+InterruptsHeld::~InterruptsHeld() { (void)::pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+
 void WatchTemporary(const std::filesystem::path& path) {
     if (!g_installed) return;
     const std::string& text = path.native();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <signal.h>
+
 #include <cstdint>
 #include <filesystem>
 
@@ -11,6 +13,19 @@ namespace rekkan {
 
 /// Installs the SIGINT and SIGTERM handlers; the run then ends by the same signal.
 void InstallInterruptCleanup();
+
+/// Holds SIGINT and SIGTERM back while it lives, so that creating a temporary and watching it
+/// are one step to an interrupt; a signal that came meanwhile is handled when it goes.
+class InterruptsHeld {
+public:
+    InterruptsHeld();
+    ~InterruptsHeld();
+    InterruptsHeld(const InterruptsHeld&) = delete;
+    InterruptsHeld& operator=(const InterruptsHeld&) = delete;
+
+private:
+    sigset_t previous_{};
+};
 
 /// Removes `path` if the run is interrupted (until `ForgetTemporary`).
 void WatchTemporary(const std::filesystem::path& path);

@@ -35,6 +35,7 @@ bool ReplacingFile::Open(const std::filesystem::path& target, const Options& opt
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
         std::filesystem::path candidate = target_;
         candidate += std::string(options.tag) + "." + RandomPart();
+        const InterruptsHeld held;  // an interrupt right after the file appears still removes it
         fd_ = fs_.Open(candidate, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd_ >= 0) {
             temporary_ = candidate;
