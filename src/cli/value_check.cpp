@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "model/type_catalogue.h"
 #include "util/sjis.h"
 #include "util/text.h"
 
@@ -42,33 +43,6 @@ std::string RoundTrip(std::string_view text, const CodecField& field, const Code
     return back;
 }
 
-bool IsWholeNumberType(TypeCode type) {
-    switch (type) {
-    case kUNum:
-    case kSNum:
-    case kUComp3:
-    case kSComp3:
-    case kUBinary:
-    case kSBinary:
-    case kUComp:
-    case kSComp:
-    case kUComp5:
-    case kSComp5:
-    case kUChar:
-    case kByte:
-    case kSChar:
-    case kUInt:
-    case kUShort:
-    case kULong:
-    case kWord:
-    case kDword:
-    case kSInt:
-    case kSShort:
-    case kSLong: return true;
-    default: return false;
-    }
-}
-
 }  // namespace
 
 std::string CheckValue(std::string& text, const CodecField& field, const CodecOptions& options, LongText longText) {
@@ -97,7 +71,7 @@ std::string CheckValue(std::string& text, const CodecField& field, const CodecOp
                " (--truncate cuts it)";
     }
     if (Trim(text).empty()) return {};  // an emptied field: the type's zero, as in the editor
-    if (IsWholeNumberType(field.type)) {
+    if (IsWholeNumber(field.type)) {
         const std::string typed = CanonicalInteger(text);
         if (typed.empty()) return "not a whole number";
         if (CanonicalInteger(RoundTrip(text, field, options)) != typed)

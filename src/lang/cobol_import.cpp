@@ -79,22 +79,6 @@ int OccursCount(std::string_view entry, bool& variable) {
     return std::max(1, LeadingNumber(count));
 }
 
-/// Usage types SYNCHRONIZED aligns: the binary, floating and pointer items.
-bool Alignable(int type) {
-    switch (type) {
-    case kUBinary:
-    case kSBinary:
-    case kUComp:
-    case kSComp:
-    case kUComp5:
-    case kSComp5:
-    case kSComp1:
-    case kSComp2:
-    case kHex: return true;
-    default: return false;
-    }
-}
-
 /// A run of siblings redefining one item, open until a later entry ends it.
 struct RedefinitionRun {
     int level = 0;
@@ -198,7 +182,7 @@ int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOption
 
         // SYNCHRONIZED puts a binary item on a multiple of its size from the record's start;
         // the bytes skipped are a FILLER row of their own.
-        if (!options.editorMode && rows > 0 && Alignable(row.type) &&
+        if (!options.editorMode && rows > 0 && IsSyncAligned(row.type) &&
             (HasWord(entry, "sync") || HasWord(entry, "synchronized"))) {
             TRspec probe;
             probe.LVL = level;

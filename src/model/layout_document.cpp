@@ -17,31 +17,17 @@ IntSizes IntSizes::FromChoices(int intChoice, int shortChoice, int longChoice) {
 int EditableLineCountForChoice(int choice) { return (choice + 2) * 1000; }
 
 void NormaliseByt(TRspec& r, const IntSizes& sizes) {
-    switch (r.TYP) {
-    case kX:
-    case kJ:
-    case kBit:
-    case kSComp1:
-    case kSComp2:
-    case kString:
-    case kVariant:
-    case kHex:
+    if (HasEnteredByteCount(r.TYP)) {
         if (r.BYT < 1) r.BYT = 1;
-        break;
-    case kUNum:
-    case kSNum:
-    case kUComp3:
-    case kSComp3:
-    case kUBinary:
-    case kSBinary:
-    case kUComp:
-    case kSComp:
-    case kUComp5:
-    case kSComp5:
+        return;
+    }
+    if (IsCobolNumeric(r.TYP)) {
         if (r.BYT < 0) r.BYT = 0;
         if (r.SYO < 0) r.SYO = 0;
         if (r.BYT + r.SYO == 0) r.BYT = 1;
-        break;
+        return;
+    }
+    switch (r.TYP) {
     case kUChar:
     case kSChar:
     case kByte: r.BYT = 1; break;

@@ -89,6 +89,41 @@ bool IsCobolBinary(int code) {
            code == kSComp5;
 }
 
+bool IsCOrVbInteger(int code) {
+    switch (code) {
+    case kUChar:
+    case kSChar:
+    case kByte:
+    case kUInt:
+    case kSInt:
+    case kUShort:
+    case kSShort:
+    case kULong:
+    case kSLong:
+    case kWord:
+    case kDword: return true;
+    default: return false;
+    }
+}
+
+bool IsWholeNumber(int code) { return IsCobolNumeric(code) || IsCOrVbInteger(code); }
+
+bool HasEnteredByteCount(int code) {
+    switch (code) {
+    case kX:
+    case kJ:
+    case kBit:
+    case kSComp1:
+    case kSComp2:
+    case kString:
+    case kVariant:
+    case kHex: return true;
+    default: return false;
+    }
+}
+
+bool IsSyncAligned(int code) { return IsCobolBinary(code) || code == kSComp1 || code == kSComp2 || code == kHex; }
+
 std::vector<TypeListEntry> TypeListOrder(LangPriority priority) {
     std::vector<TypeListEntry> out;
     out.push_back({kGroup, {}});

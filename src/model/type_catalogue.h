@@ -69,10 +69,21 @@ struct TypeInfo {
 /// SYO column rule ('0', '1' or '2') of a type.
 [[nodiscard]] char SyoRule(int code);
 
-/// The COBOL numeric types 3-8, 10, 11, 14, 15.
+// Type families: the sets of type codes that several rules share.
+
+/// The COBOL numeric types 3-8, 10, 11, 14, 15 (digits and decimal places entered).
 [[nodiscard]] bool IsCobolNumeric(int code);
 /// BINARY, COMP and COMP-5 (7, 8, 10, 11, 14, 15).
 [[nodiscard]] bool IsCobolBinary(int code);
+/// The C and VB integers: char, int, short and long of either sign, Byte, Word, Dword.
+[[nodiscard]] bool IsCOrVbInteger(int code);
+/// Types that hold a whole number: the COBOL numeric types and the C and VB integers.
+[[nodiscard]] bool IsWholeNumber(int code);
+/// Types whose byte count is entered (at least 1): X, J, Bit, COMP-1, COMP-2, String, Variant, Hex.
+[[nodiscard]] bool HasEnteredByteCount(int code);
+/// Types SYNCHRONIZED aligns on a multiple of their size: COBOL binary, COMP-1, COMP-2 and
+/// Hex (the pointers).
+[[nodiscard]] bool IsSyncAligned(int code);
 
 /// Language priority of the type list (Cmb_Lang).
 enum class LangPriority { Cobol = 0, C = 1, Vb = 2 };
