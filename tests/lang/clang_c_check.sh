@@ -5,22 +5,17 @@
 set -eu
 CLI=$1
 DATA=$2
-if ! command -v clang >/dev/null 2>&1; then
-    echo "clang not installed: skipped"
-    exit 77
-fi
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
+. "$(dirname "$0")/judge_common.sh"
+judge_start clang
 
-status=0
-check() {  # LAYOUT VARIABLE OPTIONS...
+# LAYOUT VARIABLE OPTIONS...: the size program of the C written for LAYOUT, in size.c.
+size_program() {
     layout=$1
     variable=$2
     shift 2
     "$CLI" export c "$layout" "$@" -o out.h
     length=$("$CLI" info "$layout" "$@" | head -n 1 | cut -f 2)
-    cat > size.c <<EOF
+    cat > size.c <<END
 typedef unsigned char BYTE;
 typedef unsigned short WORD;
 typedef unsigned long DWORD;
@@ -28,22 +23,21 @@ typedef unsigned long DWORD;
 #include "out.h"
 _Static_assert(sizeof($variable) == $length, "record length");
 _Static_assert(sizeof(long) == 4, "LLP64");
-EOF
-    if clang --target=x86_64-pc-windows-msvc -fsyntax-only -Wno-invalid-source-encoding -x c size.c; then
-        echo "ok: $layout $length"
-    else
-        echo "FAIL: $layout (record length $length)"
-        status=1
-    fi
+END
 }
 
 # int members are 4 bytes under this compiler: the int size is set to match (Cmb_Int 1).
-check "$DATA/c_types.kvl" c_rec --option Cmb_Int=1
+size_program "$DATA/c_types.kvl" c_rec --option Cmb_Int=1
+if judge_c_size size.c; then
+    echo "ok: c_types.kvl $length"
+else
+    echo "FAIL: c_types.kvl (record length $length)"
+    cat clang.txt
+    status=1
+fi
 # Long as 8 bytes would not fit the model: the same layout must fail then.
-"$CLI" export c "$DATA/c_types.kvl" --option Cmb_Int=1 --option Cmb_Long=3 -o out.h
-length=$("$CLI" info "$DATA/c_types.kvl" --option Cmb_Int=1 --option Cmb_Long=3 | head -n 1 | cut -f 2)
-printf 'typedef unsigned char BYTE; typedef unsigned short WORD; typedef unsigned long DWORD;\n#pragma pack(1)\n#include "out.h"\n_Static_assert(sizeof(c_rec) == %s, "x");\n' "$length" > size.c
-if clang --target=x86_64-pc-windows-msvc -fsyntax-only -x c size.c 2>/dev/null; then
+size_program "$DATA/c_types.kvl" c_rec --option Cmb_Int=1 --option Cmb_Long=3
+if judge_c_size size.c; then
     echo "FAIL: the size check does not catch a wrong size"
     status=1
 fi

@@ -9,13 +9,8 @@ set -eu
 CLI=$1
 DATA=$2
 G="$DATA/gnucobol"
-if ! command -v cobc >/dev/null 2>&1; then
-    echo "cobc (GnuCOBOL) not installed: skipped"
-    exit 77
-fi
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
+. "$(dirname "$0")/judge_common.sh"
+judge_start cobc
 
 for r in REC-A REC-B REC-C; do
     "$CLI" import cobol "$G/records.cpy" --select "$r" -o "$r.kvl"
@@ -98,17 +93,7 @@ cat > check.cob <<'EOF'
 EOF
 cobc -x -std=default -fbinary-size=2-4-8 -I "$G" -I . -o check check.cob
 ./check > lengths.txt
-
-status=0
-while read -r name length; do
-    ours=$("$CLI" info "$name.kvl" | head -n 1 | cut -f 2)
-    if [ "$((length + 0))" -ne "$ours" ]; then
-        echo "FAIL: $name: GnuCOBOL LENGTH OF $length, layout record length $ours"
-        status=1
-    else
-        echo "ok: $name $ours"
-    fi
-done < lengths.txt
+judge_lengths lengths.txt
 [ "$(wc -l < lengths.txt)" -eq 10 ] || { echo "FAIL: lengths missing"; status=1; }
 
 # Implied decimal places show as whole numbers (no decimal point), as everywhere in the

@@ -7,15 +7,9 @@
 set -eu
 CLI=$1
 DATA=$2/judged
-if ! command -v clang >/dev/null 2>&1; then
-    echo "clang not installed: skipped"
-    exit 77
-fi
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
+. "$(dirname "$0")/judge_common.sh"
+judge_start clang
 
-status=0
 for f in "$DATA"/*.h; do
     sed -n 's|^/\* judge \([A-Za-z0-9_]*\) \(.*\) \*/$|\1 \2|p' "$f" > judges.txt
     while read -r select ctype; do
@@ -25,7 +19,7 @@ for f in "$DATA"/*.h; do
         fi
         printf '#pragma pack(1)\n#include "%s"\n_Static_assert(sizeof(%s) == %s, "record length");\n' \
             "$f" "$ctype" "$length" > size.c
-        if clang --target=x86_64-pc-windows-msvc -fsyntax-only -x c size.c 2> clang.txt; then
+        if judge_c_size size.c; then
             echo "ok: $(basename "$f") $select $length"
         else
             echo "FAIL: $(basename "$f") $select: record length $length, sizeof differs"

@@ -6,15 +6,9 @@
 set -eu
 CLI=$1
 DATA=$2/judged
-if ! command -v cobc >/dev/null 2>&1; then
-    echo "cobc (GnuCOBOL) not installed: skipped"
-    exit 77
-fi
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-cd "$WORK"
+. "$(dirname "$0")/judge_common.sh"
+judge_start cobc
 
-status=0
 for std in default ibm; do
     if [ "$std" = ibm ]; then files=$(ls "$DATA"/*.ibm.cpy); else files=$(ls "$DATA"/*.cpy | grep -v '\.ibm\.cpy$'); fi
     : > copies.txt
@@ -40,15 +34,6 @@ for std in default ibm; do
     cobc -x -std=$std -fbinary-size=2-4-8 -o judge judge.cob
     ./judge > lengths.txt
     [ "$(wc -l < lengths.txt)" -eq "$(wc -l < names.txt)" ] || { echo "FAIL: lengths missing ($std)"; status=1; }
-    while read -r name length; do
-        length=$(echo "$length" | sed 's/^+//; s/^0*\([0-9]\)/\1/')
-        ours=$("$CLI" info "$name.kvl" 2>/dev/null | head -n 1 | cut -f 2)
-        if [ "$((length + 0))" -ne "${ours:-0}" ]; then
-            echo "FAIL: $name: GnuCOBOL LENGTH OF $length, layout record length $ours"
-            status=1
-        else
-            echo "ok: $name $ours"
-        fi
-    done < lengths.txt
+    judge_lengths lengths.txt
 done
 exit $status
