@@ -29,7 +29,7 @@ std::string TempDir::File(std::string_view name) const { return FromFsPath(path_
 
 std::filesystem::path DataDir() {
     if (const char* env = std::getenv("REKKAN_TEST_DATA")) return env;
-    return std::filesystem::path(__FILE__).parent_path().parent_path() / "data";
+    return REKKAN_TEST_DATA_DIR;
 }
 
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
