@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "record_test_layouts.h"
 #include "util/scripted_messages.h"
 
@@ -14,9 +16,7 @@ struct ScriptedSaveDialog : EditorDialogs {
     std::optional<EnteredText> OpenFile(const FileDialogSpec&) override { return std::nullopt; }
     std::vector<EnteredText> OpenFiles(const FileDialogSpec&) override { return {}; }
     std::optional<EnteredText> SaveFile(const FileDialogSpec& spec) override {
-        asked = spec;
-        if (!answer) return std::nullopt;
-        return EnteredText{*answer, true};
+        return asked = spec, answer ? std::optional(EnteredText{*answer, true}) : std::nullopt;
     }
 };
 
@@ -50,6 +50,13 @@ struct RangeCsvControllerFixture : ::testing::Test {
         EXPECT_TRUE(WriteRangeCsv(r, [&](std::string_view b) { return bytes.append(b), true; }).ok);
         return bytes;
     }
+    /// Execute with the two boxes and the answer to the question.
+    RangeCsvRun Run(RangeCsvController& c, const char* start, const char* end, const RangeCsvProgress& progress = {}) {
+        c.StartText() = start;
+        c.EndText() = end;
+        messages.Script(Answer::Yes);
+        return c.Execute(progress);
+    }
     std::string Written() const { return test::ReadBytes(ToFsPath(dir.File("out.csv"))); }
 };
 
@@ -58,52 +65,38 @@ TEST_F(RangeCsvControllerFixture, BoxesStartFromTheBrowseTableAndStoreOnceShown)
     c.SetBox(RangeCsvBox::Heading, false);  // before the first show: not stored
     EXPECT_TRUE(settings.RecCsv_Chk_Mid);
     c.FirstShow();
-    EXPECT_EQ(c.StartText(), "11");
-    EXPECT_EQ(c.EndText(), "30");
-    EXPECT_EQ(c.LastCaption(), sj("最終 Rec.No：1,001"));
+    EXPECT_EQ(std::tuple(c.StartText(), c.EndText(), c.LastCaption()),
+              std::tuple("11", "30", sj("最終 Rec.No：1,001")));
     c.SetLast(true);
     EXPECT_EQ(c.EndText(), "1,001");
     c.SetLast(false);
     EXPECT_EQ(c.EndText(), "");
-    c.SetBox(RangeCsvBox::Groups, false);
-    EXPECT_FALSE(settings.RecCsv_Chk_Grp);
-    EXPECT_FALSE(settings.RecCsv_Chk_Mid);
+    c.SetBox(RangeCsvBox::Groups, false);  // all four are stored
+    EXPECT_EQ(std::tuple(settings.RecCsv_Chk_Grp, settings.RecCsv_Chk_Mid), std::tuple(false, false));
     c.SetTofgen(true);
     EXPECT_FALSE(c.BoxesEnabled());
-    c.SetTofgen(false);
-    EXPECT_TRUE(c.BoxesEnabled());
 }
 
 TEST_F(RangeCsvControllerFixture, ExecuteWritesTheRangeAndChoosesViewerOrMessage) {
     settings.RecCsv_Chk_Grp = false;
     RangeCsvController c(setup, settings, messages, dialog);
     c.FirstShow();
-    c.StartText() = "1,0";
-    c.EndText() = "3";
-    messages.Script(Answer::Yes);
-    EXPECT_EQ(c.Execute(), RangeCsvRun::Viewer);
-    EXPECT_EQ(c.StartText(), "3");  // swapped
-    EXPECT_EQ(c.EndText(), "10");
+    EXPECT_EQ(Run(c, "1,0", "3"), RangeCsvRun::Viewer);
+    EXPECT_EQ(std::tuple(c.StartText(), c.EndText()), std::tuple("3", "10"));  // swapped
     EXPECT_EQ(dialog.asked.initialPath, dir.File("orders.csv"));
     EXPECT_EQ(messages.Texts().back(), RangeCsvQuestion(dir.File("out.csv"), 3, 10));
     EXPECT_EQ(Written(), Expected(3, 10, RangeCsvOptions::FromSettings(settings)));
     EXPECT_EQ(c.OutputPath(), dir.File("out.csv"));
 
     // 1,001 records and the heading: 1,002 lines give the message; an end past the file is cut.
-    c.StartText() = "0";
-    c.EndText() = "5000";
-    messages.Script(Answer::Yes);
-    EXPECT_EQ(c.Execute(), RangeCsvRun::Message);
+    EXPECT_EQ(Run(c, "0", "5000"), RangeCsvRun::Message);
     EXPECT_EQ(c.EndText(), "1,001");
     EXPECT_EQ(messages.Texts().back(), RangeCsvManyLinesMessage(dir.File("out.csv"), 1, 1001));
     EXPECT_EQ(Written(), Expected(1, 1001, RangeCsvOptions::FromSettings(settings)));
 
     // Control statements: the boxes count as off for the run and keep their settings.
     c.SetTofgen(true);
-    c.StartText() = "2";
-    c.EndText() = "";
-    messages.Script(Answer::Yes);
-    EXPECT_EQ(c.Execute(), RangeCsvRun::Viewer);
+    EXPECT_EQ(Run(c, "2", ""), RangeCsvRun::Viewer);
     EXPECT_EQ(Written(), Expected(2, 2, RangeCsvOptions{.tofgen = true}));
     EXPECT_TRUE(settings.RecCsv_Chk_Rno);
 }
@@ -112,24 +105,19 @@ TEST_F(RangeCsvControllerFixture, AbandonedCancelledOrFailedRunsLeaveTheTargetAs
     test::WriteBytes(ToFsPath(dir.File("out.csv")), "old");
     RangeCsvController c(setup, settings, messages, dialog);
     c.FirstShow();
-    c.StartText() = "1";
-    c.SetLast(true);
     messages.Script(Answer::No);
     EXPECT_EQ(c.Execute(), RangeCsvRun::Abandoned);
-    messages.Script(Answer::Yes);
-    std::int64_t seen = 0;
-    EXPECT_EQ(c.Execute([&](std::int64_t lines, std::int64_t expected) {
-        seen = lines;
-        EXPECT_EQ(expected, 1001);
-        return false;
-    }),
-              RangeCsvRun::Cancelled);
+    std::int64_t seen = 0, expected = 0;
+    const auto cancel = [&](std::int64_t lines, std::int64_t records) {
+        return seen = lines, expected = records, false;
+    };
+    EXPECT_EQ(Run(c, "1", "1,001", cancel), RangeCsvRun::Cancelled);
     EXPECT_GT(seen, 0);
+    EXPECT_EQ(expected, 1001);
     EXPECT_EQ(Written(), "old");
 
     dialog.answer = dir.File("no-such-folder/out.csv");
-    messages.Script(Answer::Yes);
-    EXPECT_EQ(c.Execute(), RangeCsvRun::Failed);
+    EXPECT_EQ(Run(c, "1", "2"), RangeCsvRun::Failed);
     const std::string error = messages.Texts().back();
     EXPECT_NE(error.find(dir.File("no-such-folder/out.csv")), std::string::npos);
     EXPECT_NE(error.find("No such file or directory"), std::string::npos);
@@ -145,8 +133,7 @@ TEST_F(RangeCsvControllerFixture, AnUnreadableFileHasNoRecords) {
     c.FirstShow();
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{DataFileOpenFailedMessage()});
     EXPECT_EQ(c.EndText(), "0");
-    messages.Script(Answer::Yes);
-    EXPECT_EQ(c.Execute(), RangeCsvRun::Viewer);
+    EXPECT_EQ(Run(c, "", "0"), RangeCsvRun::Viewer);
     EXPECT_EQ(c.EndText(), "0");
     EXPECT_EQ(Written(), RangeCsvHeading(fields, RangeCsvOptions::FromSettings(settings)) + "\r\n");
 }

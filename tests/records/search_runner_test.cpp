@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "record_test_layouts.h"
 
 namespace rekkan {
@@ -60,18 +62,12 @@ struct RunnerFixture : ::testing::Test {
 };
 
 TEST_F(RunnerFixture, FindsEveryHitWithItsMarkedField) {
-    SearchRunner runner;
-    int notified = 0;
-    ASSERT_TRUE(runner.Start(request, [&] { ++notified; }));
-    runner.Stop();  // waits; the search of 20,000 records either ended or was stopped
-    EXPECT_FALSE(runner.Running());
-    // A search that runs to the end: hits every 1000th record from 5, NAME (entry 1) marked.
+    SearchRunner runner;  // hits every 1000th record from 5, NAME (entry 1) marked
     ASSERT_TRUE(runner.Start(request));
     runner.Wait();
-    const std::optional<SearchOutcome> outcome = runner.Outcome();
-    ASSERT_TRUE(outcome.has_value());
-    EXPECT_FALSE(outcome->stopped);
-    EXPECT_EQ(outcome->hits, 20);
+    ASSERT_TRUE(runner.Outcome().has_value());
+    EXPECT_EQ(std::tuple(runner.Outcome()->stopped, runner.Outcome()->hits, runner.Progress().hits),
+              std::tuple(false, 20, 20));
     TFileInf file;
     ASSERT_TRUE(file.OpenDataFile(request.path, 0, test::kOrderLength, OpenMode::ReadOnly));
     HitMarker marker(file, fields, {}, request.words, false);
@@ -82,7 +78,6 @@ TEST_F(RunnerFixture, FindsEveryHitWithItsMarkedField) {
         EXPECT_EQ(hits.Prior(19, 1, marker.Of(hits)), (std::optional<HitCell>{HitCell{18, 1}}));
     });
     EXPECT_EQ(marker.Marks(6), std::vector<bool>(fields.size(), false));
-    EXPECT_EQ(runner.Progress().hits, 20);
     runner.Reset();
     runner.WithHits([](const HitStore& hits) { EXPECT_EQ(hits.Size(), 0); });
     EXPECT_FALSE(runner.Outcome().has_value());
@@ -94,11 +89,10 @@ TEST_F(RunnerFixture, StopsAtTheNextMarkAndKeepsTheHitsSoFar) {
         if (runner.Progress().index >= 3000) runner.RequestStop();
     }));
     runner.Wait();
-    const std::optional<SearchOutcome> outcome = runner.Outcome();
-    ASSERT_TRUE(outcome.has_value());
-    EXPECT_TRUE(outcome->stopped);
-    EXPECT_EQ(runner.Progress().index, 3000);  // asked at the 3,000 mark: record 3,000 is not read
-    EXPECT_EQ(outcome->hits, 3);               // records 5, 1005, 2005
+    ASSERT_TRUE(runner.Outcome().has_value());
+    // Asked at the 3,000 mark: record 3,000 is not read; the hits are records 5, 1005 and 2005.
+    EXPECT_EQ(std::tuple(runner.Outcome()->stopped, runner.Progress().index, runner.Outcome()->hits),
+              std::tuple(true, 3000, 3));
 
     request.path = dir.File("missing.dat");
     ASSERT_TRUE(runner.Start(request));
