@@ -1,8 +1,10 @@
 #include "cli/value_check.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
+#include "codec/value_codecs.h"
 #include "model/type_catalogue.h"
 #include "util/sjis.h"
 #include "util/text.h"
@@ -30,6 +32,42 @@ std::string CanonicalInteger(std::string_view text) {
     const std::size_t first = s.find_first_not_of('0');
     s = first == std::string::npos ? "0" : s.substr(first);
     return (negative && s != "0" ? "-" : "") + s;
+}
+
+/// The exact value of a decimal number ("1.50", "+1.5" and "15e-1" alike) as its significant
+/// digits and exponent; "" when the text is not one.
+std::string CanonicalDecimal(std::string_view text) {
+    const std::string s = Trim(text);
+    std::size_t i = 0;
+    const bool negative = i < s.size() && s[i] == '-';
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    std::string digits;
+    long long exponent = 0;
+    bool point = false;
+    for (; i < s.size() && ((s[i] >= '0' && s[i] <= '9') || (s[i] == '.' && !point)); ++i) {
+        if (s[i] == '.') {
+            point = true;
+        } else {
+            digits += s[i];
+            exponent -= point ? 1 : 0;
+        }
+    }
+    if (digits.empty()) return {};
+    if (i < s.size()) {
+        if (s[i] != 'e' && s[i] != 'E') return {};
+        i += i + 1 < s.size() && s[i + 1] == '+' ? 2 : 1;
+        long long written = 0;
+        const auto [end, error] = std::from_chars(s.data() + i, s.data() + s.size(), written);
+        if (error != std::errc() || end != s.data() + s.size() || written > 100000 || written < -100000) return {};
+        exponent += written;
+    }
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+    if (digits.empty()) return "0";
+    while (digits.back() == '0') {
+        digits.pop_back();
+        ++exponent;
+    }
+    return (negative ? "-" : "") + digits + "e" + std::to_string(exponent);
 }
 
 /// What the field gives back once `text` was stored in it.
@@ -84,14 +122,13 @@ std::string CheckValue(std::string& text, const CodecField& field, const CodecOp
         double value = 0;
         const auto [end, error] = std::from_chars(begin, t.data() + t.size(), value);
         if (error != std::errc() || end != t.data() + t.size() || !std::isfinite(value)) return "not a number";
-        if (field.type == kCurrency && std::fabs(value) >= 922337203685477.0) return "does not fit in a currency";
+        if (field.type == kCurrency && CanonicalDecimal(RoundTrip(text, field, options)) != CanonicalDecimal(t))
+            return "does not fit in a currency (4 decimals, -922337203685477.5808 to 922337203685477.5807)";
         if (field.type == kFloat && std::fabs(value) > 3.4028234663852886e38) return "does not fit in a float";
         return {};
     }
-    if (field.type == kDate8 || field.type == kBit) {
-        if (Trim(RoundTrip(text, field, options)) != Trim(text))
-            return field.type == kDate8 ? "not a date the field holds (YYYYMMDD)" : "not bits the field holds";
-    }
+    if (field.type == kDate8 && !IsDate8Text(text)) return "not a date (YYYY/MM/DD, a time hh:mm:ss may follow)";
+    if (field.type == kBit && Trim(RoundTrip(text, field, options)) != Trim(text)) return "not bits the field holds";
     return {};
 }
 

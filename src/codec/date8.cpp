@@ -123,4 +123,9 @@ void EncodeDate8(std::string_view text, std::uint8_t* p, int n) {
     for (int i = 0; i < 8 && i < n; ++i) p[i] = b[i];
 }
 
+bool IsDate8Text(std::string_view text) {
+    double days = 0;
+    return cd::ParseDateTime(cd::WithoutBlanks(text), days);
+}
+
 }  // namespace rekkan

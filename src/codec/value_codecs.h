@@ -70,5 +70,8 @@ void EncodeCurrency(std::string_view text, std::uint8_t* p, int n);
 /// the years 1 to 9999 and when it is no finite number.
 [[nodiscard]] bool DecodeDate8(const std::uint8_t* p, int n, std::string& out);
 void EncodeDate8(std::string_view text, std::uint8_t* p, int n);
+/// Whether `EncodeDate8` takes `text` as a date ("YYYY/MM/DD", a time "hh:mm[:ss]" may follow;
+/// blanks ignored) rather than storing 0 for it.
+[[nodiscard]] bool IsDate8Text(std::string_view text);
 
 }  // namespace rekkan
