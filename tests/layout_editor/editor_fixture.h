@@ -61,4 +61,15 @@ public:
     LayoutEditorModel model;
 };
 
+/// Writes the confirmed range `from` to `to` to the clipboard and pastes it at item row `cursor`.
+inline void WriteThenPaste(EditorFixture& f, int from, int to, int cursor) {
+    f.MarkRange(from, to);
+    f.messages.Script(Answer::Ok);
+    ASSERT_TRUE(f.model.WriteClipboard());
+    f.model.ClearRange();
+    f.model.SetCursor(cursor, 3);
+    f.messages.Script(Answer::Ok);
+    ASSERT_TRUE(f.model.PasteClipboard());
+}
+
 }  // namespace rekkan::test

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 #include "controller_fixture.h"
 #include "lang/lang_output.h"
@@ -40,8 +41,7 @@ TEST_F(ControllerFixture, GridEditsAreSavedAsTheCoreWritesTheSameRows) {
     expected.items[1].TYP = kGroup;  // above a deeper row; its digits stay for a later change back
     EXPECT_EQ(Bytes(dir.File("cust.kvl")), FormatLayoutFile(expected));
     EXPECT_EQ(Doc().path, dir.File("cust.kvl"));
-    EXPECT_FALSE(controller.SaveEnabled());
-    EXPECT_TRUE(Model().History().Empty());
+    EXPECT_FALSE(controller.SaveEnabled() || !Model().History().Empty());
 }
 
 TEST_F(ControllerFixture, SaveAsksForAPathOnlyWhenItHasNone) {
@@ -53,14 +53,13 @@ TEST_F(ControllerFixture, SaveAsksForAPathOnlyWhenItHasNone) {
     EXPECT_FALSE(controller.Save(true));  // the save-as dialog was cancelled
     messages.Script(Answer::Yes);
     EXPECT_TRUE(controller.Save(false));
-    EXPECT_EQ(shell.asked.size(), 1u);
     EXPECT_NE(Bytes(path).find("CHANGED"), std::string::npos);
-    EXPECT_EQ(recordEditor.refreshed, 1);  // the saved layout is the shown entry's
+    EXPECT_EQ(std::make_tuple(shell.asked.size(), recordEditor.refreshed),
+              std::make_tuple(1u, 1));  // the shown entry's
     // The redefinition view disables saving, modified or not.
     Doc().modified = true;
     ASSERT_TRUE(Model().EnterView());
-    EXPECT_FALSE(controller.SaveEnabled());
-    EXPECT_FALSE(controller.Save(false));
+    EXPECT_FALSE(controller.SaveEnabled() || controller.Save(false));
     EXPECT_EQ(controller.PrintGrid().rows.size(), 1u);  // the view's root row: no redefinitions
 }
 
@@ -89,8 +88,7 @@ TEST_F(ControllerFixture, OpenAndCloseGoOnOnlyAfterAnOfferedSaveSucceeded) {
         if (!c.saveDialog.empty()) messages.Script(Answer::Yes);  // the save confirmation
         EXPECT_EQ(c.close ? controller.Close() : controller.Open(), c.goesOn);
         closings += c.close && c.goesOn;
-        EXPECT_EQ(recordEditor.closed, closings);
-        EXPECT_EQ(shell.hidden, closings);
+        EXPECT_EQ(std::make_pair(recordEditor.closed, shell.hidden), std::make_pair(closings, closings));
         EXPECT_EQ(Doc().items[0].KOM, !c.close && c.goesOn ? "OTHER" : "EDITED");
         EXPECT_EQ(Bytes(c.saveDialog).find("EDITED") != std::string::npos, c.goesOn && !c.saveDialog.empty());
     }
@@ -111,8 +109,7 @@ TEST_F(ControllerFixture, AFailedReadLeavesTheShownLayoutWhole) {
     std::vector<TRspec> unknownType = Rows("NEW");
     unknownType[1].TYP = 40;
     ASSERT_TRUE(controller.OpenPath(WriteLayout("new.kvl", unknownType)));
-    EXPECT_EQ(shell.notices.size(), 1u);
-    EXPECT_EQ(Doc().items[1].TYP, kString);
+    EXPECT_EQ(std::make_tuple(shell.notices.size(), Doc().items[1].TYP), std::make_tuple(1u, kString));
 }
 
 TEST_F(ControllerFixture, InitialiseForgetsRangeAndUndoOfTheOldTable) {
@@ -124,10 +121,8 @@ TEST_F(ControllerFixture, InitialiseForgetsRangeAndUndoOfTheOldTable) {
     EXPECT_FALSE(Model().History().Empty());
     messages.Script(Answer::Yes);
     ASSERT_TRUE(controller.Initialise());
-    EXPECT_TRUE(Model().History().Empty());
-    EXPECT_FALSE(Model().Range().Active());
-    EXPECT_EQ(Doc().Count(), 2);
-    EXPECT_TRUE(Doc().modified);
+    EXPECT_EQ(std::make_tuple(Model().History().Empty(), Model().Range().Active(), Doc().Count(), Doc().modified),
+              std::make_tuple(true, false, 2, true));
 }
 
 TEST_F(ControllerFixture, DroppedFilesAreJudgedFromTheirStart) {
@@ -172,9 +167,8 @@ TEST_F(ControllerFixture, DroppedFilesAreJudgedFromTheirStart) {
 TEST_F(ControllerFixture, TheRecordEditorsEntryIsLoadedIntoTheSharedDocument) {
     recordEditor.shown = WriteLayout("entry.kvl", Rows("ENTRY"));
     ASSERT_TRUE(controller.EditShownEntryLayout());
-    EXPECT_EQ(Doc().items[0].KOM, "ENTRY");
-    EXPECT_EQ(Doc().path, recordEditor.shown);
-    EXPECT_FALSE(Doc().modified);
+    EXPECT_EQ(std::tie(Doc().items[0].KOM, Doc().path, Doc().modified),
+              std::make_tuple(std::string("ENTRY"), recordEditor.shown, false));
     recordEditor.shown = dir.File("missing.kvl");
     EXPECT_FALSE(controller.EditShownEntryLayout());
     EXPECT_EQ(Doc().items[0].KOM, "ENTRY");
@@ -206,9 +200,8 @@ TEST_F(ControllerFixture, HeaderFieldsAreStoredTrimmedAndCut) {
     EXPECT_FALSE(Doc().modified);
     const std::string longComment = std::string(254, 'a') + sj("表");  // the cut would split the character
     controller.StoreHeaderFields(longComment, sj(" 顧客- "));
-    EXPECT_EQ(Doc().RdfCmt, std::string(254, 'a'));
-    EXPECT_EQ(Doc().PreFix, sj("顧客-"));
-    EXPECT_TRUE(Doc().modified);
+    EXPECT_EQ(std::tie(Doc().RdfCmt, Doc().PreFix, Doc().modified),
+              std::make_tuple(std::string(254, 'a'), sj("顧客-"), true));
 }
 
 TEST_F(ControllerFixture, ShutdownStoresTheWindowAndRemovesTemporaries) {

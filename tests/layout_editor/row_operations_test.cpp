@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "editor_fixture.h"
 
 namespace rekkan::test {
@@ -17,14 +19,12 @@ TEST_F(RowOperations, WithoutRangeDeleteAndCopyTakeTheCursorRowWithoutQuestion) 
     model.SetCursor(2, 3);
     ASSERT_TRUE(model.Delete());
     EXPECT_EQ(Names(), Numbered({0, 1, 3, 4}));
-    EXPECT_TRUE(doc.modified);
-    EXPECT_EQ(model.ShownGeometry().recordLength, 1 + 3 + 4) << "the layout was measured";
+    EXPECT_EQ(std::make_pair(doc.modified, model.ShownGeometry().recordLength), std::make_pair(true, 1 + 3 + 4));
     model.SetCursor(3, 3);
     ASSERT_TRUE(model.Copy());
     EXPECT_EQ(Names(), Numbered({0, 1, 3, 4, 4}));
     EXPECT_EQ(doc.items[3], doc.items[4]);
-    EXPECT_EQ(model.History().Count(), 2);
-    EXPECT_EQ(model.History().Newest().count, 1);
+    EXPECT_EQ(std::make_pair(model.History().Count(), model.History().Newest().count), std::make_pair(2, 1));
     EXPECT_TRUE(messages.Log().empty());
 }
 
@@ -33,9 +33,7 @@ TEST_F(RowOperations, DeleteAndCopyBelowLastItemDoNothing) {
         SetRows(NumberedRows(3));
         model.SetCursor(del ? 3 : 7, 3);
         EXPECT_FALSE(del ? model.Delete() : model.Copy()) << del;
-        EXPECT_EQ(doc.Count(), 3);
-        EXPECT_TRUE(model.History().Empty());
-        EXPECT_FALSE(doc.modified);
+        EXPECT_EQ(std::make_tuple(doc.Count(), model.History().Empty(), doc.modified), std::make_tuple(3, true, false));
     }
 }
 
@@ -45,13 +43,13 @@ TEST_F(RowOperations, RangeDeleteAsksWithRowNumbersAndDeletesOnOk) {
     messages.Script(Answer::Ok);
     ASSERT_TRUE(model.Delete());
     ASSERT_EQ(messages.Log().size(), 1u);
-    EXPECT_EQ(messages.Log()[0].kind, ScriptedMessages::Entry::Kind::OkCancel);
-    EXPECT_EQ(messages.Log()[0].caption, sj("確認"));
-    EXPECT_EQ(messages.Log()[0].text,
-              sj("【 削除 】\r\n\r\n    選択範囲の行を削除します。\r\n\r\n    行番号 ： 3 ～ 7\r\n\r\n"));
+    const auto& asked = messages.Log()[0];
+    EXPECT_EQ(
+        std::tie(asked.kind, asked.caption, asked.text),
+        std::make_tuple(ScriptedMessages::Entry::Kind::OkCancel, sj("確認"),
+                        sj("【 削除 】\r\n\r\n    選択範囲の行を削除します。\r\n\r\n    行番号 ： 3 ～ 7\r\n\r\n")));
     EXPECT_EQ(Names(), Numbered({0, 1, 7, 8, 9}));
-    EXPECT_FALSE(model.Range().Active());
-    EXPECT_EQ(model.History().Newest().count, 5);
+    EXPECT_EQ(std::make_pair(model.Range().Active(), model.History().Newest().count), std::make_pair(false, 5));
 }
 
 TEST_F(RowOperations, RangeDeleteIsDrawnOnRedWhileAsked) {
@@ -72,8 +70,7 @@ TEST_F(RowOperations, RangeDeleteIsDrawnOnRedWhileAsked) {
     EXPECT_EQ(spy.marks,
               (std::vector<RowMark>{RowMark::None, RowMark::DeleteQuestion, RowMark::DeleteQuestion, RowMark::None}));
     EXPECT_EQ(model.MarkOf(1), RowMark::Confirmed) << "cancel keeps the range";
-    EXPECT_EQ(doc.Count(), 6);
-    EXPECT_TRUE(model.History().Empty());
+    EXPECT_EQ(std::make_pair(doc.Count(), model.History().Empty()), std::make_pair(6, true));
 }
 
 TEST_F(RowOperations, RangeDeleteScrollsToFirstDeletedRowWhenItLeftTheWindow) {
@@ -89,15 +86,6 @@ TEST_F(RowOperations, RangeDeleteScrollsToFirstDeletedRowWhenItLeftTheWindow) {
         ASSERT_TRUE(model.Delete());
         EXPECT_EQ(std::make_pair(model.TopRow(), model.CursorRow()), std::make_pair(c.from, c.from));
     }
-}
-
-TEST_F(RowOperations, CopyIsRefusedWhenTheTableIsFull) {
-    doc.editableLineCount = 4;
-    SetRows(NumberedRows(4));
-    model.SetCursor(1, 3);
-    EXPECT_FALSE(model.Copy());
-    EXPECT_EQ(LastMessage(), sj("これ以上、行の追加はできません。"));
-    EXPECT_EQ(doc.Count(), 4);
 }
 
 /// The copies go before the cursor row, before the range when the cursor is inside it, and
@@ -134,7 +122,7 @@ TEST_F(RowOperations, RangeCopyInsertsCopiesAtTheCursor) {
     }
 }
 
-TEST_F(RowOperations, RangeCopyCancelAndTooManyRowsChangeNothing) {
+TEST_F(RowOperations, CopyCancelledOrBeyondAFullTableChangesNothing) {
     doc.editableLineCount = 7;
     SetRows(NumberedRows(6));
     MarkRange(1, 3);
@@ -143,9 +131,12 @@ TEST_F(RowOperations, RangeCopyCancelAndTooManyRowsChangeNothing) {
     messages.Script(Answer::Ok);
     EXPECT_FALSE(model.Copy());
     EXPECT_EQ(LastMessage(), sj("選択の行数が多すぎるため追加できません。"));
-    EXPECT_EQ(doc.Count(), 6);
-    EXPECT_TRUE(model.History().Empty());
-    EXPECT_FALSE(doc.modified);
+    doc.editableLineCount = 6;
+    model.ClearRange();
+    model.SetCursor(1, 3);
+    EXPECT_FALSE(model.Copy());
+    EXPECT_EQ(LastMessage(), sj("これ以上、行の追加はできません。"));
+    EXPECT_EQ(std::make_tuple(doc.Count(), model.History().Empty(), doc.modified), std::make_tuple(6, true, false));
 }
 
 }  // namespace

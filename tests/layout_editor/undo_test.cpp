@@ -1,4 +1,5 @@
 #include <functional>
+#include <tuple>
 
 #include "editor_fixture.h"
 #include "model/layout_file.h"
@@ -30,15 +31,10 @@ TEST(UndoHistory, SavesRowsOnlyForDeleteAndEditorKinds) {
 /// name cut at 20 bytes, never inside a double-byte character (byte 20 of the last is a lead byte).
 TEST(UndoCaption, EveryKindAndEveryCellColumnAndNameCutAtACharacterBoundary) {
     THistCtl step;
-    step.item = MakeRow({.level = 2,
-                         .name = sj("顧客番号顧客番号顧客番号"),
-                         .var = "CUSTOMER-NUMBER-OF-THE-ACCOUNT",
-                         .type = kSComp3,
-                         .bytes = 7,
-                         .decimals = 2,
-                         .repeat = 3,
-                         .redefines = "OTHER",
-                         .remarks = sj("備考")});
+    step.item =
+        MakeRow({.level = 2, .name = sj("顧客番号顧客番号顧客番号"), .type = kSComp3, .bytes = 7, .decimals = 2});
+    step.item.VNM = "CUSTOMER-NUMBER-OF-THE-ACCOUNT";
+    std::tie(step.item.RPT, step.item.RED, step.item.BKO) = std::make_tuple(3, "OTHER", sj("備考"));
     std::string out;
     const auto add = [&](int kind, int column) {
         step.kind = static_cast<StepKind>(kind);
@@ -74,8 +70,7 @@ TEST_P(UndoKinds, UndoGivesBackTableAndModifiedFlag) {
         ASSERT_EQ(model.History().Newest().kind, GetParam().kind);
         ASSERT_TRUE(model.Execute(EditorCommand::Undo));
         EXPECT_EQ(doc.items, before);
-        EXPECT_EQ(doc.modified, modifiedBefore);
-        EXPECT_FALSE(model.Range().Active());
+        EXPECT_EQ(std::make_pair(doc.modified, model.Range().Active()), std::make_pair(modifiedBefore, false));
         EXPECT_GE(model.CursorRow(), 0);
     }
 }
@@ -107,16 +102,7 @@ const UndoCase kUndoCases[] = {
     {"DeleteLastRows", StepKind::RangeDelete, [](auto& f) { RangeThen(f, 7, 9, true); }},
     {"Copy", StepKind::Copy, [](auto& f) { AtRow(f, 5, &LayoutEditorModel::Copy); }},
     {"RangeCopy", StepKind::RangeCopy, [](auto& f) { RangeThen(f, 1, 3, false, 8); }},
-    {"Paste", StepKind::Paste,
-     [](EditorFixture& f) {
-         f.MarkRange(2, 3);
-         f.messages.Script(Answer::Ok);
-         ASSERT_TRUE(f.model.WriteClipboard());
-         f.model.ClearRange();
-         f.model.SetCursor(6, 3);
-         f.messages.Script(Answer::Ok);
-         ASSERT_TRUE(f.model.PasteClipboard());
-     }},
+    {"Paste", StepKind::Paste, [](auto& f) { WriteThenPaste(f, 2, 3, 6); }},
     {"CellCommitInPlace", StepKind::CellContent,
      [](EditorFixture& f) {
          f.model.SetOptions({.cellEdit = 0});
@@ -150,11 +136,10 @@ TEST_F(Undo, CellCommitInPlaceRecordsOneStepPerChangedField) {
     const UndoHistory& h = model.History();
     EXPECT_EQ((std::vector<int>{h.At(0).column, h.At(1).column, h.At(2).column}), (std::vector<int>{3, 4, 8}));
     ASSERT_TRUE(model.Undo());
-    EXPECT_EQ(doc.items[2].BYT, original.BYT);
-    EXPECT_EQ(doc.items[2].VNM, "NEW_VAR") << "one field at a time";
+    EXPECT_EQ(std::tie(doc.items[2].BYT, doc.items[2].VNM), std::make_tuple(original.BYT, std::string("NEW_VAR")))
+        << "one field at a time";
     EXPECT_EQ(model.CursorColumn(), 8);
-    ASSERT_TRUE(model.Undo());
-    ASSERT_TRUE(model.Undo());
+    ASSERT_TRUE(model.Undo() && model.Undo());
     EXPECT_EQ(doc.items[2], original);
 }
 
@@ -167,8 +152,7 @@ TEST_F(Undo, CommitWithCellEditorRecordsNoStepButCellEditorDoes) {
     ASSERT_EQ(model.History().Count(), 1);
     EXPECT_EQ(StepCaption(model.History().Newest()), sj("セル内容 備考 - "));
     ASSERT_TRUE(model.Undo());
-    EXPECT_EQ(doc.items[2].BKO, "");
-    EXPECT_FALSE(doc.modified);
+    EXPECT_EQ(std::make_pair(doc.items[2].BKO, doc.modified), std::make_pair(std::string(), false));
 }
 
 TEST_F(Undo, RangeDeleteGivesRowsBackInPlaceAndMarksThem) {
@@ -176,12 +160,9 @@ TEST_F(Undo, RangeDeleteGivesRowsBackInPlaceAndMarksThem) {
     RangeThen(*this, 2, 6, true);
     model.SetGridWindow(9, 3);
     ASSERT_TRUE(model.Undo());
-    EXPECT_EQ(doc.Count(), 12);
-    EXPECT_EQ(model.CursorRow(), 2);
-    EXPECT_EQ(model.TopRow(), 1) << "the row before it becomes the first visible row";
-    for (int r = 0; r < 12; ++r) {
-        EXPECT_EQ(model.MarkOf(r), r >= 2 && r <= 6 ? RowMark::Restored : RowMark::None) << r;
-    }
+    EXPECT_EQ(std::make_tuple(doc.Count(), model.CursorRow(), model.TopRow()), std::make_tuple(12, 2, 1))
+        << "the row before it becomes the first visible row";
+    for (int r = 0; r < 12; ++r) EXPECT_EQ(model.MarkOf(r), r >= 2 && r <= 6 ? RowMark::Restored : RowMark::None) << r;
     model.MousePressed();
     EXPECT_EQ(model.MarkOf(3), RowMark::None);
 }
@@ -198,9 +179,7 @@ TEST_F(Undo, MenuTextCountsStepsAndUndoGoesBack64StepsAndNoFurther) {
     EXPECT_TRUE(model.IsEnabled(EditorCommand::Undo));
     int undone = 0;
     while (model.Execute(EditorCommand::Undo)) ++undone;
-    EXPECT_EQ(undone, 64);
-    EXPECT_EQ(doc.Count(), 9);
-    EXPECT_EQ(model.UndoMenuText(), sj("元に戻す"));
+    EXPECT_EQ(std::make_tuple(undone, doc.Count(), model.UndoMenuText()), std::make_tuple(64, 9, sj("元に戻す")));
 }
 
 }  // namespace

@@ -25,27 +25,21 @@ TEST_F(ViewMode, TheViewIsShownBesideTheLayoutWhichComesBackUnchanged) {
 
         ASSERT_TRUE(model.Execute(EditorCommand::EnterView));
         ASSERT_NE(model.View(), nullptr);
-        EXPECT_EQ(model.Mode(), EditMode::Redefinition);
-        EXPECT_EQ(model.ModeText(), ViewModeText(1));
-        EXPECT_EQ(&model.Shown(), &model.View()->doc);
-        EXPECT_EQ(model.Shown().Count(), 10);
+        EXPECT_EQ(std::make_tuple(model.Mode(), model.ModeText(), &model.Shown(), model.Shown().Count()),
+                  std::make_tuple(EditMode::Redefinition, ViewModeText(1), &model.View()->doc, 10));
         EXPECT_NE(model.CellsOf(1).name.find(sj("再-A")), std::string::npos) << "the grid shows the view's rows";
         EXPECT_EQ(model.LineCountText(), " 10 Line");
         EXPECT_EQ(model.RecordLengthText(), "Rec.Len : 20 Byte") << "the gathered record with its tags";
-        EXPECT_EQ(model.PositionOf(0), "") << "the root shows no position";
-        EXPECT_EQ(model.PositionOf(5), "3") << "B2 sits at 3 in the layout";
+        EXPECT_EQ(model.PositionOf(0) + "|" + model.PositionOf(5), "|3") << "no position on the root; B2 sits at 3";
         EXPECT_EQ(model.TopRow(), 0);
         EXPECT_EQ(doc.items, rows) << "showing the view leaves the layout alone";
         EXPECT_EQ(std::tie(doc.RdfCmt, doc.modified), std::make_tuple(std::string("  comment  "), modified));
 
         ASSERT_TRUE(model.Execute(EditorCommand::LeaveView));
-        EXPECT_EQ(model.Mode(), EditMode::Ordinary);
-        EXPECT_EQ(model.View(), nullptr);
-        EXPECT_EQ(&model.Shown(), &doc);
+        EXPECT_EQ(std::make_tuple(model.Mode(), model.View() == nullptr, &model.Shown(), doc.modified),
+                  std::make_tuple(EditMode::Ordinary, true, &doc, modified));
         EXPECT_EQ(doc.items, rows);
-        EXPECT_EQ(doc.modified, modified);
-        EXPECT_EQ(model.RecordLengthText(), "Rec.Len : 10 Byte");
-        EXPECT_EQ(model.PositionOf(5), "5");
+        EXPECT_EQ(model.RecordLengthText() + "|" + model.PositionOf(5), "Rec.Len : 10 Byte|5");
         EXPECT_EQ(std::make_pair(model.TopRow(), model.CursorRow()), std::make_pair(3, 4));
     }
 }
@@ -65,13 +59,8 @@ TEST_F(ViewMode, EditingIsShutWhileTheViewIsShown) {
         EXPECT_FALSE(model.IsEnabled(c)) << static_cast<int>(c);
         EXPECT_FALSE(model.Execute(c)) << static_cast<int>(c);
     }
-    EXPECT_FALSE(model.Delete());
-    EXPECT_FALSE(model.Undo());
-    EXPECT_FALSE(model.JoinPrefix());
-    EXPECT_FALSE(model.ExchangeNames());
-    EXPECT_FALSE(model.BeginMarking(1));
-    EXPECT_FALSE(model.CommitRow(1, RowTexts{"01 X", "", "", "", "", "", "", ""}));
-    EXPECT_FALSE(model.ChooseType(1));
+    EXPECT_FALSE(model.Delete() || model.Undo() || model.JoinPrefix() || model.ExchangeNames() ||
+                 model.BeginMarking(1) || model.CommitRow(1, RowTexts{.name = "01 X"}) || model.ChooseType(1));
     EXPECT_EQ(model.Shown().items, view);
     EXPECT_EQ(doc.items, layout);
     EXPECT_TRUE(messages.Log().empty());
@@ -119,9 +108,8 @@ TEST_F(ViewMode, RebuildFollowsNewSettingsAndStillRestores) {
     ASSERT_EQ(model.Shown().Count(), 8);
     model.SetOptions({.viewFormat = 1, .tagLength = 3});
     ASSERT_TRUE(model.RebuildView());
-    EXPECT_EQ(model.Shown().Count(), 10);
-    EXPECT_EQ(model.Shown().items[2].BYT, 3);
-    EXPECT_EQ(model.ModeText(), ViewModeText(1));
+    EXPECT_EQ(std::make_tuple(model.Shown().Count(), model.Shown().items[2].BYT, model.ModeText()),
+              std::make_tuple(10, 3, ViewModeText(1)));
     ASSERT_TRUE(model.LeaveView());
     EXPECT_EQ(doc.items, before);
 }
