@@ -35,6 +35,8 @@ std::filesystem::path DataDir() {
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) ADD_FAILURE() << "could not write " << path;
 }
 
 std::string ReadBytes(const std::filesystem::path& path) {

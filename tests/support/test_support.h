@@ -26,7 +26,7 @@ private:
 /// Folder of the checked-in test data (tests/data).
 [[nodiscard]] std::filesystem::path DataDir();
 
-/// Writes bytes to a file (test set-up).
+/// Writes bytes to a file (test set-up); a file it cannot write fails the running test.
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 /// Reads a whole file (test checks); empty when missing.
 [[nodiscard]] std::string ReadBytes(const std::filesystem::path& path);

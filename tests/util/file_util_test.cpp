@@ -1,3 +1,4 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "support/test_support.h"
@@ -6,6 +7,11 @@
 
 namespace rekkan {
 namespace {
+
+TEST(TestSupport, AFileThatCannotBeWrittenFailsTheTest) {
+    const test::TempDir dir;
+    EXPECT_NONFATAL_FAILURE(test::WriteBytes(dir.Path() / "missing-folder" / "golden.txt", "x"), "could not write");
+}
 
 TEST(DoubleClick, SameCellWithinTheIntervalOnly) {
     TIsDClick d(500);
