@@ -47,8 +47,9 @@ struct Fixture {
     std::string data = dir.File("orders.dat");
     ui::TFm_RecEditor* window = nullptr;
 
-    explicit Fixture(const std::string& bytes) {
+    explicit Fixture(const std::string& bytes, int cellEdit = 1) {
         SetDefaults(settings, dir.File(""), 8);
+        settings.Cmb_RecCellEdit = cellEdit;
         test::WriteBytes(dir.Path() / "orders.dat", bytes);
         test::WriteBytes(dir.Path() / "g.LGP", FormatGroupText({GroupLine{layout, data, 0, 0}}));
         window = new ui::TFm_RecEditor(settings, doc, messages, dialogs);
@@ -171,6 +172,23 @@ private slots:
         QTest::mouseClick(heading->viewport(), Qt::LeftButton, {},
                           QPoint(heading->sectionViewportPosition(kContent) + 10, 5));
         QVERIFY(!f.settings.ReMemori);
+    }
+
+    void editsInPlaceInOneLineMode() {
+        Fixture f(ThreeOrders(), 0);
+        f.Open();
+        ui::FieldGridView* grid = f.Grid();
+        grid->MoveToRow(2);  // QTY, S.NUM 3
+        QTest::keyClicks(grid, QStringLiteral("7"));
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor && editor->isVisible());
+        QCOMPARE(editor->text(), QStringLiteral("7"));
+        QTest::keyClicks(editor, QStringLiteral("5"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        // the view commits and closes its editor on the next turn of the event loop
+        QTRY_COMPARE(f.Cell(2, kContent), QStringLiteral("75"));
+        f.Click("Btn_Update");
+        QCOMPARE(f.Bytes().substr(6, 3), std::string("\xF0\xF7\xC5"));
     }
 
     void insertsAndDeletesOffTheWindowThread() {
