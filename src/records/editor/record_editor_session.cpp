@@ -58,7 +58,9 @@ const TFileInf* RecordEditorSession::ShownFile() const { return File(); }
 
 bool RecordEditorSession::Rebuilding() const { return impl_->rebuilding; }
 
-bool RecordEditorSession::LayoutMissing() const { return ShownEntry() != nullptr && !layoutLoaded_; }
+bool RecordEditorSession::LayoutMissing() const {
+    return ShownEntry() != nullptr && !layoutLoaded_ && !geometryFailed_;
+}
 
 TreeCaptions RecordEditorSession::Captions(int index) const {
     const TLayoutListObj& e = group_.Entry(index);
@@ -95,6 +97,7 @@ void RecordEditorSession::ClearFields() {
     recordLength_ = 0;
     layoutLoaded_ = false;
     layoutPartial_ = false;
+    geometryFailed_ = false;
 }
 
 void RecordEditorSession::ShowEntryNow(int index, bool saveLeaving) {
@@ -164,6 +167,7 @@ void RecordEditorSession::LoadShownLayout(TLayoutListObj& e) {
     NormaliseAll(doc_);
     RecordFieldList listed = BuildFieldList(doc_);
     if (!listed.Ok()) {
+        geometryFailed_ = true;
         SetOutcome(GeometryFailureMessage(listed.failure), OutcomeKind::Error);
         return;
     }
@@ -263,7 +267,17 @@ RecordInfo RecordEditorSession::Info() const {
         if (e) info.editFilePath = e->editFilePath;
         return info;
     }
-    return RecordInfoOf(e->comment, e->editFilePath, *e->fileState);
+    RecordInfo info = RecordInfoOf(e->comment, e->editFilePath, *e->fileState);
+    if (!e->fileState->IsOpen()) {
+        // A closed file's last counts would read as the file's present state: only the layout's
+        // record length and the entry's base position stay.
+        info.recNo.clear();
+        info.recordCount.clear();
+        info.fileSize.clear();
+        info.filePos.clear();
+        info.recordLength = GroupThousands(recordLength_);
+    }
+    return info;
 }
 
 std::string RecordEditorSession::EditFilePath() const {
@@ -280,7 +294,7 @@ std::string RecordEditorSession::Warning() const {
     if (impl_->rebuilding) return impl_->warning;
     const TLayoutListObj* e = ShownEntry();
     if (!e) return {};
-    if (!layoutLoaded_) return WarningLayoutMissingText();
+    if (!layoutLoaded_) return geometryFailed_ ? std::string() : WarningLayoutMissingText();
     const TFileInf& file = *e->fileState;
     if (e->editFilePath.empty()) return WarningEditFileUnsetText();
     if (!file.IsOpen()) return FileExists(e->editFilePath) ? std::string() : WarningNoEditFileText();

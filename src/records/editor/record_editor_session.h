@@ -125,7 +125,8 @@ public:
     [[nodiscard]] int ShownIndex() const { return group_.Shown(); }
     /// The shown entry, or null.
     [[nodiscard]] const TLayoutListObj* ShownEntry() const;
-    /// The shown entry's layout could not be read.
+    /// The shown entry's layout could not be read (a layout that was read but cannot be laid
+    /// out is not missing: its geometry failure is the message line, and no warning shows).
     [[nodiscard]] bool LayoutMissing() const;
     /// The shown layout was not read whole (cut at the editable line count, or integer sizes
     /// stored other than the settings make them): changes of the data file are refused.
@@ -301,6 +302,7 @@ private:
     std::string recNoBox_;
     bool layoutLoaded_ = false;
     bool layoutPartial_ = false;
+    bool geometryFailed_ = false;  ///< the layout was read but its record cannot be laid out
     bool anyPastEnd_ = false;
     int recordLength_ = 0;
     Outcome outcome_;

@@ -111,6 +111,10 @@ void TFm_RecEditor::ConnectRecords() {
         if (column == kColHex) s->ToggleAllHex();
     });
     connect(&grid.Heading(), &GridHeaderView::buttonAreaClicked, this, &TFm_RecEditor::ToggleRuler);
+    m.AttachGridActions(grid);
+    connect(m.rowHex, &QAction::triggered, this, [this, s] { s->ToggleRowHex(controls_->grid->CurrentRow()); });
+    connect(m.allHex, &QAction::triggered, this, [s] { s->ToggleAllHex(); });
+    connect(m.ruler, &QAction::triggered, this, &TFm_RecEditor::ToggleRuler);
     connect(&grid, &FieldGridView::hexCellClicked, this, [s](int row) { s->ToggleRowHex(row); });
     connect(&grid, &FieldGridView::memoClosed, this,
             [this, s](int row, const QString& text) { s->MemoEdit(row, Entered(text), controls_->grid->rowAt(0)); });
@@ -207,6 +211,7 @@ void TFm_RecEditor::TogglePositionColumns() {
 void TFm_RecEditor::ToggleRuler() {
     settings_.ReMemori = !settings_.ReMemori;
     controls_->grid->Delegate().SetRuler(settings_.ReMemori);
+    menus_->ruler->setChecked(settings_.ReMemori);
     gridModel_->HeadingsChanged();
     controls_->grid->viewport()->update();
 }

@@ -24,7 +24,21 @@ QLabel* Caption(QWidget* parent, const char* name) {
     return l;
 }
 
+/// An action of the field grid, reached by its key while the grid itself has the focus.
+QAction* GridAction(QObject& owner, const QString& caption, const char* name, const QKeySequence& keys) {
+    auto* a = new QAction(caption, &owner);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setShortcut(keys);
+    a->setShortcutContext(Qt::WidgetShortcut);
+    return a;
+}
+
 }  // namespace
+
+void RecEditorMenus::AttachGridActions(QWidget& grid) const {
+    grid.addActions({rowHex, allHex, ruler});
+    grid.setContextMenuPolicy(Qt::ActionsContextMenu);
+}
 
 RecEditorMenus::RecEditorMenus(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
@@ -61,6 +75,12 @@ RecEditorMenus::RecEditorMenus(QMainWindow& window) {
     settingsWindow->setEnabled(false);
     layoutEditor->setEnabled(false);
 
+    rowHex = GridAction(window, QStringLiteral("HEX 表示を切り替える (この行)"), "Pm_RowHex", Qt::CTRL | Qt::Key_H);
+    allHex = GridAction(window, QStringLiteral("HEX 表示を切り替える (全行)"), "Pm_AllHex",
+                        Qt::CTRL | Qt::SHIFT | Qt::Key_H);
+    ruler = GridAction(window, QStringLiteral("目盛を表示する"), "Pm_Ruler", Qt::CTRL | Qt::Key_R);
+    ruler->setCheckable(true);
+
     treeMenu = new QMenu(&window);
     treeMenu->setObjectName(QStringLiteral("Pm_Tree"));
     treeAdd = Item(treeMenu, QStringLiteral("1. ﾚｲｱｳﾄ 追加"), "Pm_Add");
@@ -85,6 +105,8 @@ void RecEditorMenus::Apply(const EditorEnabling& e) {
     chooseEditFile->setEnabled(e.chooseEditFile);
     clearEditFile->setEnabled(e.clearEditFile);
     undo->setEnabled(e.undo);
+    rowHex->setEnabled(e.layoutCommands);
+    allHex->setEnabled(e.layoutCommands);
     treeRemove->setEnabled(e.removeLayout);
 }
 

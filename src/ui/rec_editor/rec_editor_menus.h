@@ -6,6 +6,7 @@ class QAction;
 class QLabel;
 class QMainWindow;
 class QMenu;
+class QWidget;
 
 namespace rekkan {
 struct EditorEnabling;
@@ -20,6 +21,8 @@ struct RecEditorMenus {
     /// Makes the menus in `window`'s menu bar.
     explicit RecEditorMenus(QMainWindow& window);
 
+    /// Puts the grid's own commands on `grid` (keys and pop-up menu).
+    void AttachGridActions(QWidget& grid) const;
     /// Enables every action from the session's enabling.
     void Apply(const EditorEnabling& enabling);
 
@@ -36,6 +39,11 @@ struct RecEditorMenus {
     QAction* compactInfo;
     QList<QAction*> outputs;  ///< print, list text, CSV, control statements
     QMenu* help;              ///< Help(&H): the help documents, filled by the window set
+    /// The grid's own commands (its pop-up menu and keys while it has the focus): the "HEX"
+    /// cell of the current row, the "HEX" heading and the "目盛" switch, which are otherwise clicks.
+    QAction* rowHex;
+    QAction* allHex;
+    QAction* ruler;
     QMenu* treeMenu;
     QAction* treeAdd;
     QAction* treeRemove;

@@ -116,6 +116,7 @@ void TFm_RecEditor::RestoreState() {
     RestorePlacement(*this, settings_.FPS_RecEditor);
     if (settings_.WinSta == kMaximised) setWindowState(Qt::WindowMaximized);
     menus_->compactInfo->setChecked(settings_.RecEtcFmt);
+    menus_->ruler->setChecked(settings_.ReMemori);
     startPaneWidth_ = settings_.LayoutListWidth > 0 ? settings_.LayoutListWidth : kDefaultPaneWidth;
     controls_->splitter->setSizes({startPaneWidth_, std::max(1, width() - startPaneWidth_)});
     QPalette treeColours = controls_->tree->palette();
@@ -200,7 +201,9 @@ void TFm_RecEditor::StatusChanged() {
 
 void TFm_RecEditor::OutcomeChanged() {
     const Outcome& outcome = session_->LastOutcome();
-    SetPanelText(*controls_->message, ToQ(outcome.text));
+    QString text = ToQ(outcome.text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
+    SetPanelText(*controls_->message, text);
     PaintPanel(*controls_->message, bgr::kPanel, OutcomeColour(outcome.kind));
 }
 

@@ -1,5 +1,6 @@
 #include "records/editor/record_editor_session.h"
 
+#include "model/geometry.h"
 #include "model/layout_file.h"
 #include "session_fixture.h"
 #include "util/file_util.h"
@@ -62,6 +63,34 @@ TEST_F(SessionFixture, MissingLayoutEmptiesTheBoxesAndKeepsTheEditPath) {
     EXPECT_EQ(session.Info().editFilePath, data);
     EXPECT_EQ(Cp932ToUtf8(session.CommentPanel()), " ★★ レイアウトが存在しません ★★");
     EXPECT_FALSE(session.Enabling().layoutCommands);
+}
+
+TEST_F(SessionFixture, ALayoutThatCannotBeLaidOutSaysWhyAndIsNotCalledMissing) {
+    const struct {
+        const char* name;
+        std::vector<TRspec> rows;
+        GeometryFailure failure;
+    } cases[] = {
+        {"long.kvl",
+         MakeRows({{.name = "G", .type = kGroup, .repeat = 1000}, {.level = 2, .name = "A", .bytes = 1000}}),
+         GeometryFailure::TooLong},
+        {"steps.kvl",
+         MakeRows({{.name = "A", .bytes = 4},
+                   {.name = "B", .type = kGroup, .repeat = 99999, .redefines = "A"},
+                   {.level = 2, .name = "C", .type = kGroup, .repeat = 99999},
+                   {.level = 3, .name = "D", .repeat = 99999}}),
+         GeometryFailure::TooManySteps},
+    };
+    const std::string data = ThreeRecords();
+    for (const auto& c : cases) {
+        ShowWith(data, test::WriteLayout(dir.File(c.name), "Big", c.rows));
+        EXPECT_EQ(session.LastOutcome().text, GeometryFailureMessage(c.failure)) << c.name;
+        EXPECT_EQ(Kind(), OutcomeKind::Error);
+        EXPECT_FALSE(session.LayoutMissing() || session.CommentIsRed()) << c.name;
+        EXPECT_EQ(session.Warning(), "") << c.name;
+        EXPECT_EQ(session.RowCount(), 0);
+        EXPECT_FALSE(session.Enabling().update || session.Enabling().layoutCommands) << c.name;
+    }
 }
 
 TEST_F(SessionFixture, ChangedSettingsAndAStoredLayoutAreFollowed) {

@@ -143,6 +143,10 @@ TEST_F(SessionFixture, EditFileCommandsChooseCloseOpenInitialiseAndClear) {
     EXPECT_EQ(session.Captions(0).edit, "Edit   = " + data);
     session.CloseEditFile();
     EXPECT_EQ(Outcome(), "編集ファイルをクローズしました。");
+    const RecordInfo closed = session.Info();  // nothing of the closed file's last state stays
+    EXPECT_EQ(closed.recNo + "|" + closed.recordCount + "|" + closed.fileSize + "|" + closed.filePos + "|" +
+                  closed.recordLength + "|" + closed.basePosition,
+              "||||19|1");
     EXPECT_EQ(session.CellText(kName), "");
     EXPECT_FALSE(session.Enabling().gridEditable);
     EXPECT_TRUE(session.OpenEditFile());

@@ -172,6 +172,19 @@ private slots:
         QTest::mouseClick(heading->viewport(), Qt::LeftButton, {},
                           QPoint(heading->sectionViewportPosition(kContent) + 10, 5));
         QVERIFY(!f.settings.ReMemori);
+
+        // The same switches from the keyboard while the grid has the focus.
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window));
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(f.settings.ReMemori);
+        QTest::keyClick(grid, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(f.Cell(kName, 6), QString());
+        QCOMPARE(f.Cell(kName, kContent), QStringLiteral("ZED"));
+        QTest::keyClick(grid, Qt::Key_H, Qt::ControlModifier);  // the current row only
+        QCOMPARE(f.Cell(kName, kContent), QStringLiteral("5A4544000000"));
+        QCOMPARE(f.Cell(2, 6), QString());
     }
 
     void editsInPlaceInOneLineMode() {
