@@ -4,6 +4,8 @@
 
 #include "ui/app/qt_editor_dialogs.h"
 #include "ui/app/rekkan_app.h"
+#include "ui/layout_editor/kvel_window.h"
+#include "ui/layout_editor/session_layout_link.h"
 #include "ui/rec_editor/rec_editor_window.h"
 #include "ui/text_viewer/browse_window.h"
 #include "ui/text_viewer/help_menu.h"
@@ -16,9 +18,22 @@ WindowSet::WindowSet(RekkanApp& app) : app_(app), dialogs_(std::make_unique<QtEd
     dialogs_->SetParent(recEditor_.get());
     browse_ = std::make_unique<TFm_Browse>(app.settings(), app.messages());
     FillHelpMenu(recEditor_->HelpMenu(), *browse_, HelpPlaces{app.FolderPath()}, app.messages());
+    kvel_ = std::make_unique<TFm_Kvel>(app.settings(), app.folder().path, app.messages());
+    kvelLink_ = std::make_unique<SessionLayoutLink>(recEditor_->Session(), [this] {
+        recEditor_->show();
+        recEditor_->raise();
+    });
+    kvel_->SetRecordEditor(kvelLink_.get());
+    recEditor_->ConnectLayoutEditor([this] {
+        recEditor_->hide();
+        (void)kvel_->EditFromRecordEditor();
+    });
 }
 
-WindowSet::~WindowSet() { app_.messages().SetParent(nullptr); }
+WindowSet::~WindowSet() {
+    kvel_.reset();  // it knows the record editor through the link
+    app_.messages().SetParent(nullptr);
+}
 
 void WindowSet::Start(const QStringList& arguments) {
     recEditor_->show();

@@ -9,6 +9,8 @@ namespace rekkan::ui {
 class QtEditorDialogs;
 class RekkanApp;
 class TFm_Browse;
+class TFm_Kvel;
+class SessionLayoutLink;
 class TFm_RecEditor;
 
 /// The long-lived windows of the program, created once in a fixed order: the record editor
@@ -26,12 +28,16 @@ public:
 
     [[nodiscard]] TFm_RecEditor& RecEditor() { return *recEditor_; }
     [[nodiscard]] TFm_Browse& Browse() { return *browse_; }
+    /// The layout editor, created hidden.
+    [[nodiscard]] TFm_Kvel& Kvel() { return *kvel_; }
 
 private:
     RekkanApp& app_;
     std::unique_ptr<QtEditorDialogs> dialogs_;
     std::unique_ptr<TFm_RecEditor> recEditor_;
     std::unique_ptr<TFm_Browse> browse_;
+    std::unique_ptr<TFm_Kvel> kvel_;
+    std::unique_ptr<SessionLayoutLink> kvelLink_;
 };
 
 }  // namespace rekkan::ui

@@ -225,9 +225,17 @@ void TFm_RecEditor::EnablingChanged() {
     c.append->setEnabled(e.append);
     c.remove->setEnabled(e.remove);
     c.removeLayout->setEnabled(e.removeLayout);
-    c.browse->setEnabled(false);      // the browse table comes with its own window
-    c.layoutEdit->setEnabled(false);  // so does the layout editor
-    gridModel_->AllRowsChanged();     // editable flags follow
+    c.browse->setEnabled(false);  // the browse table comes with its own window
+    c.layoutEdit->setEnabled(static_cast<bool>(openLayoutEditor_));
+    gridModel_->AllRowsChanged();  // editable flags follow
+}
+
+void TFm_RecEditor::ConnectLayoutEditor(std::function<void()> open) {
+    openLayoutEditor_ = std::move(open);
+    connect(controls_->layoutEdit, &QPushButton::clicked, this, [this] { openLayoutEditor_(); });
+    connect(menus_->layoutEditor, &QAction::triggered, this, [this] { openLayoutEditor_(); });
+    controls_->layoutEdit->setEnabled(true);
+    menus_->layoutEditor->setEnabled(true);
 }
 
 void TFm_RecEditor::UndoChanged() {

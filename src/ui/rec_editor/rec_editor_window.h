@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "model/layout_document.h"
@@ -41,6 +42,8 @@ public:
     void DropFiles(const QList<QUrl>& urls);
     /// The Help(&H) menu, for the window set to fill.
     [[nodiscard]] QMenu& HelpMenu();
+    /// "ﾚｲｱｳﾄの編集" (button and menu item) runs `open`; both stay disabled until it is given.
+    void ConnectLayoutEditor(std::function<void()> open);
     /// True while an insert or delete rebuilds the data file.
     [[nodiscard]] bool Busy() const;
 
@@ -93,6 +96,7 @@ private:
     bool syncingTree_ = false;
     int startPaneWidth_ = 0;
     bool positionColumnsHidden_ = false;
+    std::function<void()> openLayoutEditor_;
     std::array<int, 3> positionColumnWidths_{};
 };
 
