@@ -62,9 +62,9 @@ enum class RowMark {
 };
 
 /// Told when the grid should be redrawn from the model (before a question, after a change).
-class EditorObserver {
+class LayoutEditorObserver {
 public:
-    virtual ~EditorObserver() = default;
+    virtual ~LayoutEditorObserver() = default;
     virtual void Refresh() {}
 };
 
@@ -78,7 +78,7 @@ class LayoutEditorModel : public EditorHooks {
 public:
     LayoutEditorModel(LayoutDocument& doc, MessageSink& messages, Clipboard& clipboard, EditorOptions options = {});
 
-    void SetObserver(EditorObserver* observer) { observer_ = observer; }
+    void SetObserver(LayoutEditorObserver* observer) { observer_ = observer; }
     /// New settings (from the other definitions window); the type list follows the priority.
     void SetOptions(const EditorOptions& options);
     [[nodiscard]] const EditorOptions& Options() const { return options_; }
@@ -234,7 +234,7 @@ private:
     EditorOptions options_;
     TypeLabelFn typeLabel_;
     TypeList types_;
-    EditorObserver* observer_ = nullptr;
+    LayoutEditorObserver* observer_ = nullptr;
 
     RangeState range_;
     UndoHistory history_;

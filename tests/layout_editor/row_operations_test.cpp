@@ -55,7 +55,7 @@ TEST_F(RowOperations, RangeDeleteAsksWithRowNumbersAndDeletesOnOk) {
 TEST_F(RowOperations, RangeDeleteIsDrawnOnRedWhileAsked) {
     SetRows(NumberedRows(6));
     MarkRange(1, 3);
-    struct Spy : EditorObserver {
+    struct Spy : LayoutEditorObserver {
         LayoutEditorModel* model = nullptr;
         std::vector<RowMark> marks;
         void Refresh() override {

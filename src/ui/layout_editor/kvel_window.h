@@ -24,7 +24,7 @@ class ItemGridModel;
 /// The layout editor window "Morvane", created once and hidden: header bar (layout comment and
 /// prefix), function bar, information bar, the item grid and the menus. What a control does is
 /// the controller's; the window forwards its events and shows the state.
-class TFm_Kvel : public QMainWindow, public LayoutEditorShell, private EditorObserver {
+class TFm_Kvel : public QMainWindow, public LayoutEditorShell, private LayoutEditorObserver {
     Q_OBJECT
 public:
     TFm_Kvel(Settings& settings, std::filesystem::path programFolder, MessageSink& messages, QWidget* parent = nullptr);
