@@ -1,5 +1,6 @@
 #include "layout_editor/layout_editor_controller.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "lang/c_writer.h"
@@ -60,10 +61,20 @@ void LayoutEditorController::Start(int letterAWidth, const std::string& startTim
     doc_.modified = false;
     ReloadKeys();
     model_.Recompute();
-    workFile_ = FolderFile("KvelWk" + startTimeHhmmss + "." + Trim(settings_.Edt_EditorWorkExt));
+    workFileStem_ = FolderFile("KvelWk" + startTimeHhmmss);
+    workFile_ = workFileStem_ + "." + Trim(settings_.Edt_EditorWorkExt);
+    workFiles_ = {workFile_};
 }
 
-void LayoutEditorController::SettingsChanged() { ApplySettings(true); }
+void LayoutEditorController::SettingsChanged() {
+    doc_.sizes = settings_.Sizes();
+    for (TRspec& row : doc_.items) ApplyIntegerSizeRule(row, doc_.sizes);
+    ApplySettings(true);
+    // A new extension names a new work file; every name used is deleted at the end.
+    if (workFileStem_.empty()) return;
+    workFile_ = workFileStem_ + "." + Trim(settings_.Edt_EditorWorkExt);
+    if (std::find(workFiles_.begin(), workFiles_.end(), workFile_) == workFiles_.end()) workFiles_.push_back(workFile_);
+}
 
 void LayoutEditorController::ApplySettings(bool tell) {
     doc_.editableLineCount = settings_.EditableLineCount();
@@ -319,7 +330,7 @@ bool LayoutEditorController::Shutdown(const LayoutEditorWindowState& window) {
     std::error_code ec;
     for (int i = 0; i < kTemporaryFiles; ++i)
         std::filesystem::remove(ToFsPath(FolderFile("morvane" + std::to_string(i) + ".tmp")), ec);
-    if (!workFile_.empty()) std::filesystem::remove(ToFsPath(workFile_), ec);
+    for (const std::string& work : workFiles_) std::filesystem::remove(ToFsPath(work), ec);
     return ok;
 }
 

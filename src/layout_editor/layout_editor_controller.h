@@ -65,7 +65,7 @@ public:
     /// The file an output proposes (language, text/CSV listing): the layout's path with the
     /// output's extension, else its fallback name in the program's folder.
     [[nodiscard]] std::string ProposedOutputPath(const OutputNaming& naming) const;
-    /// The work file of editing the layout as text ("KvelWk" + HHMMSS + "." + extension).
+    /// The work file of editing the layout as text ("KvelWk" + HHMMSS + "." + extension in force).
     [[nodiscard]] const std::string& WorkFilePath() const { return workFile_; }
 
     // ---- Commands ----
@@ -156,7 +156,9 @@ private:
     KeyItems keys_;
     LayoutEditorModel model_;
     ImportPipeline import_;
-    std::string workFile_;
+    std::string workFileStem_;            ///< the work file's path without "." and extension
+    std::string workFile_;                ///< the work file under the extension in force
+    std::vector<std::string> workFiles_;  ///< every work file name used, deleted at the end
 };
 
 }  // namespace rekkan

@@ -41,6 +41,5 @@ std::string OutputQuestion(RecordOutputKind kind, std::string_view cp932Path) {
 
 std::string NoLayoutForOutputMessage() { return sj("現在、レイアウトは何も表示されていないので出力できません。"); }
 std::string NoLayoutForPrintMessage() { return sj("現在、レイアウトは何も表示されていないので印刷できません。"); }
-std::string OutputDoneCaption() { return sj("★出力しました。 "); }
 
 }  // namespace rekkan

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "util/output_file.h"
 #include "util/path_names.h"
 
 namespace rekkan {
@@ -26,7 +27,5 @@ enum class RecordOutputKind { List, Csv, Tofgen };
 [[nodiscard]] std::string NoLayoutForOutputMessage();
 /// Message when no layout is shown for printing.
 [[nodiscard]] std::string NoLayoutForPrintMessage();
-/// Caption of the text viewer after an output.
-[[nodiscard]] std::string OutputDoneCaption();
 
 }  // namespace rekkan

@@ -128,22 +128,6 @@ RangeCsvRun RangeCsvController::Execute(const RangeCsvProgress& progress) {
     return RangeCsvRun::Viewer;
 }
 
-std::string RangeCsvController::ViewerCaption() { return sj("★出力しました。 "); }
-
-std::string OutputWriteFailedMessage(std::string_view cp932Path, ReplacingFile::Step step, int error) {
-    const char* what = "";
-    switch (step) {
-    case ReplacingFile::Step::None:
-    case ReplacingFile::Step::Create: what = "作成"; break;
-    case ReplacingFile::Step::Write: what = "書き込み"; break;
-    case ReplacingFile::Step::Sync:
-    case ReplacingFile::Step::Close: what = "保存"; break;
-    case ReplacingFile::Step::Rename: what = "置き換え"; break;
-    }
-    std::string text = sj("ファイルに出力できませんでした。") + "\r\n\r\n     PATH = " + std::string(cp932Path) +
-                       "\r\n\r\n" + sj("     理由 = ファイルの") + sj(what) + sj("に失敗しました。");
-    if (error != 0) text += " (" + std::generic_category().message(error) + ")";
-    return text;
-}
+std::string RangeCsvController::ViewerCaption() { return OutputDoneCaption(); }
 
 }  // namespace rekkan

@@ -9,6 +9,7 @@
 #include "records/editor/editor_dialogs.h"
 #include "records/range_csv.h"
 #include "util/messages.h"
+#include "util/output_file.h"
 #include "util/replacing_file.h"
 
 namespace rekkan {
@@ -87,9 +88,5 @@ private:
     bool last_ = false, tofgen_ = false, shown_ = false;
     bool boxes_[4] = {};
 };
-
-/// The error of an output that could not be written: the path and the reason (the step that
-/// failed and the system's description of `error`, an errno value).
-[[nodiscard]] std::string OutputWriteFailedMessage(std::string_view cp932Path, ReplacingFile::Step step, int error);
 
 }  // namespace rekkan
