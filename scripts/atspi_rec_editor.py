@@ -1,8 +1,9 @@
-#!/usr/bin/python3
+#!/ usr / bin / python3
 """Drives the record editor through the desktop accessibility tree (AT-SPI).
 
 Finds the window by its caption, presses "次", types a record number into the box named
-"Rec.No", presses "Get :Rec.No" and reads the message line and a cell of the field grid.
+"Rec.No", presses "Get :Rec.No", reads the message line and a cell of the field grid, and
+answers the question of "更新" with "いいえ".
 Run it beside a running rekkan with an accessibility bus (see scripts/atspi_rec_editor.sh).
 """
 import sys
@@ -18,7 +19,7 @@ def find(node, role, name, depth=0):
     if node is None or depth > 40:
         return None
     try:
-        if node.getRole() == role and (name is None or node.name == name):
+    if node.getRole() == role and (name is None or node.name == name):
             return node
         for i in range(node.childCount):
             hit = find(node.getChildAtIndex(i), role, name, depth + 1)
@@ -73,6 +74,23 @@ def main():
           "; row 3 content:", repr(cell.name))
     if "Rec.No [3]" not in message:
         sys.exit("the record number was not read")
+
+#A question is answered through its own window : "更新" asks, "いいえ" leaves the file alone.
+    press(frame, "更新")
+    question = None
+    for _ in range(25):
+        question = find(pyatspi.Registry.getDesktop(0), pyatspi.ROLE_DIALOG, "確認") or find(
+            pyatspi.Registry.getDesktop(0), pyatspi.ROLE_ALERT, "確認")
+        if question is not None:
+            break
+        time.sleep(0.2)
+    if question is None:
+        sys.exit("no question titled 確認")
+    press(question, "いいえ(N)")  # the standard button with its accelerator
+    message = label_text(frame, "メッセージ")
+    print("after 更新 / いいえ:", repr(message))
+    if "更新しました" in message:
+        sys.exit("the record was written although the question was answered No")
 
 
 if __name__ == "__main__":

@@ -28,11 +28,11 @@ void FieldCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->fillRect(option.rect, selected ? pal.color(QPalette::Highlight) : FromBgr(look.background));
     painter->setPen(selected ? pal.color(QPalette::HighlightedText) : FromBgr(look.text));
     painter->setFont(option.font);
-    const QRect textRect = option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
-    const QVariant align = index.data(Qt::TextAlignmentRole);
-    int flags = (align.isValid() ? align.toInt() : int(Qt::AlignLeft | Qt::AlignVCenter)) | Qt::TextSingleLine;
     const bool rulerUnder = ruler_ && index.column() == contentColumn_ && !facts.group;
-    if (rulerUnder) flags = (flags & ~Qt::AlignVCenter) | Qt::AlignTop;  // room for the ticks
+    // With the ruler on, every row's text is centred above the band that holds the ticks.
+    const QRect textRect = option.rect.adjusted(kTextMargin, 0, -kTextMargin, ruler_ ? -kRulerBand : 0);
+    const QVariant align = index.data(Qt::TextAlignmentRole);
+    const int flags = (align.isValid() ? align.toInt() : int(Qt::AlignLeft | Qt::AlignVCenter)) | Qt::TextSingleLine;
     const QString text = index.data(Qt::DisplayRole).toString();
     painter->drawText(textRect, flags, text);
     if (rulerUnder)

@@ -12,6 +12,10 @@ enum class RulerKind {
     Bits,        ///< one tick per four bits (bit fields)
 };
 
+/// Height of the band under the text that holds the ticks, in pixels; rows grow by it while
+/// the ruler is on.
+inline constexpr int kRulerBand = 5;
+
 /// The ruler a field gets: hex display first, then bit fields, then character fields.
 [[nodiscard]] RulerKind RulerKindOf(int type, bool hexDisplay);
 

@@ -212,6 +212,7 @@ void TFm_RecEditor::ToggleRuler() {
     settings_.ReMemori = !settings_.ReMemori;
     controls_->grid->Delegate().SetRuler(settings_.ReMemori);
     menus_->ruler->setChecked(settings_.ReMemori);
+    SizeRows();
     gridModel_->HeadingsChanged();
     controls_->grid->viewport()->update();
 }

@@ -16,6 +16,7 @@
 #include "ui/app/qt_text.h"
 #include "ui/app/window_services.h"
 #include "ui/delegates/field_cell_delegate.h"
+#include "ui/delegates/ruler_ticks.h"
 #include "ui/models/field_grid_model.h"
 #include "ui/models/group_tree_model.h"
 #include "ui/rec_editor/field_grid_view.h"
@@ -99,7 +100,7 @@ void TFm_RecEditor::SetUpGrid() {
     font.setPointSize(settings_.Cmb_FontSize > 0 ? settings_.Cmb_FontSize : 9);
     grid.setFont(font);
     const QFontMetrics fm(font);
-    grid.SetRowHeight(FieldRowHeight(fm.height(), font.pointSize()));
+    SizeRows();
     grid.horizontalHeader()->setFixedHeight(fm.height() + 8);
     grid.SetMultiLine(settings_.Cmb_RecCellEdit != 0);
     grid.Delegate().SetRuler(settings_.ReMemori);
@@ -109,6 +110,12 @@ void TFm_RecEditor::SetUpGrid() {
         typeWidth = std::max(typeWidth, fm.horizontalAdvance(ToQ(GridTypeText(type))));
     const auto widths = FieldColumnWidths(fm.horizontalAdvance(QChar('A')), typeWidth + 12, settings_.ReColWidths);
     for (int c = 0; c < kFieldColumnCount; ++c) grid.horizontalHeader()->resizeSection(c, widths[c]);
+}
+
+void TFm_RecEditor::SizeRows() {
+    FieldGridView& grid = *controls_->grid;
+    const int height = FieldRowHeight(QFontMetrics(grid.font()).height(), grid.font().pointSize());
+    grid.SetRowHeight(height + (settings_.ReMemori ? kRulerBand : 0));  // the ticks sit under the text
 }
 
 void TFm_RecEditor::RestoreState() {

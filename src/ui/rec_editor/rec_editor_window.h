@@ -70,6 +70,7 @@ private:
     void ConnectGroup();
     void ConnectRecords();
     void SetUpGrid();
+    void SizeRows();
     void RestoreState();
     void StoreSettings();
     void ShowTreeNode(const QModelIndex& index);

@@ -139,6 +139,12 @@ private slots:
         Fixture f(ThreeOrders());
         f.Open();
         ui::FieldGridView* grid = f.Grid();
+        grid->MoveToRow(3);  // AMT-G, a group row: typing there opens nothing and changes nothing
+        QTest::keyClicks(grid, QStringLiteral("9"));
+        QVERIFY(!grid->findChild<QWidget*>(QStringLiteral("Memo_Cell"))->isVisible());
+        QCOMPARE(f.Cell(3, kContent), QString());
+        f.Picture("group_rows");
+
         grid->MoveToRow(kName);
         QTest::keyClicks(grid, QStringLiteral("Z"));  // typing opens the memo over the cell
         QWidget* memo = grid->findChild<QWidget*>(QStringLiteral("Memo_Cell"));
@@ -168,10 +174,13 @@ private slots:
         QCOMPARE(f.Cell(kName, kContent), QStringLiteral("5A4544000000"));
         QCOMPARE(f.Cell(kName, 6), QStringLiteral("HEX"));
         f.Picture("hex_and_ruler");
+        const int withRuler = grid->rowHeight(kName);  // the ticks get room under the text
+        QVERIFY(withRuler >= QFontMetrics(grid->font()).height() + 5);
         QVERIFY(f.settings.ReMemori);  // a click at the left of "内容" switches the ruler off
         QTest::mouseClick(heading->viewport(), Qt::LeftButton, {},
                           QPoint(heading->sectionViewportPosition(kContent) + 10, 5));
         QVERIFY(!f.settings.ReMemori);
+        QVERIFY(grid->rowHeight(kName) < withRuler);
 
         // The same switches from the keyboard while the grid has the focus.
         f.window->activateWindow();
