@@ -35,6 +35,14 @@ TEST(RecordListText, AlignsEveryColumnAndKeepsTheContentAsShown) {
     test::ExpectGolden("records/record_list.txt", Cp932ToUtf8(RecordListText(SampleView())));
 }
 
+TEST(RecordListText, PositionsOfHugeFilesArePrintedWhole) {
+    RecordView v = SampleView();
+    v.rows.push_back(Row({"4", "10,737,418,189", "2", " U.Short", "   CNT", "", "", "1"}, kUShort, 2, " CNT"));
+    const std::string text = Cp932ToUtf8(RecordListText(v));
+    EXPECT_NE(text.find("\r\n4.  [10,737,418,189 :          2]"), std::string::npos) << text;
+    EXPECT_NE(text.find("\r\n1.  [         1,234 :         19]"), std::string::npos) << text;  // the column widens
+}
+
 TEST(RecordCsvText, QuotesEveryValueTrimsAndDropsThousandsSeparators) {
     // A double quote inside a value is doubled.
     test::ExpectGolden("records/record_list.csv", Cp932ToUtf8(RecordCsvText(SampleView())));

@@ -6,6 +6,7 @@
 #include "ui/app/rekkan_app.h"
 #include "ui/layout_editor/kvel_window.h"
 #include "ui/layout_editor/session_layout_link.h"
+#include "ui/rec_editor/rec_editor_outputs.h"
 #include "ui/rec_editor/rec_editor_window.h"
 #include "ui/text_viewer/browse_window.h"
 #include "ui/text_viewer/help_menu.h"
@@ -28,6 +29,7 @@ WindowSet::WindowSet(RekkanApp& app) : app_(app), dialogs_(std::make_unique<QtEd
         recEditor_->hide();
         (void)kvel_->EditFromRecordEditor();
     });
+    outputs_ = new RecEditorOutputs(*recEditor_, *browse_, app.settings(), app.messages(), *dialogs_, app.FolderPath());
 }
 
 WindowSet::~WindowSet() {

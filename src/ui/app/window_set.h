@@ -7,6 +7,7 @@
 namespace rekkan::ui {
 
 class QtEditorDialogs;
+class RecEditorOutputs;
 class RekkanApp;
 class TFm_Browse;
 class TFm_Kvel;
@@ -38,6 +39,7 @@ private:
     std::unique_ptr<TFm_Browse> browse_;
     std::unique_ptr<TFm_Kvel> kvel_;
     std::unique_ptr<SessionLayoutLink> kvelLink_;
+    RecEditorOutputs* outputs_ = nullptr;  ///< owned by the record editor
 };
 
 }  // namespace rekkan::ui

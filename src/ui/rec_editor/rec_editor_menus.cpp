@@ -58,7 +58,7 @@ RecEditorMenus::RecEditorMenus(QMainWindow& window) {
     initialiseEditFile = Item(edit, QStringLiteral("3. 編集ファイルを初期化する (&I)"), "Mn_EditInit");
 
     QMenu* option = bar->addMenu(QStringLiteral("Option(&O)"));
-    settingsWindow = Item(option, QStringLiteral("1. 動作環境の定義を行う (&E)"), "Mn_RecEtc");
+    settingsWindow = Item(option, QStringLiteral("1. 動作環境の定義を行う (&D)"), "Mn_RecEtc");
     compactInfo = Item(option, QStringLiteral("2. 動作情報表示をコンパクトにする(&C)"), "Mn_EtcFmt");
     compactInfo->setCheckable(true);
 
@@ -72,7 +72,6 @@ RecEditorMenus::RecEditorMenus(QMainWindow& window) {
     help->setObjectName(QStringLiteral("Mn_Help"));
 
     // Windows of later work: present, not yet available.
-    settingsWindow->setEnabled(false);
     layoutEditor->setEnabled(false);
 
     rowHex = GridAction(window, QStringLiteral("HEX 表示を切り替える (この行)"), "Pm_RowHex", Qt::CTRL | Qt::Key_H);
@@ -100,7 +99,8 @@ RecEditorMenus::RecEditorMenus(QMainWindow& window) {
 }
 
 void RecEditorMenus::Apply(const EditorEnabling& e) {
-    for (QAction* a : outputs) a->setEnabled(false);  // the output windows come later
+    // Print, list text and CSV say themselves when no layout is shown.
+    outputs.at(3)->setEnabled(e.layoutCommands);
     initialiseEditFile->setEnabled(e.layoutCommands);
     chooseEditFile->setEnabled(e.chooseEditFile);
     clearEditFile->setEnabled(e.clearEditFile);

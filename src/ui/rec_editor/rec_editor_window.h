@@ -18,6 +18,7 @@ namespace rekkan::ui {
 
 class BackgroundJob;
 class FieldGridModel;
+class FieldGridView;
 class GroupTreeModel;
 struct RecEditorControls;
 struct RecEditorMenus;
@@ -46,6 +47,22 @@ public:
     void ConnectLayoutEditor(std::function<void()> open);
     /// True while an insert or delete rebuilds the data file.
     [[nodiscard]] bool Busy() const;
+
+    // What other windows ask of the record editor (rec_editor_services.cpp).
+    /// The actions of the Print(&P) menu: print, list text, CSV, control statements.
+    [[nodiscard]] QList<QAction*> OutputActions() const;
+    /// The action "1. 動作環境の定義を行う (&D)" of the Option(&O) menu.
+    [[nodiscard]] QAction* SettingsAction() const;
+    /// The field grid as shown (the print takes its column widths and font).
+    [[nodiscard]] const FieldGridView& Grid() const;
+    /// Ends a cell edit in progress: an open cell editor hands its text over, and every
+    /// pending edit is encoded into the record buffer.
+    void CommitPendingEdit();
+    /// The settings changed: the grid's font, row heights and input mode and the information
+    /// captions follow them (the session decodes the record again itself).
+    void ApplyGridSettings();
+    /// Colours the layout tree (the settings' integer form: background, text).
+    void SetTreeColours(int background, int text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
