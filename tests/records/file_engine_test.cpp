@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <algorithm>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -70,21 +71,15 @@ struct Fixture {
 
 TEST(FileEngine, GeometryReadsAndNavigation) {
     Fixture f(Digits(25), 0, 10);
-    EXPECT_EQ(f.file.RecordCount(), 3);
-    EXPECT_EQ(f.file.FileSize(), 25);
+    EXPECT_EQ(std::make_tuple(f.file.RecordCount(), f.file.FileSize()), std::make_tuple(3, 25));
     ASSERT_TRUE(f.file.ReadRecord(2, Refresh::Fields));
     EXPECT_EQ(f.file.RecordBuffer(), std::string("01234") + std::string(5, '\0'));  // short last record
-    EXPECT_EQ(f.file.CurrentIndex(), 2);
-    EXPECT_EQ(f.fieldRefreshes, 1);
-    EXPECT_EQ(f.statusRefreshes, 0);
-    EXPECT_FALSE(f.file.ReadRecord(3, Refresh::All));
-    EXPECT_FALSE(f.file.ReadRecord(-1, Refresh::All));
-    EXPECT_EQ(f.statusRefreshes, 2);
-    EXPECT_EQ(f.file.CurrentIndex(), 2);
+    EXPECT_EQ(std::tie(f.fieldRefreshes, f.statusRefreshes), std::make_tuple(1, 0));
+    EXPECT_FALSE(f.file.ReadRecord(3, Refresh::All) || f.file.ReadRecord(-1, Refresh::All));
+    EXPECT_EQ(std::make_tuple(f.statusRefreshes, f.file.CurrentIndex()), std::make_tuple(2, 2));
     EXPECT_FALSE(f.file.Next());
     ASSERT_TRUE(f.file.Prior());
-    EXPECT_EQ(f.file.CurrentIndex(), 1);
-    EXPECT_EQ(f.file.CurrentOffset(), 10);
+    EXPECT_EQ(std::make_tuple(f.file.CurrentIndex(), f.file.CurrentOffset()), std::make_tuple(1, 10));
     ASSERT_TRUE(f.file.First());
     EXPECT_FALSE(f.file.Prior());
     EXPECT_EQ(f.file.CurrentIndex(), 0);
@@ -112,23 +107,20 @@ TEST(FileEngine, MissingFileFailsSilentlyUnopenableFileShowsMessage) {
     TempDir dir;
     ScriptedMessages messages;
     TFileInf missing(&messages);
-    EXPECT_FALSE(missing.OpenDataFile(dir.File("none.dat"), 0, 10));
-    EXPECT_FALSE(BlockReader().Open(dir.File("none.dat"), 0, 10));
-    EXPECT_FALSE(missing.Exists());
-    EXPECT_FALSE(missing.IsOpen());
-    EXPECT_TRUE(messages.Log().empty());
+    EXPECT_FALSE(missing.OpenDataFile(dir.File("none.dat"), 0, 10) || BlockReader().Open(dir.File("none.dat"), 0, 10));
+    EXPECT_FALSE(missing.Exists() || missing.IsOpen() || !messages.Log().empty());
 
     WriteBytes(dir.Path() / "locked.dat", "x");
     test::RecordingFileSystem fs;
     fs.FailAt("open", 0, EACCES);
     TFileInf locked(&messages, fs);
     EXPECT_FALSE(locked.OpenDataFile(dir.File("locked.dat"), 0, 10));
-    EXPECT_TRUE(locked.Exists());
-    EXPECT_FALSE(locked.IsOpen());
+    EXPECT_EQ(std::make_tuple(locked.Exists(), locked.IsOpen()), std::make_tuple(true, false));
     ASSERT_EQ(messages.Log().size(), 1u);
-    EXPECT_EQ(messages.Log()[0].text,
-              sj("編集中のファイルのオープンに失敗しました。\r\n\r\n編集中のファイルにアクセスできませんでした。"));
-    EXPECT_EQ(messages.Log()[0].caption, sj("確認"));
+    EXPECT_EQ(std::tie(messages.Log()[0].text, messages.Log()[0].caption),
+              std::make_tuple(
+                  sj("編集中のファイルのオープンに失敗しました。\r\n\r\n編集中のファイルにアクセスできませんでした。"),
+                  sj("確認")));
 }
 
 // Update and append write exactly one record length: a short buffer padded with 0x00, a long
@@ -138,8 +130,8 @@ TEST(FileEngine, UpdateAndAppendWriteOneRecordLength) {
     f.file.RecordBuffer() = "ABCDEFGHIJ";
     ASSERT_TRUE(f.file.UpdateRecord(1));
     EXPECT_EQ(f.Data(), Digits(10) + "ABCDEFGHIJ01234");
-    EXPECT_EQ(f.file.CurrentIndex(), 1);
-    EXPECT_EQ(f.file.RecordBuffer(), "ABCDEFGHIJ");  // read again
+    EXPECT_EQ(std::make_tuple(f.file.CurrentIndex(), f.file.RecordBuffer()),
+              std::make_tuple(1, "ABCDEFGHIJ"));  // read again
     f.file.RecordBuffer() = "AB";
     ASSERT_TRUE(f.file.UpdateRecord(0));
     const std::string ab = "AB" + std::string(8, '\0');
@@ -148,9 +140,8 @@ TEST(FileEngine, UpdateAndAppendWriteOneRecordLength) {
     f.file.RecordBuffer() = "KLMNOPQRST";
     ASSERT_TRUE(f.file.AppendRecord());  // after the partial last record, at the file size
     EXPECT_EQ(f.Data(), ab + "ABCDEFGHIJ01234KLMNOPQRST");
-    EXPECT_EQ(f.file.FileSize(), 35);
-    EXPECT_EQ(f.file.RecordCount(), 4);
-    EXPECT_EQ(f.file.CurrentIndex(), 3);
+    EXPECT_EQ(std::make_tuple(f.file.FileSize(), f.file.RecordCount(), f.file.CurrentIndex()),
+              std::make_tuple(35, 4, 3));
     f.file.RecordBuffer() = std::string(15, 'Z');
     ASSERT_TRUE(f.file.UpdateRecord(3));  // the partial last record grows to a whole one
     EXPECT_EQ(f.Data(), ab + "ABCDEFGHIJ01234KLMNO" + std::string(10, 'Z'));
@@ -184,12 +175,9 @@ TEST(FileEngine, ReadOnlyStateRefusesWrites) {
     Fixture f(Digits(20), 0, 10, OpenMode::ReadOnly);
     EXPECT_TRUE(f.file.ReadRecord(1, Refresh::None));
     f.file.RecordBuffer() = "ABCDEFGHIJ";
-    EXPECT_FALSE(f.file.UpdateRecord(0));
-    EXPECT_FALSE(f.file.InsertRecord(0));
-    EXPECT_FALSE(f.file.DeleteRecord(0));
-    EXPECT_EQ(f.Data(), Digits(20));
-    EXPECT_EQ(f.messages.Log().size(), 3u);
-    EXPECT_FALSE(f.WorkFileLeft());
+    EXPECT_FALSE(f.file.UpdateRecord(0) || f.file.InsertRecord(0) || f.file.DeleteRecord(0));
+    EXPECT_EQ(std::make_tuple(f.Data(), f.messages.Log().size(), f.WorkFileLeft()),
+              std::make_tuple(Digits(20), 3u, false));
 }
 
 TEST(FileEngine, InsertWritesCopiesBeforeTheIndexInOnePass) {
@@ -217,31 +205,23 @@ TEST(FileEngine, InsertWritesCopiesBeforeTheIndexInOnePass) {
         f.file.RecordBuffer() = r;
         ASSERT_TRUE(f.file.InsertRecord(c.index, c.count));
         EXPECT_EQ(f.Data(), c.data);
-        EXPECT_EQ(f.file.RecordCount(), static_cast<std::int64_t>(c.data.size()) / 10);
-        EXPECT_EQ(f.file.CurrentIndex(), c.at);
-        EXPECT_FALSE(f.WorkFileLeft());
-        EXPECT_TRUE(f.messages.Log().empty());
+        EXPECT_EQ(
+            std::make_tuple(f.file.RecordCount(), f.file.CurrentIndex(), f.WorkFileLeft(), f.messages.Log().size()),
+            std::make_tuple(static_cast<std::int64_t>(c.data.size()) / 10, c.at, false, 0u));
     }
 }
 
 TEST(FileEngine, DeleteRemovesRecordAndReadsNeighbour) {
     Fixture f("HD" + Digits(10) + "ABCDEFGHIJ" + "KLMNOPQRST", 2, 10);
     ASSERT_TRUE(f.file.DeleteRecord(1));
-    EXPECT_EQ(f.Data(), "HD" + Digits(10) + "KLMNOPQRST");
-    EXPECT_EQ(f.file.CurrentIndex(), 1);
-    EXPECT_EQ(f.file.RecordBuffer(), "KLMNOPQRST");
-    // Deleting the last record reads the new last one.
-    ASSERT_TRUE(f.file.DeleteRecord(1));
-    EXPECT_EQ(f.Data(), "HD" + Digits(10));
-    EXPECT_EQ(f.file.CurrentIndex(), 0);
-    EXPECT_EQ(f.file.RecordBuffer(), Digits(10));
-    // Deleting the only record leaves the header.
-    ASSERT_TRUE(f.file.DeleteRecord(0));
-    EXPECT_EQ(f.Data(), "HD");
-    EXPECT_EQ(f.file.RecordCount(), 0);
-    EXPECT_FALSE(f.file.ReadRecord(0, Refresh::All));
-    EXPECT_FALSE(f.file.DeleteRecord(0));
-    EXPECT_FALSE(f.WorkFileLeft());
+    EXPECT_EQ(std::make_tuple(f.Data(), f.file.CurrentIndex(), f.file.RecordBuffer()),
+              std::make_tuple("HD" + Digits(10) + "KLMNOPQRST", 1, "KLMNOPQRST"));
+    ASSERT_TRUE(f.file.DeleteRecord(1));  // the last record: the new last one is read
+    EXPECT_EQ(std::make_tuple(f.Data(), f.file.CurrentIndex(), f.file.RecordBuffer()),
+              std::make_tuple("HD" + Digits(10), 0, Digits(10)));
+    ASSERT_TRUE(f.file.DeleteRecord(0));  // the only record: the header stays
+    EXPECT_EQ(std::make_tuple(f.Data(), f.file.RecordCount()), std::make_tuple("HD", 0));
+    EXPECT_FALSE(f.file.ReadRecord(0, Refresh::All) || f.file.DeleteRecord(0) || f.WorkFileLeft());
 }
 
 TEST(FileEngine, DeleteManyAndPartialLastRecordWithoutTail) {
@@ -252,9 +232,7 @@ TEST(FileEngine, DeleteManyAndPartialLastRecordWithoutTail) {
     EXPECT_EQ(f.Data(), Digits(10) + "xyz");
     ASSERT_TRUE(f.file.DeleteRecord(1, 100));  // more than remain: up to the end
     EXPECT_EQ(f.Data(), Digits(10));
-    EXPECT_FALSE(f.file.DeleteRecord(5));
-    EXPECT_FALSE(f.file.DeleteRecord(-1));
-    EXPECT_FALSE(f.file.DeleteRecord(0, 0));
+    EXPECT_FALSE(f.file.DeleteRecord(5) || f.file.DeleteRecord(-1) || f.file.DeleteRecord(0, 0));
     EXPECT_EQ(f.Data(), Digits(10));
 }
 
@@ -275,8 +253,7 @@ TEST(FileEngine, CreateEmptyFileTruncates) {
     ASSERT_TRUE(TFileInf::CreateEmptyFile(path));
     EXPECT_EQ(ReadBytes(ToFsPath(path)), "");
     const std::string fresh = dir.File("new.dat");
-    ASSERT_TRUE(TFileInf::CreateEmptyFile(fresh));
-    EXPECT_TRUE(FileExists(fresh));
+    EXPECT_TRUE(TFileInf::CreateEmptyFile(fresh) && FileExists(fresh));
     EXPECT_FALSE(TFileInf::CreateEmptyFile(dir.File("missing/x.dat")));
 }
 
@@ -287,17 +264,15 @@ TEST(FileEngine, CloseAndSavedCopy) {
     TFileInf saved;
     f.file.CopyStateTo(saved);
     f.file.CloseDataFile();
-    EXPECT_FALSE(f.file.IsOpen());
-    EXPECT_EQ(f.file.CurrentIndex(), 0);
-    EXPECT_TRUE(saved.IsOpen());
-    EXPECT_EQ(saved.CurrentIndex(), 2);
-    EXPECT_EQ(saved.RecordBuffer(), "X123456789");
+    EXPECT_EQ(std::make_tuple(f.file.IsOpen(), f.file.CurrentIndex()), std::make_tuple(false, 0));
+    EXPECT_EQ(std::make_tuple(saved.IsOpen(), saved.CurrentIndex(), saved.RecordBuffer()),
+              std::make_tuple(true, 2, "X123456789"));
     EXPECT_FALSE(saved.ReadRecord(0, Refresh::None));  // a saved copy holds no file
 
     TFileInf back;
     EXPECT_EQ(back.RestoreFrom(saved), TFileInf::RestoreOutcome::Restored);
-    EXPECT_EQ(back.CurrentIndex(), 2);
-    EXPECT_EQ(back.RecordBuffer(), "X123456789");  // the unwritten edit survives
+    EXPECT_EQ(std::make_tuple(back.CurrentIndex(), back.RecordBuffer()), std::make_tuple(2, "X123456789"))
+        << "the unwritten edit survives";
     EXPECT_EQ(f.Data(), Digits(30));
 
     WriteBytes(ToFsPath(f.path), Digits(10));  // the file shrank meanwhile
@@ -336,14 +311,12 @@ TEST(FileEngine, FailedRebuildStepLeavesDataFileAsItWas) {
             EXPECT_EQ(f.messages.Texts(), std::vector<std::string>{sj(heading + "\r\n\r\n" + message)});
             if (std::string(step) == "open") {
                 // The new file is in place; only reopening it failed, and the state says so.
-                EXPECT_NE(f.Data(), original);
-                EXPECT_FALSE(f.file.IsOpen());
+                EXPECT_TRUE(f.Data() != original && !f.file.IsOpen());
                 continue;
             }
             EXPECT_EQ(f.Data(), original);
             // The state is still open on the unchanged file and works.
-            EXPECT_TRUE(f.file.IsOpen());
-            EXPECT_EQ(f.file.RecordCount(), 3);
+            EXPECT_EQ(std::make_tuple(f.file.IsOpen(), f.file.RecordCount()), std::make_tuple(true, 3));
             ASSERT_TRUE(f.file.ReadRecord(2, Refresh::None));
             EXPECT_EQ(f.file.RecordBuffer(), std::string("01234") + std::string(5, '\0'));
         }
@@ -363,9 +336,9 @@ TEST(FileEngine, DiskFullAtAnyWriteKeepsDataFile) {
             if (f.fs.Count("write") <= failAt) continue;  // this operation has fewer writes
             ++exercised;
             EXPECT_FALSE(ok) << insert << failAt;
-            EXPECT_EQ(f.Data(), original) << insert << failAt;
-            EXPECT_FALSE(f.WorkFileLeft());
-            EXPECT_EQ(f.messages.Log().size(), 1u);
+            EXPECT_EQ(std::make_tuple(f.Data(), f.WorkFileLeft(), f.messages.Log().size()),
+                      std::make_tuple(original, false, 1u))
+                << insert << failAt;
         }
     }
     EXPECT_EQ(exercised, 5);  // three writes of an insert, two of a delete
@@ -376,8 +349,7 @@ TEST(FileEngine, DiskFullAtAnyWriteKeepsDataFile) {
 TEST(FileEngine, WorkFileNeverTakesTheNameOfAnExistingFile) {
     Fixture own(Digits(30), 0, 10, OpenMode::ReadWrite, "d.KvelWork");
     ASSERT_TRUE(own.file.DeleteRecord(0));
-    EXPECT_EQ(own.Data(), Digits(20));
-    EXPECT_FALSE(own.WorkFileLeft());
+    EXPECT_EQ(std::make_tuple(own.Data(), own.WorkFileLeft()), std::make_tuple(Digits(20), false));
     const auto created = std::find_if(own.fs.log.begin(), own.fs.log.end(),
                                       [](const std::string& call) { return call.rfind("create ", 0) == 0; });
     ASSERT_NE(created, own.fs.log.end());
@@ -415,10 +387,8 @@ TEST(CopyBuffer, SmallBufferStillCopiesEverything) {
     Fixture f(original, 3, 7);
     f.file.RecordBuffer() = "1234567";
     f.file.SetCopyBufferBytes(5);
-    const bool inserted = f.file.InsertRecord(4, 3);
-    const bool deleted = f.file.DeleteRecord(2, 2);
-    ASSERT_TRUE(inserted);
-    ASSERT_TRUE(deleted);
+    ASSERT_TRUE(f.file.InsertRecord(4, 3));
+    ASSERT_TRUE(f.file.DeleteRecord(2, 2));
     // Inserted three records before record 4 (offset 31), then removed records 2 and 3.
     const std::string expected = original.substr(0, 17) + "123456712345671234567" + original.substr(31);
     EXPECT_EQ(f.Data(), expected);
@@ -439,17 +409,15 @@ TEST(FileEngine, FilesBeyondTwoGigabytes) {
     }
     TFileInf file;
     ASSERT_TRUE(file.OpenDataFile(path, 0, 1000));
-    EXPECT_EQ(file.FileSize(), size);
-    EXPECT_EQ(file.RecordCount(), (size + 999) / 1000);
+    EXPECT_EQ(std::make_tuple(file.FileSize(), file.RecordCount()), std::make_tuple(size, (size + 999) / 1000));
     ASSERT_TRUE(file.Last());
-    EXPECT_EQ(file.RecordBuffer().substr(0, 5), "LAST!");
-    EXPECT_EQ(file.CurrentOffset(), (file.RecordCount() - 1) * 1000);
+    EXPECT_EQ(std::make_tuple(file.RecordBuffer().substr(0, 5), file.CurrentOffset()),
+              std::make_tuple("LAST!", (file.RecordCount() - 1) * 1000));
     const std::int64_t index = (std::int64_t{3} << 30) / 1000;
     file.RecordBuffer() = std::string(1000, 'Q');
     ASSERT_TRUE(file.UpdateRecord(index));
     ASSERT_TRUE(file.ReadRecord(index, Refresh::None));
-    EXPECT_EQ(file.RecordBuffer(), std::string(1000, 'Q'));
-    EXPECT_EQ(file.FileSize(), size);
+    EXPECT_EQ(std::make_tuple(file.RecordBuffer(), file.FileSize()), std::make_tuple(std::string(1000, 'Q'), size));
 
     BlockReader reader;
     ASSERT_TRUE(reader.Open(path, 0, 1000));

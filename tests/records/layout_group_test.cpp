@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "record_test_layouts.h"
 #include "util/file_util.h"
 #include "util/scripted_messages.h"
@@ -45,9 +47,8 @@ TEST_F(GroupFixture, SaveWritesOneLinePerLayoutAndLoadGivesTheSameGroup) {
                                  "Path_Rdf=" +
                                  b + " Path_EditFile=" + data + " #BrowseFixedCol=0 #GetBasePos=0\r\n";
     EXPECT_EQ(test::ReadBytes(dir.Path() / "グループ.LGP"), expected);
-    EXPECT_EQ(group.Path(), path);
-    EXPECT_EQ(settings.Path_LayoutGroup, path);
-    EXPECT_FALSE(group.Modified());
+    EXPECT_EQ(std::make_tuple(group.Path(), settings.Path_LayoutGroup, group.Modified()),
+              std::make_tuple(path, path, false));
 
     LayoutGroup loaded;
     loaded.SetModified(true);
@@ -55,10 +56,9 @@ TEST_F(GroupFixture, SaveWritesOneLinePerLayoutAndLoadGivesTheSameGroup) {
     EXPECT_FALSE(loaded.Modified());
     EXPECT_EQ(loaded.Lines(), group.Lines());  // paths, base positions and fixed items
     ASSERT_EQ(loaded.Count(), 2);
-    EXPECT_EQ(loaded.Caption(0), " 1. Order A                       ");
-    EXPECT_TRUE(loaded.Entry(1).layoutPresent);
-    EXPECT_EQ(loaded.Entry(1).comment, sj("受注ファイル"));
-    EXPECT_EQ(settings.Path_Rdf, b);
+    EXPECT_EQ(
+        std::make_tuple(loaded.Caption(0), loaded.Entry(1).layoutPresent, loaded.Entry(1).comment, settings.Path_Rdf),
+        std::make_tuple(" 1. Order A                       ", true, sj("受注ファイル"), b));
 }
 
 TEST(GroupLineParsing, FollowsTheReadingRules) {
@@ -98,10 +98,9 @@ TEST(GroupLineParsing, FollowsTheReadingRules) {
 }
 
 TEST(GroupText, IsRecognisedByTheKeyWithinTheFirst1000Bytes) {
-    EXPECT_TRUE(IsLayoutGroupText("Path_Rdf=/a.kvl\r\nLayout#Group\r\n"));
-    EXPECT_TRUE(IsLayoutGroupText(std::string(988, 'x') + "Layout#Group"));
-    EXPECT_FALSE(IsLayoutGroupText(std::string(989, 'x') + "Layout#Group"));
-    EXPECT_FALSE(IsLayoutGroupText("kvel#32.lay\r\n"));
+    EXPECT_TRUE(IsLayoutGroupText("Path_Rdf=/a.kvl\r\nLayout#Group\r\n") &&
+                IsLayoutGroupText(std::string(988, 'x') + "Layout#Group"));
+    EXPECT_FALSE(IsLayoutGroupText(std::string(989, 'x') + "Layout#Group") || IsLayoutGroupText("kvel#32.lay\r\n"));
 }
 
 TEST_F(GroupFixture, LoadRefusesAFileWithoutTheKeyAndAcceptsOneWithIt) {
@@ -111,12 +110,11 @@ TEST_F(GroupFixture, LoadRefusesAFileWithoutTheKeyAndAcceptsOneWithIt) {
     messages.Clear();
     EXPECT_FALSE(group.LoadGroup(other, doc, settings, messages));
     ASSERT_EQ(messages.Log().size(), 1u);
-    EXPECT_EQ(messages.Log()[0].text,
-              sj("<< エラー >>\r\rこのファイルは Rekkan の ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟ ではありません。\r\r     PATH = ") + other);
-    EXPECT_EQ(messages.Log()[0].caption, sj("確認"));
-    EXPECT_EQ(group.Count(), 1);
-    EXPECT_TRUE(group.Path().empty());
-    EXPECT_EQ(group.PathLabel(), "Path=");
+    EXPECT_EQ(std::tie(messages.Log()[0].text, messages.Log()[0].caption),
+              std::make_tuple(
+                  sj("<< エラー >>\r\rこのファイルは Rekkan の ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟ ではありません。\r\r     PATH = ") + other,
+                  sj("確認")));
+    EXPECT_EQ(std::make_tuple(group.Count(), group.Path(), group.PathLabel()), std::make_tuple(1, "", "Path="));
 
     // Without the first line, but with the key further on.
     const std::string path = dir.File("nofirst.LGP");
@@ -130,12 +128,11 @@ TEST_F(GroupFixture, LoadRefusesAFileWithoutTheKeyAndAcceptsOneWithIt) {
 TEST_F(GroupFixture, StandInCommentsForMissingAndUnnamedLayouts) {
     settings.Path_Rdf = "before";
     group.AddLayoutEntry(dir.File("missing.kvl"), "", 0, 0, doc, settings, messages);
-    EXPECT_EQ(group.Entry(0).comment, sj("★★ レイアウトが存在しません ★★"));
-    EXPECT_FALSE(group.Entry(0).layoutPresent);
-    EXPECT_EQ(settings.Path_Rdf, "before");
+    EXPECT_EQ(std::tie(group.Entry(0).comment, group.Entry(0).layoutPresent, settings.Path_Rdf),
+              std::make_tuple(sj("★★ レイアウトが存在しません ★★"), false, "before"));
     Add("noname.kvl", "");
-    EXPECT_EQ(group.Entry(1).comment, sj("ファイル名なし"));
-    EXPECT_EQ(settings.Path_Rdf, dir.File("noname.kvl"));
+    EXPECT_EQ(std::tie(group.Entry(1).comment, settings.Path_Rdf),
+              std::make_tuple(sj("ファイル名なし"), dir.File("noname.kvl")));
     EXPECT_NE(group.Entry(0).serial, group.Entry(1).serial);
     EXPECT_TRUE(group.Entry(0).fileState && group.Entry(0).savedFileState);
 }
@@ -154,19 +151,14 @@ TEST_F(GroupFixture, RemoveAsksAndRenumbersAndSelectsTheNextEntry) {
         sj("下記のレイアウトをレイアウト・グループより削除します。\r\n\r\n      2. b                             \r\n\r\nよろしいですか？"));
 
     EXPECT_TRUE(group.RemoveLayoutEntry(1, messages, select));
-    EXPECT_TRUE(group.Modified());
-    EXPECT_EQ(group.Shown(), 1);  // c, shown, moved up
-    EXPECT_EQ(select, 1);
-    EXPECT_EQ(group.Entry(1).comment, "c");
-    EXPECT_EQ(group.Entry(1).number, 2);
-
+    // c, shown, moved up and selected.
+    EXPECT_EQ(std::make_tuple(group.Modified(), group.Shown(), select, group.Entry(1).comment, group.Entry(1).number),
+              std::make_tuple(true, 1, 1, "c", 2));
     group.SetShown(0);
     EXPECT_TRUE(group.RemoveLayoutEntry(1, messages, select));
-    EXPECT_EQ(select, 0);
-    EXPECT_EQ(group.Shown(), 0);
+    EXPECT_EQ(std::make_pair(select, group.Shown()), std::make_pair(0, 0));
     EXPECT_TRUE(group.RemoveLayoutEntry(0, messages, select));
-    EXPECT_EQ(select, -1);
-    EXPECT_EQ(group.Shown(), -1);
+    EXPECT_EQ(std::make_pair(select, group.Shown()), std::make_pair(-1, -1));
     EXPECT_FALSE(group.RemoveLayoutEntry(0, messages, select));
 }
 
@@ -182,13 +174,11 @@ TEST_F(GroupFixture, DropMovesInFrontOfTheTargetKeepingNumbersUntilRenumbered) {
         order += group.Entry(i).comment;
         numbers += std::to_string(group.Entry(i).number);
     }
-    EXPECT_EQ(order, "dbac");
-    EXPECT_EQ(numbers, "4213");
-    EXPECT_EQ(group.Shown(), 0);
-    EXPECT_FALSE(group.Modified());
+    EXPECT_EQ(std::make_tuple(order, numbers, group.Shown(), group.Modified()),
+              std::make_tuple("dbac", "4213", 0, false));
     group.Renumber();
-    EXPECT_EQ(group.Caption(0).substr(0, 4), " 1. ");
-    EXPECT_EQ(group.Lines()[0].layoutPath, dir.File("d.kvl"));
+    EXPECT_EQ(std::make_tuple(group.Caption(0).substr(0, 4), group.Lines()[0].layoutPath),
+              std::make_tuple(" 1. ", dir.File("d.kvl")));
 }
 
 TEST_F(GroupFixture, WindowCommandsMarkTheGroupModified) {
@@ -196,9 +186,8 @@ TEST_F(GroupFixture, WindowCommandsMarkTheGroupModified) {
     const std::string b = Layout("b.kvl", "B");
     // The add dialog's list is taken from its last file to its first.
     EXPECT_EQ(group.AddLayouts({a, b}, doc, settings, messages), 1);
-    EXPECT_TRUE(group.Modified());
-    EXPECT_EQ(group.Entry(0).comment, "B");
-    EXPECT_EQ(group.Entry(1).comment, "A");
+    EXPECT_EQ(std::make_tuple(group.Modified(), group.Entry(0).comment, group.Entry(1).comment),
+              std::make_tuple(true, "B", "A"));
 
     const std::string data = dir.File("d.dat");
     test::WriteBytes(ToFsPath(data), std::string(30, 'x'));
@@ -206,32 +195,29 @@ TEST_F(GroupFixture, WindowCommandsMarkTheGroupModified) {
     TFileInf* before = group.Entry(0).fileState.get();
     group.SetModified(false);
     group.SetEditFile(0, data);
-    EXPECT_TRUE(group.Modified());
-    EXPECT_NE(group.Entry(0).fileState.get(), before);
-    EXPECT_FALSE(group.Entry(0).fileState->IsOpen());
-    EXPECT_EQ(group.Lines()[0].editFilePath, data);
-
+    EXPECT_EQ(std::make_tuple(group.Modified(), group.Entry(0).fileState.get() != before,
+                              group.Entry(0).fileState->IsOpen(), group.Lines()[0].editFilePath),
+              std::make_tuple(true, true, false, data));
     group.SetModified(false);
     group.SetBasePosition(0, 12);
-    EXPECT_TRUE(group.Modified());
-    EXPECT_EQ(group.Entry(0).fileState->BasePosition(), 12);
-    EXPECT_EQ(group.Entry(0).savedFileState->BasePosition(), 12);
+    EXPECT_EQ(std::make_tuple(group.Modified(), group.Entry(0).fileState->BasePosition(),
+                              group.Entry(0).savedFileState->BasePosition()),
+              std::make_tuple(true, 12, 12));
     group.SetModified(false);
     group.SetBrowseFixedItem(1, 4);
-    EXPECT_TRUE(group.Modified());
-    EXPECT_EQ(group.Lines()[1].browseFixedItem, 4);
-    EXPECT_EQ(group.Lines()[0].basePosition, 12);
+    EXPECT_EQ(std::make_tuple(group.Modified(), group.Lines()[1].browseFixedItem, group.Lines()[0].basePosition),
+              std::make_tuple(true, 4, 12));
 }
 
 TEST(GroupCaptions, AlignNumberAndComment) {
-    EXPECT_EQ(EntryCaption(7, "abc"), " 7. abc                           ");
-    EXPECT_EQ(EntryCaption(123, "abc").substr(0, 5), "123. ");
-    EXPECT_EQ(EntryCaption(1, std::string(35, 'x')), " 1. " + std::string(35, 'x'));
-    EXPECT_EQ(LayoutChildCaption("/a.kvl"), "Layout = /a.kvl");
-    EXPECT_EQ(EditChildCaption(""), "Edit   = ");
-    EXPECT_EQ(WithGroupExtension("/x/grp"), "/x/grp.LGP");
-    EXPECT_EQ(WithGroupExtension("/x.d/grp.lgp"), "/x.d/grp.lgp");
-    EXPECT_EQ(WithGroupExtension("/x.d/grp"), "/x.d/grp.LGP");
+    EXPECT_EQ((std::vector<std::string>{EntryCaption(7, "abc"), EntryCaption(123, "abc").substr(0, 5),
+                                        EntryCaption(1, std::string(35, 'x')), LayoutChildCaption("/a.kvl"),
+                                        EditChildCaption("")}),
+              (std::vector<std::string>{" 7. abc                           ", "123. ", " 1. " + std::string(35, 'x'),
+                                        "Layout = /a.kvl", "Edit   = "}));
+    EXPECT_EQ((std::vector<std::string>{WithGroupExtension("/x/grp"), WithGroupExtension("/x.d/grp.lgp"),
+                                        WithGroupExtension("/x.d/grp")}),
+              (std::vector<std::string>{"/x/grp.LGP", "/x.d/grp.lgp", "/x.d/grp.LGP"}));
 }
 
 TEST_F(GroupFixture, SaveAsksFirstAndReportsAFileThatCannotBeWritten) {
@@ -247,9 +233,8 @@ TEST_F(GroupFixture, SaveAsksFirstAndReportsAFileThatCannotBeWritten) {
 
     const std::string bad = dir.File("no-such-folder/g.LGP");
     EXPECT_FALSE(group.SaveGroup(bad, false, settings, messages));
-    EXPECT_EQ(messages.Log().back().kind, ScriptedMessages::Entry::Kind::Inform);
-    EXPECT_TRUE(group.Modified());
-    EXPECT_TRUE(group.Path().empty());
+    EXPECT_EQ(std::make_tuple(messages.Log().back().kind, group.Modified(), group.Path()),
+              std::make_tuple(ScriptedMessages::Entry::Kind::Inform, true, ""));
 }
 
 }  // namespace

@@ -22,10 +22,9 @@ TEST_F(SessionFixture, ReturningToAnEntryKeepsOnlyUnwrittenEdits) {
     session.ShowEntry(1);
     ASSERT_TRUE(session.Next() && session.CommitCell(kName, EnteredText{"THEIRS", true}) && session.Update());
     session.ShowEntry(0);
-    EXPECT_EQ(session.CellText(kName), "MINE");
-    EXPECT_EQ(session.Info().recNo, "2");
-    EXPECT_EQ(session.Row(2).cells[6], "HEX");
-    EXPECT_EQ(session.RestoredGridPlace().topRow + session.RestoredGridPlace().row, 8);
+    EXPECT_EQ(std::make_tuple(session.CellText(kName), session.Info().recNo, session.Row(2).cells[6],
+                              session.RestoredGridPlace().topRow + session.RestoredGridPlace().row),
+              std::make_tuple("MINE", "2", "HEX", 8));
 
     ASSERT_TRUE(session.Update());  // written now: returning shows what the file holds
     session.ShowEntry(1);
@@ -36,8 +35,8 @@ TEST_F(SessionFixture, ReturningToAnEntryKeepsOnlyUnwrittenEdits) {
     session.ShowEntry(1);  // the record entry 0 stood on goes, then the file
     ASSERT_TRUE(session.Delete() && session.Delete());
     session.ShowEntry(0);
-    EXPECT_EQ(Outcome(), "Rec.No [2] のレコードは存在しません。");
-    EXPECT_EQ(Kind(), OutcomeKind::Error);
+    EXPECT_EQ(std::make_tuple(Outcome(), Kind()),
+              std::make_tuple("Rec.No [2] のレコードは存在しません。", OutcomeKind::Error));
     session.ShowEntry(1);
     std::filesystem::remove(ToFsPath(data));
     session.ShowEntry(0);
@@ -62,8 +61,8 @@ TEST_F(SessionFixture, GroupIsReplacedOrClosedOnlyAfterASuccessfulSave) {
         dialogs.answers.assign(c.dialog.begin(), c.dialog.end());
         EXPECT_EQ(session.QueryClose(), c.closes);
     }
-    EXPECT_EQ(Bytes(saved + ".LGP").substr(0, 27), "Layout#Group=Layout#Group\r\n");
-    EXPECT_EQ(session.GroupPathLabel(), saved + ".LGP");
+    EXPECT_EQ(std::make_tuple(Bytes(saved + ".LGP").substr(0, 27), session.GroupPathLabel()),
+              std::make_tuple("Layout#Group=Layout#Group\r\n", saved + ".LGP"));
     EXPECT_TRUE(session.QueryClose());  // not modified: no question
     EXPECT_EQ(Cp932ToUtf8(dialogs.asked.at(0).title), "指定のファイル名で ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟ を保存します。");
 
@@ -75,8 +74,7 @@ TEST_F(SessionFixture, GroupIsReplacedOrClosedOnlyAfterASuccessfulSave) {
     messages.Script(Answer::No);  // do not save
     dialogs.answers = {saved + ".LGP"};
     EXPECT_TRUE(session.OpenGroupCommand());
-    EXPECT_EQ(session.EntryCount(), 1);
-    EXPECT_EQ(session.CellText(kName), "A     ");
+    EXPECT_EQ(std::make_tuple(session.EntryCount(), session.CellText(kName)), std::make_tuple(1, "A     "));
 }
 
 TEST_F(SessionFixture, DroppedFilesAreClassifiedAndStoredWithAbsolutePaths) {
@@ -89,8 +87,8 @@ TEST_F(SessionFixture, DroppedFilesAreClassifiedAndStoredWithAbsolutePaths) {
               "★ 「編集するファイル」として設定することはできません。\r\n★" +
                   path + data);
     session.DropFile(EnteredText{"order.kvl", true});
-    EXPECT_EQ(Said(1), "指定のレイアウトをレイアウトグループに追加しました。" + path + layout);
-    EXPECT_EQ(session.ShownEntry()->layoutPath, layout);
+    EXPECT_EQ(std::make_tuple(Said(1), session.ShownEntry()->layoutPath),
+              std::make_tuple("指定のレイアウトをレイアウトグループに追加しました。" + path + layout, layout));
     session.DropFile(EnteredText{"./orders.dat", true});
     EXPECT_EQ(
         Said(2),
@@ -105,15 +103,14 @@ TEST_F(SessionFixture, DroppedFilesAreClassifiedAndStoredWithAbsolutePaths) {
     session.DropFile(EnteredText{"g.LGP", true});
     EXPECT_EQ(Said(4), "ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟの内容が変更されています。\r\n\r\n保存しますか？");
     EXPECT_EQ(Said(5), "指定のレイアウトグループを読み込みました。" + path + dir.File("g.LGP"));
-    EXPECT_FALSE(session.GroupModified());
-    EXPECT_EQ(session.Info().basePosition, "5");    // shown without an edit file too
+    // The base position is shown without an edit file too.
+    EXPECT_EQ(std::make_tuple(session.GroupModified(), session.Info().basePosition), std::make_tuple(false, "5"));
     session.DropFile(EnteredText{"?.kvl", false});  // a path Shift-JIS cannot hold
     EXPECT_EQ(session.LastOutcome().text, NotShiftJisText());
     messages.Clear();  // the command-line argument: no reports; a data file is ignored
     session.TakeArgument(EnteredText{"orders.dat", true});
     session.TakeArgument(EnteredText{"order.kvl", true});
-    EXPECT_TRUE(messages.Log().empty());
-    EXPECT_EQ(session.EntryCount(), 2);
+    EXPECT_EQ(std::make_tuple(messages.Log().size(), session.EntryCount()), std::make_tuple(0u, 2));
     std::filesystem::current_path(before);
 }
 
@@ -128,10 +125,9 @@ TEST_F(SessionFixture, RemovingEntriesShowsTheNextAndFinallyNothing) {
               "\r\n\r\nよろしいですか？");
     EXPECT_EQ(Cp932ToUtf8(session.Captions(0).entry), " 1. ★★ レイアウトが存在しません ★★");
     EXPECT_TRUE(session.RemoveEntryCommand(0));
-    EXPECT_EQ(session.ShownIndex(), -1);
-    EXPECT_EQ(session.RowCount(), 0);
-    EXPECT_EQ(session.Warning() + session.Info().recordCount, "");
-    EXPECT_FALSE(session.Enabling().removeLayout);
+    EXPECT_EQ(std::make_tuple(session.ShownIndex(), session.RowCount(), session.Warning() + session.Info().recordCount,
+                              session.Enabling().removeLayout),
+              std::make_tuple(-1, 0, "", false));
 }
 
 TEST_F(SessionFixture, EditFileCommandsChooseCloseOpenInitialiseAndClear) {
@@ -139,16 +135,15 @@ TEST_F(SessionFixture, EditFileCommandsChooseCloseOpenInitialiseAndClear) {
     ShowWith("");
     dialogs.answers = {data};
     EXPECT_TRUE(session.ChooseEditFileCommand());
-    EXPECT_EQ(dialogs.asked.back().filter, "(*.dat)|*.dat|(*.*)|*.*");
-    EXPECT_EQ(session.Captions(0).edit, "Edit   = " + data);
+    EXPECT_EQ(std::make_tuple(dialogs.asked.back().filter, session.Captions(0).edit),
+              std::make_tuple("(*.dat)|*.dat|(*.*)|*.*", "Edit   = " + data));
     session.CloseEditFile();
-    EXPECT_EQ(Outcome(), "編集ファイルをクローズしました。");
     const RecordInfo closed = session.Info();  // nothing of the closed file's last state stays
     EXPECT_EQ(closed.recNo + "|" + closed.recordCount + "|" + closed.fileSize + "|" + closed.filePos + "|" +
                   closed.recordLength + "|" + closed.basePosition,
               "||||19|1");
-    EXPECT_EQ(session.CellText(kName), "");
-    EXPECT_FALSE(session.Enabling().gridEditable);
+    EXPECT_EQ(std::make_tuple(Outcome(), session.CellText(kName), session.Enabling().gridEditable),
+              std::make_tuple("編集ファイルをクローズしました。", "", false));
     EXPECT_TRUE(session.OpenEditFile());
     EXPECT_EQ(session.CellText(kName), "A     ");
 
@@ -161,10 +156,10 @@ TEST_F(SessionFixture, EditFileCommandsChooseCloseOpenInitialiseAndClear) {
         "なります。\r\n\r\n     PATH = " +
             fresh + "\r\n\r\nよろしいですか？");
     EXPECT_EQ(Said(1), "編集ファイルを初期化しました。\r\n\r\n     PATH = " + fresh);
-    EXPECT_EQ(Outcome(), "編集中のファイルを初期化しました。");
-    EXPECT_EQ(session.EditFilePath(), fresh);
-    EXPECT_EQ(Cp932ToUtf8(session.Warning()), "【警告】ファイルにレコードは存在しません。");
-    EXPECT_EQ(Bytes(data).size(), 57u);  // the old edit file is untouched
+    // The old edit file is untouched.
+    EXPECT_EQ(std::make_tuple(Outcome(), session.EditFilePath(), Cp932ToUtf8(session.Warning()), Bytes(data).size()),
+              std::make_tuple("編集中のファイルを初期化しました。", fresh, "【警告】ファイルにレコードは存在しません。",
+                              57u));
     dialogs.answers = {dir.File("no/such/folder/x.dat")};
     EXPECT_FALSE(session.InitialiseEditFileCommand());
     EXPECT_EQ(Outcome(), "編集中のファイルの初期化に失敗しました。");

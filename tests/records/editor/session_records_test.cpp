@@ -48,8 +48,8 @@ TEST_F(SessionFixture, NavigationAndRecNoReportEachMoveAndStopAtTheEnds) {
     }
     EXPECT_EQ(session.RecNoBoxText(), " 9,223,372,036,854,775,807");
     ASSERT_TRUE(session.Next());
-    EXPECT_EQ(session.CellText(kName), "B     ");
-    EXPECT_EQ(session.Row(kName).cells[1], "20");  // 1-based file offset of record 2's first byte
+    // The position is the 1-based file offset of record 2's first byte.
+    EXPECT_EQ(std::make_tuple(session.CellText(kName), session.Row(kName).cells[1]), std::make_tuple("B     ", "20"));
 }
 
 TEST_F(SessionFixture, AnEmptyFileHasNothingToReadAndUpdateInserts) {
@@ -58,10 +58,9 @@ TEST_F(SessionFixture, AnEmptyFileHasNothingToReadAndUpdateInserts) {
     EXPECT_FALSE(session.First());
     EXPECT_EQ(Outcome(), "先頭レコードは存在しません。");
     EXPECT_FALSE(session.Next());
-    EXPECT_EQ(Outcome(), "ファイルにレコードは存在しません。");
-    EXPECT_EQ(Kind(), OutcomeKind::Error);
-    EXPECT_TRUE(session.Enabling().insert);
-    EXPECT_FALSE(session.Enabling().update);
+    EXPECT_EQ(std::make_tuple(Outcome(), Kind()),
+              std::make_tuple("ファイルにレコードは存在しません。", OutcomeKind::Error));
+    EXPECT_TRUE(session.Enabling().insert && !session.Enabling().update);
     ASSERT_TRUE(session.CommitCell(kName, EnteredText{"NEW", true}));
     EXPECT_TRUE(session.Update());
     EXPECT_EQ(Said(0), "編集中のレコードを Rec.No [1] として挿入します。\r\n\r\nよろしいですか？");
@@ -73,16 +72,12 @@ TEST_F(SessionFixture, BasePositionSkipsAHeaderAndIsClampedToTheFileSize) {
     ShowWith(Data("head.dat", "HEAD" + kA + kB));
     EXPECT_EQ(Cp932ToUtf8(session.Warning()), "【警告】レコード長で割り切れません。");
     EXPECT_TRUE(session.ChangeBasePosition(" 4", BaseStep::PlusByte));
-    EXPECT_EQ(session.CellText(kName), "A     ");
-    EXPECT_EQ(session.Info().recordCount, "2");
-    EXPECT_EQ(session.Row(kName).cells[1], "5");
-    EXPECT_EQ(session.Warning(), "");
-    EXPECT_EQ(session.ShownEntry()->basePosition, 4);
-    EXPECT_TRUE(session.GroupModified());
+    EXPECT_EQ(std::make_tuple(session.CellText(kName), session.Info().recordCount, session.Row(kName).cells[1],
+                              session.Warning(), session.ShownEntry()->basePosition, session.GroupModified()),
+              std::make_tuple("A     ", "2", "5", "", 4, true));
     EXPECT_FALSE(session.ChangeBasePosition("500", BaseStep::None));
-    EXPECT_EQ(Outcome(), "読み込み基底位置はファイルサイズ内にして下さい。");
-    EXPECT_EQ(Kind(), OutcomeKind::Error);
-    EXPECT_EQ(Said(0), Outcome());
+    EXPECT_EQ(std::make_tuple(Outcome(), Kind(), Said(0)),
+              std::make_tuple("読み込み基底位置はファイルサイズ内にして下さい。", OutcomeKind::Error, Outcome()));
     EXPECT_EQ(session.BasePositionBoxText(), " 42");  // the file size
 }
 
@@ -117,9 +112,8 @@ TEST_F(SessionFixture, RecordCommandsAskThenWriteTheEditedRecord) {
         EXPECT_TRUE(Command(session, c.command));
         EXPECT_EQ(Said(1), std::string(c.question) + "\r\n\r\nよろしいですか？");
         EXPECT_EQ(Bytes(data), c.file);
-        EXPECT_EQ(Outcome(), c.done);
-        EXPECT_EQ(Kind(), OutcomeKind::Done);
-        EXPECT_EQ(session.Info().recNo, c.recNoAfter);
+        EXPECT_EQ(std::make_tuple(Outcome(), Kind(), session.Info().recNo),
+                  std::make_tuple(c.done, OutcomeKind::Done, c.recNoAfter));
     }
     settings.Chk_Msg_Update = settings.Chk_Msg_Insert = settings.Chk_Msg_Append = settings.Chk_Msg_Delete = false;
     messages.Clear();
@@ -134,8 +128,8 @@ TEST_F(SessionFixture, CancelledInsertOrDeleteLeavesTheFileAsItWas) {
     EXPECT_FALSE(session.Insert());
     EXPECT_EQ(Outcome(), "レコードの挿入を中止しました。ファイルは変更していません。");
     EXPECT_FALSE(session.Delete());
-    EXPECT_EQ(Outcome(), "レコードの削除を中止しました。ファイルは変更していません。");
-    EXPECT_EQ(Kind(), OutcomeKind::Error);
+    EXPECT_EQ(std::make_tuple(Outcome(), Kind()),
+              std::make_tuple("レコードの削除を中止しました。ファイルは変更していません。", OutcomeKind::Error));
     EXPECT_GE(observer.progressCalls, 2);
     EXPECT_EQ(Bytes(data), kA + kB + kC);
     EXPECT_EQ(messages.Log().size(), 2u);  // the two questions, no error message
@@ -148,26 +142,20 @@ TEST_F(SessionFixture, RebuildCanRunOnAWorkerThread) {
     const std::string data = ThreeRecords();
     ShowWith(data);
     ASSERT_TRUE(session.BeginDelete());
-    EXPECT_EQ(Outcome(), "レコードの削除処理中です。");
-    EXPECT_EQ(Kind(), OutcomeKind::Working);
-    EXPECT_FALSE(session.Next());  // nothing touches the file meanwhile
-    EXPECT_FALSE(session.QueryClose());
-    EXPECT_FALSE(session.Enabling().update);
+    EXPECT_EQ(std::make_tuple(Outcome(), Kind()), std::make_tuple("レコードの削除処理中です。", OutcomeKind::Working));
+    // Nothing touches the file meanwhile.
+    EXPECT_FALSE(session.Next() || session.QueryClose() || session.Enabling().update);
     bool ok = false;
     std::int64_t done = 0, total = 0;
     std::thread worker(
         [&] { ok = session.RunRebuild([&](std::int64_t d, std::int64_t t) { return done = d, total = t, true; }); });
     worker.join();
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(done, 38);
-    EXPECT_EQ(total, 38);
-    EXPECT_EQ(session.Info().recordCount, "3");  // as before, until finished
+    // The count stays as before until finished.
+    EXPECT_EQ(std::make_tuple(ok, done, total, session.Info().recordCount), std::make_tuple(true, 38, 38, "3"));
     session.FinishRebuild(ok);
-    EXPECT_FALSE(session.Rebuilding());
-    EXPECT_EQ(session.Info().recordCount, "2");
-    EXPECT_EQ(Bytes(data), kB + kC);
-    EXPECT_EQ(Outcome(), "編集中のレコードを削除しました。");
-    EXPECT_EQ(session.CellText(kName), "B     ");
+    EXPECT_EQ(std::make_tuple(session.Rebuilding(), session.Info().recordCount, Bytes(data), Outcome(),
+                              session.CellText(kName)),
+              std::make_tuple(false, "2", kB + kC, "編集中のレコードを削除しました。", "B     "));
 }
 
 TEST_F(SessionFixture, APartialLayoutNeverRewritesTheDataFile) {
@@ -184,8 +172,8 @@ TEST_F(SessionFixture, APartialLayoutNeverRewritesTheDataFile) {
         EXPECT_TRUE(session.LayoutPartial());
         for (const char* command : {"update", "insert", "append", "delete"}) {
             EXPECT_FALSE(Command(session, command)) << command;
-            EXPECT_EQ(session.LastOutcome().text, PartialLayoutRefusedText());
-            EXPECT_EQ(Kind(), OutcomeKind::Error);
+            EXPECT_EQ(std::make_tuple(session.LastOutcome().text, Kind()),
+                      std::make_tuple(PartialLayoutRefusedText(), OutcomeKind::Error));
         }
         EXPECT_TRUE(messages.Log().empty());  // refused before any question
         EXPECT_EQ(Bytes(data), std::string(3000, 'Q'));
