@@ -56,6 +56,12 @@ void TFm_RecEditor::ConnectGroup() {
     connect(c.removeLayout, &QPushButton::clicked, this, &TFm_RecEditor::RemoveSelectedLayout);
     auto* del = new QShortcut(QKeySequence::Delete, c.tree, nullptr, nullptr, Qt::WidgetShortcut);
     connect(del, &QShortcut::activated, this, &TFm_RecEditor::RemoveSelectedLayout);
+    // Ctrl+Up / Ctrl+Down move the selected layout as dragging it does.
+    for (const int by : {-1, 1}) {
+        auto* move = new QShortcut(QKeySequence(Qt::CTRL | (by < 0 ? Qt::Key_Up : Qt::Key_Down)), c.tree, nullptr,
+                                   nullptr, Qt::WidgetShortcut);
+        connect(move, &QShortcut::activated, this, [this, by] { MoveSelectedLayout(by); });
+    }
     connect(c.tree, &QTreeView::customContextMenuRequested, this,
             [this](const QPoint& at) { menus_->treeMenu->popup(controls_->tree->viewport()->mapToGlobal(at)); });
     connect(c.tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -135,6 +141,21 @@ void TFm_RecEditor::RemoveSelectedLayout() {
     const QModelIndex current = controls_->tree->currentIndex();
     if (!GroupTreeModel::IsEntryNode(current)) return;  // only a layout's own node
     (void)session_->RemoveEntryCommand(current.row());
+}
+
+void TFm_RecEditor::MoveSelectedLayout(int by) {
+    const QModelIndex current = controls_->tree->currentIndex();
+    if (!GroupTreeModel::IsEntryNode(current)) return;
+    const int row = current.row();
+    const int to = row + by;
+    if (to < 0 || to >= session_->EntryCount()) return;
+    if (by < 0)
+        session_->MoveEntry(row, to);
+    else
+        session_->MoveEntry(to, row);  // the next one goes in front of this one
+    syncingTree_ = true;
+    controls_->tree->setCurrentIndex(treeModel_->index(to, 0));
+    syncingTree_ = false;
 }
 
 void TFm_RecEditor::GoToRecNo() {

@@ -92,6 +92,7 @@ private:
     void StoreSettings();
     void ShowTreeNode(const QModelIndex& index);
     void RemoveSelectedLayout();
+    void MoveSelectedLayout(int by);
     void GoToRecNo();
     void ChangeBase(BaseStep step);
     void EnterInGrid(int row);

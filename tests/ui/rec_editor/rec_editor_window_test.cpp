@@ -213,6 +213,26 @@ private slots:
         QCOMPARE(f.Bytes().substr(6, 3), std::string("\xF0\xF7\xC5"));
     }
 
+    void movesALayoutWithTheKeyboardAsDraggingDoes() {
+        Fixture f(ThreeOrders());
+        test::WriteBytes(f.dir.Path() / "g.LGP",
+                         FormatGroupText({GroupLine{f.layout, f.data, 0, 0}, GroupLine{f.layout, "", 0, 0}}));
+        f.Open();
+        auto* tree = f.Find<QTreeView>("TreeView1");
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window));
+        tree->setFocus();
+        const LayoutGroup& group = f.window->Session().Group();
+        QTest::keyClick(tree, Qt::Key_Down, Qt::ControlModifier);
+        QCOMPARE(group.Entry(0).editFilePath, std::string());
+        QCOMPARE(group.Entry(1).editFilePath, f.data);
+        QCOMPARE(f.window->Session().ShownIndex(), 1);  // still shown, now second
+        QCOMPARE(f.Find<QLineEdit>("Edt_Records")->text(), QStringLiteral("3"));
+        QTest::keyClick(tree, Qt::Key_Up, Qt::ControlModifier);
+        QCOMPARE(group.Entry(0).editFilePath, f.data);
+        QVERIFY(!f.window->Session().GroupModified());  // as after a drop: a save writes the order
+    }
+
     void insertsAndDeletesOffTheWindowThread() {
         Fixture f(ThreeOrders());
         f.Open();
