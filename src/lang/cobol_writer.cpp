@@ -204,4 +204,26 @@ std::string WriteCobolEditorText(const LanguageOutputInput& in, const CobolOutpu
     return out;
 }
 
+bool ReadEditorTextComment(std::string_view text, std::string& comment) {
+    // The heading: "//****", "//*", "//*  comment ... *", "//*", "//*    Record Length: ...".
+    std::string found;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string_view::npos) end = text.size();
+        std::string line = TrimRight(std::string(text.substr(at, end - at)));
+        at = end + 1;
+        if (line.rfind("//*", 0) != 0) return false;
+        std::string inside = line.substr(3);
+        if (!inside.empty() && inside.back() == '*') inside.pop_back();
+        inside = Trim(inside);
+        if (inside.rfind("Record Length:", 0) == 0) {
+            comment = found;
+            return true;
+        }
+        if (found.empty() && inside.find_first_not_of('*') != std::string::npos) found = inside;
+    }
+    return false;
+}
+
 }  // namespace rekkan

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "lang/lang_output.h"
 #include "model/settings.h"
@@ -27,6 +28,10 @@ struct CobolOutputOptions {
 [[nodiscard]] std::string WriteCobolText(const LanguageOutputInput& in, const CobolOutputOptions& options);
 /// The text handed to the built-in text editor, which the COBOL import reads back.
 [[nodiscard]] std::string WriteCobolEditorText(const LanguageOutputInput& in, const CobolOutputOptions& options);
+
+/// The layout comment in the heading of a text WriteCobolEditorText wrote; false when the
+/// heading is not there (the text then carries no comment of its own).
+[[nodiscard]] bool ReadEditorTextComment(std::string_view text, std::string& comment);
 
 /// The level number as written: ((LVL - 1) x increment + start), last two digits.
 [[nodiscard]] std::string CobolLevelNumber(int level, int start, int increment);

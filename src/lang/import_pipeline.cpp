@@ -2,12 +2,14 @@
 
 #include "lang/c_import.h"
 #include "lang/cobol_import.h"
+#include "lang/cobol_writer.h"
 #include "lang/vb_import.h"
 #include "model/editor_hooks.h"
 #include "model/geometry.h"
 #include "model/key_items.h"
 #include "model/type_notation.h"
 #include "util/encoding.h"
+#include "util/file_util.h"
 #include "util/messages.h"
 #include "util/text.h"
 
@@ -100,6 +102,13 @@ bool ImportPipeline::ImportCobolEditorMode(const std::string& cp932Path, LayoutD
     settings_.Chk_RedInclude = true;
     bool ok = Scan(SourceLanguage::Cobol, cp932Path, error);
     if (ok && !ListLines().empty()) ok = Import(0, doc);
+    // The layout comment sits in the text's heading; the rows alone would give it the first
+    // row's name.
+    std::string text, comment;
+    if (ok && ReadWholeFile(cp932Path, text) && ReadEditorTextComment(text, comment) && comment != doc.RdfCmt) {
+        doc.RdfCmt = comment;
+        if (hooks_) hooks_->LayoutReplaced();
+    }
     settings_.Chk_RedInclude = saved;
     session_.editorMode = false;
     return ok;

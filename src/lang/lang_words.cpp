@@ -69,16 +69,41 @@ std::string KeyEntryText(int key, int seq, bool duplicates, bool descending, int
     return text;
 }
 
-void TakeKeyMarks(std::string& name, int rowIndex, std::vector<std::string>& keyEntries) {
+namespace {
+
+/// True for a mark of the form "#k.s", k and s from 1, then optionally "d"/"D" and "+"/"-".
+bool WellFormedKeyMark(std::string_view mark) {
+    std::size_t i = 1;
+    const auto number = [&] {
+        const std::size_t from = i;
+        long long n = 0;
+        while (i < mark.size() && mark[i] >= '0' && mark[i] <= '9' && n < 1000000) n = n * 10 + (mark[i++] - '0');
+        return i > from && n >= 1;
+    };
+    if (mark.empty() || mark[0] != '#' || !number()) return false;
+    if (i >= mark.size() || mark[i++] != '.' || !number()) return false;
+    if (i < mark.size() && (mark[i] == 'd' || mark[i] == 'D')) ++i;
+    if (i < mark.size() && (mark[i] == '+' || mark[i] == '-')) ++i;
+    return i == mark.size();
+}
+
+}  // namespace
+
+void TakeKeyMarks(std::string& name, int rowIndex, std::vector<std::string>& keyEntries, bool wellFormedOnly) {
     constexpr int kMostMarks = 101;
     constexpr int kLargestNumber = 99999;
     int accepted = 0;
+    std::size_t from = 0;
     while (accepted < kMostMarks) {
-        const std::size_t hash = name.find('#');
+        const std::size_t hash = name.find('#', from);
         if (hash == std::string::npos) break;
         std::size_t end = hash + 1;
         while (end < name.size() && name[end] != '#' && name[end] != ' ') ++end;
         const std::string mark = name.substr(hash, end - hash);
+        if (wellFormedOnly && !WellFormedKeyMark(mark)) {
+            from = end;  // not a mark: it stays part of the name
+            continue;
+        }
         name.erase(hash, end - hash);
 
         int key = 0, seq = 0;
@@ -123,7 +148,7 @@ void TakePrefixMark(std::string& comment, std::string& prefix) {
 }
 
 void StoreImportedRow(LayoutDocument& doc, int index, ImportedRow in, ImportSession& session) {
-    TakeKeyMarks(in.itemName, index, session.keyEntries);
+    TakeKeyMarks(in.itemName, index, session.keyEntries, session.editorMode);
     TRspec row;
     row.LVL = std::max(1, in.level);
     row.RPT = std::max(1, in.repeat);

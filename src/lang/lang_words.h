@@ -26,8 +26,10 @@ struct ImportSession;
 [[nodiscard]] std::string SecondWord(std::string_view text);
 
 /// Takes the key marks ("#1.2d-") out of an item name; each valid one adds its key entry text
-/// for row `rowIndex` to `keyEntries` (kept sorted).
-void TakeKeyMarks(std::string& name, int rowIndex, std::vector<std::string>& keyEntries);
+/// for row `rowIndex` to `keyEntries` (kept sorted). With `wellFormedOnly` (text the system
+/// wrote itself) only marks "#k.s", k and s from 1, optionally "d" and "+" or "-", are taken;
+/// any other "#" text stays in the name.
+void TakeKeyMarks(std::string& name, int rowIndex, std::vector<std::string>& keyEntries, bool wellFormedOnly = false);
 /// The key entry text of a mark: "001.002<可>(降順):5".
 [[nodiscard]] std::string KeyEntryText(int key, int seq, bool duplicates, bool descending, int rowIndex);
 

@@ -1,6 +1,7 @@
 #include "layout_editor/layout_editor_controller.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <system_error>
 
 #include "lang/c_writer.h"
@@ -12,6 +13,7 @@
 #include "tools/redefinition_listing.h"
 #include "util/encoding.h"
 #include "util/file_util.h"
+#include "util/replacing_file.h"
 #include "util/sjis.h"
 #include "util/text.h"
 
@@ -63,17 +65,24 @@ void LayoutEditorController::Start(int letterAWidth, const std::string& startTim
     model_.Recompute();
     workFileStem_ = FolderFile("KvelWk" + startTimeHhmmss);
     workFile_ = workFileStem_ + "." + Trim(settings_.Edt_EditorWorkExt);
-    workFiles_ = {workFile_};
+    workFileClaimed_ = false;
+    workFiles_.clear();
 }
 
 void LayoutEditorController::SettingsChanged() {
     doc_.sizes = settings_.Sizes();
     for (TRspec& row : doc_.items) ApplyIntegerSizeRule(row, doc_.sizes);
     ApplySettings(true);
-    // A new extension names a new work file; every name used is deleted at the end.
+    // A new extension names a new work file; every one created is deleted at the end.
     if (workFileStem_.empty()) return;
-    workFile_ = workFileStem_ + "." + Trim(settings_.Edt_EditorWorkExt);
-    if (std::find(workFiles_.begin(), workFiles_.end(), workFile_) == workFiles_.end()) workFiles_.push_back(workFile_);
+    const std::string ext = "." + Trim(settings_.Edt_EditorWorkExt);
+    const auto hasExt = [&](const std::string& path) {
+        return path.size() >= ext.size() && path.compare(path.size() - ext.size(), ext.size(), ext) == 0;
+    };
+    if (hasExt(workFile_)) return;
+    const auto created = std::find_if(workFiles_.begin(), workFiles_.end(), hasExt);
+    workFileClaimed_ = created != workFiles_.end();
+    workFile_ = workFileClaimed_ ? *created : workFileStem_ + ext;
 }
 
 void LayoutEditorController::ApplySettings(bool tell) {
@@ -198,6 +207,7 @@ bool LayoutEditorController::Drop(const std::vector<std::string>& cp932Paths) {
     const SourceLanguage language = kind == DroppedFileKind::Cobol ? SourceLanguage::Cobol
                                     : kind == DroppedFileKind::C   ? SourceLanguage::C
                                                                    : SourceLanguage::Vb;
+    if (!SaveFirstIfWanted()) return false;
     std::string error;
     if (import_.ImportDropped(path, language, true, doc_, &messages_, error)) return true;
     messages_.Inform(error.empty() ? FileNameOf(path) : error, DefaultCaption());
@@ -296,6 +306,47 @@ LayoutPrintGrid LayoutEditorController::PrintGrid() {
 }
 
 // ---------------------------------------------------------------------------------------------
+// Editing as text
+
+std::string LayoutEditorController::EditorText() {
+    const Geometry geometry = MeasureLayout(doc_);
+    return WriteCobolEditorText({doc_, geometry, &keys_}, CobolOutputOptions::FromSettings(settings_));
+}
+
+bool LayoutEditorController::WriteWorkFile(const std::string& text) {
+    if (workFile_.empty()) return false;
+    if (!workFileClaimed_) {
+        const std::size_t dot = workFile_.rfind('.');
+        const std::string stem = dot == std::string::npos ? workFile_ : workFile_.substr(0, dot);
+        const std::string ext = dot == std::string::npos ? std::string() : workFile_.substr(dot);
+        for (int n = 1; n <= 100 && !workFileClaimed_; ++n) {
+            const std::string candidate = n == 1 ? workFile_ : stem + "_" + std::to_string(n) + ext;
+            if (std::FILE* f = std::fopen(ToFsPath(candidate).c_str(), "wx")) {
+                std::fclose(f);
+                workFile_ = candidate;
+                workFileClaimed_ = true;
+                workFiles_.push_back(candidate);
+            }
+        }
+        if (!workFileClaimed_) return false;
+    }
+    return WriteFileReplacing(workFile_, text);
+}
+
+bool LayoutEditorController::ImportWorkFile() {
+    std::string error;
+    return import_.ImportCobolEditorMode(workFile_, doc_, error);
+}
+
+void LayoutEditorController::RecordWholeLayoutStep() { model_.RecordStep(StepKind::EditorText, 0, doc_.Count()); }
+
+void LayoutEditorController::ReplaceDocument(LayoutDocument doc) {
+    model_.LeaveView();
+    doc_ = std::move(doc);
+    LayoutReplaced();
+}
+
+// ---------------------------------------------------------------------------------------------
 // Shutdown
 
 std::array<int*, kGridColumns> LayoutEditorController::WidthKeys() const {
@@ -330,6 +381,7 @@ bool LayoutEditorController::Shutdown(const LayoutEditorWindowState& window) {
     std::error_code ec;
     for (int i = 0; i < kTemporaryFiles; ++i)
         std::filesystem::remove(ToFsPath(FolderFile("morvane" + std::to_string(i) + ".tmp")), ec);
+    // Only the work files this program created: another one of the same name is not ours.
     for (const std::string& work : workFiles_) std::filesystem::remove(ToFsPath(work), ec);
     return ok;
 }

@@ -65,8 +65,22 @@ public:
     /// The file an output proposes (language, text/CSV listing): the layout's path with the
     /// output's extension, else its fallback name in the program's folder.
     [[nodiscard]] std::string ProposedOutputPath(const OutputNaming& naming) const;
-    /// The work file of editing the layout as text ("KvelWk" + HHMMSS + "." + extension in force).
+    /// The work file of editing the layout as text ("KvelWk" + HHMMSS + "." + extension in force;
+    /// a suffix "_2", "_3" ... when another program started in the same second holds the name).
     [[nodiscard]] const std::string& WorkFilePath() const { return workFile_; }
+
+    // ---- Editing as text ----
+    /// The layout as the COBOL text of the text editor (CP932, CR LF).
+    [[nodiscard]] std::string EditorText();
+    /// Writes `text` to the work file, which is created exclusively on first use. False when
+    /// it could not be written.
+    [[nodiscard]] bool WriteWorkFile(const std::string& text);
+    /// Reads the work file back into the layout (the COBOL import in editor mode).
+    bool ImportWorkFile();
+    /// Records one undo step over the whole table (before the text replaces it).
+    void RecordWholeLayoutStep();
+    /// Puts `doc` back as the layout (rows, comment, prefix, keys, flags) and redraws.
+    void ReplaceDocument(LayoutDocument doc);
 
     // ---- Commands ----
     /// "レイアウトを開く": leaves the redefinition view, offers to save a modified layout (going on
@@ -77,6 +91,9 @@ public:
     /// "上書き保存する" (`saveAs` false) or "名前を付けて保存する": disabled in the redefinition view.
     /// True when the file was written.
     bool Save(bool saveAs);
+    /// Before an import replaces the rows: a modified layout is offered for saving (the open
+    /// command's question). True when the import may go on (not modified, No, or saved).
+    bool SaveBeforeReplacing() { return SaveFirstIfWanted(); }
     /// "レイアウトを初期化する": asks, then the sample layout with range and undo history cleared.
     bool Initialise();
     /// Closing the window: true when it may close (then the tool windows are hidden and the
@@ -158,7 +175,8 @@ private:
     ImportPipeline import_;
     std::string workFileStem_;            ///< the work file's path without "." and extension
     std::string workFile_;                ///< the work file under the extension in force
-    std::vector<std::string> workFiles_;  ///< every work file name used, deleted at the end
+    bool workFileClaimed_ = false;        ///< workFile_ was created by this program
+    std::vector<std::string> workFiles_;  ///< every work file this program created, deleted at the end
 };
 
 }  // namespace rekkan

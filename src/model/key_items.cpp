@@ -134,6 +134,16 @@ void KeyItems::Insert(int after, std::string line) {
     Renumber();
 }
 
+void KeyItems::Erase(int index) {
+    lines_.erase(lines_.begin() + index);
+    Renumber();
+}
+
+void KeyItems::Swap(int a, int b) {
+    std::swap(lines_.at(static_cast<std::size_t>(a)), lines_.at(static_cast<std::size_t>(b)));
+    Renumber();
+}
+
 void KeyItems::Renumber() {
     if (!lines_.empty() && !IsKeyHeaderLine(lines_.front())) lines_.insert(lines_.begin(), " Key #");
     int n = 0;

@@ -57,6 +57,12 @@ public:
                                              std::string_view duplicates, std::string_view order) const;
     /// Inserts a line after `after` (-1: at the top; past the end: appended), then renumbers.
     void Insert(int after, std::string line);
+    /// Replaces line `index` (no renumbering).
+    void Replace(int index, std::string line) { lines_.at(static_cast<std::size_t>(index)) = std::move(line); }
+    /// Removes line `index`, then renumbers.
+    void Erase(int index);
+    /// Exchanges lines `a` and `b`, then renumbers.
+    void Swap(int a, int b);
     /// Puts a header at the top when the first line is not one and numbers the headers 1, 2, ...
     void Renumber();
     /// Renames every item line after the layout item at its position and length.

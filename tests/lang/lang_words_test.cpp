@@ -26,4 +26,30 @@ TEST(LangWords, FindWordTakesWholeWordsOnly) {
 }
 
 }  // namespace
+TEST(LangWords, KeyMarksOfTextTheSystemWroteMustBeWellFormed) {
+    struct Case {
+        const char* name;
+        bool wellFormedOnly;
+        const char* left;
+        std::size_t entries;
+    };
+    const Case cases[] = {
+        {"NO#1", false, "NO", 0},  // any other import drops whatever follows "#"
+        {"NO#1", true, "NO#1", 0},         {"NO #1.2d-", true, "NO", 1},
+        {"NO #1.2D+ #2.1", true, "NO", 2}, {"NO #0.1 #1.x #1.2e", true, "NO #0.1 #1.x #1.2e", 0},
+        {"A#B #3.4", true, "A#B", 1},
+    };
+    for (const Case& c : cases) {
+        std::string name = c.name;
+        std::vector<std::string> entries;
+        TakeKeyMarks(name, 5, entries, c.wellFormedOnly);
+        EXPECT_EQ(name, c.left) << c.name;
+        EXPECT_EQ(entries.size(), c.entries) << c.name;
+    }
+    std::string name = "X #12.3d-";
+    std::vector<std::string> entries;
+    TakeKeyMarks(name, 7, entries, true);
+    EXPECT_EQ(entries, std::vector<std::string>{KeyEntryText(12, 3, true, true, 7)});
+}
+
 }  // namespace rekkan

@@ -115,14 +115,14 @@ TEST_F(OtherDefinitionsTest, AWorkFileExtensionNamingAnotherPlaceIsRefused) {
         ASSERT_EQ(messages.Log().size(), 3u);
         EXPECT_NE(messages.Log()[1].text.find("cpp"), std::string::npos);
     }
+    ASSERT_TRUE(controller.WriteWorkFile("old"));
     etc.Choices().workExt = sj(" ソ ");  // a trail byte 0x5C is no separator
     messages.Script(Answer::Yes);
     ASSERT_TRUE(etc.Update());
     EXPECT_EQ(settings.Edt_EditorWorkExt, sj("ソ"));
     EXPECT_EQ(controller.WorkFilePath(), dir.File("KvelWk093015." + sj("ソ")));
     // Both work files the session named are gone at the end.
-    Put(dir.File("KvelWk093015.cpp"), "old");
-    Put(controller.WorkFilePath(), "new");
+    ASSERT_TRUE(controller.WriteWorkFile("new"));
     ASSERT_TRUE(controller.Shutdown({}));
     EXPECT_FALSE(std::filesystem::exists(ToFsPath(dir.File("KvelWk093015.cpp"))));
     EXPECT_FALSE(std::filesystem::exists(ToFsPath(controller.WorkFilePath())));
