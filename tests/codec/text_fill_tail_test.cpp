@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "codec/value_codecs.h"
 #include "codec_test_util.h"
 #include "model/settings.h"
@@ -17,14 +20,12 @@ using test::EncodeAs;
 
 TEST(CharacterField, StopsAtNulAndFlagsControlBytes) {
     const auto stop = DecodeAs(kX, Bytes({'A', 'B', 0x00, 0x41}));
-    EXPECT_EQ(stop.text, "AB");
-    EXPECT_TRUE(stop.valid);
+    EXPECT_EQ(std::make_tuple(stop.text, stop.valid), std::make_tuple("AB", true));
     const auto tab = DecodeAs(kX, Bytes({'A', 0x09, 'B'}));
-    EXPECT_EQ(tab.text, std::string("A\tB"));  // flagged, but a character field keeps its text
-    EXPECT_FALSE(tab.valid);
+    // Flagged, but a character field keeps its text.
+    EXPECT_EQ(std::make_tuple(tab.text, tab.valid), std::make_tuple("A\tB", false));
     const auto afterNul = DecodeAs(kString, Bytes({'A', 0x00, 0x1F}));
-    EXPECT_EQ(afterNul.text, "A");
-    EXPECT_FALSE(afterNul.valid);
+    EXPECT_EQ(std::make_tuple(afterNul.text, afterNul.valid), std::make_tuple("A", false));
     const std::string kanji = sj("漢字");
     EXPECT_EQ(DecodeAs(kJ, kanji).text, kanji);
     EXPECT_TRUE(DecodeAs(kVariant, Bytes({0x7F, 0x20})).valid);
@@ -43,30 +44,24 @@ TEST(CharacterField, StopsAtNulAndFlagsControlBytes) {
 }
 
 TEST(CharacterField, EncodeCopiesAndFills) {
-    CodecOptions spaces;
-    spaces.fillMode = FillMode::Space;
-    EXPECT_EQ(EncodeAs(kX, 4, "AB", spaces), "AB  ");
-    EXPECT_EQ(EncodeAs(kX, 2, "ABCD"), "AB");
-    EXPECT_EQ(EncodeAs(kX, 3, "A"), Bytes({'A', 0, 0}));
-    CodecOptions user;
-    user.fillMode = FillMode::User;
-    user.userFill = 0x20;
-    EXPECT_EQ(EncodeAs(kX, 3, "", user), "   ");
-    EXPECT_EQ(EncodeAs(kVariant, 2, "", user), "  ");
-    EXPECT_EQ(EncodeAs(kString, 2, "", spaces), "  ");
+    const CodecOptions spaces{.fillMode = FillMode::Space}, user{.fillMode = FillMode::User, .userFill = 0x20};
+    EXPECT_EQ((std::vector<std::string>{EncodeAs(kX, 4, "AB", spaces), EncodeAs(kX, 2, "ABCD"), EncodeAs(kX, 3, "A"),
+                                        EncodeAs(kX, 3, "", user), EncodeAs(kVariant, 2, "", user),
+                                        EncodeAs(kString, 2, "", spaces)}),
+              (std::vector<std::string>{"AB  ", "AB", Bytes({'A', 0, 0}), "   ", "  ", "  "}));
     // J and every other type always fill with 0x00.
-    EXPECT_EQ(EncodeAs(kJ, 3, "", spaces), Bytes({0, 0, 0}));
-    EXPECT_EQ(EncodeAs(kJ, 3, "", user), Bytes({0, 0, 0}));
-    EXPECT_EQ(EncodeAs(kHex, 2, "12", spaces), Bytes({0, 0}));
+    EXPECT_EQ((std::vector<std::string>{EncodeAs(kJ, 3, "", spaces), EncodeAs(kJ, 3, "", user),
+                                        EncodeAs(kHex, 2, "12", spaces)}),
+              (std::vector<std::string>{Bytes({0, 0, 0}), Bytes({0, 0, 0}), Bytes({0, 0})}));
 }
 
 TEST(BitString, DecodesAndEncodes) {
-    EXPECT_EQ(DecodeAs(kBit, Bytes({0xA5})).text, "10100101");
-    EXPECT_EQ(DecodeAs(kBit, Bytes({0x01, 0x80})).text, "0000000110000000");
-    EXPECT_EQ(EncodeAs(kBit, 1, "101"), Bytes({0xA0}));
-    EXPECT_EQ(EncodeAs(kBit, 1, "1 0-1x"), Bytes({0xA0}));
-    EXPECT_EQ(EncodeAs(kBit, 1, "111111111"), Bytes({0xFF}));  // surplus dropped on the right
-    EXPECT_EQ(EncodeAs(kBit, 2, "000000011"), Bytes({0x01, 0x80}));
+    EXPECT_EQ(DecodeAs(kBit, Bytes({0xA5})).text + "|" + DecodeAs(kBit, Bytes({0x01, 0x80})).text,
+              "10100101|0000000110000000");
+    // Other characters than 0 and 1 are skipped; surplus bits are dropped on the right.
+    EXPECT_EQ((std::vector<std::string>{EncodeAs(kBit, 1, "101"), EncodeAs(kBit, 1, "1 0-1x"),
+                                        EncodeAs(kBit, 1, "111111111"), EncodeAs(kBit, 2, "000000011")}),
+              (std::vector<std::string>{Bytes({0xA0}), Bytes({0xA0}), Bytes({0xFF}), Bytes({0x01, 0x80})}));
     for (int b = 0; b < 256; ++b) {
         const std::string bytes(1, static_cast<char>(b));
         ASSERT_EQ(EncodeAs(kBit, 1, DecodeAs(kBit, bytes).text), bytes);
@@ -76,8 +71,7 @@ TEST(BitString, DecodesAndEncodes) {
 TEST(HexDisplay, ShowsBytesOfAnyTypeAsValid) {
     // Bytes that are no zoned value still show in hex, and nothing is wrong with them there.
     const DecodedText d = DecodeField(true, Bytes({0x00, 0xF1, 0xAB, 0x00}), test::Field(kSNum, 2, 2, true), {});
-    EXPECT_EQ(d.text, "F1AB");
-    EXPECT_TRUE(d.valid);
+    EXPECT_EQ(std::make_tuple(d.text, d.valid), std::make_tuple("F1AB", true));
     // Every type decodes in hex the same way, every byte value included.
     std::string all;
     for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
@@ -89,9 +83,9 @@ TEST(HexDisplay, ShowsBytesOfAnyTypeAsValid) {
 }
 
 TEST(HexText, PadsAndIgnoresNonHexDigits) {
-    EXPECT_EQ(EncodeAs(kX, 3, "1f", CodecOptions{}, true), Bytes({0x1F, 0, 0}));
-    EXPECT_EQ(EncodeAs(kX, 2, "1 2-3z4 56", CodecOptions{}, true), Bytes({0x12, 0x34}));
-    EXPECT_EQ(EncodeAs(kX, 2, "abc", CodecOptions{}, true), Bytes({0xAB, 0xC0}));
+    EXPECT_EQ((std::vector<std::string>{EncodeAs(kX, 3, "1f", {}, true), EncodeAs(kX, 2, "1 2-3z4 56", {}, true),
+                                        EncodeAs(kX, 2, "abc", {}, true)}),
+              (std::vector<std::string>{Bytes({0x1F, 0, 0}), Bytes({0x12, 0x34}), Bytes({0xAB, 0xC0})}));
     EXPECT_EQ(BytesToHex(Bytes({0x00, 0x9A, 0xFF})), "009AFF");
     std::string out = "xxx";
     HexToBytes("009aff", reinterpret_cast<std::uint8_t*>(out.data()), 3);
@@ -103,9 +97,8 @@ TEST(HexText, PadsAndIgnoresNonHexDigits) {
 TEST(NoConverter, DecodesEmptyAndEncodesFill) {
     for (int type : {kSComp1, kSComp2, kDate, kTime, kObject, kHex}) {
         const auto d = DecodeAs(type, Bytes({0x12, 0x34}));
-        EXPECT_EQ(d.text, "");
-        EXPECT_TRUE(d.valid);
-        EXPECT_EQ(EncodeAs(type, 2, "1234"), Bytes({0, 0}));
+        EXPECT_EQ(std::make_tuple(d.text, d.valid, EncodeAs(type, 2, "1234")), std::make_tuple("", true, Bytes({0, 0})))
+            << type;
     }
 }
 
@@ -114,16 +107,12 @@ TEST(FieldCodec, ClosedFileAndGroupDoNothing) {
     CodecField f = test::Field(kSNum, 1, 2);
     std::string record = Bytes({0xAA, 0xBB});
     const DecodedText closed = DecodeField(false, record, f, CodecOptions{});
-    EXPECT_EQ(closed.text, "");
-    EXPECT_TRUE(closed.valid);
     EncodeField("12", false, record, f, CodecOptions{});
-    EXPECT_EQ(record, Bytes({0xAA, 0xBB}));
+    EXPECT_EQ(std::make_tuple(closed.text, closed.valid, record), std::make_tuple("", true, Bytes({0xAA, 0xBB})));
     f.type = kGroup;
     EncodeField("12", true, record, f, CodecOptions{});
-    EXPECT_EQ(record, Bytes({0xAA, 0xBB}));
     const DecodedText group = DecodeField(true, record, f, CodecOptions{});
-    EXPECT_EQ(group.text, "");
-    EXPECT_TRUE(group.valid);
+    EXPECT_EQ(std::make_tuple(group.text, group.valid, record), std::make_tuple("", true, Bytes({0xAA, 0xBB})));
 }
 
 TEST(ValueCodecs, DecodersAppendToOneBuffer) {
@@ -193,16 +182,11 @@ TEST(CodecOptions, FromSettingsAndFillByte) {
     s.Cmb_BtmChar = 1;
     s.Str_BtmChar = "0D0A";
     const CodecOptions o = CodecOptions::FromSettings(s);
-    EXPECT_EQ(o.byteOrder, ByteOrder::Motorola);
-    EXPECT_EQ(o.zoneSign, SignForm::Ascii);
-    EXPECT_EQ(o.packSign, SignForm::Ebcdic);
-    EXPECT_EQ(o.fillMode, FillMode::User);
-    EXPECT_EQ(o.userFill, 0x2A);
-    EXPECT_TRUE(o.recordTail);
-    EXPECT_EQ(o.tailHex, "0D0A");
-    EXPECT_EQ(ParseFillByte("A"), 0x0A);
-    EXPECT_EQ(ParseFillByte(""), 0x00);
-    EXPECT_EQ(ParseFillByte("zz"), 0x00);
+    EXPECT_EQ(
+        std::tie(o.byteOrder, o.zoneSign, o.packSign, o.fillMode, o.userFill, o.recordTail, o.tailHex),
+        std::make_tuple(ByteOrder::Motorola, SignForm::Ascii, SignForm::Ebcdic, FillMode::User, 0x2A, true, "0D0A"));
+    EXPECT_EQ((std::vector<int>{ParseFillByte("A"), ParseFillByte(""), ParseFillByte("zz")}),
+              (std::vector<int>{0x0A, 0x00, 0x00}));
 }
 
 }  // namespace

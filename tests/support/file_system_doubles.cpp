@@ -40,16 +40,6 @@ int RecordingFileSystem::Open(const std::filesystem::path& path, int flags, unsi
     return fd;
 }
 
-long long RecordingFileSystem::Read(int fd, char* data, std::size_t size, std::int64_t offset) {
-    return Allowed("read", NameOf(fd)) ? RealFileSystem().Read(fd, data, size, offset) : -1;
-}
-
-bool RecordingFileSystem::Write(int fd, std::string_view bytes, std::int64_t offset) {
-    return Allowed("write", NameOf(fd)) && RealFileSystem().Write(fd, bytes, offset);
-}
-
-bool RecordingFileSystem::Sync(int fd) { return Allowed("sync", NameOf(fd)) && RealFileSystem().Sync(fd); }
-
 void RecordingFileSystem::StartWriteBack(int fd, std::int64_t offset, std::int64_t length) {
     log.push_back("write-back " + NameOf(fd) + " " + std::to_string(offset) + "+" + std::to_string(length));
     RealFileSystem().StartWriteBack(fd, offset, length);
@@ -59,43 +49,6 @@ bool RecordingFileSystem::Close(int fd) {
     const bool allowed = Allowed("close", NameOf(fd));
     names_.erase(fd);
     return RealFileSystem().Close(fd) && allowed;
-}
-
-bool RecordingFileSystem::Stat(int fd, FileStatus& status) {
-    return Allowed("stat", NameOf(fd)) && RealFileSystem().Stat(fd, status);
-}
-
-bool RecordingFileSystem::StatPath(const std::filesystem::path& path, FileStatus& status) {
-    return Allowed("stat-path", path.filename().string()) && RealFileSystem().StatPath(path, status);
-}
-
-bool RecordingFileSystem::Truncate(int fd, std::int64_t size) {
-    return Allowed("truncate", NameOf(fd)) && RealFileSystem().Truncate(fd, size);
-}
-
-bool RecordingFileSystem::Lock(int fd) { return Allowed("lock", NameOf(fd)) && RealFileSystem().Lock(fd); }
-
-bool RecordingFileSystem::Unlock(int fd) { return Allowed("unlock", NameOf(fd)) && RealFileSystem().Unlock(fd); }
-
-bool RecordingFileSystem::SetMode(int fd, unsigned mode) {
-    return Allowed("chmod", NameOf(fd)) && RealFileSystem().SetMode(fd, mode);
-}
-
-bool RecordingFileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
-    return Allowed("rename", from.filename().string() + " > " + to.filename().string()) &&
-           RealFileSystem().Rename(from, to);
-}
-
-bool RecordingFileSystem::Remove(const std::filesystem::path& path) {
-    return Allowed("remove", path.filename().string()) && RealFileSystem().Remove(path);
-}
-
-bool RecordingFileSystem::SyncFolder(const std::filesystem::path& folder) {
-    return Allowed("sync-folder", folder.filename().string()) && RealFileSystem().SyncFolder(folder);
-}
-
-std::filesystem::path RecordingFileSystem::FollowLink(const std::filesystem::path& path) {
-    return RealFileSystem().FollowLink(path);
 }
 
 // ---- CrashingFileSystem ----------------------------------------------------------------------

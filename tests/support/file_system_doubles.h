@@ -27,27 +27,42 @@ public:
     [[nodiscard]] int Count(const std::string& call) const;
 
     int Open(const std::filesystem::path& path, int flags, unsigned mode) override;
-    long long Read(int fd, char* data, std::size_t size, std::int64_t offset) override;
-    bool Write(int fd, std::string_view bytes, std::int64_t offset) override;
-    bool Sync(int fd) override;
+    long long Read(int fd, char* data, std::size_t size, std::int64_t offset) override {
+        return Allowed("read", NameOf(fd)) ? real_.Read(fd, data, size, offset) : -1;
+    }
+    bool Write(int fd, std::string_view bytes, std::int64_t offset) override {
+        return Allowed("write", NameOf(fd)) && real_.Write(fd, bytes, offset);
+    }
+    bool Sync(int fd) override { return Allowed("sync", NameOf(fd)) && real_.Sync(fd); }
     void StartWriteBack(int fd, std::int64_t offset, std::int64_t length) override;
     bool Close(int fd) override;
-    bool Stat(int fd, FileStatus& status) override;
-    bool StatPath(const std::filesystem::path& path, FileStatus& status) override;
-    bool Truncate(int fd, std::int64_t size) override;
-    bool Lock(int fd) override;
-    bool Unlock(int fd) override;
-    bool SetMode(int fd, unsigned mode) override;
-    bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
-    bool Remove(const std::filesystem::path& path) override;
-    bool SyncFolder(const std::filesystem::path& folder) override;
-    std::filesystem::path FollowLink(const std::filesystem::path& path) override;
+    bool Stat(int fd, FileStatus& status) override { return Allowed("stat", NameOf(fd)) && real_.Stat(fd, status); }
+    bool StatPath(const std::filesystem::path& path, FileStatus& status) override {
+        return Allowed("stat-path", path.filename().string()) && real_.StatPath(path, status);
+    }
+    bool Truncate(int fd, std::int64_t size) override {
+        return Allowed("truncate", NameOf(fd)) && real_.Truncate(fd, size);
+    }
+    bool Lock(int fd) override { return Allowed("lock", NameOf(fd)) && real_.Lock(fd); }
+    bool Unlock(int fd) override { return Allowed("unlock", NameOf(fd)) && real_.Unlock(fd); }
+    bool SetMode(int fd, unsigned mode) override { return Allowed("chmod", NameOf(fd)) && real_.SetMode(fd, mode); }
+    bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        return Allowed("rename", from.filename().string() + " > " + to.filename().string()) && real_.Rename(from, to);
+    }
+    bool Remove(const std::filesystem::path& path) override {
+        return Allowed("remove", path.filename().string()) && real_.Remove(path);
+    }
+    bool SyncFolder(const std::filesystem::path& folder) override {
+        return Allowed("sync-folder", folder.filename().string()) && real_.SyncFolder(folder);
+    }
+    std::filesystem::path FollowLink(const std::filesystem::path& path) override { return real_.FollowLink(path); }
 
 private:
     /// Logs the call; false when it is the one to fail (errno set).
     bool Allowed(const std::string& call, const std::string& name);
     std::string NameOf(int fd) const;
 
+    FileSystem& real_ = RealFileSystem();
     std::map<int, std::string> names_;
     std::map<std::string, int> counts_;
     std::string failCall_;

@@ -9,10 +9,8 @@ namespace rekkan {
 namespace {
 
 TEST(TextPadding, PadsAndCutsOnTheRight) {
-    EXPECT_EQ(PadRight('*', "ab", 4), "ab**");
-    EXPECT_EQ(PadRight(' ', "abcdef", 3), "abc");
-    EXPECT_EQ(Blanks(3), "   ");
-    EXPECT_EQ(Blanks(-2), "");
+    EXPECT_EQ(PadRight('*', "ab", 4) + "|" + PadRight(' ', "abcdef", 3) + "|" + Blanks(3) + "|" + Blanks(-2),
+              "ab**|abc|   |");
 }
 
 TEST(TextGroupThousands, InsertsCommasFromTheRight) {
@@ -28,16 +26,16 @@ TEST(TextGroupThousands, InsertsCommasFromTheRight) {
 }
 
 TEST(TextPieces, RemoveMaskFindAndWords) {
-    EXPECT_EQ(RemoveAll("a%!#b%!#", "%!#"), "ab");
-    EXPECT_EQ(MaskAll("abcabc", "bc", '*'), "a**a**");
-    EXPECT_EQ(RemoveLineEnds("a\r\nb\rc\n"), "abc");
-    EXPECT_EQ(FindFrom(1, "b", "abcb"), 2);
-    EXPECT_EQ(FindFrom(3, "b", "abcb"), 4);
-    EXPECT_EQ(FindFrom(5, "b", "abcb"), 0);
-    EXPECT_EQ(FindFrom(9, "b", "abcb"), 0);
-    EXPECT_EQ(FirstWord("  05 CUST-NO PIC X.", 1), "05");
-    EXPECT_EQ(FirstWord("05 CUST-NO PIC X.", 3), "CUST-NO");
-    EXPECT_EQ(FirstWord("abc", 10), "");
+    EXPECT_EQ((std::vector<std::string>{RemoveAll("a%!#b%!#", "%!#"), MaskAll("abcabc", "bc", '*'),
+                                        RemoveLineEnds("a\r\nb\rc\n")}),
+              (std::vector<std::string>{"ab", "a**a**", "abc"}));
+    // 1-based places; 0 when not found.
+    EXPECT_EQ((std::vector<int>{FindFrom(1, "b", "abcb"), FindFrom(3, "b", "abcb"), FindFrom(5, "b", "abcb"),
+                                FindFrom(9, "b", "abcb")}),
+              (std::vector<int>{2, 4, 0, 0}));
+    EXPECT_EQ(
+        FirstWord("  05 CUST-NO PIC X.", 1) + "|" + FirstWord("05 CUST-NO PIC X.", 3) + "|" + FirstWord("abc", 10),
+        "05|CUST-NO|");
 }
 
 TEST(TextFold, NeverEndsAChunkOnALeadByte) {
@@ -58,10 +56,8 @@ TEST(TextFold, NeverEndsAChunkOnALeadByte) {
 }
 
 TEST(TextLines, SplitsAtCrLfOrEitherAlone) {
-    const auto lines = SplitLines("a\r\nb\rc\nd");
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[3], "d");
-    EXPECT_EQ(SplitLines("a\r\n\r\n").size(), 2u);
+    EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
     EXPECT_TRUE(SplitLines("").empty());
     std::string out;
     WriteLine(out, "x");
@@ -70,10 +66,8 @@ TEST(TextLines, SplitsAtCrLfOrEitherAlone) {
 
 TEST(TextParseInt, AcceptsOnlyPlainDecimals) {
     int v = 0;
-    EXPECT_TRUE(ParseInt("-12", v));
-    EXPECT_EQ(v, -12);
-    EXPECT_TRUE(ParseInt("+7", v));
-    EXPECT_EQ(v, 7);
+    EXPECT_TRUE(ParseInt("-12", v) && v == -12);
+    EXPECT_TRUE(ParseInt("+7", v) && v == 7);
     for (const char* bad : {"", " 1", "1 ", "1.5", "x", "--1", "99999999999", "+"})
         EXPECT_FALSE(ParseInt(bad, v)) << bad;
 }
