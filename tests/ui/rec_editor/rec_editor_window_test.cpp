@@ -78,6 +78,7 @@ struct Fixture {
         const QString folder = qEnvironmentVariable("REKKAN_SCREENSHOTS");
         if (folder.isEmpty()) return;
         QDir().mkpath(folder);
+        QCoreApplication::processEvents();  // pending layout changes, as the screen would show them
         window->grab().save(folder + "/rec_editor_" + name + ".png");
     }
 };
@@ -299,6 +300,18 @@ private slots:
         QCOMPARE(missing.Grid()->model()->rowCount(), 0);
         QVERIFY(missing.Find<QLineEdit>("Edt_BasePos")->text().trimmed().isEmpty());  // every box emptied
         missing.Picture("missing_layout");
+
+        // A layout too long to lay out says so, line by line, and is not called missing.
+        Fixture tooLong(ThreeOrders());
+        const std::string big = test::WriteLayout(
+            tooLong.dir.File("big.kvl"), "Big",
+            MakeRows({{.name = "G", .type = kGroup, .repeat = 1000}, {.level = 2, .name = "A", .bytes = 1000}}));
+        test::WriteBytes(tooLong.dir.Path() / "g.LGP", FormatGroupText({GroupLine{big, tooLong.data, 0, 0}}));
+        tooLong.Open();
+        QVERIFY(tooLong.Warning().isEmpty());
+        QCOMPARE(tooLong.Message().split(QChar('\n')).size(), 4);
+        QVERIFY(tooLong.Message().contains(QStringLiteral("レコード長が大き過ぎます。")));
+        tooLong.Picture("too_long_layout");
 
         // A data file dropped on a shown layout becomes its edit file after the question.
         Fixture drop(ThreeOrders());
