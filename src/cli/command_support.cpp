@@ -102,20 +102,22 @@ int ImportStructure(Context& ctx, SourceLanguage language, Settings& settings) {
         ctx.Error("--select: no such structure: " + Trim(ctx.Value("--select")));
         return kExitFailure;
     }
+    // The importer stops at the rows it may write: one more than a layout holds tells a
+    // structure that fills the layout exactly from one that would lose its last rows.
+    const int holds = settings.EditableLineCount();
     LayoutDocument doc;
     doc.sizes = settings.Sizes();
-    doc.editableLineCount = settings.EditableLineCount();
+    doc.editableLineCount = holds + 1;
     if (!pipeline.Import(index, doc)) {
         ctx.Error(pipeline.ListMessage());
         return kExitFailure;
     }
-    // The importer stops at the rows a layout may hold; a layout missing its last rows is
-    // not written.
-    if (doc.Count() >= settings.EditableLineCount()) {
-        ctx.Error("the structure reaches the " + std::to_string(settings.EditableLineCount()) +
+    if (doc.Count() > holds) {
+        ctx.Error("the structure has more than the " + std::to_string(holds) +
                   " rows a layout holds (Cmb_EditLine); rows would be left out, nothing written");
         return kExitFailure;
     }
+    doc.editableLineCount = holds;
     // The report goes to stderr; a layout that was written still makes the run a success.
     for (const ImportNote& note : pipeline.Session().notes)
         ctx.Error((note.line > 0 ? std::to_string(note.line) : std::string("-")) + ": " + note.text + "  -- " +
