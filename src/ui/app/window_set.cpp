@@ -3,13 +3,18 @@
 #include <QTimer>
 
 #include "ui/app/qt_editor_dialogs.h"
+#include "ui/app/qt_tool_shell.h"
 #include "ui/app/rekkan_app.h"
+#include "ui/language_output/xfm_window.h"
 #include "ui/layout_editor/kvel_window.h"
 #include "ui/layout_editor/session_layout_link.h"
+#include "ui/listing/csv_window.h"
+#include "ui/other_definitions/etc_window.h"
 #include "ui/rec_editor/rec_editor_outputs.h"
 #include "ui/rec_editor/rec_editor_window.h"
 #include "ui/text_viewer/browse_window.h"
 #include "ui/text_viewer/help_menu.h"
+#include "ui/type_notation/tfm_window.h"
 
 namespace rekkan::ui {
 
@@ -30,9 +35,38 @@ WindowSet::WindowSet(RekkanApp& app) : app_(app), dialogs_(std::make_unique<QtEd
         (void)kvel_->EditFromRecordEditor();
     });
     outputs_ = new RecEditorOutputs(*recEditor_, *browse_, app.settings(), app.messages(), *dialogs_, app.FolderPath());
+    CreateToolWindows();
+}
+
+void WindowSet::CreateToolWindows() {
+    toolShell_ = std::make_unique<QtToolShell>(kvel_.get());
+    TFm_Browse* browse = browse_.get();
+    toolShell_->SetViewer(
+        [browse](const std::string& caption, const std::string& path) {
+            (void)browse->ShowFile(nullptr, caption, true, path);
+        },
+        [browse](const std::string& caption, const std::string& text) { browse->ShowText(nullptr, caption, text); });
+    LayoutEditorController& editor = kvel_->Controller();
+    MessageSink& messages = app_.messages();
+    xfm_ = std::make_unique<TFm_Xfm>(editor, messages, *toolShell_);
+    csv_ = std::make_unique<TFm_Csv>(editor, messages, *toolShell_);
+    tfm_ = std::make_unique<TFm_Tfm>(editor, messages, *toolShell_);
+    etc_ = std::make_unique<TFm_Etc>(editor, messages, *toolShell_);
+    kvel_->ConnectToolWindow(QStringLiteral("1. 項目型の表記法の定義を行う (&T)"), tfm_.get());
+    kvel_->ConnectToolWindow(QStringLiteral("2. その他の定義を行う (&E)"), etc_.get());
+    kvel_->ConnectToolWindow(QStringLiteral("2. 編集内容を Ｔｅｘｔ／Ｃｓｖ 形式で出力する (&C)"), csv_.get());
+    kvel_->ConnectToolWindow(QStringLiteral("3. 編集内容を 言語形式 で出力する (&L)"), xfm_.get());
+    TFm_Kvel* kvel = kvel_.get();
+    QObject::connect(tfm_.get(), &TFm_Tfm::LayoutEditorChanged, kvel, [kvel] { kvel->RefreshAll(); });
+    QObject::connect(etc_.get(), &TFm_Etc::LayoutEditorChanged, kvel, [kvel] { kvel->RefreshAll(); });
 }
 
 WindowSet::~WindowSet() {
+    // The tool windows work on the layout editor's controller.
+    etc_.reset();
+    tfm_.reset();
+    csv_.reset();
+    xfm_.reset();
     kvel_.reset();  // it knows the record editor through the link
     app_.messages().SetParent(nullptr);
 }

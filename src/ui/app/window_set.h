@@ -9,8 +9,13 @@ namespace rekkan::ui {
 class QtEditorDialogs;
 class RecEditorOutputs;
 class RekkanApp;
+class QtToolShell;
 class TFm_Browse;
+class TFm_Csv;
+class TFm_Etc;
 class TFm_Kvel;
+class TFm_Tfm;
+class TFm_Xfm;
 class SessionLayoutLink;
 class TFm_RecEditor;
 
@@ -31,6 +36,11 @@ public:
     [[nodiscard]] TFm_Browse& Browse() { return *browse_; }
     /// The layout editor, created hidden.
     [[nodiscard]] TFm_Kvel& Kvel() { return *kvel_; }
+    /// The layout editor's tool windows, created hidden.
+    [[nodiscard]] TFm_Xfm& Xfm() { return *xfm_; }
+    [[nodiscard]] TFm_Csv& Csv() { return *csv_; }
+    [[nodiscard]] TFm_Tfm& Tfm() { return *tfm_; }
+    [[nodiscard]] TFm_Etc& Etc() { return *etc_; }
 
 private:
     RekkanApp& app_;
@@ -40,6 +50,13 @@ private:
     std::unique_ptr<TFm_Kvel> kvel_;
     std::unique_ptr<SessionLayoutLink> kvelLink_;
     RecEditorOutputs* outputs_ = nullptr;  ///< owned by the record editor
+    std::unique_ptr<QtToolShell> toolShell_;
+    std::unique_ptr<TFm_Xfm> xfm_;
+    std::unique_ptr<TFm_Csv> csv_;
+    std::unique_ptr<TFm_Tfm> tfm_;
+    std::unique_ptr<TFm_Etc> etc_;
+
+    void CreateToolWindows();
 };
 
 }  // namespace rekkan::ui

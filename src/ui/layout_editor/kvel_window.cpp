@@ -415,6 +415,23 @@ void TFm_Kvel::ShowNotice(const std::string& text) { messageLine_->setText(ToQ(t
 
 void TFm_Kvel::FocusGrid() { table_->setFocus(); }
 
+void TFm_Kvel::HideToolWindows() {
+    for (QWidget* window : toolWindows_) window->hide();
+}
+
+void TFm_Kvel::ConnectToolWindow(const QString& menuText, QWidget* window) {
+    toolWindows_.push_back(window);
+    for (QAction* action : menuBar()->findChildren<QAction*>()) {
+        if (action->text() != menuText) continue;
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, window, [window] {
+            window->show();
+            window->raise();
+            window->activateWindow();
+        });
+    }
+}
+
 void TFm_Kvel::PrintLayout() {
     const LayoutPrintGrid grid = controller_->PrintGrid();
     PrintTable table;

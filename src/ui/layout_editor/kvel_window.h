@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "layout_editor/layout_editor_controller.h"
 #include "ui/layout_editor/qt_clipboard.h"
@@ -50,6 +51,11 @@ public:
     [[nodiscard]] std::string AskSavePath(const FileDialogRequest& request) override;
     void ShowNotice(const std::string& text) override;
     void FocusGrid() override;
+    void HideToolWindows() override;
+
+    /// Makes the menu item `menuText` open `window` (shown and raised); the window is hidden
+    /// when the layout editor closes.
+    void ConnectToolWindow(const QString& menuText, QWidget* window);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,6 +105,7 @@ private:
     int pressRow_ = -1;
     bool marking_ = false;
     bool refreshing_ = false;
+    std::vector<QWidget*> toolWindows_;
 };
 
 }  // namespace rekkan::ui
