@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/layout_file.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
@@ -37,14 +39,11 @@ TEST(LayoutCommands, SaveAsksRefusesLayNamesAndAddsTheExtension) {
         msgs.Texts().back(),
         sj("<< エラー >>\r\rファイルに書き込めませんでした。元のファイルはそのまま残っています。\r\r     PATH = ") +
             unwritable);
-    EXPECT_TRUE(d.modified);
-    EXPECT_NE(d.path, unwritable);
+    EXPECT_TRUE(d.modified && d.path != unwritable);
 
     ASSERT_TRUE(SaveLayout(d, dir.File("cust"), settings, msgs));
-    EXPECT_FALSE(d.modified);
-    EXPECT_EQ(settings.Path_Rdf, dir.File("cust.kvl"));
-    EXPECT_EQ(DirectSavePath(d, false), dir.File("cust.kvl"));
-    EXPECT_EQ(DirectSavePath(d, true), "");
+    EXPECT_EQ(std::make_tuple(d.modified, settings.Path_Rdf, DirectSavePath(d, false), DirectSavePath(d, true)),
+              std::make_tuple(false, dir.File("cust.kvl"), dir.File("cust.kvl"), ""));
     EXPECT_EQ(test::ReadBytes(dir.Path() / "cust.kvl"), FormatLayoutFile(d));
 }
 
@@ -73,8 +72,7 @@ TEST(LayoutCommands, ALegacyLayoutIsSavedAsKvlBesideItAndStaysAsItWas) {
     Settings settings;
     std::string notice;
     ASSERT_TRUE(OpenLayout(d, dir.File("cust.lay"), settings, msgs, notice));
-    EXPECT_EQ(d.path, dir.File("cust.lay"));
-    EXPECT_FALSE(d.modified);
+    EXPECT_EQ(std::make_tuple(d.path, d.modified), std::make_tuple(dir.File("cust.lay"), false));
 
     msgs.Clear();
     ASSERT_TRUE(SaveLayout(d, DirectSavePath(d, false), settings, msgs));
@@ -95,9 +93,7 @@ TEST(LayoutCommands, InitialiseAsksAndSetsTheSample) {
     EXPECT_TRUE(InitialiseLayout(d, LangPriority::C, msgs, true));
     ASSERT_EQ(d.Count(), 2);
     EXPECT_EQ(d.items[1].TYP, kString) << "the first type after Group of the priority";
-    EXPECT_TRUE(d.modified);
-    EXPECT_EQ(d.path, "/x/y.kvl");
-    EXPECT_TRUE(d.keyLines.empty());
+    EXPECT_EQ(std::make_tuple(d.modified, d.path, d.keyLines.size()), std::make_tuple(true, "/x/y.kvl", 0u));
     EXPECT_TRUE(AskSaveBeforeOpen(d, msgs));
 }
 

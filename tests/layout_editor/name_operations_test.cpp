@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "editor_fixture.h"
 
 namespace rekkan::test {
@@ -69,11 +71,9 @@ TEST_F(ExchangeNames, SwapsItemAndVariableNamesOnYes) {
     messages.Script(Answer::Yes);
     ASSERT_TRUE(model.Execute(EditorCommand::ExchangeNames));
     EXPECT_EQ(messages.Log()[1].text, sj("項目名と変数名(Variable.Name)を入れ替えます。 \r\n\r\nよろしいですか？"));
-    EXPECT_EQ(doc.items[0].KOM, "CUST");
-    EXPECT_EQ(doc.items[0].VNM, sj("顧客"));
-    EXPECT_EQ(doc.items[1].KOM, "a_var");
-    EXPECT_TRUE(doc.modified);
-    EXPECT_TRUE(model.History().Empty());
+    EXPECT_EQ(
+        std::make_tuple(doc.items[0].KOM, doc.items[0].VNM, doc.items[1].KOM, doc.modified, model.History().Empty()),
+        std::make_tuple("CUST", sj("顧客"), "a_var", true, true));
 }
 
 }  // namespace

@@ -121,15 +121,9 @@ TEST(FieldListWalk, PrefixesAndDisplayNames) {
                                              {.level = 2, .name = "A", .var = "A_v", .bytes = 2, .repeat = 3}}));
     const auto f = Fields(doc);
     ASSERT_EQ(f.size(), 8u);  // G twice, A three times in each
-    EXPECT_EQ(f[0].prefix, "1.");
-    EXPECT_EQ(f[0].size, 6);
-    EXPECT_EQ(f[1].displayName, " 1.1.A");
-    EXPECT_EQ(f[3].displayName, " 1.3.A");
-    EXPECT_EQ(f[3].pos, 5);
-    EXPECT_EQ(f[4].prefix, "2.");
-    EXPECT_EQ(f[4].pos, 7);
-    EXPECT_EQ(f[7].displayName, " 2.3.A");
-    EXPECT_EQ(f[7].displayVarName, " 2.3.A_v");
+    EXPECT_EQ(std::tie(f[0].prefix, f[0].size, f[4].prefix, f[4].pos), std::make_tuple("1.", 6, "2.", 7));
+    EXPECT_EQ(std::tie(f[1].displayName, f[3].displayName, f[3].pos, f[7].displayName, f[7].displayVarName),
+              std::make_tuple(" 1.1.A", " 1.3.A", 5, " 2.3.A", " 2.3.A_v"));
     for (std::size_t i = 0; i < f.size(); ++i) EXPECT_EQ(f[i].step, static_cast<int>(i));
 }
 

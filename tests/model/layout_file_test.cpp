@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/row_builder.h"
 #include "support/row_summary.h"
 #include "support/test_support.h"
@@ -33,8 +35,7 @@ TEST(LayoutFileFormat, WriteThenReadGivesEveryFieldBack) {
     ScriptedMessages msgs;
     const auto r = ReadLayoutText(back, FormatLayoutFile(original), msgs);
     ASSERT_TRUE(r.ok);
-    EXPECT_TRUE(r.notice.empty());
-    EXPECT_TRUE(msgs.Log().empty());
+    EXPECT_TRUE(r.notice.empty() && msgs.Log().empty());
     ASSERT_EQ(back.Count(), original.Count());
     for (int i = 0; i < back.Count(); ++i) {
         TRspec want = original.items[i];
@@ -42,11 +43,8 @@ TEST(LayoutFileFormat, WriteThenReadGivesEveryFieldBack) {
         want.VNM = Trim(want.VNM);
         EXPECT_EQ(back.items[i], want) << "row " << i;
     }
-    EXPECT_EQ(back.RdfCmt, Trim(original.RdfCmt));
-    EXPECT_EQ(back.PreFix, "CM-");
-    EXPECT_EQ(back.keyLines, original.keyLines);
-    EXPECT_EQ(back.memoLines, original.memoLines);
-    EXPECT_EQ(back.headerLine, "kvel#32.lay");
+    EXPECT_EQ(std::tie(back.RdfCmt, back.PreFix, back.keyLines, back.memoLines, back.headerLine),
+              std::make_tuple(Trim(original.RdfCmt), "CM-", original.keyLines, original.memoLines, "kvel#32.lay"));
 }
 
 TEST(LayoutFileReader, ClassifiesOddLines) {
@@ -57,13 +55,11 @@ TEST(LayoutFileReader, ClassifiesOddLines) {
     const std::string text = test::ReadBytes(test::DataDir() / "model" / "odd_lines.kvl");
     ASSERT_TRUE(ReadLayoutText(d, text, msgs).ok);
     ASSERT_EQ(d.Count(), 2);
-    EXPECT_EQ(d.items[0].RPT, 1) << "repeat below 1 becomes 1";
-    EXPECT_EQ(d.items[0].BYT, 0) << "not normalised by the reader";
-    EXPECT_EQ(d.items[1].KOM, "B") << "a KOM holding the marker is cut there";
-    EXPECT_EQ(d.items[1].BYT, 0) << "a group's BYT becomes 0";
-    EXPECT_EQ(d.memoLines, std::vector<std::string>{"indented memo"});
-    ASSERT_EQ(d.keyLines.size(), 1u);
-    EXPECT_EQ(d.keyLines[0], "inside%!#");
+    // A repeat below 1 becomes 1 (the size is not normalised by the reader); a KOM holding the
+    // marker is cut there; a group's BYT becomes 0.
+    EXPECT_EQ(std::tie(d.items[0].RPT, d.items[0].BYT, d.items[1].KOM, d.items[1].BYT), std::make_tuple(1, 0, "B", 0));
+    EXPECT_EQ(std::tie(d.memoLines, d.keyLines),
+              std::make_tuple(std::vector<std::string>{"indented memo"}, std::vector<std::string>{"inside%!#"}));
 }
 
 TEST(LayoutFileReader, BadNumberFailsAndKeepsRowsReadBefore) {
@@ -77,8 +73,7 @@ TEST(LayoutFileReader, BadNumberFailsAndKeepsRowsReadBefore) {
     EXPECT_EQ(
         msgs.Texts()[0],
         sj("<< エラー >>\r\rこのファイルは MORVANE のファイルレイアウトではありません。\r\r     PATH = /tmp/a.kvl"));
-    EXPECT_FALSE(ReadLayoutText(d, "not a layout", msgs).ok);
-    EXPECT_FALSE(ReadLayoutText(d, "kvel", msgs).ok);
+    EXPECT_FALSE(ReadLayoutText(d, "not a layout", msgs).ok || ReadLayoutText(d, "kvel", msgs).ok);
 }
 
 TEST(LayoutFileReader, UnknownTypesAndLevelsAreConvertedWithANotice) {
@@ -87,10 +82,8 @@ TEST(LayoutFileReader, UnknownTypesAndLevelsAreConvertedWithANotice) {
     // Row 2 of type 40, row 3 of type -2 at level 99.
     const auto r = ReadLayoutText(d, test::ReadBytes(test::DataDir() / "model" / "unknown_types.kvl"), msgs);
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(d.items[1].TYP, kString);
-    EXPECT_EQ(d.items[1].TYP2, kString);
-    EXPECT_EQ(d.items[2].TYP, kString);
-    EXPECT_EQ(d.items[2].LVL, 15);
+    EXPECT_EQ(std::tie(d.items[1].TYP, d.items[1].TYP2, d.items[2].TYP, d.items[2].LVL),
+              std::make_tuple(kString, kString, kString, 15));
     ASSERT_EQ(msgs.Log().size(), 1u);
     EXPECT_EQ(msgs.Texts()[0].find(sj("変換された行番号")), std::string::npos) << "the box shows no list";
     EXPECT_NE(r.notice.find(sj("「 # String 」に変換されて読み込まれました。")), std::string::npos);
@@ -106,10 +99,9 @@ TEST(LayoutFileReader, TooManyLinesAreDroppedWithANotice) {
     text += "\r\n";  // a blank line after a full table already sets the flag
     const auto r = ReadLayoutText(d, text, msgs);
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(d.Count(), 2);
-    EXPECT_EQ(r.notice.rfind(sj("<< 注意 >>"), 0), 0u);
+    EXPECT_EQ(std::make_tuple(d.Count(), r.notice.rfind(sj("<< 注意 >>"), 0), msgs.Texts().back()),
+              std::make_tuple(2, 0u, r.notice));
     EXPECT_NE(r.notice.find("2" + sj(" 行目以降は読み込まれていません。")), std::string::npos);
-    EXPECT_EQ(msgs.Texts().back(), r.notice);
 }
 
 /// legacy_types.lay: comment "Cmt1", prefix "P-", rows G (group), 金額 (legacy type 21, 5.1 digits,
@@ -122,9 +114,7 @@ TEST(LegacyLayoutReader, ConvertsTypesAndReadsKeys) {
     EXPECT_TRUE(d.legacy);
     // Legacy 21 is S.COMP-3 and 3 is U.Int; an integer row takes its size from the settings.
     EXPECT_EQ(test::RowsSummary(d.items), "1 0 1 0 0 G|g\n2 6 2 5 1 金額|amt\n2 18 1 2 0 I|i\n");
-    EXPECT_EQ(d.RdfCmt, "Cmt1");
-    EXPECT_EQ(d.PreFix, "P-");
-    EXPECT_EQ(d.keyLines, std::vector<std::string>{"K1"});
+    EXPECT_EQ(std::tie(d.RdfCmt, d.PreFix, d.keyLines), std::make_tuple("Cmt1", "P-", std::vector<std::string>{"K1"}));
     ASSERT_FALSE(msgs.Texts().empty());
     EXPECT_NE(msgs.Texts()[0].find(sj("これは MORVANE 16 Bit 版のファイルレイアウトです。")), std::string::npos);
     // A record cut short fails, keeping the rows read before it.

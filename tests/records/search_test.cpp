@@ -135,14 +135,6 @@ TEST_F(SearchFixture, MatchesDecodedNumbersAndDoubleByteText) {
     EXPECT_EQ(Hits(Request({}, true)), Indexes{});
 }
 
-TEST_F(SearchFixture, StopFlagEndsTheSearchAtTheNextMultipleOf500) {
-    std::vector<std::int64_t> hits;
-    const SearchOutcome outcome = SearchFile(
-        Request({"apple"}, false), [&](const SearchProgress& p) { return p.index < 500; },
-        [&](SearchHit&& h) { hits.push_back(h.index); }, nullptr);
-    EXPECT_EQ(std::make_tuple(outcome.stopped, hits), std::make_tuple(true, std::vector<std::int64_t>{7}));
-}
-
 TEST_F(SearchFixture, AMissingFileIsSaidAndFindsNothing) {
     ScriptedMessages messages;
     SearchRequest r = Request({"apple"}, true);

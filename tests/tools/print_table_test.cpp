@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "util/encoding.h"
 
 namespace rekkan {
@@ -28,12 +30,11 @@ TEST(PrintTable, RowLimitCountsRowsAfterTheFixedOnesAndIsNoted) {
     t.fixedRows = 1;
     t.cells.assign(2002, {"x"});
     t.rowLimit = kRecordPrintRowLimit;
-    EXPECT_EQ(t.PrintedRowCount(), 2001);
-    EXPECT_TRUE(t.IsCut());
-    EXPECT_EQ(t.CutNote(), sj("※ 行数が多いため、先頭の 2000 行だけを印刷します（全 2001 行、以降は切り捨て）。"));
+    EXPECT_EQ(std::make_tuple(t.PrintedRowCount(), t.IsCut(), t.CutNote()),
+              std::make_tuple(2001, true,
+                              sj("※ 行数が多いため、先頭の 2000 行だけを印刷します（全 2001 行、以降は切り捨て）。")));
     t.cells.pop_back();
-    EXPECT_FALSE(t.IsCut());
-    EXPECT_EQ(t.CutNote(), "");
+    EXPECT_EQ(std::make_tuple(t.IsCut(), t.CutNote()), std::make_tuple(false, ""));
     t.rowLimit = 0;
     t.cells.assign(5000, {"x"});
     EXPECT_EQ(t.PrintedRowCount(), 5000);
@@ -42,15 +43,11 @@ TEST(PrintTable, RowLimitCountsRowsAfterTheFixedOnesAndIsNoted) {
 TEST(PrintTable, TextLinesBecomeOneColumnWithALeadingBlank) {
     const PrintTable t = TextLinesTable("ab\r\n\r\nxyz\r\n", "Browse x", 7);
     ASSERT_EQ(t.RowCount(), 3);
-    EXPECT_EQ(t.Cell(0, 0), " ab");
-    EXPECT_EQ(t.Cell(1, 0), " ");
-    EXPECT_EQ(t.Cell(2, 0), " xyz");
-    EXPECT_EQ(t.Cell(2, 1), "");
-    EXPECT_EQ(t.Cell(3, 0), "");
-    EXPECT_EQ(t.columnWidths, std::vector<int>{5 * 7});
-    EXPECT_EQ(t.title, "Browse x");
-    EXPECT_EQ(t.fixedRows, 0);
-    EXPECT_EQ(t.RowHeight(2), t.defaultRowHeight);
+    // Cells outside the table are empty.
+    EXPECT_EQ((std::vector<std::string_view>{t.Cell(0, 0), t.Cell(1, 0), t.Cell(2, 0), t.Cell(2, 1), t.Cell(3, 0)}),
+              (std::vector<std::string_view>{" ab", " ", " xyz", "", ""}));
+    EXPECT_EQ(std::make_tuple(t.columnWidths, t.title, t.fixedRows, t.RowHeight(2)),
+              std::make_tuple(std::vector<int>{5 * 7}, "Browse x", 0, t.defaultRowHeight));
 }
 
 }  // namespace
