@@ -7,6 +7,7 @@
 #include "ui/app/rekkan_app.h"
 #include "ui/language_output/xfm_window.h"
 #include "ui/layout_editor/kvel_window.h"
+#include "ui/layout_editor/layout_side_windows.h"
 #include "ui/layout_editor/session_layout_link.h"
 #include "ui/listing/csv_window.h"
 #include "ui/other_definitions/etc_window.h"
@@ -30,6 +31,7 @@ WindowSet::WindowSet(RekkanApp& app) : app_(app), dialogs_(std::make_unique<QtEd
         recEditor_->raise();
     });
     kvel_->SetRecordEditor(kvelLink_.get());
+    sideWindows_ = std::make_unique<LayoutSideWindows>(*kvel_, *browse_, app.messages());
     recEditor_->ConnectLayoutEditor([this] {
         recEditor_->hide();
         (void)kvel_->EditFromRecordEditor();
@@ -63,6 +65,7 @@ void WindowSet::CreateToolWindows() {
 
 WindowSet::~WindowSet() {
     // The tool windows work on the layout editor's controller.
+    sideWindows_.reset();
     etc_.reset();
     tfm_.reset();
     csv_.reset();

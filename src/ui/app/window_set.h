@@ -6,6 +6,7 @@
 
 namespace rekkan::ui {
 
+class LayoutSideWindows;
 class QtEditorDialogs;
 class RecEditorOutputs;
 class RekkanApp;
@@ -49,6 +50,7 @@ private:
     std::unique_ptr<TFm_Browse> browse_;
     std::unique_ptr<TFm_Kvel> kvel_;
     std::unique_ptr<SessionLayoutLink> kvelLink_;
+    std::unique_ptr<LayoutSideWindows> sideWindows_;
     RecEditorOutputs* outputs_ = nullptr;  ///< owned by the record editor
     std::unique_ptr<QtToolShell> toolShell_;
     std::unique_ptr<TFm_Xfm> xfm_;

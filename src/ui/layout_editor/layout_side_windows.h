@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+namespace rekkan {
+class MessageSink;
+}
+
+namespace rekkan::ui {
+
+class TFm_Browse;
+class TFm_Hed;
+class TFm_Kvel;
+
+/// The windows the layout editor opens from its function bar (structure import, key items,
+/// memo, the text editors): created once beside the layout editor and tied to its buttons.
+class LayoutSideWindows : public QObject {
+    Q_OBJECT
+public:
+    LayoutSideWindows(TFm_Kvel& kvel, TFm_Browse& browse, MessageSink& messages);
+    ~LayoutSideWindows() override;
+
+    [[nodiscard]] TFm_Hed& Import() { return *hed_; }
+
+private:
+    /// Enables the layout editor's button named `objectName` and runs `open` on a click.
+    template <typename Open>
+    void Tie(const char* objectName, Open open);
+
+    TFm_Kvel& kvel_;
+    std::unique_ptr<TFm_Hed> hed_;
+};
+
+}  // namespace rekkan::ui
