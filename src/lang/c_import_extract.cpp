@@ -213,7 +213,9 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
             if (HasChar(outside, '*')) report(line, sj("ポインターです。大きさは推測です。"));
             if (HasChar(outside, ':')) report(line, sj("ビットフィールドです。大きさは推測です。"));
             if (FindText(outside, "long long") != std::string::npos) report(line, sj("long long の大きさは推測です。"));
-            if (!DimensionsEvaluated(line.code)) report(line, sj("配列の大きさを計算できません（定義のない名前）。"));
+            if (!DimensionsEvaluated(line.code))
+                report(line,
+                       sj("配列の大きさを計算できません（定義のない名前か、読めない式）。要素 1 つと推測しました。"));
         }
         if (type.stored) {
             ImportedRow row;

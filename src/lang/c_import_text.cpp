@@ -136,16 +136,12 @@ private:
     std::size_t pos_ = 0;
 };
 
-/// Size of one dimension: its expression, or else the number its digits make; 0, a negative
-/// value or no digits count as 1.
+/// Size of one dimension: its expression; one that cannot be computed (the import reports it),
+/// 0 and a negative value count as 1. The digits of an expression are never glued into a
+/// number: "F(2,3)" is no 23.
 int DimensionSize(std::string_view content) {
     long long v = 0;
-    if (auto e = ExpressionReader(Trim(content)).Read()) {
-        v = *e;
-    } else {
-        const std::string digits = DigitsOnly(content).substr(0, 9);
-        for (char c : digits) v = v * 10 + (c - '0');
-    }
+    if (auto e = ExpressionReader(Trim(content)).Read()) v = *e;
     if (v < 1) v = 1;
     return static_cast<int>(std::min(v, kDimensionCap));
 }

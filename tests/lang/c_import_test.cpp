@@ -56,6 +56,8 @@ TEST(CImportLines, DefinesAreSubstitutedBounded) {
     EXPECT_EQ(SubstituteDefines("char LENGTH[LEN_X];", defines), "char LENGTH[LEN_X];");
     (void)SubstituteDefines("char s[A];", defines);  // flips between A and B, must end
     EXPECT_LE(SubstituteDefines("x[GROW]", defines).size(), 8192u);
+    // A size that cannot be computed is one element (and reported), never the digits it holds.
+    EXPECT_EQ(ReadDimensions("char s[F(2,3)][ISODCL(16, 20)];").product, 1);
 }
 
 /// Members the import drops or sizes by a guess are reported with their line; plain ones are not.
