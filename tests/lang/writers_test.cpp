@@ -56,17 +56,15 @@ TEST(CobolWriter, PlainOutputGivesItsGoldenText) {
 }
 
 TEST(CobolWriter, LevelNumbersFollowStartAndIncrement) {
-    EXPECT_EQ(CobolLevelNumber(1, 1, 5), "01");
-    EXPECT_EQ(CobolLevelNumber(2, 1, 5), "06");
-    EXPECT_EQ(CobolLevelNumber(3, 1, 5), "11");
-    EXPECT_EQ(CobolLevelNumber(15, 20, 20), "00");  // 300: the last two digits
-    EXPECT_EQ(CobolLevelNumber(-98, 1, 1), "02");   // never fewer than two characters
+    // 15 x 20 = 300 gives its last two digits; a number has never fewer than two characters.
+    EXPECT_EQ((std::vector<std::string>{CobolLevelNumber(1, 1, 5), CobolLevelNumber(2, 1, 5), CobolLevelNumber(3, 1, 5),
+                                        CobolLevelNumber(15, 20, 20), CobolLevelNumber(-98, 1, 1)}),
+              (std::vector<std::string>{"01", "06", "11", "00", "02"}));
     Settings s;
     s.Cmb_CobPP = 900;
     s.Cmb_CobCR = -4;
     const CobolOutputOptions o = CobolOutputOptions::FromSettings(s);
-    EXPECT_EQ(o.picColumn, 39);
-    EXPECT_EQ(o.blankLines, 0);
+    EXPECT_EQ(std::make_pair(o.picColumn, o.blankLines), std::make_pair(39, 0));
 }
 
 TEST(VbWriter, GroupTypeNameUpperCasesSingleByteLettersOnly) {
@@ -80,15 +78,13 @@ TEST(VbWriter, GroupTypeNameUpperCasesSingleByteLettersOnly) {
 }
 
 TEST(LanguageOutput, ProposedFileNames) {
-    EXPECT_EQ(DefaultOutputPath("/home/u/cust.kvl", "/opt/r/", LanguageOutputNaming(OutputLanguage::C)),
-              "/home/u/cust.h");
-    EXPECT_EQ(DefaultOutputPath("/home/u/cust.kvl", "/opt/r/", LanguageOutputNaming(OutputLanguage::Vb)),
-              "/home/u/cust.vb");
-    EXPECT_EQ(DefaultOutputPath("/home/u/cust.kvl", "/opt/r/", LanguageOutputNaming(OutputLanguage::Cobol)),
-              "/home/u/CUST.COB");
-    EXPECT_EQ(DefaultOutputPath("", "/opt/r/", LanguageOutputNaming(OutputLanguage::C)), "/opt/r/MORVANE.H");
-    EXPECT_EQ(DefaultOutputPath("", "/opt/r/", LanguageOutputNaming(OutputLanguage::Vb)), "/opt/r/MORVANE.VB");
-    EXPECT_EQ(DefaultOutputPath("", "/opt/r/", LanguageOutputNaming(OutputLanguage::Cobol)), "/opt/r/MORVANE.COB");
+    std::string proposed;
+    for (const char* layout : {"/home/u/cust.kvl", ""})
+        for (OutputLanguage l : {OutputLanguage::C, OutputLanguage::Vb, OutputLanguage::Cobol})
+            proposed += DefaultOutputPath(layout, "/opt/r/", LanguageOutputNaming(l)) + " ";
+    EXPECT_EQ(proposed,
+              "/home/u/cust.h /home/u/cust.vb /home/u/CUST.COB /opt/r/MORVANE.H /opt/r/MORVANE.VB "
+              "/opt/r/MORVANE.COB ");
 }
 
 TEST(LanguageOutput, KeyMarkAndPrefixOnItemNames) {
@@ -99,9 +95,9 @@ TEST(LanguageOutput, KeyMarkAndPrefixOnItemNames) {
     const TypeNotation types;
     KeyItems keys(types);
     keys.LoadFromImport({sj("001.002<可>(降順):2")}, p.doc, p.geometry);
-    EXPECT_EQ(OutputItemName(p.In(&keys), 0), "REC Prefix(CU_) ");
-    EXPECT_EQ(OutputItemName(p.In(&keys), 1), "A ");
-    EXPECT_EQ(OutputItemName(p.In(&keys), 2), "B #1.1d-");
+    EXPECT_EQ(
+        OutputItemName(p.In(&keys), 0) + "|" + OutputItemName(p.In(&keys), 1) + "|" + OutputItemName(p.In(&keys), 2),
+        "REC Prefix(CU_) |A |B #1.1d-");
 }
 
 /// editor_round_trip.kvl holds every COBOL type, remarks, a redefinition, a comment and a prefix.
@@ -122,8 +118,7 @@ TEST(CobolWriter, EditorTextImportsBackToTheSameLayout) {
     ImportSession session;
     session.editorMode = true;
     ASSERT_EQ(ExtractCobolRecord(scan, 0, o, session, back), static_cast<int>(rows.size()));
-    EXPECT_EQ(back.PreFix, "CU_");
-    EXPECT_EQ(test::RowsSummary(back.items), test::RowsSummary(rows));
+    EXPECT_EQ(back.PreFix + "\n" + test::RowsSummary(back.items), "CU_\n" + test::RowsSummary(rows));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "layout_editor/language_output_controller.h"
 #include "tool_fixture.h"
 
+#include <tuple>
+
 namespace rekkan::test {
 namespace {
 
@@ -29,13 +31,14 @@ TEST_F(LanguageOutputTest, EachButtonWritesTheLanguageAfterDialogAndQuestion) {
         messages.Script(Answer::Yes);
         ASSERT_EQ(xfm.Write(c.language), LayoutOutputRun::Written);
         ASSERT_EQ(tools.asked.size(), 1u);
-        EXPECT_EQ(tools.asked[0].folder, controller.ProgramFolderText());  // no layout file open
-        EXPECT_EQ(tools.asked[0].fileName, c.proposedName);
+        // No layout file is open: the program folder is proposed.
+        EXPECT_EQ(std::make_tuple(tools.asked[0].folder, tools.asked[0].fileName),
+                  std::make_tuple(controller.ProgramFolderText(), c.proposedName));
         ASSERT_EQ(messages.Log().size(), 1u);
         EXPECT_EQ(messages.Log()[0].text, sj(c.question) + "\r\n\r\n     PATH = " + target);
         EXPECT_EQ(Bytes(target), controller.LanguageText(c.language));
-        EXPECT_EQ(tools.shownFiles.back(), target);
-        EXPECT_EQ(tools.captions.back(), sj("★出力しました。 "));
+        EXPECT_EQ(std::make_tuple(tools.shownFiles.back(), tools.captions.back()),
+                  std::make_tuple(target, sj("★出力しました。 ")));
     }
 }
 
@@ -57,9 +60,9 @@ TEST_F(LanguageOutputTest, CancelNoAndAnUnwritableFileLeaveNothingShown) {
 
 TEST_F(LanguageOutputTest, ProposedFileFollowsTheLayoutAndCobolNameIsUpperCased) {
     OpenRichLayout();
-    EXPECT_EQ(xfm.Request(OutputLanguage::C).proposedPath, dir.File("rich.h"));
-    EXPECT_EQ(xfm.Request(OutputLanguage::Vb).proposedPath, dir.File("rich.vb"));
-    EXPECT_EQ(xfm.Request(OutputLanguage::Cobol).proposedPath, dir.File("RICH.COB"));
+    EXPECT_EQ(std::make_tuple(xfm.Request(OutputLanguage::C).proposedPath, xfm.Request(OutputLanguage::Vb).proposedPath,
+                              xfm.Request(OutputLanguage::Cobol).proposedPath),
+              std::make_tuple(dir.File("rich.h"), dir.File("rich.vb"), dir.File("RICH.COB")));
 }
 
 TEST_F(LanguageOutputTest, OptionListsCarryTheirItemsAndEveryChoiceIsStoredAtOnce) {
@@ -85,17 +88,14 @@ TEST_F(LanguageOutputTest, OptionListsCarryTheirItemsAndEveryChoiceIsStoredAtOnc
         const CobolOptionList& list = CobolOptionListOf(c.box);
         SCOPED_TRACE(list.key);
         ASSERT_EQ(list.items.size(), c.count);
-        EXPECT_EQ(list.items.front(), sj(c.first));
-        EXPECT_EQ(list.items.back(), sj(c.last));
+        EXPECT_EQ(std::make_tuple(list.items.front(), list.items.back()), std::make_tuple(sj(c.first), sj(c.last)));
     }
     EXPECT_EQ(CobolOptionListOf(CobolOptionBox::CommentColumn).items[3], sj("   8 桁目"));
 
     settings.Cmb_CobID = 7;  // not an index of its list: stored back as the first item
     xfm.SetChoice(CobolOptionBox::Packed, 1);
     xfm.SetChoice(CobolOptionBox::PicColumn, 22);  // column 30
-    EXPECT_EQ(settings.Cmb_CobPK, 1);
-    EXPECT_EQ(settings.Cmb_CobPP, 22);
-    EXPECT_EQ(settings.Cmb_CobID, 0);
+    EXPECT_EQ(std::tie(settings.Cmb_CobPK, settings.Cmb_CobPP, settings.Cmb_CobID), std::make_tuple(1, 22, 0));
     OpenRichLayout();
     const std::string cobol = controller.LanguageText(OutputLanguage::Cobol);
     EXPECT_NE(cobol.find("PIC S9(7)V9(2) PACKED-DECIMAL."), std::string::npos);

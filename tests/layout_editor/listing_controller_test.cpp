@@ -1,5 +1,7 @@
 #include "layout_editor/listing_controller.h"
 #include "tool_fixture.h"
+
+#include <tuple>
 #include "tools/redefinition_listing.h"
 
 namespace rekkan::test {
@@ -13,14 +15,11 @@ public:
 TEST_F(ListingTest, BoxesAreStoredOnlyOnceTheWindowWasShown) {
     csv.SetBox(ListingBox::Seq, false);
     csv.SetCsv(true);
-    EXPECT_TRUE(settings.Csv_Chk_Seq);
-    EXPECT_FALSE(settings.Csv_Rbt_Csv);
+    EXPECT_EQ(std::tie(settings.Csv_Chk_Seq, settings.Csv_Rbt_Csv), std::make_tuple(true, false));
     csv.FirstShow();
     csv.SetBox(ListingBox::Bko, false);
-    EXPECT_FALSE(settings.Csv_Chk_Seq);
-    EXPECT_FALSE(settings.Csv_Chk_Bko);
-    EXPECT_TRUE(settings.Csv_Rbt_Csv);
-    EXPECT_FALSE(settings.Csv_Rbt_Text);
+    EXPECT_EQ(std::tie(settings.Csv_Chk_Seq, settings.Csv_Chk_Bko, settings.Csv_Rbt_Csv, settings.Csv_Rbt_Text),
+              std::make_tuple(false, false, true, false));
     EXPECT_EQ(ListingBoxCaption(ListingBox::LvlConnect), sj("レベルと項目を連結(CSV)"));
 }
 
@@ -39,8 +38,9 @@ TEST_F(ListingTest, ExecuteWritesTheListingOfTheLayoutOrOfTheShownView) {
         ASSERT_TRUE(PrepareListingSource(Doc(), controller.Types(), source));
         const ListingOptions options = ListingOptions::FromSettings(settings);
         EXPECT_FALSE(options.pos);
-        EXPECT_EQ(Bytes(target), asCsv ? FormatCsvListing(source, options) : FormatTextListing(source, options));
-        EXPECT_EQ(tools.shownFiles.back(), target);
+        EXPECT_EQ(
+            std::make_tuple(Bytes(target), tools.shownFiles.back()),
+            std::make_tuple(asCsv ? FormatCsvListing(source, options) : FormatTextListing(source, options), target));
     }
     ASSERT_TRUE(Model().EnterView());
     const RedefinitionListing view(Doc(), settings.Cmb_RedPlotType, settings.Cmb_RedTagLen, controller.Types());

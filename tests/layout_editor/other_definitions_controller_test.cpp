@@ -2,6 +2,8 @@
 #include "model/redefinition_view.h"
 #include "tool_fixture.h"
 
+#include <tuple>
+
 namespace rekkan::test {
 namespace {
 
@@ -15,28 +17,25 @@ public:
 };
 
 TEST_F(OtherDefinitionsTest, ListsCarryTheirItems) {
-    EXPECT_EQ(EtcListOf(EtcList::Short).items.back(), " 16 Byte");
-    EXPECT_EQ(EtcListOf(EtcList::EditLine).items.front(), sj(" 2000 行"));
-    EXPECT_EQ(EtcListOf(EtcList::EditLine).items.back(), sj(" 10000 行"));
-    EXPECT_EQ(EtcListOf(EtcList::RedPlotType).items.size(), 7u);
-    EXPECT_EQ(EtcListOf(EtcList::RedTagLen).items[20], sj(" 20 桁"));
-    EXPECT_EQ(etc.WorkFileName(), "KvelWk093015");
+    EXPECT_EQ(std::make_tuple(EtcListOf(EtcList::Short).items.back(), EtcListOf(EtcList::EditLine).items.front(),
+                              EtcListOf(EtcList::EditLine).items.back(), EtcListOf(EtcList::RedPlotType).items.size(),
+                              EtcListOf(EtcList::RedTagLen).items[20], etc.WorkFileName()),
+              std::make_tuple(" 16 Byte", sj(" 2000 行"), sj(" 10000 行"), 7u, sj(" 20 桁"), "KvelWk093015"));
 }
 
 TEST_F(OtherDefinitionsTest, UpdateStoresEveryChoiceAndTheEditorFollows) {
     Doc().items = MakeRows({{.name = "N", .type = kSInt}});
     EtcChoices& c = etc.Choices();
-    c[EtcList::Int] = 1;
-    c[EtcList::Short] = 1;
-    c[EtcList::Long] = 3;
-    c[EtcList::Lang] = 2;
-    c[EtcList::InpTyp] = 1;
-    c[EtcList::RedPlotType] = 2;
-    c[EtcList::RedTagLen] = 0;
-    c.kinshiBack = false;
-    c.editorOther = true;
-    c.editorPath = "  /usr/bin/vi  ";
-    c.workExt = "  ";
+    for (const auto& [list, choice] : {std::pair{EtcList::Int, 1},
+                                       {EtcList::Short, 1},
+                                       {EtcList::Long, 3},
+                                       {EtcList::Lang, 2},
+                                       {EtcList::InpTyp, 1},
+                                       {EtcList::RedPlotType, 2},
+                                       {EtcList::RedTagLen, 0}})
+        c[list] = choice;
+    std::tie(c.kinshiBack, c.editorOther, c.editorPath, c.workExt) =
+        std::make_tuple(false, true, "  /usr/bin/vi  ", "  ");
     EXPECT_FALSE(etc.Update());  // No
     EXPECT_EQ(settings.Cmb_Int, 0);
 
@@ -44,22 +43,16 @@ TEST_F(OtherDefinitionsTest, UpdateStoresEveryChoiceAndTheEditorFollows) {
     messages.Script(Answer::Yes);
     ASSERT_TRUE(etc.Update());
     EXPECT_EQ(messages.Log().back().text, sj("その他の定義を更新しました。"));
-    EXPECT_EQ(settings.Cmb_Int, 1);
-    EXPECT_EQ(settings.Cmb_Long, 3);
-    EXPECT_EQ(settings.Cmb_Lang, 2);
-    EXPECT_EQ(settings.Cmb_InpTyp, 1);
-    EXPECT_EQ(settings.Cmb_RedPlotType, 2);
-    EXPECT_EQ(settings.Cmb_RedTagLen, 0);
-    EXPECT_FALSE(settings.Rbt_KinshiBackOn);
-    EXPECT_TRUE(settings.Rbt_KinshiBackOff);
-    EXPECT_TRUE(settings.Rbt_EditorOther);
-    EXPECT_FALSE(settings.Rbt_EditorSelf);
-    EXPECT_EQ(settings.Edt_EditorPath, "/usr/bin/vi");
-    EXPECT_EQ(settings.Edt_EditorWorkExt, "cpp");
-    EXPECT_EQ(controller.RecordLength(), 8);  // int as long, long of 8 bytes
-    EXPECT_EQ(Model().Options().priority, LangPriority::Vb);
-    EXPECT_TRUE(Model().Options().typeNameInput);
-    EXPECT_EQ(Model().Options().viewFormat, 2);
+    EXPECT_EQ(std::tie(settings.Cmb_Int, settings.Cmb_Long, settings.Cmb_Lang, settings.Cmb_InpTyp,
+                       settings.Cmb_RedPlotType, settings.Cmb_RedTagLen),
+              std::make_tuple(1, 3, 2, 1, 2, 0));
+    EXPECT_EQ(std::tie(settings.Rbt_KinshiBackOn, settings.Rbt_KinshiBackOff, settings.Rbt_EditorOther,
+                       settings.Rbt_EditorSelf, settings.Edt_EditorPath, settings.Edt_EditorWorkExt),
+              std::make_tuple(false, true, true, false, "/usr/bin/vi", "cpp"));
+    // The editor follows: int as long, long of 8 bytes.
+    EXPECT_EQ(std::make_tuple(controller.RecordLength(), Model().Options().priority, Model().Options().typeNameInput,
+                              Model().Options().viewFormat),
+              std::make_tuple(8, LangPriority::Vb, true, 2));
 }
 
 TEST_F(OtherDefinitionsTest, FewerEditableRowsWarnAndTruncateOnlyWhenAccepted) {
@@ -79,19 +72,15 @@ TEST_F(OtherDefinitionsTest, FewerEditableRowsWarnAndTruncateOnlyWhenAccepted) {
         EXPECT_EQ(
             messages.Log().back().text,
             sj("<< 注意 >>\r\r編集可能行数以降は破棄されます。\r\r(2000 行目以降は破棄されます)\r\rよろしいですか？"));
-        EXPECT_EQ(Doc().Count(), rows);
-        EXPECT_EQ(settings.Cmb_EditLine, 1);
+        EXPECT_EQ(std::make_tuple(Doc().Count(), settings.Cmb_EditLine), std::make_tuple(rows, 1));
 
         messages.Script(Answer::Yes);
         messages.Script(Answer::Yes);
         Doc().modified = false;
         ASSERT_TRUE(etc.Update());
-        EXPECT_EQ(Doc().Count(), 2000);
-        EXPECT_TRUE(Doc().modified);
-        EXPECT_TRUE(Model().History().Empty());
-        EXPECT_FALSE(Model().Range().Active());
-        EXPECT_EQ(settings.Cmb_EditLine, 0);
-        EXPECT_EQ(Doc().editableLineCount, 2000);
+        EXPECT_EQ(std::make_tuple(Doc().Count(), Doc().modified, Model().History().Empty(), Model().Range().Active(),
+                                  settings.Cmb_EditLine, Doc().editableLineCount),
+                  std::make_tuple(2000, true, true, false, 0, 2000));
     }
     Rows(1999);  // fewer rows than the count: no warning
     messages.Clear();
@@ -109,9 +98,9 @@ TEST_F(OtherDefinitionsTest, AWorkFileExtensionNamingAnotherPlaceIsRefused) {
         messages.Clear();
         messages.Script(Answer::Yes);
         ASSERT_TRUE(etc.Update());
-        EXPECT_EQ(settings.Edt_EditorWorkExt, "cpp");
-        EXPECT_EQ(etc.Choices().workExt, "cpp");
-        EXPECT_EQ(settings.Cmb_Indent, 0);  // the other choices still apply
+        // The other choices still apply.
+        EXPECT_EQ(std::make_tuple(settings.Edt_EditorWorkExt, etc.Choices().workExt, settings.Cmb_Indent),
+                  std::make_tuple("cpp", "cpp", 0));
         ASSERT_EQ(messages.Log().size(), 3u);
         EXPECT_NE(messages.Log()[1].text.find("cpp"), std::string::npos);
     }
@@ -119,13 +108,13 @@ TEST_F(OtherDefinitionsTest, AWorkFileExtensionNamingAnotherPlaceIsRefused) {
     etc.Choices().workExt = sj(" ソ ");  // a trail byte 0x5C is no separator
     messages.Script(Answer::Yes);
     ASSERT_TRUE(etc.Update());
-    EXPECT_EQ(settings.Edt_EditorWorkExt, sj("ソ"));
-    EXPECT_EQ(controller.WorkFilePath(), dir.File("KvelWk093015." + sj("ソ")));
+    EXPECT_EQ(std::make_tuple(settings.Edt_EditorWorkExt, controller.WorkFilePath()),
+              std::make_tuple(sj("ソ"), dir.File("KvelWk093015." + sj("ソ"))));
     // Both work files the session named are gone at the end.
     ASSERT_TRUE(controller.WriteWorkFile("new"));
     ASSERT_TRUE(controller.Shutdown({}));
-    EXPECT_FALSE(std::filesystem::exists(ToFsPath(dir.File("KvelWk093015.cpp"))));
-    EXPECT_FALSE(std::filesystem::exists(ToFsPath(controller.WorkFilePath())));
+    EXPECT_FALSE(std::filesystem::exists(ToFsPath(dir.File("KvelWk093015.cpp"))) ||
+                 std::filesystem::exists(ToFsPath(controller.WorkFilePath())));
 }
 
 TEST_F(OtherDefinitionsTest, UpdateInTheViewLeavesAppliesAndEntersAgain) {
@@ -142,26 +131,24 @@ TEST_F(OtherDefinitionsTest, UpdateInTheViewLeavesAppliesAndEntersAgain) {
     messages.Script(Answer::Yes);
     messages.Script(Answer::Yes);
     ASSERT_TRUE(etc.Update());
-    EXPECT_TRUE(etc.ViewShown());
-    EXPECT_EQ(Model().ModeText(), ViewModeText(0));
-    EXPECT_EQ(Doc().Count(), 2000);
+    EXPECT_EQ(std::make_tuple(etc.ViewShown(), Model().ModeText(), Doc().Count()),
+              std::make_tuple(true, ViewModeText(0), 2000));
     ASSERT_TRUE(etc.SetViewShown(false));
-    EXPECT_FALSE(etc.ViewShown());
-    EXPECT_EQ(Model().Shown().Count(), 2000);
+    EXPECT_EQ(std::make_tuple(etc.ViewShown(), Model().Shown().Count()), std::make_tuple(false, 2000));
 }
 
 TEST_F(OtherDefinitionsTest, BrowseStoresTheChosenProgramAtOnce) {
     EXPECT_FALSE(etc.EditorPathEnabled());
     EXPECT_FALSE(etc.BrowseEditor());
-    EXPECT_EQ(tools.asked.back().folder, controller.ProgramFolderText());
-    EXPECT_EQ(tools.asked.back().title, sj("使用するエディタのパスを指定して下さい。"));
+    EXPECT_EQ(std::make_tuple(tools.asked.back().folder, tools.asked.back().title),
+              std::make_tuple(controller.ProgramFolderText(), sj("使用するエディタのパスを指定して下さい。")));
     tools.openAnswers = {" /opt/ed/edit.exe "};
     ASSERT_TRUE(etc.BrowseEditor());
-    EXPECT_EQ(settings.Edt_EditorPath, "/opt/ed/edit.exe");
-    EXPECT_EQ(etc.Choices().editorPath, "/opt/ed/edit.exe");
+    EXPECT_EQ(std::make_tuple(settings.Edt_EditorPath, etc.Choices().editorPath),
+              std::make_tuple("/opt/ed/edit.exe", "/opt/ed/edit.exe"));
     EXPECT_FALSE(etc.BrowseEditor());
-    EXPECT_EQ(tools.asked.back().folder, "/opt/ed");
-    EXPECT_EQ(tools.asked.back().fileName, "edit.exe");
+    EXPECT_EQ(std::make_tuple(tools.asked.back().folder, tools.asked.back().fileName),
+              std::make_tuple("/opt/ed", "edit.exe"));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "layout_editor/type_notation_controller.h"
 #include "tool_fixture.h"
+
+#include <tuple>
 #include "tools/help_texts.h"
 
 namespace rekkan::test {
@@ -37,17 +39,14 @@ TEST(TypeNotationCell, LabelBeforeTheBracketNotationInsideEmptyPartsStandard) {
 }
 
 TEST_F(TypeNotationTest, TableShowsStandardDescriptionAndCurrentColumns) {
-    EXPECT_EQ(tfm.Cell(0, 3), sj(" 編集・描画での表記法"));
-    EXPECT_EQ(tfm.Cell(1, 0), "    1");
-    EXPECT_EQ(tfm.Cell(37, 0), "   37");
-    EXPECT_EQ(tfm.Cell(1, 1), " # Group <group>");
-    EXPECT_EQ(tfm.Cell(2, 1), " #  X <x>");
-    EXPECT_EQ(tfm.Cell(2, 2), " " + TypeInfoOf(kX).description);
-    EXPECT_EQ(tfm.Cell(2, 3), tfm.Cell(2, 1));
+    EXPECT_EQ((std::vector<std::string>{tfm.Cell(0, 3), tfm.Cell(1, 0), tfm.Cell(37, 0), tfm.Cell(1, 1), tfm.Cell(2, 1),
+                                        tfm.Cell(2, 2), tfm.Cell(2, 3)}),
+              (std::vector<std::string>{sj(" 編集・描画での表記法"), "    1", "   37", " # Group <group>", " #  X <x>",
+                                        " " + TypeInfoOf(kX).description, " #  X <x>"}));
     const PrintTable table = tfm.TableToPrint(8, 20);
-    EXPECT_EQ(table.RowCount(), kTypeNotationRows);
-    EXPECT_EQ(table.columnWidths, (std::vector<int>{48, 192, 160, 240}));
-    EXPECT_EQ(table.title, sj("＜ 項目型の表記法の定義 ＞"));
+    EXPECT_EQ(
+        std::make_tuple(table.RowCount(), table.columnWidths, table.title),
+        std::make_tuple(kTypeNotationRows, std::vector<int>{48, 192, 160, 240}, sj("＜ 項目型の表記法の定義 ＞")));
 }
 
 TEST_F(TypeNotationTest, UpdateAppliesWritesTheFileAndTheEditorFollows) {
@@ -55,8 +54,8 @@ TEST_F(TypeNotationTest, UpdateAppliesWritesTheFileAndTheEditorFollows) {
     tfm.SetEdited(4, "");  // U.NUM back to its standard values
     controller.Types().SetLabel(kUNum, "#OLD");
     EXPECT_FALSE(tfm.Update());  // No
-    EXPECT_EQ(controller.Types().Label(kX), TypeInfoOf(kX).standardLabel);
-    EXPECT_FALSE(std::filesystem::exists(ToFsPath(tfm.DefinitionsPath())));
+    EXPECT_EQ(std::make_tuple(controller.Types().Label(kX), std::filesystem::exists(ToFsPath(tfm.DefinitionsPath()))),
+              std::make_tuple(TypeInfoOf(kX).standardLabel, false));
 
     messages.Clear();
     messages.Script(Answer::Yes);
@@ -64,14 +63,13 @@ TEST_F(TypeNotationTest, UpdateAppliesWritesTheFileAndTheEditorFollows) {
     EXPECT_EQ(messages.Texts(),
               (std::vector<std::string>{sj("項目型の表記法の更新を行います。\r\n\r\nよろしいですか？"),
                                         sj("項目型の表記法を更新しました。")}));
-    EXPECT_EQ(controller.Types().Label(kX), sj("文字"));
-    EXPECT_EQ(controller.Types().Label(kUNum), TypeInfoOf(kUNum).standardLabel);
-    EXPECT_EQ(Model().TypeLabel()(kX), sj("文字"));
+    EXPECT_EQ(std::make_tuple(controller.Types().Label(kX), controller.Types().Label(kUNum), Model().TypeLabel()(kX)),
+              std::make_tuple(sj("文字"), TypeInfoOf(kUNum).standardLabel, sj("文字")));
     TypeNotation expected;
     expected.SetLabel(kX, sj("文字"));
     expected.SetNotation(kX, "moji");
-    EXPECT_EQ(Bytes(tfm.DefinitionsPath()), expected.Format());
-    EXPECT_EQ(tfm.DefinitionsPath(), dir.File("kvelType.def"));
+    EXPECT_EQ(std::make_tuple(Bytes(tfm.DefinitionsPath()), tfm.DefinitionsPath()),
+              std::make_tuple(expected.Format(), dir.File("kvelType.def")));
 }
 
 TEST_F(TypeNotationTest, ResetShowsStandardValuesButStoresNothingAndAShowDropsEdits) {
@@ -91,8 +89,7 @@ TEST_F(TypeNotationTest, ResetShowsStandardValuesButStoresNothingAndAShowDropsEd
 TEST_F(TypeNotationTest, AboutShowsTheTypeNameHelp) {
     tfm.About();
     ASSERT_EQ(tools.shownTexts.size(), 1u);
-    EXPECT_EQ(tools.shownTexts[0], TypeNotationText(kTypeNotationFileName));
-    EXPECT_FALSE(tools.captions[0].empty());
+    EXPECT_TRUE(tools.shownTexts[0] == TypeNotationText(kTypeNotationFileName) && !tools.captions[0].empty());
 }
 
 }  // namespace
