@@ -1,5 +1,7 @@
 #include "layout_editor/key_item_editor.h"
 
+#include <tuple>
+
 #include "controller_fixture.h"
 #include "model/key_items.h"
 #include "util/text.h"
@@ -37,22 +39,20 @@ protected:
 TEST_F(KeyItemEditorTest, SelectionListOffersEveryItemOutsideRedefinitions) {
     const auto& lines = keys.SelectionLines();
     ASSERT_EQ(lines.size(), 3u);  // ALT is a redefinition member
-    EXPECT_EQ(lines[1].row, 1);
-    EXPECT_EQ(lines[2].row, 3);
+    EXPECT_EQ(std::make_pair(lines[1].row, lines[2].row), std::make_pair(1, 3));
     const int width = controller.Types().WidestDisplayLabel();
     EXPECT_EQ(lines[0].text, "   1. [000001 : 000008]  " +
                                  PadRight(' ', Trim(controller.Types().DisplayLabel(kGroup)), width) + " 01 REC");
-    EXPECT_EQ(lines[2].text.substr(0, 25), "   4. [000006 : 000003]  ");
-    EXPECT_EQ(lines[2].text.substr(lines[2].text.size() - 8), "  02 QTY");
-    EXPECT_EQ(keys.NameColumn(), 24 + width);
+    EXPECT_EQ(
+        std::make_tuple(lines[2].text.substr(0, 25), lines[2].text.substr(lines[2].text.size() - 8), keys.NameColumn()),
+        std::make_tuple("   4. [000006 : 000003]  ", "  02 QTY", 24 + width));
 }
 
 TEST_F(KeyItemEditorTest, DropsBuildTheKeyListAndMarkTheLayoutModified) {
     // The first item into an empty list brings its header.
     EXPECT_EQ(keys.AddItems({1}, -1), 1);
-    EXPECT_EQ(Shape(), "H1 CODE<" + dup + ">(" + asc + ")@000001 ");
-    EXPECT_TRUE(Doc().modified);
-    EXPECT_EQ(Doc().keyLines, keys.KeyLines());
+    EXPECT_EQ(std::make_tuple(Shape(), Doc().modified, Doc().keyLines),
+              std::make_tuple("H1 CODE<" + dup + ">(" + asc + ")@000001 ", true, keys.KeyLines()));
     // Several lines go in list order after the target, each after the one added before.
     keys.SetDuplicatesChoice(sj(" 可"));
     keys.SetOrderChoice(sj(" 降順"));
@@ -60,11 +60,11 @@ TEST_F(KeyItemEditorTest, DropsBuildTheKeyListAndMarkTheLayoutModified) {
     EXPECT_EQ(Shape(), "H1 REC<" + sj("可") + ">(" + sj("降順") + ")@000001 QTY<" + sj("可") + ">(" + sj("降順") +
                            ")@000006 CODE<" + dup + ">(" + asc + ")@000001 ");
     // Palette entries set an attribute of an item line and leave a header alone.
-    EXPECT_TRUE(keys.SetAttribute(3, KeyAttribute::Order, sj(" 降順")));
-    EXPECT_TRUE(keys.SetAttribute(1, KeyAttribute::Duplicates, sj(" 不")));
+    EXPECT_TRUE(keys.SetAttribute(3, KeyAttribute::Order, sj(" 降順")) &&
+                keys.SetAttribute(1, KeyAttribute::Duplicates, sj(" 不")));
     EXPECT_FALSE(keys.SetAttribute(0, KeyAttribute::Duplicates, sj(" 可")));
-    EXPECT_EQ(keys.VisibleKeyLine(0), "   Key #1");
-    EXPECT_EQ(keys.VisibleKeyLine(3).find('\t'), std::string::npos);
+    EXPECT_EQ(std::make_tuple(keys.VisibleKeyLine(0), keys.VisibleKeyLine(3).find('\t')),
+              std::make_tuple("   Key #1", std::string::npos));
     EXPECT_NE(keys.VisibleKeyLine(3).find(sj("<不> (降順) CODE")), std::string::npos);
     // A second key after line 2: headers are numbered from the top.
     EXPECT_EQ(keys.AddKey(2), 3);
@@ -73,12 +73,10 @@ TEST_F(KeyItemEditorTest, DropsBuildTheKeyListAndMarkTheLayoutModified) {
     const PrintTable t = keys.KeyPrintTable({10, 20, 30, 40, 50, 60, 70});
     ASSERT_EQ(t.RowCount(), 6);
     EXPECT_EQ(t.title, sj("＜ キーリスト ＞"));
-    EXPECT_EQ(t.Cell(2, 0), "    (1)");
-    EXPECT_EQ(t.Cell(3, 0), "    (2)");
-    EXPECT_EQ(t.Cell(3, 1), " 6");
-    EXPECT_EQ(t.Cell(4, 0), " Key #2");
-    EXPECT_EQ(t.Cell(5, 0), "    (1)");  // the sequence starts again under each header
-    EXPECT_EQ(t.Cell(5, 6), " CODE");
+    // The sequence starts again under each header.
+    EXPECT_EQ((std::vector<std::string_view>{t.Cell(2, 0), t.Cell(3, 0), t.Cell(3, 1), t.Cell(4, 0), t.Cell(5, 0),
+                                             t.Cell(5, 6)}),
+              (std::vector<std::string_view>{"    (1)", "    (2)", " 6", " Key #2", "    (1)", " CODE"}));
 }
 
 TEST_F(KeyItemEditorTest, RemovingAndMovingKeepAHeaderOnTop) {
@@ -88,15 +86,13 @@ TEST_F(KeyItemEditorTest, RemovingAndMovingKeepAHeaderOnTop) {
     ASSERT_EQ(Shape(), "H1 CODE<" + dup + ">(" + asc + ")@000001 QTY<" + dup + ">(" + asc + ")@000006 H2 REC<" + dup +
                            ">(" + asc + ")@000001 ");
     // Line 1 cannot go above the first header, nor the header below its item.
-    EXPECT_EQ(keys.MoveUp(1), 1);
-    EXPECT_EQ(keys.MoveDown(0), 0);
+    EXPECT_EQ(std::make_pair(keys.MoveUp(1), keys.MoveDown(0)), std::make_pair(1, 0));
     EXPECT_EQ(keys.MoveDown(2), 3);  // QTY goes under key 2
     EXPECT_EQ(Shape().rfind("H1 CODE<" + dup + ">(" + asc + ")@000001 H2 ", 0), 0u);
     EXPECT_EQ(keys.MoveUp(3), 2);
     // Deleting the only header above items puts a new one on top, numbered 1.
     EXPECT_EQ(keys.Remove(0), 0);
-    EXPECT_EQ(Shape().substr(0, 3), "H1 ");
-    EXPECT_EQ(keys.KeyLines().size(), 5u);
+    EXPECT_EQ(std::make_tuple(Shape().substr(0, 3), keys.KeyLines().size()), std::make_tuple("H1 ", 5u));
     EXPECT_EQ(keys.Remove(4), 3);  // the last line: the selection moves to the new last line
     Doc().modified = false;
     EXPECT_EQ(keys.MoveUp(0), 0);  // refused moves change nothing
@@ -118,8 +114,7 @@ TEST_F(KeyItemEditorTest, ActivationRenamesAfterTheLayoutAndTheViewRefusesNewKey
     const auto before = keys.KeyLines();
     messages.Clear();
     EXPECT_EQ(keys.AddItems({0}, 1), 1);
-    EXPECT_EQ(keys.KeyLines(), before);
-    ASSERT_EQ(messages.Log().size(), 1u);
+    EXPECT_EQ(std::make_tuple(keys.KeyLines(), messages.Log().size()), std::make_tuple(before, 1u));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "layout_editor/structure_import_controller.h"
 
+#include <tuple>
+
 #include "controller_fixture.h"
 
 namespace rekkan::test {
@@ -43,12 +45,10 @@ TEST_F(StructureImportTest, OptionsAreStoredAtOnceAndTheRedefinitionModeScansAga
     import.SetCommentMarker("  *> ");
     import.SetIgnoredCharacters(" -= ");
     import.SetArrayGroups(false);
-    EXPECT_EQ(settings.Cmb_CobSeq, 10);
-    EXPECT_EQ(settings.Cmb_CobValid, 66);
-    EXPECT_EQ(settings.Cmb_CobCmtValid, 70);
-    EXPECT_EQ(settings.Edt_CobCmtStr, "*>");
-    EXPECT_EQ(settings.Edt_CobCmtTrim, "-=");
-    EXPECT_FALSE(settings.Chk_AryExt);
+    // At most 10 sequence digits; the marker and the ignored characters trimmed.
+    EXPECT_EQ(std::tie(settings.Cmb_CobSeq, settings.Cmb_CobValid, settings.Cmb_CobCmtValid, settings.Edt_CobCmtStr,
+                       settings.Edt_CobCmtTrim, settings.Chk_AryExt),
+              std::make_tuple(10, 66, 70, "*>", "-=", false));
     import.SetCommentValidColumns(0);
     import.SetValidColumns(0);
     import.SetSequenceDigits(0);
@@ -57,22 +57,20 @@ TEST_F(StructureImportTest, OptionsAreStoredAtOnceAndTheRedefinitionModeScansAga
     EXPECT_FALSE(import.ChooseAndScan(SourceLanguage::Cobol));  // cancelled
     EXPECT_TRUE(import.ListLines().empty());
     ASSERT_TRUE(import.ChooseAndScan(SourceLanguage::Cobol));
-    EXPECT_EQ(import.ListLines().size(), 2u);
-    EXPECT_EQ(import.ListMessage(), sj("取り込む構造体を選択して下さい。"));
-    EXPECT_EQ(import.FileLabel(), dir.File("a.cpy"));
+    EXPECT_EQ(std::make_tuple(import.ListLines().size(), import.ListMessage(), import.FileLabel()),
+              std::make_tuple(2u, sj("取り込む構造体を選択して下さい。"), dir.File("a.cpy")));
     // The next dialog starts in the folder of the last import and proposes the file.
     const FileDialogRequest c = import.DialogFor(SourceLanguage::C);
-    EXPECT_EQ(c.folder + "/a.cpy", dir.File("a.cpy"));
-    EXPECT_EQ(c.fileName, dir.File("a.cpy"));
+    EXPECT_EQ(std::make_tuple(c.folder + "/a.cpy", c.fileName), std::make_tuple(dir.File("a.cpy"), dir.File("a.cpy")));
     EXPECT_NE(c.filter.find("*.clp"), std::string::npos);
 
     ASSERT_TRUE(import.SetSameStructure(false));
-    EXPECT_FALSE(settings.Chk_RedInclude);
-    EXPECT_EQ(import.ListLines().size(), 3u);  // the RED- record of its own
+    // The RED- record is listed on its own.
+    EXPECT_EQ(std::make_tuple(settings.Chk_RedInclude, import.ListLines().size()), std::make_tuple(false, 3u));
 
     EXPECT_FALSE(import.ScanPath(SourceLanguage::Cobol, dir.File("missing.cpy")));
-    EXPECT_TRUE(import.ListLines().empty());
-    EXPECT_EQ(messages.Log().back().kind, ScriptedMessages::Entry::Kind::Inform);
+    EXPECT_EQ(std::make_tuple(import.ListLines().size(), messages.Log().back().kind),
+              std::make_tuple(0u, ScriptedMessages::Entry::Kind::Inform));
 }
 
 TEST_F(StructureImportTest, OkAsksToSaveAModifiedLayoutThenImportsWithKeysAndReport) {
@@ -83,15 +81,12 @@ TEST_F(StructureImportTest, OkAsksToSaveAModifiedLayoutThenImportsWithKeysAndRep
     const std::vector<TRspec> before = Doc().items;
     messages.Script(Answer::Yes);  // save first: the save dialog is cancelled, nothing is imported
     EXPECT_FALSE(import.Ok(0));
-    EXPECT_EQ(Doc().items, before);
-    EXPECT_EQ(importShell.finished, 0);
+    EXPECT_EQ(std::make_tuple(Doc().items, importShell.finished), std::make_tuple(before, 0));
 
     messages.Script(Answer::No);
     ASSERT_TRUE(import.Ok(0));
-    EXPECT_EQ(importShell.finished, 1);
-    EXPECT_EQ(Doc().Count(), 3);
-    EXPECT_TRUE(Doc().modified);
-    EXPECT_TRUE(Model().History().Empty());
+    EXPECT_EQ(std::make_tuple(importShell.finished, Doc().Count(), Doc().modified, Model().History().Empty()),
+              std::make_tuple(1, 3, true, true));
     ASSERT_EQ(Doc().keyLines.size(), 2u);
     EXPECT_NE(Doc().keyLines[1].find(sj("(降順) 番号")), std::string::npos);
     // The variable-length record is reported with the result.
@@ -111,8 +106,7 @@ TEST_F(StructureImportTest, OkAsksToSaveAModifiedLayoutThenImportsWithKeysAndRep
     Doc().modified = false;
     messages.Clear();
     ASSERT_TRUE(import.Ok(1));
-    EXPECT_TRUE(messages.Log().empty());
-    EXPECT_TRUE(import.Report().empty());
+    EXPECT_TRUE(messages.Log().empty() && import.Report().empty());
 }
 
 TEST_F(StructureImportTest, ClipboardTextIsWrittenAnewOrAppendedAfterTheQuestion) {
@@ -120,15 +114,15 @@ TEST_F(StructureImportTest, ClipboardTextIsWrittenAnewOrAppendedAfterTheQuestion
     EXPECT_EQ(messages.Texts().back(), sj("クリップボードにテキストがありません。"));
     clipboard.SetText("01 A.\n05 B PIC X.");
     messages.Script(Answer::No);
-    EXPECT_FALSE(import.ClipboardToFile(false));
-    EXPECT_FALSE(std::filesystem::exists(ToFsPath(import.ClipboardPath())));
+    EXPECT_FALSE(import.ClipboardToFile(false) || std::filesystem::exists(ToFsPath(import.ClipboardPath())));
     messages.Script(Answer::Yes);
     ASSERT_TRUE(import.ClipboardToFile(true));  // appending to no file creates it
     clipboard.SetText("05 C PIC X.\r\n");
     messages.Script(Answer::Yes);
     ASSERT_TRUE(import.ClipboardToFile(true));
-    EXPECT_EQ(Bytes(import.ClipboardPath()), "01 A.\r\n05 B PIC X.\r\n05 C PIC X.\r\n\r\n");
-    EXPECT_EQ(importShell.notices.back(), sj("★出力しました。 ") + import.ClipboardPath());
+    EXPECT_EQ(std::make_tuple(Bytes(import.ClipboardPath()), importShell.notices.back()),
+              std::make_tuple("01 A.\r\n05 B PIC X.\r\n05 C PIC X.\r\n\r\n",
+                              sj("★出力しました。 ") + import.ClipboardPath()));
     messages.Script(Answer::Yes);
     ASSERT_TRUE(import.ClipboardToFile(false));
     EXPECT_EQ(Bytes(import.ClipboardPath()), "05 C PIC X.\r\n\r\n");

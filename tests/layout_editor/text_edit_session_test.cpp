@@ -1,6 +1,7 @@
 #include "layout_editor/text_edit_session.h"
 
 #include <functional>
+#include <tuple>
 
 #include "controller_fixture.h"
 #include "layout_editor/editor_text_format.h"
@@ -10,15 +11,14 @@ namespace rekkan::test {
 namespace {
 
 TEST(EditorTextFormat, RulerSpacingRemarksAndReadBack) {
-    EXPECT_EQ(EditorRuler(8, 21), "--1----+----2-");
-    EXPECT_EQ(EditorRuler(70, 75), "7-*--+");
-    EXPECT_EQ(EditorRuler(99, 101), "-10-");  // from column 100 on the ruler grows
+    // From column 100 on the ruler grows.
+    EXPECT_EQ(EditorRuler(8, 21) + "|" + EditorRuler(70, 75) + "|" + EditorRuler(99, 101),
+              "--1----+----2-|7-*--+|-10-");
 
     const std::string text = "A\r\n  \r\n//c\r\nB\n" + sj("　//d") + "\r\n//e\r\n";
     EXPECT_EQ(CompactEditorText(text), "A\r\n//c\r\nB\r\n" + sj("　//d") + "\r\n//e\r\n");
     const std::string spaced = "A\r\n\r\n//c\r\nB\r\n\r\n" + sj("　//d") + "\r\n//e\r\n\r\n";
-    EXPECT_EQ(SpacedEditorText(text), spaced);
-    EXPECT_EQ(SpacedEditorText(spaced), spaced);
+    EXPECT_EQ(std::make_pair(SpacedEditorText(text), SpacedEditorText(spaced)), std::make_pair(spaced, spaced));
 
     const RemarkInsertion r = InsertRemarkLine("  05 A  PIC X.  //name\r\nNEXT", 0);
     EXPECT_EQ(r.text, "  05 A  PIC X.  //name\r\n" + std::string(16, ' ') + "//" + sj("備考→") + "\r\nNEXT");
@@ -67,26 +67,23 @@ TEST_F(TextEditTest, ClosingDecisionsOfTheBuiltInEditor) {
     std::string text = session.Open();
     EXPECT_NE(text.find(sj("#1.1d-")), std::string::npos);
     EXPECT_TRUE(session.Close(text));
-    EXPECT_TRUE(messages.Log().empty());
-    EXPECT_EQ(Doc().items, opened.items);
+    EXPECT_EQ(std::make_tuple(messages.Log().size(), Doc().items), std::make_tuple(0u, opened.items));
 
     // Edit, verify, leave the verification, close with No: the layout as at opening.
     text = session.Open();
     session.TextChanged();
     std::string shown;
     ASSERT_TRUE(session.Verify(Renamed(text), shown));
-    EXPECT_EQ(Doc().items[1].KOM, "KODE");
-    EXPECT_EQ(Doc().RdfCmt, sj("顧客マスタ"));    // the comment survives the round trip
-    EXPECT_EQ(Doc().items[2].KOM, sj("番号#1"));  // not a key mark: part of the name
-    EXPECT_EQ(Doc().keyLines.size(), 2u);
+    // The comment survives the round trip; "#1" in a name is no key mark but part of the name.
+    EXPECT_EQ(std::make_tuple(Doc().items[1].KOM, Doc().RdfCmt, Doc().items[2].KOM, Doc().keyLines.size()),
+              std::make_tuple("KODE", sj("顧客マスタ"), sj("番号#1"), 2u));
     EXPECT_NE(shown.find("KODE #1.1d-"), std::string::npos);
     EXPECT_EQ(session.EndVerify(), Renamed(text));
     messages.Script(Answer::Cancel);
     EXPECT_FALSE(session.Close(Renamed(text)));
     messages.Script(Answer::No);
     EXPECT_TRUE(session.Close(Renamed(text)));
-    EXPECT_EQ(Doc().items, opened.items);
-    EXPECT_FALSE(Doc().modified);
+    EXPECT_EQ(std::make_tuple(Doc().items, Doc().modified), std::make_tuple(opened.items, false));
 
     // Edit, verify, close with Yes: kept, modified, one undo step back to the opening rows.
     text = session.Open();
@@ -94,9 +91,8 @@ TEST_F(TextEditTest, ClosingDecisionsOfTheBuiltInEditor) {
     ASSERT_TRUE(session.Verify(Renamed(text), shown));
     messages.Script(Answer::Yes);
     EXPECT_TRUE(session.Close(shown));
-    EXPECT_EQ(Doc().items[1].KOM, "KODE");
-    EXPECT_TRUE(Doc().modified);
-    EXPECT_EQ(Model().History().Count(), 1);
+    EXPECT_EQ(std::make_tuple(Doc().items[1].KOM, Doc().modified, Model().History().Count()),
+              std::make_tuple("KODE", true, 1));
     ASSERT_TRUE(Model().Undo());
     EXPECT_EQ(Doc().items, opened.items);
 }
@@ -127,10 +123,8 @@ TEST_F(TextEditTest, ExternalEditorRoundTrip) {
     };
     ASSERT_TRUE(EditWithExternalEditor(controller, messages, runner));
     EXPECT_EQ(runner.command, (std::vector<std::string>{"code", "--wait", controller.WorkFilePath()}));
-    EXPECT_EQ(Doc().items, opened.items);
-    EXPECT_FALSE(Doc().modified);
-    EXPECT_TRUE(Model().History().Empty());
-    EXPECT_TRUE(messages.Log().empty());
+    EXPECT_EQ(std::make_tuple(Doc().items, Doc().modified, Model().History().Empty(), messages.Log().size()),
+              std::make_tuple(opened.items, false, true, 0u));
 
     // Saved as UTF-8 with a changed name: converted, one undo step, modified.
     runner.edit = [](std::string& b) {
@@ -138,10 +132,8 @@ TEST_F(TextEditTest, ExternalEditorRoundTrip) {
         return true;
     };
     ASSERT_TRUE(EditWithExternalEditor(controller, messages, runner));
-    EXPECT_EQ(Doc().items[1].KOM, "KODE");
-    EXPECT_EQ(Doc().items[2].KOM, sj("番号#1"));
-    EXPECT_TRUE(Doc().modified);
-    EXPECT_EQ(Model().History().Count(), 1);
+    EXPECT_EQ(std::make_tuple(Doc().items[1].KOM, Doc().items[2].KOM, Doc().modified, Model().History().Count()),
+              std::make_tuple("KODE", sj("番号#1"), true, 1));
 
     // Back at once with nothing changed: reported with the hint.
     runner.ms = 100;
@@ -164,13 +156,14 @@ TEST_F(TextEditTest, WorkFileIsCreatedExclusivelyAndOnlyOursIsRemoved) {
     const std::string taken = controller.WorkFilePath();
     Put(taken, "another program's");
     ASSERT_TRUE(controller.WriteWorkFile("ours"));
-    EXPECT_EQ(controller.WorkFilePath(), dir.File("KvelWk093015_2.cpp"));
-    EXPECT_EQ(Bytes(taken), "another program's");
+    EXPECT_EQ(std::make_tuple(controller.WorkFilePath(), Bytes(taken)),
+              std::make_tuple(dir.File("KvelWk093015_2.cpp"), "another program's"));
     ASSERT_TRUE(controller.WriteWorkFile("ours again"));  // the same file from now on
     EXPECT_EQ(Bytes(dir.File("KvelWk093015_2.cpp")), "ours again");
     EXPECT_TRUE(controller.Shutdown({}));
-    EXPECT_FALSE(std::filesystem::exists(ToFsPath(dir.File("KvelWk093015_2.cpp"))));
-    EXPECT_TRUE(std::filesystem::exists(ToFsPath(taken)));
+    EXPECT_EQ(std::make_pair(std::filesystem::exists(ToFsPath(dir.File("KvelWk093015_2.cpp"))),
+                             std::filesystem::exists(ToFsPath(taken))),
+              std::make_pair(false, true));
 }
 
 }  // namespace
