@@ -1,5 +1,6 @@
 #include "ui/app/window_set.h"
 
+#include <QAction>
 #include <QTimer>
 
 #include "ui/app/qt_editor_dialogs.h"
@@ -13,6 +14,7 @@
 #include "ui/other_definitions/etc_window.h"
 #include "ui/rec_editor/rec_editor_outputs.h"
 #include "ui/rec_editor/rec_editor_window.h"
+#include "ui/rec_editor/rec_etc_window.h"
 #include "ui/text_viewer/browse_window.h"
 #include "ui/text_viewer/help_menu.h"
 #include "ui/type_notation/tfm_window.h"
@@ -35,6 +37,10 @@ WindowSet::WindowSet(RekkanApp& app) : app_(app), dialogs_(std::make_unique<QtEd
     recEditor_->ConnectLayoutEditor([this] {
         recEditor_->hide();
         (void)kvel_->EditFromRecordEditor();
+    });
+    QObject::connect(recEditor_->SettingsAction(), &QAction::triggered, recEditor_.get(), [this] {
+        TFm_RecEtc window(app_.settings(), app_.messages(), recEditor_.get(), recEditor_.get());
+        window.exec();
     });
     outputs_ = new RecEditorOutputs(*recEditor_, *browse_, app.settings(), app.messages(), *dialogs_, app.FolderPath());
     CreateToolWindows();
