@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "ui/key_items/key_items_window.h"
 #include "ui/layout_editor/kvel_window.h"
 #include "ui/structure_import/structure_import_window.h"
 
@@ -15,6 +16,9 @@ LayoutSideWindows::LayoutSideWindows(TFm_Kvel& kvel, TFm_Browse& browse, Message
         kvel_.FocusGrid();
     });
     Tie("Btn_Import", [this] { hed_->ShowFileName(); });
+    idx_ = std::make_unique<TFm_Idx>(kvel.Controller(), messages);
+    connect(idx_.get(), &TFm_Idx::KeysChanged, &kvel, [this] { kvel_.RefreshAll(); });
+    Tie("Btn_Keys", [this] { idx_->Open(); });
 }
 
 LayoutSideWindows::~LayoutSideWindows() = default;

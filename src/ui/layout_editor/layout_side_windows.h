@@ -12,6 +12,7 @@ namespace rekkan::ui {
 
 class TFm_Browse;
 class TFm_Hed;
+class TFm_Idx;
 class TFm_Kvel;
 
 /// The windows the layout editor opens from its function bar (structure import, key items,
@@ -23,6 +24,7 @@ public:
     ~LayoutSideWindows() override;
 
     [[nodiscard]] TFm_Hed& Import() { return *hed_; }
+    [[nodiscard]] TFm_Idx& Keys() { return *idx_; }
 
 private:
     /// Enables the layout editor's button named `objectName` and runs `open` on a click.
@@ -31,6 +33,7 @@ private:
 
     TFm_Kvel& kvel_;
     std::unique_ptr<TFm_Hed> hed_;
+    std::unique_ptr<TFm_Idx> idx_;
 };
 
 }  // namespace rekkan::ui
