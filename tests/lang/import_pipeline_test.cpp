@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/editor_hooks.h"
 #include "model/type_catalogue.h"
 #include "support/row_summary.h"
@@ -44,23 +46,21 @@ TEST_F(ImportPipelineTest, ListLinesAndMessages) {
     ASSERT_TRUE(pipeline.Scan(SourceLanguage::Cobol, dir.File("a.cpy"), error));
     const auto lines = pipeline.ListLines();
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "    1. 1 5        CUST                   CUST");
-    EXPECT_EQ(pipeline.ListMessage(), sj("取り込む構造体を選択して下さい。"));
-    EXPECT_EQ(s.Path_Hed, dir.File("a.cpy"));
+    EXPECT_EQ(std::make_tuple(lines[0], pipeline.ListMessage(), s.Path_Hed),
+              std::make_tuple("    1. 1 5        CUST                   CUST", sj("取り込む構造体を選択して下さい。"),
+                              dir.File("a.cpy")));
 
     ASSERT_TRUE(pipeline.SwitchRedefinitionMode(false, error));  // rescans: the RED- record is listed
-    EXPECT_FALSE(s.Chk_RedInclude);
-    ASSERT_EQ(pipeline.ListLines().size(), 3u);
+    ASSERT_EQ(std::make_tuple(s.Chk_RedInclude, pipeline.ListLines().size()), std::make_tuple(false, 3u));
     EXPECT_NE(pipeline.ListLines()[1].find("RED-CUST"), std::string::npos);
 
     test::WriteBytes(dir.Path() / "empty.cpy", "nothing\n");
     ASSERT_TRUE(pipeline.Scan(SourceLanguage::Cobol, dir.File("empty.cpy"), error));
-    EXPECT_TRUE(pipeline.ListLines().empty());
-    EXPECT_EQ(pipeline.ListMessage(), sj("取り込める構造体はありません。"));
+    EXPECT_EQ(std::make_tuple(pipeline.ListLines().size(), pipeline.ListMessage()),
+              std::make_tuple(0u, sj("取り込める構造体はありません。")));
     EXPECT_FALSE(pipeline.Import(0, doc));
 
-    EXPECT_FALSE(pipeline.Scan(SourceLanguage::Cobol, dir.File("missing.cpy"), error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(pipeline.Scan(SourceLanguage::Cobol, dir.File("missing.cpy"), error) || error.empty());
 }
 
 TEST_F(ImportPipelineTest, ImportBuildsKeysAndCallsTheEditor) {
@@ -68,9 +68,8 @@ TEST_F(ImportPipelineTest, ImportBuildsKeysAndCallsTheEditor) {
     ASSERT_TRUE(pipeline.Import(0, doc));
     EXPECT_EQ(hooks.log, "ILRiU");
     ASSERT_EQ(doc.Count(), 4);
-    EXPECT_EQ(doc.items[1].KOM, sj("顧客番号"));
-    EXPECT_EQ(doc.items[3].RED, "NAME");
-    EXPECT_TRUE(doc.modified);
+    EXPECT_EQ(std::make_tuple(doc.items[1].KOM, doc.items[3].RED, doc.modified),
+              std::make_tuple(sj("顧客番号"), "NAME", true));
     ASSERT_EQ(doc.keyLines.size(), 2u);
     EXPECT_EQ(doc.keyLines[0], "   Key #1");
     EXPECT_NE(doc.keyLines[1].find("[000001 : 000005]"), std::string::npos);
@@ -80,9 +79,8 @@ TEST_F(ImportPipelineTest, DroppedFileKeepsOverlayInTheUsersGatheredMode) {
     s.Chk_RedInclude = false;
     ASSERT_TRUE(pipeline.ImportDropped(dir.File("a.cpy"), SourceLanguage::Cobol, true, doc, &messages, error));
     EXPECT_FALSE(s.Chk_RedInclude);
-    ASSERT_EQ(doc.Count(), 4);
+    ASSERT_EQ(std::make_tuple(doc.Count(), messages.Log().size()), std::make_tuple(4, 1u));
     EXPECT_EQ(doc.items[3].RED, "NAME");
-    ASSERT_EQ(messages.Log().size(), 1u);
     EXPECT_NE(messages.Log()[0].text.find(sj("【 COBOL 】")), std::string::npos);
 }
 
@@ -101,11 +99,11 @@ TEST_F(ImportPipelineTest, EditorModeTextComesBackWithTypeSizes) {
 TEST_F(ImportPipelineTest, DroppedCSourceIsReportedAsC) {
     test::WriteBytes(dir.Path() / "a.h", "struct REC {\r\n  char code[5];\r\n  short qty;\r\n};\r\n");
     ASSERT_TRUE(pipeline.ImportDropped(dir.File("a.h"), SourceLanguage::C, true, doc, &messages, error)) << error;
-    EXPECT_EQ(doc.Count(), 3);
-    ASSERT_EQ(messages.Log().size(), 1u);
-    EXPECT_EQ(messages.Log()[0].text, sj("指定のファイルから 【 Ｃ言語 】 の構造体の取り込みを行いました。") +
-                                          "\r\n\r\n   PATH = " + dir.File("a.h"));
-    EXPECT_EQ(messages.Log()[0].caption, sj("確認"));
+    ASSERT_EQ(std::make_tuple(doc.Count(), messages.Log().size()), std::make_tuple(3, 1u));
+    EXPECT_EQ(std::tie(messages.Log()[0].text, messages.Log()[0].caption),
+              std::make_tuple(sj("指定のファイルから 【 Ｃ言語 】 の構造体の取り込みを行いました。") +
+                                  "\r\n\r\n   PATH = " + dir.File("a.h"),
+                              sj("確認")));
     // A source without structures imports nothing and reports nothing.
     test::WriteBytes(dir.Path() / "none.h", "int x;\n");
     EXPECT_FALSE(pipeline.ImportDropped(dir.File("none.h"), SourceLanguage::C, true, doc, &messages, error));

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/file_system_doubles.h"
 #include "support/test_support.h"
 #include "util/encoding.h"
@@ -34,8 +36,8 @@ TEST(ReplacingFile, WritesFlushesClosesRenamesThenFlushesTheFolder) {
                                                "rename " + temp + " > layout.kvl",
                                                "sync-folder " + dir.Path().filename().string()};
     EXPECT_EQ(fs.log, expected);
-    EXPECT_EQ(ReadBytes(target), "new content");
-    EXPECT_EQ(test::FileNames(dir.Path()), std::vector<std::string>{"layout.kvl"});
+    EXPECT_EQ(std::make_tuple(ReadBytes(target), test::FileNames(dir.Path())),
+              std::make_tuple("new content", std::vector<std::string>{"layout.kvl"}));
 }
 
 // A long output starts the write-back of each 8 MiB written, so the final flush waits little.
@@ -72,9 +74,7 @@ TEST(ReplacingFile, ACrashAtAnyPointLeavesTheOldOrTheNewFileWhole) {
         ASSERT_TRUE(after.has_value());
         EXPECT_TRUE(*after == old || *after == fresh) << *after;
         if (!fs.Crashed()) {  // a crash after the write reported success keeps the new file
-            EXPECT_TRUE(ok);
-            EXPECT_EQ(*after, fresh);
-            EXPECT_EQ(fs.FileCount(), 1u);
+            EXPECT_EQ(std::make_tuple(ok, *after, fs.FileCount()), std::make_tuple(true, fresh, 1u));
             break;
         }
     }
@@ -95,12 +95,11 @@ TEST(ReplacingFile, AFailedStepKeepsTheTargetAndLeavesNothingBeside) {
         fs.FailAt(call);
         ReplacingFile file(fs);
         const bool ok = file.Open(target) && file.Write("new") && file.Commit();
-        EXPECT_EQ(file.FailedStep(), step);
-        EXPECT_EQ(ok, step == Step::None);  // the new file is in place even if the folder cannot be flushed
-        EXPECT_EQ(ReadBytes(target), ok ? "new" : "old");
-        EXPECT_EQ(test::FileNames(dir.Path()), std::vector<std::string>{"group.LGP"});
-        EXPECT_FALSE(file.Write("more"));
-        EXPECT_FALSE(file.Commit());
+        // The new file is in place even if the folder cannot be flushed.
+        EXPECT_EQ(std::make_tuple(file.FailedStep(), ok, ReadBytes(target), test::FileNames(dir.Path())),
+                  std::make_tuple(step, step == Step::None, step == Step::None ? "new" : "old",
+                                  std::vector<std::string>{"group.LGP"}));
+        EXPECT_FALSE(file.Write("more") || file.Commit());
     }
 }
 
@@ -116,14 +115,14 @@ TEST(ReplacingFile, TemporaryIsAFreshNameBesideTheTargetAndGoesUncommitted) {
         ASSERT_TRUE(second.Open(target, {.tag = ".KvelWork", .mode = {}}));
         EXPECT_EQ(fs.Count("create"), 2);
         EXPECT_NE(first.TemporaryPath(), second.TemporaryPath());
-        EXPECT_EQ(first.TemporaryPath().string().rfind(target.string() + ".rekkan-new.", 0), 0u);
-        EXPECT_EQ(second.TemporaryPath().string().rfind(target.string() + ".KvelWork.", 0), 0u);
-        ASSERT_TRUE(first.Write("first"));
-        ASSERT_TRUE(second.Write("second"));
+        EXPECT_EQ(std::make_pair(first.TemporaryPath().string().rfind(target.string() + ".rekkan-new.", 0),
+                                 second.TemporaryPath().string().rfind(target.string() + ".KvelWork.", 0)),
+                  std::make_pair(std::size_t{0}, std::size_t{0}));
+        ASSERT_TRUE(first.Write("first") && second.Write("second"));
         EXPECT_EQ(test::FileNames(dir.Path()).size(), 3u);
     }
-    EXPECT_EQ(test::FileNames(dir.Path()), std::vector<std::string>{"out.csv"});
-    EXPECT_EQ(ReadBytes(target), "old");
+    EXPECT_EQ(std::make_tuple(test::FileNames(dir.Path()), ReadBytes(target)),
+              std::make_tuple(std::vector<std::string>{"out.csv"}, "old"));
 }
 
 TEST(ReplacingFile, LinkStaysAndTheFileItLeadsToIsReplaced) {
@@ -132,17 +131,16 @@ TEST(ReplacingFile, LinkStaysAndTheFileItLeadsToIsReplaced) {
     test::WriteBytes(dir.Path() / "real" / "s.Dat", "old");
     std::filesystem::create_symlink(dir.Path() / "real" / "s.Dat", dir.Path() / "link.Dat");
     ASSERT_TRUE(WriteFileReplacing(dir.File("link.Dat"), "new"));
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path() / "link.Dat"));
-    EXPECT_EQ(ReadBytes(dir.Path() / "real" / "s.Dat"), "new");
-    EXPECT_EQ(test::FileNames(dir.Path() / "real"), std::vector<std::string>{"s.Dat"});
+    EXPECT_EQ(std::make_tuple(std::filesystem::is_symlink(dir.Path() / "link.Dat"),
+                              ReadBytes(dir.Path() / "real" / "s.Dat"), test::FileNames(dir.Path() / "real")),
+              std::make_tuple(true, "new", std::vector<std::string>{"s.Dat"}));
 }
 
 TEST(ReplacingFile, JapaneseFileNamesUseUtf8OnDisk) {
     test::TempDir dir;
     const std::string path = dir.File(sj("顧客.kvl"));
     ASSERT_TRUE(WriteFileReplacing(path, "x"));
-    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "顧客.kvl"));
-    EXPECT_TRUE(FileExists(path));
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "顧客.kvl") && FileExists(path));
     std::string bytes;
     EXPECT_FALSE(ReadWholeFile(dir.File("never-there"), bytes));
 }
