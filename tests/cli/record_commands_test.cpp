@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <tuple>
 
 #include "cli/cli_run.h"
 #include "cli/command.h"
@@ -81,25 +82,20 @@ TEST_F(RecordCli, InsertAppendAndDeleteWorkOnWholeRecords) {
     ASSERT_EQ(r.code, 0) << r.err;
     const std::string blank =
         std::string("new\0\0\0", 6) + "\xF0\xF0\xC0" + std::string("\x00\x5D\x00\x0C", 4) + std::string(6, '\0');
-    EXPECT_EQ(Data().size(), 4u + 5 * 19);
-    EXPECT_EQ(Data().substr(0, 4), "HEAD");
-    EXPECT_EQ(Record(1).substr(0, 6), "apple ");
-    EXPECT_EQ(Record(2), blank);
-    EXPECT_EQ(Record(3), blank);
-    EXPECT_EQ(Record(4).substr(0, 6), "pear  ");
+    EXPECT_EQ(std::make_tuple(Data().size(), Data().substr(0, 4), Record(1).substr(0, 6), Record(4).substr(0, 6)),
+              std::make_tuple(4u + 5 * 19, "HEAD", "apple ", "pear  "));
+    EXPECT_EQ(Record(2) + Record(3), blank + blank);
 
     // The record tail applies to new records.
     r = Cli(Args({"append", "--count", "2", "QTY=7", "--option", "Cmb_BtmChar=1", "--option", "Str_BtmChar=0D0A"}));
     ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(Data().size(), 4u + 7 * 19);
-    EXPECT_EQ(Record(7).substr(6, 3), "\xF0\xF0\xC7");
-    EXPECT_EQ(Record(7).substr(17), "\r\n");
+    EXPECT_EQ(std::make_tuple(Data().size(), Record(7).substr(6, 3), Record(7).substr(17)),
+              std::make_tuple(4u + 7 * 19, "\xF0\xF0\xC7", "\r\n"));
 
     r = Cli(Args({"delete", "2", "--count", "3"}));
     ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(Data().size(), 4u + 4 * 19);
-    EXPECT_EQ(Record(2).substr(0, 6), "plum  ");
-    EXPECT_EQ(Files(), (std::vector<std::string>{"order.dat", "order.kvl"}));
+    EXPECT_EQ(std::make_tuple(Data().size(), Record(2).substr(0, 6), Files()),
+              std::make_tuple(4u + 4 * 19, "plum  ", std::vector<std::string>{"order.dat", "order.kvl"}));
 }
 
 }  // namespace
