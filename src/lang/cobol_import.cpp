@@ -49,6 +49,11 @@ CobolScan ScanCobolText(std::string_view bytes, const CobolImportOptions& option
     scan.entries = ReadEntryLines(ExpandRedefines(first, options.sameStructure));
     scan.sourceLines = first.sourceLines;
     scan.dropped = first.dropped;
+    if (!options.sameStructure) {
+        CobolImportOptions inPlace = options;
+        inPlace.sameStructure = true;
+        scan.inPlace = std::make_shared<const CobolScan>(ScanCobolText(bytes, inPlace));
+    }
     const int total = static_cast<int>(scan.entries.lines.size());
     for (StructureEntry record : scan.entries.records) {
         if (record.firstLine < 1 || record.firstLine > total) break;
@@ -98,10 +103,83 @@ std::string WithUsage(const std::string& entry, const std::string& usage) {
     return t + " " + usage + ";";
 }
 
+/// A FILLER row for the bytes a longer redefinition adds, to go in front of the kept row
+/// `before` (rows of the record without its redefinitions, counted from 0).
+struct ExcessFiller {
+    int before = 0;
+    int level = 0;
+    int bytes = 0;
+};
+
+/// The excess FILLER rows a gathered record takes over from its form with the redefinitions in
+/// place, and how many of the rows are kept once the redefinitions leave it.
+struct Insertions {
+    std::vector<ExcessFiller> fillers;
+    int kept = 0;
+    int inserted = 0;
+};
+
+int ExtractRows(const CobolScan& scan, int index, const CobolImportOptions& options, ImportSession& session,
+                LayoutDocument& doc, Insertions* insert, std::vector<int>* excessRows);
+
+/// The excess FILLER rows of record `name` read with its redefinitions in place.
+Insertions ExcessInPlace(const CobolScan& inPlace, const std::string& name, const CobolImportOptions& options,
+                         const LayoutDocument& like) {
+    Insertions found;
+    for (std::size_t i = 0; i < inPlace.structures.size(); ++i) {
+        if (inPlace.structures[i].name != name) continue;
+        CobolImportOptions o = options;
+        o.sameStructure = true;
+        ImportSession session;
+        LayoutDocument doc = like;
+        std::vector<int> excessRows;
+        const int rows = ExtractRows(inPlace, static_cast<int>(i), o, session, doc, nullptr, &excessRows);
+        int redefiningLevel = 0;  // inside a redefining item's subtree while its level is above
+        for (int r = 0; r < rows; ++r) {
+            const TRspec& row = doc.items[static_cast<std::size_t>(r)];
+            if (redefiningLevel > 0 && row.LVL > redefiningLevel) continue;
+            redefiningLevel = 0;
+            if (std::find(excessRows.begin(), excessRows.end(), r) != excessRows.end()) {
+                found.fillers.push_back({found.kept, row.LVL, row.BYT});
+            } else if (!Trim(row.RED).empty()) {
+                redefiningLevel = row.LVL;
+            } else {
+                ++found.kept;
+            }
+        }
+        break;
+    }
+    return found;
+}
+
 }  // namespace
 
 int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOptions& options, ImportSession& session,
                        LayoutDocument& doc) {
+    // Redefinitions gathered into records of their own leave the record the bytes a longer one
+    // adds: the same FILLER rows as with them in place, where the rows agree.
+    if (!options.sameStructure && !options.editorMode && scan.inPlace && index >= 0 &&
+        index < static_cast<int>(scan.structures.size())) {
+        Insertions insert =
+            ExcessInPlace(*scan.inPlace, scan.structures[static_cast<std::size_t>(index)].name, options, doc);
+        if (!insert.fillers.empty()) {
+            LayoutDocument probe = doc;
+            ImportSession probeSession = session;
+            const int rows = ExtractRows(scan, index, options, probeSession, probe, &insert, nullptr);
+            if (rows - insert.inserted == insert.kept) {
+                doc = std::move(probe);
+                session = std::move(probeSession);
+                return rows;
+            }
+        }
+    }
+    return ExtractRows(scan, index, options, session, doc, nullptr, nullptr);
+}
+
+namespace {
+
+int ExtractRows(const CobolScan& scan, int index, const CobolImportOptions& options, ImportSession& session,
+                LayoutDocument& doc, Insertions* insert, std::vector<int>* excessRows) {
     session.prefix.clear();
     doc.items.clear();
     if (index < 0 || index >= static_cast<int>(scan.structures.size())) return 0;
@@ -137,7 +215,19 @@ int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOption
             const int target = RedefinedRow(doc, m);
             if (target >= 0) excess = std::max(excess, RowBytes(g, doc, m) - RowBytes(g, doc, target));
         }
-        if (excess > 0) storeFiller(run.level, static_cast<int>(std::min<long long>(excess, kMaxRecordLength)));
+        if (excess <= 0) return;
+        if (excessRows != nullptr) excessRows->push_back(rows);
+        storeFiller(run.level, static_cast<int>(std::min<long long>(excess, kMaxRecordLength)));
+    };
+    // The excess FILLER rows of a gathered record go in front of the kept row they precede.
+    std::size_t next = 0;
+    const auto insertFillers = [&] {
+        while (insert != nullptr && next < insert->fillers.size() &&
+               insert->fillers[next].before == rows - insert->inserted) {
+            storeFiller(insert->fillers[next].level, insert->fillers[next].bytes);
+            ++insert->inserted;
+            ++next;
+        }
     };
     std::vector<std::pair<int, std::string>> groupUsages;  // (level, usage) of enclosing groups
     bool variable = false;
@@ -167,6 +257,7 @@ int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOption
         const int level = std::clamp(row.level, 1, 15);
         while (!runs.empty() && (runs.back().level > level || (runs.back().level == level && row.redefined.empty())))
             closeRun();
+        insertFillers();
         if (rows >= doc.editableLineCount) break;
         while (!groupUsages.empty() && groupUsages.back().first >= row.level) groupUsages.pop_back();
         const std::string usedEntry = WithUsage(entry, groupUsages.empty() ? std::string() : groupUsages.back().second);
@@ -209,6 +300,7 @@ int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOption
         ++rows;
     }
     while (!runs.empty() && rows < doc.editableLineCount) closeRun();
+    insertFillers();
     // Code lines within the record's source lines that gave no entry.
     for (const StructureEntry& range : scan.sourceLines) {
         if (range.name != record.name) continue;
@@ -222,8 +314,6 @@ int ExtractCobolRecord(const CobolScan& scan, int index, const CobolImportOption
     FinishExtraction(doc, session);
     return rows;
 }
-
-namespace {
 
 class CobolParser : public StructureParser {
 public:

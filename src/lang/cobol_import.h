@@ -61,6 +61,9 @@ struct CobolScan {
     std::vector<StructureEntry> structures;   ///< records with their list texts
     std::vector<StructureEntry> sourceLines;  ///< per record of pass 1: its range of source lines
     std::vector<ImportNote> dropped;          ///< code lines that belong to no entry
+    /// With redefinitions gathered: the same source with them in place, which shows the bytes a
+    /// longer redefinition adds to its record.
+    std::shared_ptr<const CobolScan> inPlace;
 };
 [[nodiscard]] CobolScan ScanCobolText(std::string_view bytes, const CobolImportOptions& options);
 
