@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "ui/app/app_icon.h"
 #include "ui/app/japanese_buttons.h"
 #include "ui/app/rekkan_app.h"
 #include "ui/app/window_set.h"
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rekkan"));
+    QApplication::setWindowIcon(rekkan::ui::AppIcon());  // every window of the set shows it
     (void)rekkan::ui::InstallJapaneseButtons(qapp);
 
     rekkan::ui::RekkanApp app;

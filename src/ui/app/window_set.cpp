@@ -6,6 +6,7 @@
 #include "ui/app/qt_editor_dialogs.h"
 #include "ui/app/qt_tool_shell.h"
 #include "ui/app/rekkan_app.h"
+#include "ui/app/resident_message_window.h"
 #include "ui/language_output/xfm_window.h"
 #include "ui/layout_editor/kvel_window.h"
 #include "ui/layout_editor/layout_side_windows.h"
@@ -44,6 +45,7 @@ WindowSet::WindowSet(RekkanApp& app) : app_(app), dialogs_(std::make_unique<QtEd
     });
     outputs_ = new RecEditorOutputs(*recEditor_, *browse_, app.settings(), app.messages(), *dialogs_, app.FolderPath());
     CreateToolWindows();
+    resident_ = std::make_unique<TFm_ResidentMsg>();
 }
 
 void WindowSet::CreateToolWindows() {

@@ -19,6 +19,7 @@ class TFm_Tfm;
 class TFm_Xfm;
 class SessionLayoutLink;
 class TFm_RecEditor;
+class TFm_ResidentMsg;
 
 /// The long-lived windows of the program, created once in a fixed order: the record editor
 /// first. Closing the record editor ends the program.
@@ -42,6 +43,8 @@ public:
     [[nodiscard]] TFm_Csv& Csv() { return *csv_; }
     [[nodiscard]] TFm_Tfm& Tfm() { return *tfm_; }
     [[nodiscard]] TFm_Etc& Etc() { return *etc_; }
+    /// The resident message window, created hidden.
+    [[nodiscard]] TFm_ResidentMsg& ResidentMessages() { return *resident_; }
 
 private:
     RekkanApp& app_;
@@ -57,6 +60,7 @@ private:
     std::unique_ptr<TFm_Csv> csv_;
     std::unique_ptr<TFm_Tfm> tfm_;
     std::unique_ptr<TFm_Etc> etc_;
+    std::unique_ptr<TFm_ResidentMsg> resident_;
 
     void CreateToolWindows();
 };
