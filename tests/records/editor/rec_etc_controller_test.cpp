@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "session_fixture.h"
 
 namespace rekkan::test {
@@ -12,24 +14,16 @@ struct SettingsWindow : SessionFixture {
 };
 
 TEST_F(SettingsWindow, OpensWithTheStoredValues) {
-    settings.Chk_Msg_Insert = false;
-    settings.Cmb_PackSign = 1;
-    settings.Cmb_DefChar = 2;
-    settings.Str_DefChar = "FF";
-    settings.Cmb_RecCrNext = 1;
-    settings.Cmb_FontSize = 12;
-    settings.Opt_LayoutFC = 0x0000FF;
+    std::tie(settings.Chk_Msg_Insert, settings.Cmb_PackSign, settings.Cmb_DefChar, settings.Str_DefChar,
+             settings.Cmb_RecCrNext, settings.Cmb_FontSize, settings.Opt_LayoutFC) =
+        std::make_tuple(false, 1, 2, "FF", 1, 12, 0x0000FF);
     const RecEtcController c(settings, messages, &session);
     const RecEtcValues& v = c.Values();
-    EXPECT_EQ(v.ask, (std::array<bool, 4>{true, false, true, true}));
-    EXPECT_EQ(v.packSign, 1);
-    EXPECT_EQ(v.zoneSign, 0);
-    EXPECT_EQ(v.fillValue, "FF");
-    EXPECT_EQ(v.cursorMove, 1);
-    EXPECT_EQ(v.fontIndex, 3);  // " 12" in 9 ... 15
-    EXPECT_EQ(c.RememberedColours(), std::make_pair(settings.Opt_LayoutBC, 0x0000FF));
-    EXPECT_TRUE(c.FillValueEnabled());
-    EXPECT_FALSE(c.TailValueEnabled());
+    // The font size " 12" is item 3 of 9 ... 15.
+    EXPECT_EQ(std::tie(v.ask, v.packSign, v.zoneSign, v.fillValue, v.cursorMove, v.fontIndex),
+              std::make_tuple(std::array<bool, 4>{true, false, true, true}, 1, 0, "FF", 1, 3));
+    EXPECT_EQ(std::make_tuple(c.RememberedColours(), c.FillValueEnabled(), c.TailValueEnabled()),
+              std::make_tuple(std::make_pair(settings.Opt_LayoutBC, 0x0000FF), true, false));
 }
 
 TEST_F(SettingsWindow, UserValueEntriesFollowTheirLists) {
@@ -41,11 +35,12 @@ TEST_F(SettingsWindow, UserValueEntriesFollowTheirLists) {
     for (const auto& k : cases) {
         c.Values().fillMode = k.fill;
         c.Values().tailMode = k.tail;
-        EXPECT_EQ(c.FillValueEnabled(), k.fillOn) << k.fill;
-        EXPECT_EQ(c.TailValueEnabled(), k.tailOn) << k.tail;
+        EXPECT_EQ(std::make_pair(c.FillValueEnabled(), c.TailValueEnabled()), std::make_pair(k.fillOn, k.tailOn))
+            << k.fill << k.tail;
     }
-    EXPECT_EQ(RecEtcController::LabelColour(true), 0x800000);  // dark blue
-    EXPECT_EQ(RecEtcController::LabelColour(false), 0x808080);
+    // Dark blue, grey.
+    EXPECT_EQ(std::make_pair(RecEtcController::LabelColour(true), RecEtcController::LabelColour(false)),
+              std::make_pair(0x800000, 0x808080));
 }
 
 TEST_F(SettingsWindow, StoresOnlyAfterYesAndKeepsTheHexDigitsOfTheEntries) {
@@ -60,21 +55,16 @@ TEST_F(SettingsWindow, StoresOnlyAfterYesAndKeepsTheHexDigitsOfTheEntries) {
     v.background = 0x00FF00;
     messages.Script(Answer::No);
     EXPECT_FALSE(c.Store());
-    EXPECT_TRUE(settings.Chk_Msg_Update);
-    EXPECT_EQ(settings.Cmb_ByteOrder, 0);
+    EXPECT_EQ(std::tie(settings.Chk_Msg_Update, settings.Cmb_ByteOrder), std::make_tuple(true, 0));
     EXPECT_EQ(Said(0), "動作環境の定義を更新します。\r\n\r\nよろしいですか？");
 
     EXPECT_TRUE(c.Store());
     EXPECT_FALSE(settings.Chk_Msg_Update || settings.Chk_Msg_Insert || settings.Chk_Msg_Append ||
                  settings.Chk_Msg_Delete);
-    EXPECT_EQ(settings.Cmb_ByteOrder, 1);
-    EXPECT_EQ(settings.Cmb_BtmChar, 0);
-    EXPECT_EQ(settings.Str_BtmChar, "0D0F");
-    EXPECT_EQ(settings.Str_DefChar, "");
-    EXPECT_EQ(settings.Cmb_FontSize, 15);
-    EXPECT_TRUE(c.FontSizeChanged());
-    EXPECT_EQ(settings.Opt_LayoutBC, 0x00FF00);
-    EXPECT_EQ(c.RememberedColours().first, 0x00FF00);
+    EXPECT_EQ(std::tie(settings.Cmb_ByteOrder, settings.Cmb_BtmChar, settings.Str_BtmChar, settings.Str_DefChar,
+                       settings.Cmb_FontSize, settings.Opt_LayoutBC),
+              std::make_tuple(1, 0, "0D0F", "", 15, 0x00FF00));
+    EXPECT_EQ(std::make_pair(c.FontSizeChanged(), c.RememberedColours().first), std::make_pair(true, 0x00FF00));
 }
 
 TEST_F(SettingsWindow, AStoredFontSizeNotInTheListIsKept) {
@@ -82,8 +72,7 @@ TEST_F(SettingsWindow, AStoredFontSizeNotInTheListIsKept) {
     RecEtcController c(settings, messages, nullptr);
     EXPECT_EQ(c.Values().fontIndex, -1);
     ASSERT_TRUE(c.Store());
-    EXPECT_EQ(settings.Cmb_FontSize, 20);
-    EXPECT_FALSE(c.FontSizeChanged());
+    EXPECT_EQ(std::make_pair(settings.Cmb_FontSize, c.FontSizeChanged()), std::make_pair(20, false));
 }
 
 TEST_F(SettingsWindow, StoringDecodesTheBufferAgainAndKeepsUnwrittenEdits) {
@@ -99,10 +88,9 @@ TEST_F(SettingsWindow, StoringDecodesTheBufferAgainAndKeepsUnwrittenEdits) {
     RecEtcController c(settings, messages, &session);
     c.Values().zoneSign = 1;
     ASSERT_TRUE(c.Store());
-    EXPECT_FALSE(session.RowError(kQty));
-    EXPECT_EQ(session.CellText(kQty), "-123");
-    EXPECT_EQ(session.CellText(kName).substr(0, 3), "NEW");
-    EXPECT_EQ(session.CellText(kAmount), "1");
+    EXPECT_EQ(std::make_tuple(session.RowError(kQty), session.CellText(kQty), session.CellText(kName).substr(0, 3),
+                              session.CellText(kAmount)),
+              std::make_tuple(false, "-123", "NEW", "1"));
 }
 
 }  // namespace
