@@ -56,6 +56,10 @@ void LayoutEditorModel::SetCursor(int row, int column) {
     cursorColumn_ = column;
 }
 
+void LayoutEditorModel::MarkModified() {
+    if (Ordinary() && !Guarded()) doc_.modified = true;
+}
+
 void LayoutEditorModel::SetGridWindow(int topRow, int visibleRows) {
     topRow_ = std::max(0, topRow);
     visibleRows_ = std::max(1, visibleRows);

@@ -179,6 +179,9 @@ public:
     bool ChooseType(int listIndex);
     /// The cell editor stored a changed text into a cell of item row `row`: records the step.
     void CellEditorStored(int row, int column);
+    /// A key that changes a cell edited in place, or a header field, was typed: the layout counts
+    /// as modified at once (never in the redefinition view or while a file is read).
+    void MarkModified();
 
     /// The language priority changed: the type list is rebuilt in the new order and the user
     /// told so.

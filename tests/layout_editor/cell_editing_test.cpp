@@ -202,7 +202,7 @@ TEST_F(EditorWindow, TitleInformationBarAndCloseLeavingTheViewAskingOnlyWhenModi
 
     EXPECT_EQ(model.AskBeforeClose(), Answer::No);
     EXPECT_TRUE(messages.Log().empty());
-    doc.modified = true;
+    model.MarkModified();  // typing into a cell in place counts before the row is committed
     ASSERT_TRUE(model.EnterView());
     messages.Script(Answer::Cancel);
     EXPECT_EQ(model.AskBeforeClose(), Answer::Cancel);

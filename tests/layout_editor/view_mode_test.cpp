@@ -61,6 +61,9 @@ TEST_F(ViewMode, EditingIsShutWhileTheViewIsShown) {
     }
     EXPECT_FALSE(model.Delete() || model.Undo() || model.JoinPrefix() || model.ExchangeNames() ||
                  model.BeginMarking(1) || model.CommitRow(1, RowTexts{.name = "01 X"}) || model.ChooseType(1));
+    doc.modified = false;
+    model.MarkModified();  // a key typed into a read-only cell box
+    EXPECT_FALSE(doc.modified);
     EXPECT_EQ(model.Shown().items, view);
     EXPECT_EQ(doc.items, layout);
     EXPECT_TRUE(messages.Log().empty());

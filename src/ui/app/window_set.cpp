@@ -3,10 +3,13 @@
 #include <QAction>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "ui/app/qt_editor_dialogs.h"
 #include "ui/app/qt_tool_shell.h"
 #include "ui/app/rekkan_app.h"
 #include "ui/app/resident_message_window.h"
+#include "ui/app/window_services.h"
 #include "ui/language_output/xfm_window.h"
 #include "ui/layout_editor/kvel_window.h"
 #include "ui/layout_editor/layout_side_windows.h"
@@ -21,6 +24,10 @@
 #include "ui/type_notation/tfm_window.h"
 
 namespace rekkan::ui {
+namespace {
+/// The help document on editing layouts.
+constexpr const char* kLayoutGuideDocument = "Doc_Rekkan_Guide2.Txt";
+}  // namespace
 
 WindowSet::WindowSet(RekkanApp& app) : app_(app), dialogs_(std::make_unique<QtEditorDialogs>(nullptr)) {
     recEditor_ = std::make_unique<TFm_RecEditor>(app.settings(), app.document(), app.messages(), *dialogs_);
@@ -34,6 +41,18 @@ WindowSet::WindowSet(RekkanApp& app) : app_(app), dialogs_(std::make_unique<QtEd
         recEditor_->raise();
     });
     kvel_->SetRecordEditor(kvelLink_.get());
+    // The layout editor's About shows the guide to editing layouts.
+    kvel_->ConnectTool(KvelTool::About, [this] {
+        const auto& items = HelpItems();
+        const auto guide = std::find_if(items.begin(), items.end(),
+                                        [](const HelpItem& item) { return item.document == kLayoutGuideDocument; });
+        if (guide != items.end())
+            RunHelpItem(*guide, &recEditor_->HelpMenu(), *browse_, HelpPlaces{app_.FolderPath()}, app_.messages());
+    });
+    QObject::connect(kvel_.get(), &TFm_Kvel::windowSizesReset, recEditor_.get(), [this] {
+        RestorePlacement(*recEditor_, WindowPlace{});
+        RestorePlacement(*browse_, WindowPlace{});
+    });
     sideWindows_ = std::make_unique<LayoutSideWindows>(*kvel_, *browse_, app.messages());
     recEditor_->ConnectLayoutEditor([this] {
         recEditor_->hide();
@@ -62,16 +81,17 @@ void WindowSet::CreateToolWindows() {
     csv_ = std::make_unique<TFm_Csv>(editor, messages, *toolShell_);
     tfm_ = std::make_unique<TFm_Tfm>(editor, messages, *toolShell_);
     etc_ = std::make_unique<TFm_Etc>(editor, messages, *toolShell_);
-    kvel_->ConnectToolWindow(QStringLiteral("1. 項目型の表記法の定義を行う (&T)"), tfm_.get());
-    kvel_->ConnectToolWindow(QStringLiteral("2. その他の定義を行う (&E)"), etc_.get());
-    kvel_->ConnectToolWindow(QStringLiteral("2. 編集内容を Ｔｅｘｔ／Ｃｓｖ 形式で出力する (&C)"), csv_.get());
-    kvel_->ConnectToolWindow(QStringLiteral("3. 編集内容を 言語形式 で出力する (&L)"), xfm_.get());
+    kvel_->ConnectToolWindow(KvelTool::TypeNotation, tfm_.get());
+    kvel_->ConnectToolWindow(KvelTool::OtherDefinitions, etc_.get());
+    kvel_->ConnectToolWindow(KvelTool::TextCsvOutput, csv_.get());
+    kvel_->ConnectToolWindow(KvelTool::LanguageOutput, xfm_.get());
     TFm_Kvel* kvel = kvel_.get();
     QObject::connect(tfm_.get(), &TFm_Tfm::LayoutEditorChanged, kvel, [kvel] { kvel->RefreshAll(); });
     QObject::connect(etc_.get(), &TFm_Etc::LayoutEditorChanged, kvel, [kvel] { kvel->RefreshAll(); });
 }
 
 WindowSet::~WindowSet() {
+    (void)kvel_->Shutdown();
     // The tool windows work on the layout editor's controller.
     sideWindows_.reset();
     etc_.reset();

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
+#include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,11 +23,27 @@ class QTimer;
 
 namespace rekkan::ui {
 
+class ItemCellDelegate;
 class ItemGridModel;
 
+/// Windows of other tools that the layout editor opens from its menus and function bar.
+enum class KvelTool {
+    TypeNotation,      ///< "1. 項目型の表記法の定義を行う (&T)"
+    OtherDefinitions,  ///< "2. その他の定義を行う (&E)"
+    TextCsvOutput,     ///< "2. 編集内容を Ｔｅｘｔ／Ｃｓｖ 形式で出力する (&C)"
+    LanguageOutput,    ///< "3. 編集内容を 言語形式 で出力する (&L)"
+    About,             ///< "このウィンドウについて(&A)"
+    TextEditor,        ///< "Editor" (closed in the redefinition view)
+    StructureImport,   ///< "構造体取り込み" (closed in the redefinition view)
+    KeyItems,          ///< "Key"
+    Memo,              ///< "Memo"
+};
+inline constexpr int kKvelToolCount = 9;
+
 /// The layout editor window "Morvane", created once and hidden: header bar (layout comment and
-/// prefix), function bar, information bar, the item grid and the menus. What a control does is
-/// the controller's; the window forwards its events and shows the state.
+/// prefix), function bar, information bar, the item grid with its level buttons and type list,
+/// and the menus. What a control does is the controller's; the window forwards its events and
+/// shows the state.
 class TFm_Kvel : public QMainWindow, public LayoutEditorShell, private LayoutEditorObserver {
     Q_OBJECT
 public:
@@ -35,6 +54,13 @@ public:
     [[nodiscard]] ItemGridModel& GridModel() { return *grid_; }
     /// The record editor to hand over to (may be null).
     void SetRecordEditor(RecordEditorLink* link) { controller_->SetRecordEditor(link); }
+    /// Hooks a tool in: its menu item or button becomes usable and runs `open`; `window`, when
+    /// given, is hidden when the layout editor closes and centred by the window size reset.
+    void ConnectTool(KvelTool tool, std::function<void()> open, QWidget* window = nullptr);
+    /// Hooks a tool window in: its menu item or button shows and raises `window`.
+    void ConnectToolWindow(KvelTool tool, QWidget* window);
+    /// The same for the tool whose menu item reads `menuText`.
+    void ConnectToolWindow(const QString& menuText, QWidget* window);
     /// "ﾚｲｱｳﾄの編集" of the record editor: its shown entry's layout is loaded and the window shown.
     bool EditFromRecordEditor();
     /// Runs a command of the buttons and menus (the header fields are stored first).
@@ -45,6 +71,9 @@ public:
     void RefreshSaveButton();
     /// The grid's context menu with its items enabled for the moment it opens.
     [[nodiscard]] QMenu* BuildContextMenu();
+    /// Program end: the window's place, the grid's widths, the settings, the type notation
+    /// file and the temporary files (false after a message when a file could not be written).
+    bool Shutdown();
 
     // ---- What the controller asks of the window ----
     [[nodiscard]] std::string AskOpenPath(const FileDialogRequest& request) override;
@@ -53,26 +82,43 @@ public:
     void FocusGrid() override;
     void HideToolWindows() override;
 
-    /// Makes the menu item `menuText` open `window` (shown and raised); the window is hidden
-    /// when the layout editor closes.
-    void ConnectToolWindow(const QString& menuText, QWidget* window);
+signals:
+    /// "ウィンドウを初期サイズにする" was agreed: the other windows of the program are centred.
+    void windowSizesReset();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct ToolControl {
+        QAction* action = nullptr;
+        QPushButton* button = nullptr;
+        std::function<void()> open;
+    };
+
     void Refresh() override { RefreshAll(); }
+    // kvel_actions.cpp: menus, function bar, context menu and their enabling.
     void BuildMenus();
-    QWidget* BuildHeaderBar();
     QWidget* BuildFunctionBar();
-    void BuildGrid();
+    void RefreshControls();
+    void OpenTool(KvelTool tool);
+    // kvel_window.cpp
+    QWidget* BuildHeaderBar();
     void StoreHeaderFields();
     void PrintLayout();
     void ResetWindowSize();
+    // kvel_grid.cpp: the grid, its keys, mouse, level buttons and read-only cell box.
+    void BuildGrid();
     void PlaceCursor();
+    void PlaceLevelButtons();
+    void UpdateGridWindow();
+    void ShowContextMenuAt(const QPoint& viewportPoint);
+    void ShowReadOnlyCell(const QModelIndex& index);
+    void AutoScroll();
     [[nodiscard]] bool GridKey(QKeyEvent* key);
     void GridMouse(QEvent* event);
 
@@ -80,7 +126,9 @@ private:
     QtClipboard clipboard_;
     std::unique_ptr<LayoutEditorController> controller_;
     ItemGridModel* grid_ = nullptr;
+    ItemCellDelegate* delegate_ = nullptr;
     QTableView* table_ = nullptr;
+    QWidget* levelButtons_ = nullptr;
     QLineEdit* comment_ = nullptr;
     QLineEdit* prefix_ = nullptr;
     QLabel* lines_ = nullptr;
@@ -100,12 +148,17 @@ private:
     QAction* joinPrefix_ = nullptr;
     QAction* cutPrefix_ = nullptr;
     QAction* exchange_ = nullptr;
+    std::array<ToolControl, kKvelToolCount> tools_{};
+    std::vector<QPointer<QWidget>> toolWindows_;
+    QString notice_;
     QTimer* saveTimer_ = nullptr;
+    QTimer* autoScroll_ = nullptr;
+    int autoScrollStep_ = 0;
     int enterPresses_ = 0;
     int pressRow_ = -1;
     bool marking_ = false;
     bool refreshing_ = false;
-    std::vector<QWidget*> toolWindows_;
+    bool placed_ = false;
 };
 
 }  // namespace rekkan::ui

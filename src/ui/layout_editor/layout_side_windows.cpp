@@ -1,6 +1,8 @@
 #include "ui/layout_editor/layout_side_windows.h"
 
-#include <QPushButton>
+#include <functional>
+#include <string_view>
+#include <utility>
 
 #include "ui/key_items/key_items_window.h"
 #include "ui/layout_editor/kvel_window.h"
@@ -15,20 +17,25 @@ LayoutSideWindows::LayoutSideWindows(TFm_Kvel& kvel, TFm_Browse& browse, Message
         kvel_.activateWindow();
         kvel_.FocusGrid();
     });
-    Tie("Btn_Import", [this] { hed_->ShowFileName(); });
+    Tie(
+        "Btn_Import", [this] { hed_->ShowFileName(); }, hed_.get());
     idx_ = std::make_unique<TFm_Idx>(kvel.Controller(), messages);
     connect(idx_.get(), &TFm_Idx::KeysChanged, &kvel, [this] { kvel_.RefreshAll(); });
-    Tie("Btn_Keys", [this] { idx_->Open(); });
+    Tie(
+        "Btn_Keys", [this] { idx_->Open(); }, idx_.get());
 }
 
 LayoutSideWindows::~LayoutSideWindows() = default;
 
 template <typename Open>
-void LayoutSideWindows::Tie(const char* objectName, Open open) {
-    auto* button = kvel_.findChild<QPushButton*>(QLatin1String(objectName));
-    if (!button) return;
-    button->setEnabled(true);
-    connect(button, &QPushButton::clicked, this, open);
+void LayoutSideWindows::Tie(const char* objectName, Open open, QWidget* window) {
+    // The function bar's buttons by name; the layout editor enables them while they may open.
+    static const std::pair<const char*, KvelTool> kButtons[] = {{"Btn_Editor", KvelTool::TextEditor},
+                                                                {"Btn_Import", KvelTool::StructureImport},
+                                                                {"Btn_Keys", KvelTool::KeyItems},
+                                                                {"Btn_Memo", KvelTool::Memo}};
+    for (const auto& [name, tool] : kButtons)
+        if (std::string_view(name) == objectName) kvel_.ConnectTool(tool, std::function<void()>(open), window);
 }
 
 }  // namespace rekkan::ui

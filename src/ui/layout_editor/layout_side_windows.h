@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+class QWidget;
+
 #include <memory>
 
 namespace rekkan {
@@ -27,9 +29,10 @@ public:
     [[nodiscard]] TFm_Idx& Keys() { return *idx_; }
 
 private:
-    /// Enables the layout editor's button named `objectName` and runs `open` on a click.
+    /// The layout editor's button named `objectName` runs `open`; `window` (if any) is hidden
+    /// when the layout editor closes.
     template <typename Open>
-    void Tie(const char* objectName, Open open);
+    void Tie(const char* objectName, Open open, QWidget* window = nullptr);
 
     TFm_Kvel& kvel_;
     std::unique_ptr<TFm_Hed> hed_;

@@ -1,6 +1,7 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -69,9 +71,10 @@ private slots:
         table->setFocus();
         table->setCurrentIndex(grid->index(2, 3));
         QTest::keyClick(table, Qt::Key_Return);
-        auto* box = table->findChild<QLineEdit*>();
+        auto* box = table->findChild<QPlainTextEdit*>(QStringLiteral("Mem_Cell"));
         QVERIFY(box);
-        box->setText(QStringLiteral("02 CUSTOMER"));
+        QCOMPARE(box->height(), 3 * table->visualRect(grid->index(2, 3)).height());  // three rows high
+        box->setPlainText(QStringLiteral("02 CUST\nOMER"));                          // line breaks are not kept
         QTest::keyClick(box, Qt::Key_Return);
         QTRY_COMPARE(grid->data(grid->index(2, 3)).toString(), QStringLiteral("   02 CUSTOMER"));
         QTest::keyClick(table, Qt::Key_Return);
@@ -87,13 +90,28 @@ private slots:
         auto* list = table->findChild<QComboBox*>(QStringLiteral("Cmb_Type"));
         QVERIFY(list);
         QCOMPARE(list->currentText().trimmed(), QStringLiteral("X"));
+        list->showPopup();
+        Picture(*list->view()->window(), "kvel_type_list_open");
+        list->hidePopup();
         list->setCurrentIndex(model.Types().IndexOf(kSComp3));
-        QTest::keyClick(list, Qt::Key_Return);
+        QTest::keyClick(list, Qt::Key_Tab);  // stores the type and moves on to the repeat column
         QTRY_COMPARE(w.Controller().Document().items[2].TYP, int{kSComp3});
+        QCOMPARE(table->currentIndex(), grid->index(2, 7));
         QVERIFY(grid->setData(grid->index(2, 8), QStringLiteral("10")));
         QVERIFY(grid->setData(grid->index(3, 3), QStringLiteral("02 FILLER")));
         QCOMPARE(grid->rowCount(), 5);
         QVERIFY(!(grid->flags(grid->index(3, 0)) & Qt::ItemIsEditable));
+
+        // The level buttons stand in the current row: ">" makes CUSTOMER a group, "<" gives its type back.
+        table->setCurrentIndex(grid->index(3, 3));
+        auto* up = w.findChild<QPushButton*>(QStringLiteral("Btn_LevelUp"));
+        QVERIFY(up->isVisible());
+        QCOMPARE(up->parentWidget()->geometry(), table->visualRect(grid->index(3, 2)));
+        up->click();
+        QCOMPARE(grid->data(grid->index(3, 3)).toString(), QStringLiteral("      03 FILLER"));
+        QCOMPARE(w.Controller().Document().items[2].TYP, int{kGroup});
+        w.findChild<QPushButton*>(QStringLiteral("Btn_LevelDown"))->click();
+        QCOMPARE(w.Controller().Document().items[2].TYP, int{kSComp3});
 
         // Dragging from row 3 to row 4 marks them; "削除" asks, then deletes.
         const QPoint from = table->visualRect(grid->index(2, 3)).center();
@@ -116,7 +134,7 @@ private slots:
         QCOMPARE(grid->rowCount(), 3);
 
         // Steps: the variable name, the type and the digits of the existing row, then the deletion.
-        QAction* undo = MenuItem(w, QStringLiteral("元に戻す  #4  【範囲削除】"));
+        QAction* undo = MenuItem(w, QStringLiteral("元に戻す  #6  【範囲削除】"));
         QVERIFY(undo);
         undo->trigger();
         QCOMPARE(grid->rowCount(), 5);
@@ -134,6 +152,8 @@ private slots:
         QVERIFY(twin.ChooseType(twin.Types().IndexOf(kSComp3)));
         QVERIFY(twin.CommitRow(2, RowTexts{"02 CUSTOMER", "CUST", "", "", "", "10", "", ""}));
         QVERIFY(twin.CommitRow(3, RowTexts{"02 FILLER", "", "", "", "", "", "", ""}));
+        twin.SetCursor(3, 3);
+        QVERIFY(twin.LevelUp() && twin.LevelDown());
 
         QTRY_VERIFY(w.findChild<QPushButton*>(QStringLiteral("Btn_Save"))->isEnabled());
         const QString path = QString::fromStdString(dir.Path().string()) + "/cust.kvl";
@@ -149,6 +169,68 @@ private slots:
         QCOMPARE(ui::ToQ(test::ReadBytes(dir.Path() / "cust.kvl")), ui::ToQ(FormatLayoutFile(expected)));
         w.RefreshSaveButton();
         QVERIFY(!w.findChild<QPushButton*>(QStringLiteral("Btn_Save"))->isEnabled());
+    }
+
+    // "複写" duplicates the cursor row; the rows go to the desktop clipboard and come back in at
+    // the cursor; undo takes each step back in turn.
+    void copiesPastesAndUndoesEachStep() {
+        test::TempDir dir;
+        Settings settings;
+        ScriptedMessages msgs;
+        ui::TFm_Kvel w(settings, dir.Path(), msgs);
+        w.show();
+        auto* table = w.findChild<QTableView*>(QStringLiteral("Grid_Items"));
+        QAbstractItemModel* grid = table->model();
+        const QString first = grid->data(grid->index(0, 3)).toString();
+        const QString second = grid->data(grid->index(1, 3)).toString();
+        table->setCurrentIndex(grid->index(1, 3));
+        w.findChild<QPushButton*>(QStringLiteral("Btn_Copy"))->click();
+        QCOMPARE(grid->rowCount(), 4);
+        QCOMPARE(grid->data(grid->index(2, 3)).toString(), second);
+
+        QGuiApplication::clipboard()->clear();
+        QMenu* menu = w.BuildContextMenu();
+        QMenu* clip = menu->actions().at(4)->menu();
+        QVERIFY(!clip->actions().at(1)->isEnabled());  // "2. 取り込む": nothing of ours on the clipboard
+        menu->popup(table->viewport()->mapToGlobal(QPoint(40, 40)));
+        Picture(*menu, "kvel_context_menu");
+        menu->close();
+        msgs.Script(Answer::Ok);
+        clip->actions().at(0)->trigger();  // "1 書き込む": the first row when no range was marked
+        delete menu;
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("kvel#32.lay\r\n")));
+
+        table->setCurrentIndex(grid->index(3, 3));  // below the last item
+        msgs.Script(Answer::Ok);
+        menu = w.BuildContextMenu();
+        menu->actions().at(4)->menu()->actions().at(1)->trigger();
+        delete menu;
+        QCOMPARE(grid->rowCount(), 5);
+        QCOMPARE(grid->data(grid->index(3, 3)).toString(), first);
+        QVERIFY(w.Controller().Document().modified);
+
+        QCOMPARE(MenuItem(w, QStringLiteral("元に戻す  #2  【←Clipboard】"))->isEnabled(), true);
+        w.Run(EditorCommand::Undo);
+        QCOMPARE(grid->rowCount(), 4);
+        QVERIFY(MenuItem(w, QStringLiteral("元に戻す  #1  【複写】")));
+        w.Run(EditorCommand::Undo);
+        QCOMPARE(grid->rowCount(), 3);
+        QCOMPARE(grid->data(grid->index(1, 3)).toString(), second);
+        QAction* undo = MenuItem(w, QStringLiteral("元に戻す"));
+        QVERIFY(undo && !undo->isEnabled());
+        QVERIFY(!w.Controller().Document().modified);
+
+        // Editing in place: the first key counts as a change; the stored cell is one undo step.
+        settings.Cmb_CellEdit = 0;
+        w.Controller().SettingsChanged();
+        table->setFocus();
+        table->setCurrentIndex(grid->index(0, 4));
+        QTest::keyClick(table, Qt::Key_Q);
+        auto* line = table->findChild<QLineEdit*>();
+        QVERIFY(line && w.Controller().Document().modified);
+        QTest::keyClick(line, Qt::Key_Return);
+        QTRY_COMPARE(grid->data(grid->index(0, 4)).toString(), QStringLiteral(" q"));
+        QVERIFY(MenuItem(w, QStringLiteral("元に戻す  #1  【セル内容 Var.Name - sample_record】")));
     }
 
     // A layout with a redefinition: its rows drawn apart, then the view with every edit closed.
@@ -173,14 +255,54 @@ private slots:
         QCOMPARE(grid->data(grid->index(3, 3), Qt::ForegroundRole).value<QBrush>().color(), QColor(0x80, 0, 0));
         QCOMPARE(grid->data(grid->index(4, 8), Qt::BackgroundRole).value<QBrush>().color(),
                  QColor(0xB0, 0xB0, 0xB0));  // a member: the redefinition grey wins over no-input grey
+        QCOMPARE(grid->data(grid->index(1, 9), Qt::BackgroundRole).value<QBrush>().color(),
+                 QColor(0xA5, 0xA5, 0xA5));  // X takes no decimals
+        QVERIFY(!grid->data(grid->index(1, 8), Qt::BackgroundRole).isValid());
         Picture(w, "kvel_redefinition_layout");
+
+        // Tools hook in: usable once connected, the table's editors closed in the view.
+        auto* editor = w.findChild<QPushButton*>(QStringLiteral("Btn_Editor"));
+        QVERIFY(!editor->isEnabled());
+        int opened = 0;
+        QWidget toolWindow;
+        w.ConnectTool(
+            ui::KvelTool::TextEditor, [&opened] { ++opened; }, &toolWindow);
+        editor->click();
+        QCOMPARE(opened, 1);
 
         QVERIFY(w.Controller().Model().Execute(EditorCommand::EnterView));
         w.RefreshAll();
         QVERIFY(!w.findChild<QLabel*>(QStringLiteral("Lbl_Mode"))->text().isEmpty());
         for (int c = 3; c <= 10; ++c) QVERIFY(!(grid->flags(grid->index(1, c)) & Qt::ItemIsEditable));
-        QVERIFY(!w.findChild<QLineEdit*>(QStringLiteral("Edt_PreFix"))->isEnabled());
+        for (const char* name : {"Edt_PreFix", "Btn_Editor", "Btn_Copy", "Btn_Delete", "Btn_LevelUp"})
+            QVERIFY2(!w.findChild<QWidget*>(QLatin1String(name))->isEnabled(), name);
+        QVERIFY(!MenuItem(w, QStringLiteral("2. 上書き保存する (&S)"))->isEnabled());
+        table->setFocus();
+        table->setCurrentIndex(grid->index(2, 3));
+        QTest::keyClick(table, Qt::Key_Return);  // the cell's text in a grey box that takes no input
+        auto* box = table->findChild<QPlainTextEdit*>(QStringLiteral("Mem_CellView"));
+        QVERIFY(box && box->isReadOnly());
+        QCOMPARE(box->toPlainText(), grid->data(grid->index(2, 3)).toString());
         Picture(w, "kvel_view");
+        QTest::keyClick(box, Qt::Key_Escape);
+
+        QVERIFY(w.Controller().Model().Execute(EditorCommand::LeaveView));
+        w.RefreshAll();
+        QCOMPARE(grid->rowCount(), 6);
+        QVERIFY(w.findChild<QPushButton*>(QStringLiteral("Btn_LevelUp"))->isEnabled());
+
+        // Closing hands over to the record editor and hides the tool windows.
+        struct Link : RecordEditorLink {
+            int closed = 0;
+            std::string ShownLayoutPath() const override { return {}; }
+            void RefreshShownEntry() override {}
+            void LayoutEditorClosed() override { ++closed; }
+        } link;
+        w.SetRecordEditor(&link);
+        toolWindow.show();
+        QVERIFY(w.close());
+        QCOMPARE(link.closed, 1);
+        QVERIFY(!toolWindow.isVisible() && !w.isVisible());
     }
 };
 
