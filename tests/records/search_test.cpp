@@ -76,10 +76,9 @@ struct SearchFixture : ::testing::Test {
         ASSERT_EQ(listed.recordLength, test::kOrderLength);
         fields = std::move(listed.fields);
         std::string bytes = "HDR";  // a header before record 1
-        for (int i = 0; i < 1200; ++i) {
-            const std::string name = i == 7 ? "apple" : (i == 620 ? "Apple" : (i == 900 ? "pear" : "plum"));
-            bytes += test::OrderRecord(name, i % 1000, 12, i == 900 ? -345 : 0, sj("受注"), 0);
-        }
+        for (int i = 0; i < 1200; ++i)
+            bytes +=
+                test::OrderRecord(i == 7 ? "apple" : (i == 620 ? "Apple" : "plum"), i % 1000, 12, 0, sj("受注"), 0);
         path = dir.File("orders.dat");
         test::WriteBytes(ToFsPath(path), bytes);
     }
@@ -93,13 +92,6 @@ struct SearchFixture : ::testing::Test {
         r.words = std::move(words);
         r.orMode = orMode;
         return r;
-    }
-    /// Record indexes of the hits, found without progress reports.
-    std::vector<std::int64_t> Hits(const SearchRequest& request) const {
-        std::vector<std::int64_t> hits;
-        (void)SearchFile(
-            request, {}, [&](SearchHit&& h) { hits.push_back(h.index); }, nullptr);
-        return hits;
     }
 };
 
@@ -123,16 +115,6 @@ TEST_F(SearchFixture, FindsHitsInFileOrderAndReportsProgressEvery500Records) {
     EXPECT_EQ(std::make_tuple(hits, progressAt, outcome.hits, outcome.stopped),
               std::make_tuple(std::vector<std::int64_t>{7, 620}, std::vector<std::int64_t>{0, 500, 1000}, 2, false));
     EXPECT_EQ(SearchProgressText({499, 1200, 0}), " [ 500 / 1,200 ]");
-}
-
-TEST_F(SearchFixture, MatchesDecodedNumbersAndDoubleByteText) {
-    using Indexes = std::vector<std::int64_t>;
-    // The second amount of record 900 decodes to -345; its name is "pear".
-    EXPECT_EQ(Hits(Request({"-345", "PEAR"}, false)), Indexes{900});
-    EXPECT_EQ(Hits(Request({"-345", "apple"}, false)), Indexes{});
-    EXPECT_EQ(Hits(Request({"-345", "apple"}, true)), (Indexes{7, 620, 900}));
-    EXPECT_EQ(Hits(Request({sj("注")}, false)).size(), 1200u);
-    EXPECT_EQ(Hits(Request({}, true)), Indexes{});
 }
 
 TEST_F(SearchFixture, AMissingFileIsSaidAndFindsNothing) {
