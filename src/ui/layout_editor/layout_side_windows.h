@@ -14,6 +14,7 @@ namespace rekkan::ui {
 
 class TFm_Browse;
 class TFm_Hed;
+class TFm_Memo;
 class TFm_Idx;
 class TFm_Kvel;
 
@@ -27,6 +28,9 @@ public:
 
     [[nodiscard]] TFm_Hed& Import() { return *hed_; }
     [[nodiscard]] TFm_Idx& Keys() { return *idx_; }
+    [[nodiscard]] TFm_Memo& Memo() { return *memo_; }
+    /// The layout editor's "Editor" button: the built-in editor or the external program.
+    void EditAsText();
 
 private:
     /// The layout editor's button named `objectName` runs `open`; `window` (if any) is hidden
@@ -37,6 +41,9 @@ private:
     TFm_Kvel& kvel_;
     std::unique_ptr<TFm_Hed> hed_;
     std::unique_ptr<TFm_Idx> idx_;
+    std::unique_ptr<TFm_Memo> memo_;
+    TFm_Browse& browse_;
+    MessageSink& messages_;
 };
 
 }  // namespace rekkan::ui
