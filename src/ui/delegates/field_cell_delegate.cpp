@@ -37,6 +37,11 @@ void FieldCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->drawText(textRect, flags, text);
     if (rulerUnder)
         PaintRuler(painter, option.rect, index, textRect.left(), option.fontMetrics.horizontalAdvance(QChar('0')));
+    if ((option.state & QStyle::State_HasFocus) && !selected) {
+        // The cursor on a cell that cannot be selected (a group row) still shows where it is.
+        painter->setPen(QPen(pal.color(QPalette::Highlight), 2));
+        painter->drawRect(option.rect.adjusted(1, 1, -1, -1));
+    }
     painter->restore();
 }
 
