@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "layout_editor/layout_editor_controller.h"
@@ -87,6 +88,12 @@ TFm_Idx::TFm_Idx(LayoutEditorController& editor, MessageSink& messages, QWidget*
     column->addWidget(keyList_, 2);
     setCentralWidget(central);
     resize(760, 640);
+    // A layout read, initialised or imported while the window is open is shown at once.
+    auto* follow = new QTimer(this);
+    connect(follow, &QTimer::timeout, this, [this] {
+        if (isVisible() && (keys_.KeyLines() != shownKeys_ || editor_.Document().items != shownItems_)) Activate();
+    });
+    follow->start(500);
 }
 
 TFm_Idx::~TFm_Idx() = default;
@@ -145,6 +152,8 @@ void TFm_Idx::Open() {
 
 void TFm_Idx::Activate() {
     keys_.Activate();
+    shownKeys_ = keys_.KeyLines();
+    shownItems_ = editor_.Document().items;
     selectionModel_->Reset();
     const int current = keyList_->currentIndex().row();
     keyModel_->Reset();
@@ -166,6 +175,7 @@ void TFm_Idx::Changed(int selected) {
     keyModel_->Reset();
     if (selected >= 0) keyList_->setCurrentIndex(keyModel_->index(selected, 0));
     selection_->clearSelection();
+    shownKeys_ = keys_.KeyLines();
     emit KeysChanged();
 }
 

@@ -59,6 +59,8 @@ private:
     QListView* selection_ = nullptr;
     QListView* keyList_ = nullptr;
     bool placed_ = false;
+    std::vector<std::string> shownKeys_;  ///< the key lines the lists show
+    std::vector<TRspec> shownItems_;      ///< the layout rows the selection list was built from
 };
 
 }  // namespace rekkan::ui

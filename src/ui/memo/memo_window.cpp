@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "layout_editor/layout_editor_controller.h"
 #include "tools/print_table.h"
@@ -34,6 +35,12 @@ TFm_Memo::TFm_Memo(LayoutEditorController& editor, QWidget* parent) : QMainWindo
     connect(text_, &QPlainTextEdit::textChanged, this, &TFm_Memo::Store);
     SizeToScreen(*this, 2.0 / 3.0, 2.0 / 3.0);
     SyncFromLayout();
+    // A layout read or initialised while the memo is open brings its own memo.
+    auto* follow = new QTimer(this);
+    connect(follow, &QTimer::timeout, this, [this] {
+        if (isVisible()) SyncFromLayout();
+    });
+    follow->start(500);
 }
 
 void TFm_Memo::Open() {

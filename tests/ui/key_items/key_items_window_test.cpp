@@ -107,6 +107,9 @@ private slots:
         QCOMPARE(Lines(w.KeyModel()).size(), 4);
         QVERIFY(Drag(w.KeyModel(), {1}, w.SelectionModel(), -1));
         QCOMPARE(Lines(w.KeyModel()), (QStringList{QStringLiteral("Key #1"), QStringLiteral("Key #2"), lines[3]}));
+        // The open window follows a layout changed elsewhere.
+        c.Document().items[2].KOM = "QTY";
+        QTRY_VERIFY(Lines(w.KeyModel()).last().endsWith(QStringLiteral(" QTY")));
     }
 };
 
