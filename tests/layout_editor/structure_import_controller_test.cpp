@@ -83,6 +83,10 @@ TEST_F(StructureImportTest, OkAsksToSaveAModifiedLayoutThenImportsWithKeysAndRep
     EXPECT_FALSE(import.Ok(0));
     EXPECT_EQ(std::make_tuple(Doc().items, importShell.finished), std::make_tuple(before, 0));
 
+    messages.Script(Answer::Yes);  // a dropped source asks the same
+    EXPECT_FALSE(controller.Drop({dir.File("v.cpy")}));
+    EXPECT_EQ(Doc().items, before);
+
     messages.Script(Answer::No);
     ASSERT_TRUE(import.Ok(0));
     EXPECT_EQ(std::make_tuple(importShell.finished, Doc().Count(), Doc().modified, Model().History().Empty()),
