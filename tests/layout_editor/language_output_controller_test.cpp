@@ -73,16 +73,12 @@ TEST_F(LanguageOutputTest, OptionListsCarryTheirItemsAndEveryChoiceIsStoredAtOnc
         const char* last;
     };
     const Case cases[] = {
-        {CobolOptionBox::Comments, 2, "  無し", "  有り"},
         {CobolOptionBox::CommentColumn, 76, "  変数名と同じ", "  80 桁目"},
         {CobolOptionBox::PicColumn, 40, "   8 桁目", "  47 桁目"},
         {CobolOptionBox::Indent, 3, "   1 桁", "   3 桁"},
-        {CobolOptionBox::Packed, 2, "  COMP-3", "  PACKED-DECIMAL"},
         {CobolOptionBox::LevelStart, 20, "  01", "  20"},
-        {CobolOptionBox::LevelStep, 20, "  01", "  20"},
         {CobolOptionBox::BlankLines, 11, "   0 行", "  10 行"},
         {CobolOptionBox::Japanese, 2, " PIC N(n)", " PIC G(n) DISPLAY-1"},
-        {CobolOptionBox::Comp12Pic, 2, " PIC 有り", " PIC 無し"},
     };
     for (const Case& c : cases) {
         const CobolOptionList& list = CobolOptionListOf(c.box);

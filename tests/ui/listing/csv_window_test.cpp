@@ -4,7 +4,6 @@
 #include <QTest>
 
 #include "tool_window_support.h"
-#include "tools/redefinition_listing.h"
 #include "ui/listing/csv_window.h"
 
 using namespace rekkan;
@@ -14,7 +13,7 @@ class CsvWindowTest : public QObject {
 
 private slots:
     // Boxes clicked off, then "実行" in both forms: each file holds what rekkan-cli lists for the
-    // same layout and columns; in the redefinition view, the view's listing.
+    // same layout and columns.
     void listsWhatTheCommandLineLists() {
         test::ToolWindowBench bench;
         bench.settings.Cmb_CobSN = 4;  // levels numbered from 05
@@ -41,16 +40,6 @@ private slots:
             QCOMPARE(test::ReadBytes(std::string_view(target)),
                      bench.Cli(QStringList{"listing", word, QString::fromStdString(bench.layout)} + options));
         }
-
-        LayoutEditorController& editor = bench.kvel.Controller();
-        QVERIFY(editor.Model().EnterView());
-        const std::string target = bench.dir.File("view.csv");
-        bench.shell.saveAnswers = {target};
-        bench.messages.Script(Answer::Yes);
-        QTest::mouseClick(csv.ExecuteButton(), Qt::LeftButton);
-        const RedefinitionListing view(editor.Document(), bench.settings.Cmb_RedPlotType, bench.settings.Cmb_RedTagLen,
-                                       editor.Types());
-        QCOMPARE(test::ReadBytes(std::string_view(target)), view.Format(ListingOptions::FromSettings(bench.settings)));
     }
 };
 

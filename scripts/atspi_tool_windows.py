@@ -1,0 +1,126 @@
+#!/usr/bin/python3
+"""Drives the layout editor's tool windows through the desktop accessibility tree (AT-SPI).
+
+Opens the layout editor from the record editor ("ﾚｲｱｳﾄの編集"), opens each tool window from its
+menu item, finds it by its caption, reads a control by its accessible name and closes it with
+"終了"; on the other definitions window "更新" asks its question, answered "いいえ".
+Run it beside a running rekkan with an accessibility bus (see scripts/atspi_tool_windows.sh).
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+
+def find(node, role, name, depth=0, prefix=False):
+    """The first descendant with `role` whose name is `name` (or starts with it)."""
+    if node is None or depth > 40:
+        return None
+    try:
+        if node.getRole() == role and (node.name == name or (prefix and node.name.startswith(name))):
+            return node
+        for i in range(node.childCount):
+            hit = find(node.getChildAtIndex(i), role, name, depth + 1, prefix)
+            if hit is not None:
+                return hit
+    except Exception:  # nodes may vanish while the tree is walked
+        return None
+    return None
+
+
+def nodes(node, depth=0):
+    """Every node under `node` in tree order."""
+    if node is None or depth > 40:
+        return
+    yield node
+    for i in range(node.childCount):
+        yield from nodes(node.getChildAtIndex(i), depth + 1)
+
+
+def labelled(window, role, label):
+    """A control of `role` named `label`, or the first one after the label `label` (a combo box
+    is named by the text it shows; its label stands before it)."""
+    seen = False
+    for node in nodes(window):
+        if node.getRole() == role and (seen or node.name == label):
+            return node
+        seen = seen or (node.getRole() == pyatspi.ROLE_LABEL and node.name == label)
+    return None
+
+
+def frame(title, prefix=False):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for _ in range(50):
+        for app in desktop:
+            hit = find(app, pyatspi.ROLE_FRAME, title, prefix=prefix) if app is not None else None
+            if hit is not None:
+                return hit
+        time.sleep(0.2)
+    sys.exit("no window titled " + title)
+
+
+def dump(node, depth=0):
+    """Prints the tree under `node` (roles and names), for a control that was not found."""
+    if node is None or depth > 12:
+        return
+    print("  " * depth + node.getRoleName() + " " + repr(node.name))
+    for i in range(node.childCount):
+        dump(node.getChildAtIndex(i), depth + 1)
+
+
+def act(node, what):
+    if node is None:
+        sys.exit("not found: " + what)
+    node.queryAction().doAction(0)
+    time.sleep(0.5)
+
+
+def main():
+    act(find(frame("Rekkan Ver 2.05"), pyatspi.ROLE_PUSH_BUTTON, "ﾚｲｱｳﾄの編集"), "ﾚｲｱｳﾄの編集")
+    kvel = frame("Morvane for Rekkan", prefix=True)
+    print("layout editor:", kvel.name)
+    windows = [
+        ("3. 編集内容を 言語形式 で出力する", "Morvane for Rekkan 言語形式への変換出力", pyatspi.ROLE_COMBO_BOX,
+         "PIC 句の位置"),
+        ("2. 編集内容を Ｔｅｘｔ／Ｃｓｖ 形式で出力する", "Morvane for Rekkan 編集内容を Ｔｅｘｔ／Ｃｓｖ 形式で出力する",
+         pyatspi.ROLE_CHECK_BOX, "SEQ"),
+        ("1. 項目型の表記法の定義を行う", "Morvane for Rekkan 項目型の表記法の定義", pyatspi.ROLE_TABLE,
+         "項目型の表記法の定義"),
+        ("2. その他の定義を行う", "Morvane for Rekkan その他の定義", pyatspi.ROLE_RADIO_BUTTON,
+         "Morvane Text Editor"),
+    ]
+    for item, title, role, control in windows:
+        act(find(kvel, pyatspi.ROLE_MENU_ITEM, item, prefix=True), item)
+        window = frame(title)
+        found = labelled(window, role, control)
+        if found is None:
+            dump(window)
+            sys.exit(title + ": no control named " + control)
+        if role == pyatspi.ROLE_TABLE:
+            table = found.queryTable()
+            print(title, "->", table.nRows, "rows; X:", repr(table.getAccessibleAt(1, 3).name))
+        else:
+            print(title, "->", control + ":", repr(found.name))
+        if title.endswith("その他の定義"):
+            act(find(window, pyatspi.ROLE_PUSH_BUTTON, "更新"), "更新")
+            question = None
+            for _ in range(25):
+                desktop = pyatspi.Registry.getDesktop(0)
+                question = find(desktop, pyatspi.ROLE_DIALOG, "確認") or find(desktop, pyatspi.ROLE_ALERT, "確認")
+                if question is not None:
+                    break
+                time.sleep(0.2)
+            if question is None:
+                sys.exit("no question titled 確認")
+            act(find(question, pyatspi.ROLE_PUSH_BUTTON, "いいえ(N)"), "いいえ(N)")
+            print(title, "-> 更新 asked, answered いいえ")
+        if os.environ.get("REKKAN_SCREENSHOTS"):
+            shot = os.path.join(os.environ["REKKAN_SCREENSHOTS"], "screen_" + str(windows.index((item, title, role, control))) + ".png")
+            subprocess.run(["import", "-window", "root", shot], check=False)
+        act(find(window, pyatspi.ROLE_PUSH_BUTTON, "終了"), "終了")
+
+
+if __name__ == "__main__":
+    main()
