@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/type_catalogue.h"
 #include "record_test_layouts.h"
 #include "records/control_statements.h"
@@ -102,25 +104,21 @@ TEST(RecordView, GridRowsFollowTheWindowColumns) {
     // Without an open file the position is the one in the record and no Rec.No is shown.
     EXPECT_EQ(view.rows[4].cells,
               (std::array<std::string, 8>{"5", "10", "2", "   PACKED", "   1.AMOUNT", "", "", "-3"}));
-    EXPECT_EQ(view.rows[2].cells[5], sj("×"));
-    EXPECT_EQ(view.rows[8].cells[3], "   U.BINARY");
-    EXPECT_EQ(view.rows[8].cells[6], "HEX");  // the window starts COBOL binary in hex
-    EXPECT_EQ(view.rows[4].displayName, "  1.AMOUNT");
-    EXPECT_EQ(view.rows[4].byteLength, 2);
-    EXPECT_EQ(view.info.recNo, "");
-    EXPECT_EQ(view.info.basePosition, "1");
+    // The window starts COBOL binary in hex.
+    EXPECT_EQ(std::make_tuple(view.rows[2].cells[5], view.rows[8].cells[3], view.rows[8].cells[6]),
+              std::make_tuple(sj("×"), "   U.BINARY", "HEX"));
+    EXPECT_EQ(
+        std::make_tuple(view.rows[4].displayName, view.rows[4].byteLength, view.info.recNo, view.info.basePosition),
+        std::make_tuple("  1.AMOUNT", 2, "", "1"));
     EXPECT_EQ(TofgenStatementsText(TofgenFieldsOf(view)),
               sj(" NAME, QTY,  1.AMOUNT,  2.AMOUNT, 漢字, CNT\r\nX(6),S.ZONE(3),S.PACK(2),S.PACK(2),X(4),HEX(2)\r\n"));
 }
 
-TEST(RecordOutputFrame, FileNamesDialogsAndQuestions) {
-    EXPECT_EQ(DefaultOutputPath("/d/orders.dat", "/prog", RecordOutputNaming(RecordOutputKind::List)), "/d/orders.lst");
+// The dialogs and questions are checked through the record editor's output commands.
+TEST(RecordOutputFrame, FileNames) {
     EXPECT_EQ(DefaultOutputPath("/d.x/orders", "/prog", RecordOutputNaming(RecordOutputKind::Csv)), "/d.x/orders.csv");
     EXPECT_EQ(DefaultOutputPath("  ", "/prog/", RecordOutputNaming(RecordOutputKind::Tofgen)), "/prog/Rekkan.csv");
     EXPECT_EQ(DefaultOutputPath("", "/prog", RecordOutputNaming(RecordOutputKind::List)), "/prog/Rekkan.lst");
-    EXPECT_EQ(OutputQuestion(RecordOutputKind::Csv, "/o.csv"),
-              sj("編集中のレコード内容をＣＳＶ形式で\r\n\r\n下記のファイルに出力します。\r\n\r\n     PATH = /o.csv"));
-    EXPECT_EQ(OutputFilter(RecordOutputKind::List), "(*.lst)|*.lst|(*.txt)|*.txt|(*.*)|*.*");
 }
 
 }  // namespace
