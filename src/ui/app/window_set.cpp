@@ -17,6 +17,7 @@
 #include "ui/listing/csv_window.h"
 #include "ui/other_definitions/etc_window.h"
 #include "ui/rec_editor/rec_editor_outputs.h"
+#include "ui/browse_table/browse_launch.h"
 #include "ui/rec_editor/rec_editor_window.h"
 #include "ui/rec_editor/rec_etc_window.h"
 #include "ui/text_viewer/browse_window.h"
@@ -63,6 +64,7 @@ WindowSet::WindowSet(RekkanApp& app) : app_(app), dialogs_(std::make_unique<QtEd
         window.exec();
     });
     outputs_ = new RecEditorOutputs(*recEditor_, *browse_, app.settings(), app.messages(), *dialogs_, app.FolderPath());
+    ConnectBrowse(*recEditor_, {app.settings(), app.messages(), *dialogs_, app.FolderPath(), browse_.get()});
     CreateToolWindows();
     resident_ = std::make_unique<TFm_ResidentMsg>();
 }

@@ -39,6 +39,7 @@ EnteredText Entered(const QString& text) {
 void TFm_RecEditor::Connect() {
     ConnectGroup();
     ConnectRecords();
+    connect(controls_->browse, &QPushButton::clicked, this, &TFm_RecEditor::browseRequested);
 }
 
 void TFm_RecEditor::ConnectGroup() {

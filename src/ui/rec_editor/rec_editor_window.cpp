@@ -184,6 +184,7 @@ void TFm_RecEditor::EntryShown() {
     if (shown >= 0 && GroupTreeModel::EntryOf(controls_->tree->currentIndex()) != shown)
         controls_->tree->setCurrentIndex(treeModel_->index(shown, 0));
     syncingTree_ = false;
+    emit entrySwitched();
 }
 
 void TFm_RecEditor::FieldsChanged() { gridModel_->AllRowsChanged(); }
@@ -232,7 +233,7 @@ void TFm_RecEditor::EnablingChanged() {
     c.append->setEnabled(e.append);
     c.remove->setEnabled(e.remove);
     c.removeLayout->setEnabled(e.removeLayout);
-    c.browse->setEnabled(false);  // the browse table comes with its own window
+    c.browse->setEnabled(e.browse);
     c.layoutEdit->setEnabled(static_cast<bool>(openLayoutEditor_));
     gridModel_->AllRowsChanged();  // editable flags follow
 }

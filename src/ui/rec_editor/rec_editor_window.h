@@ -64,6 +64,12 @@ public:
     /// Colours the layout tree (the settings' integer form: background, text).
     void SetTreeColours(int background, int text);
 
+signals:
+    /// "Browse" was pressed: the window set opens the browse table.
+    void browseRequested();
+    /// Another layout or data file is shown.
+    void entrySwitched();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
