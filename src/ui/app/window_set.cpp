@@ -10,6 +10,7 @@
 #include "ui/app/rekkan_app.h"
 #include "ui/app/resident_message_window.h"
 #include "ui/app/window_services.h"
+#include "ui/browse_table/browse_launch.h"
 #include "ui/language_output/xfm_window.h"
 #include "ui/layout_editor/kvel_window.h"
 #include "ui/layout_editor/layout_side_windows.h"
@@ -17,9 +18,9 @@
 #include "ui/listing/csv_window.h"
 #include "ui/other_definitions/etc_window.h"
 #include "ui/rec_editor/rec_editor_outputs.h"
-#include "ui/browse_table/browse_launch.h"
 #include "ui/rec_editor/rec_editor_window.h"
 #include "ui/rec_editor/rec_etc_window.h"
+#include "ui/search/rec_search_window.h"
 #include "ui/text_viewer/browse_window.h"
 #include "ui/text_viewer/help_menu.h"
 #include "ui/type_notation/tfm_window.h"
@@ -64,7 +65,9 @@ WindowSet::WindowSet(RekkanApp& app) : app_(app), dialogs_(std::make_unique<QtEd
         window.exec();
     });
     outputs_ = new RecEditorOutputs(*recEditor_, *browse_, app.settings(), app.messages(), *dialogs_, app.FolderPath());
-    ConnectBrowse(*recEditor_, {app.settings(), app.messages(), *dialogs_, app.FolderPath(), browse_.get()});
+    search_ = std::make_unique<TFm_RecSearch>(app.messages());
+    ConnectBrowse(*recEditor_,
+                  {app.settings(), app.messages(), *dialogs_, app.FolderPath(), browse_.get(), search_.get()});
     CreateToolWindows();
     resident_ = std::make_unique<TFm_ResidentMsg>();
 }

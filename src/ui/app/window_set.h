@@ -20,6 +20,7 @@ class TFm_Xfm;
 class SessionLayoutLink;
 class TFm_RecEditor;
 class TFm_ResidentMsg;
+class TFm_RecSearch;
 
 /// The long-lived windows of the program, created once in a fixed order: the record editor
 /// first. Closing the record editor ends the program.
@@ -51,6 +52,7 @@ private:
     std::unique_ptr<QtEditorDialogs> dialogs_;
     std::unique_ptr<TFm_RecEditor> recEditor_;
     std::unique_ptr<TFm_Browse> browse_;
+    std::unique_ptr<TFm_RecSearch> search_;
     std::unique_ptr<TFm_Kvel> kvel_;
     std::unique_ptr<SessionLayoutLink> kvelLink_;
     std::unique_ptr<LayoutSideWindows> sideWindows_;

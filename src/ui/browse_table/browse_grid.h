@@ -38,6 +38,8 @@ public:
     void SetColumnWidth(int column, int width);
     /// Heights of lines 0 to 2 and of the item-name line, and of each data row.
     void SetHeights(int line, int nameLine, const std::vector<int>& rows);
+    /// Height of the heading lines 0 to 2 (the default row height).
+    [[nodiscard]] int LineHeight() const { return line_; }
     /// Height the rows and headings may take (the grid less its horizontal scroll bar).
     [[nodiscard]] int AreaHeight() const;
     void SetCentred(bool on);

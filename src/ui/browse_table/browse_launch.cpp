@@ -1,7 +1,9 @@
 #include "ui/browse_table/browse_launch.h"
 
 #include "ui/app/qt_text.h"
+#include "ui/range_csv/rec_csv_window.h"
 #include "ui/rec_editor/rec_editor_window.h"
+#include "ui/search/rec_search_window.h"
 #include "util/path_names.h"
 
 namespace rekkan::ui {
@@ -24,6 +26,26 @@ std::optional<RecTableSetup> BrowseSetupOf(const RecordEditorSession& session, c
     return setup;
 }
 
+RangeCsvController::Setup RangeCsvSetupOf(TFm_RecTable& table) {
+    const RecTableSetup& from = table.Setup();
+    RangeCsvController::Setup setup;
+    setup.dataPath = from.source.dataPath;
+    setup.basePosition = from.source.basePosition;
+    setup.recordLength = from.source.recordLength;
+    setup.fields = from.fields;
+    setup.codec = from.codec;
+    setup.baseRecord = table.Table().Base();
+    setup.dataRows = table.DataRows();
+    setup.programFolder = from.programFolder;
+    return setup;
+}
+
+void RunRangeCsv(TFm_RecTable& table, const BrowseServices& services) {
+    TFm_RecCsv window(RangeCsvSetupOf(table), services.settings, services.messages, services.dialogs, services.viewer,
+                      &table);
+    window.exec();
+}
+
 void ConnectBrowse(TFm_RecEditor& editor, const BrowseServices& services) {
     QObject::connect(&editor, &TFm_RecEditor::browseRequested, &editor, [&editor, services] {
         RecordEditorSession& session = editor.Session();
@@ -31,10 +53,17 @@ void ConnectBrowse(TFm_RecEditor& editor, const BrowseServices& services) {
         if (!setup) return;
         RecTableLinks links;
         links.fixedItemChosen = [&session](int item) { session.SetBrowseFixedItem(item); };
+        links.openRangeCsv = [services](TFm_RecTable& table) { RunRangeCsv(table, services); };
+        if (TFm_RecSearch* search = services.search) {
+            links.openSearch = [search](TFm_RecTable& table) { search->Open(table); };
+            links.closeSearch = [search] { search->CloseWithTable(); };
+        }
         TFm_RecTable table(std::move(*setup), services.settings, services.messages, std::move(links), &editor);
         table.exec();
         TakeBrowseResult(session, table.ResultRecNo());
     });
+    if (services.search)
+        QObject::connect(&editor, &TFm_RecEditor::entrySwitched, services.search, &TFm_RecSearch::Reset);
 }
 
 void TakeBrowseResult(RecordEditorSession& session, const QString& recNo) {

@@ -59,7 +59,7 @@ void BrowseCellDelegate::PaintValue(QPainter* painter, const QStyleOptionViewIte
     const QRect r = option.rect;
     const bool selected = option.state & QStyle::State_HasFocus || option.state & QStyle::State_Selected;
     painter->fillRect(r, Qt::white);
-    if (selected && style_ == Style::Browse) {
+    if (selected) {
         painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter->drawRect(r.adjusted(0, 0, -1, -1));
     }

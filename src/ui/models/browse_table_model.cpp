@@ -11,20 +11,21 @@ BrowseTableModel::BrowseTableModel(BrowseTable& table, QObject* parent) : QAbstr
     BuildHeaders();
 }
 
-void BrowseTableModel::BuildHeaders() {
-    const std::vector<TRdbObj>& fields = table_.Fields();
-    headers_.assign(fields.size() + kBrowseFixedColumns, {});
+std::vector<std::array<std::string, 4>> BrowseHeaders(const std::vector<TRdbObj>& fields, int item) {
+    std::vector<std::array<std::string, 4>> headers(fields.size() + kBrowseFixedColumns);
     const auto fixed = BrowseFixedHeader();
-    const int item = table_.FixedItem();
-    headers_[0][3] = " Rec.No  ";
-    headers_[1][3] = sj(" 位置    ");
-    for (int line = 0; line < 3; ++line) (item == 0 ? headers_[1] : headers_[2])[line] = fixed[line];
+    headers[0][3] = " Rec.No  ";
+    headers[1][3] = sj(" 位置    ");
+    for (int line = 0; line < 3; ++line) (item == 0 ? headers[1] : headers[2])[line] = fixed[line];
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const auto lines = BrowseItemHeader(static_cast<int>(i) + 1, fields[i]);
-        for (int line = 0; line < 4; ++line) headers_[i + kBrowseFixedColumns][line] = lines[line];
+        for (int line = 0; line < 4; ++line) headers[i + kBrowseFixedColumns][line] = lines[line];
     }
-    if (item > 0) headers_[2][3] = headers_[static_cast<std::size_t>(item) + 2][3];
+    if (item > 0) headers[2][3] = headers[static_cast<std::size_t>(item) + 2][3];
+    return headers;
 }
+
+void BrowseTableModel::BuildHeaders() { headers_ = BrowseHeaders(table_.Fields(), table_.FixedItem()); }
 
 const std::string& BrowseTableModel::HeaderText(int column, int line) const {
     return headers_.at(static_cast<std::size_t>(column)).at(static_cast<std::size_t>(line));

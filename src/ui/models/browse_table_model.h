@@ -13,6 +13,10 @@ namespace rekkan::ui {
 /// Columns of the browse table before the first field entry: Rec.No, position, fixed item.
 inline constexpr int kBrowseFixedColumns = 3;
 
+/// The four heading lines of every browse column (Rec.No, position, fixed item, then the field
+/// entries) with fixed item `fixedItem` (0 none), CP932.
+[[nodiscard]] std::vector<std::array<std::string, 4>> BrowseHeaders(const std::vector<TRdbObj>& fields, int fixedItem);
+
 /// The data rows of the browse table over the core's table: one model row per data row on
 /// screen, columns Rec.No, position, fixed item, then one per field entry. The four heading
 /// lines of each column are its header data (HeaderLineRole + k). The model keeps no cell of
