@@ -9,7 +9,6 @@ class ResidentMessageWindowTest : public QObject {
 private slots:
     void showsItselfAndReplacesOnlyADifferentText() {
         rekkan::ui::TFm_ResidentMsg w;
-        QCOMPARE(w.windowTitle(), QStringLiteral("Rekkan メッセージ"));
         QVERIFY(w.isHidden());
         auto* text = w.findChild<QTextEdit*>();
         QSignalSpy changed(text, &QTextEdit::textChanged);
@@ -25,7 +24,6 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QVERIFY(w.isVisible());
         QCOMPARE(text->palette().color(QPalette::Text), QColor(Qt::blue));
-        QVERIFY(text->isReadOnly());
     }
 };
 
