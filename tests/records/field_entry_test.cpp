@@ -2,6 +2,7 @@
 // and decoding whole records into display texts.
 
 #include <algorithm>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -32,14 +33,13 @@ TEST(FieldEntry, HexAtStartForWindowAndScript) {
         {kGroup, 0, false, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.type << "/" << c.length);
-        EXPECT_EQ(StartsHexFixed(c.type, c.length), c.window);
         FieldDescriptor d;
         d.TYP = c.type;
         d.size = c.length;
         const TRdbObj window = MakeFieldEntry(d, 0, HexStart::Window);
-        EXPECT_EQ(window.hexDisplay, c.window);
-        EXPECT_EQ(window.hexFixed, c.window);
-        EXPECT_EQ(MakeFieldEntry(d, 0, HexStart::Script).hexDisplay, c.script);
+        EXPECT_EQ(std::make_tuple(StartsHexFixed(c.type, c.length), window.hexDisplay, window.hexFixed,
+                                  MakeFieldEntry(d, 0, HexStart::Script).hexDisplay),
+                  std::make_tuple(c.window, c.window, c.window, c.script));
     }
 }
 
@@ -72,12 +72,11 @@ TEST(FieldList, BuiltFromLayoutWithoutRedefinitions) {
                              {kGroup, 7, 2, 0, false},  {kSComp3, 7, 2, 2, false}, {kGroup, 9, 2, 0, false},
                              {kSComp3, 9, 2, 3, false}, {kSNum, 11, 3, 4, false}};
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(fields[i].type, expect[i].type);
-        EXPECT_EQ(fields[i].position, expect[i].position);
-        EXPECT_EQ(fields[i].length, expect[i].length);
-        EXPECT_EQ(fields[i].fieldNumber, expect[i].number);
-        EXPECT_EQ(fields[i].hexDisplay, expect[i].hex);
+        EXPECT_EQ(
+            std::make_tuple(static_cast<int>(fields[i].type), fields[i].position, fields[i].length,
+                            fields[i].fieldNumber, fields[i].hexDisplay),
+            std::make_tuple(expect[i].type, expect[i].position, expect[i].length, expect[i].number, expect[i].hex))
+            << i;
     }
     EXPECT_EQ(fields[6].DisplayName(), "  2.VALUE");
 }
@@ -110,10 +109,9 @@ TEST(RecordFields, PastEndFollowsFileSize) {
     std::vector<TRdbObj> fields = SampleFields();
     // Second record (offset 13) of a 24-byte file: the record's bytes 12 and 13 are missing.
     EXPECT_TRUE(UpdatePastEnd(fields, 13, 24));
-    EXPECT_TRUE(fields[0].pastEnd);  // the group spans the whole record
-    EXPECT_FALSE(fields[1].pastEnd);
-    EXPECT_FALSE(fields[6].pastEnd);  // bytes 9-10
-    EXPECT_TRUE(fields[7].pastEnd);   // bytes 11-13
+    // The group spans the whole record; NAME is bytes 1-4, VALUE(2) 9-10, CODE 11-13.
+    EXPECT_EQ(std::make_tuple(fields[0].pastEnd, fields[1].pastEnd, fields[6].pastEnd, fields[7].pastEnd),
+              std::make_tuple(true, false, false, true));
     EXPECT_FALSE(UpdatePastEnd(fields, 13, 26));
     EXPECT_FALSE(fields[7].pastEnd);
 }
