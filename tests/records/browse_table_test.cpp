@@ -9,6 +9,7 @@
 #include "records/browse/browse_geometry.h"
 #include "records/browse/browse_header.h"
 #include "records/browse/browse_row_reader.h"
+#include "records/browse/browse_table.h"
 
 namespace rekkan {
 namespace {
@@ -85,6 +86,35 @@ TEST_F(BrowseFileFixture, HeaderCellsAndFixedItemChoices) {
     EXPECT_EQ(choices[0], sj("無し"));
     EXPECT_EQ(choices[2], "2. NAME");
     EXPECT_EQ(choices[9], sj("9. CNT"));
+}
+
+TEST_F(BrowseFileFixture, TableReadsOnlyTheRowsTheBaseUncovers) {
+    BrowseTable table({dir.File("orders.dat"), 3, test::kOrderLength, 5000, "orders.dat", 0}, fields, CodecOptions{});
+    ASSERT_TRUE(table.Open());
+    EXPECT_EQ(table.Base(), 1000);  // an editor record past the end shows the last one
+    const BrowseLabels labels = table.Labels();
+    EXPECT_EQ(std::tie(labels.basePosition, labels.records, labels.recordLength, labels.recNoBox, labels.fileName),
+              std::tie("4", "1,001", "19", "1,001", " orders.dat"));
+    EXPECT_EQ(labels.fileSize, "19,022");
+    EXPECT_EQ(table.Refill(3), 3);
+    EXPECT_EQ(table.Rows()[0].cells[4], "pear  ");
+    EXPECT_TRUE(table.Rows()[1].cells.empty());  // past the end
+    EXPECT_FALSE(table.SetBaseFromBox("999").missing);
+    EXPECT_EQ(table.Refill(3), 2);  // back by two: two records decoded, one row moved
+    EXPECT_EQ(table.Rows()[2].cells[0], "1,001");
+    table.SetFixedItem(2);
+    EXPECT_EQ(table.Refill(3), 3);  // another fixed item reads every row again
+    EXPECT_EQ(table.Rows()[0].cells[2], " plum");
+    EXPECT_EQ(table.LeadingRows(2).size(), 2u);
+
+    BrowseTable missing({dir.File("none.dat"), 0, test::kOrderLength, 7, "none.dat", 0}, fields, CodecOptions{});
+    EXPECT_FALSE(missing.Open());
+    EXPECT_EQ(missing.RecordCount(), 0);
+    const BaseChoice choice = missing.SetBaseFromBox("5");
+    EXPECT_TRUE(choice.missing);
+    EXPECT_EQ(missing.Base(), 0);  // never -1 on a file without records
+    EXPECT_EQ(missing.Refill(2), 2);
+    EXPECT_TRUE(missing.Rows()[0].cells.empty() && missing.Rows()[1].cells.empty());
 }
 
 TEST(BrowseBase, SetBaseNormalisesTheBoxAndStopsAtTheLastRecord) {
