@@ -54,44 +54,53 @@ void RangeCsvController::SetBox(RangeCsvBox box, bool checked) {
 bool RangeCsvController::Box(RangeCsvBox box) const { return boxes_[static_cast<int>(box)]; }
 
 RangeCsvRun RangeCsvController::Execute(const RangeCsvProgress& progress) {
-    std::int64_t start = 0, end = 0;
-    NormaliseRange(start_, end_, count_, start, end);
-    start_ = GroupThousands(start);
-    end_ = GroupThousands(end);
+    const std::optional<RangeCsvJob> job = Prepare();
+    if (!job) return RangeCsvRun::Abandoned;
+    return Finish(*job, Write(*job, progress));
+}
+
+std::optional<RangeCsvJob> RangeCsvController::Prepare() {
+    RangeCsvJob job;
+    NormaliseRange(start_, end_, count_, job.start, job.end);
+    start_ = GroupThousands(job.start);
+    end_ = GroupThousands(job.end);
 
     const std::string proposed = DefaultOutputPath(Trim(setup_.dataPath), setup_.programFolder, RangeCsvNaming());
     const std::optional<EnteredText> chosen = dialogs_.SaveFile(
         {sj("指定のファイル名でＣＳＶ形式で出力します。"), "(*.csv)|*.csv|(*.*)|*.*", ".csv", proposed, false});
-    if (!chosen || chosen->cp932.empty()) return RangeCsvRun::Abandoned;
-    const std::string path = chosen->cp932;
-    if (messages_.AskYesNo(RangeCsvQuestion(path, start, end), DefaultCaption()) != Answer::Yes) {
-        return RangeCsvRun::Abandoned;
-    }
+    if (!chosen || chosen->cp932.empty()) return std::nullopt;
+    job.path = chosen->cp932;
+    if (messages_.AskYesNo(RangeCsvQuestion(job.path, job.start, job.end), DefaultCaption()) != Answer::Yes)
+        return std::nullopt;
 
-    RangeCsvRequest request;
+    RangeCsvRequest& request = job.request;
     request.path = setup_.dataPath;
     request.basePosition = setup_.basePosition;
     request.recordLength = setup_.recordLength;
     request.fields = setup_.fields;
     request.codec = setup_.codec;
-    request.start = start;
-    request.end = end;
+    request.start = job.start;
+    request.end = job.end;
     request.threads = 2;
     if (tofgen_) {
         request.options.tofgen = true;  // the four boxes count as off; the settings stay
     } else {
         request.options = RangeCsvOptions::FromSettings(settings_);
     }
-    const std::int64_t expected = std::max<std::int64_t>(end - start + 1, 0);
+    return job;
+}
 
+RangeCsvWritten RangeCsvController::Write(const RangeCsvJob& job, const RangeCsvProgress& progress) {
+    const std::int64_t expected = std::max<std::int64_t>(job.end - job.start + 1, 0);
+    RangeCsvWritten written;
     ReplacingFile out;
     int error = 0;
     bool cancelled = false;
     std::int64_t lines = 0;
-    bool ok = out.Open(ToFsPath(path));
+    bool ok = out.Open(ToFsPath(job.path));
     if (!ok) error = errno;
     if (ok) {
-        const RangeCsvResult result = WriteRangeCsv(request, [&](std::string_view bytes) {
+        const RangeCsvResult result = WriteRangeCsv(job.request, [&](std::string_view bytes) {
             if (!out.Write(bytes)) {
                 error = errno;
                 return false;
@@ -105,24 +114,34 @@ RangeCsvRun RangeCsvController::Execute(const RangeCsvProgress& progress) {
         });
         if (cancelled) {
             out.Discard();
-            return RangeCsvRun::Cancelled;
+            written.run = RangeCsvRun::Cancelled;
+            return written;
         }
         ok = out.FailedStep() == ReplacingFile::Step::None;
         if (ok && !out.Commit()) {
             error = errno;
             ok = false;
         }
-        lines = result.lines;
+        written.lines = result.lines;
         // A data file that cannot be read writes what it can, as the window always did.
     }
     if (!ok) {
         out.Discard();
-        messages_.Inform(OutputWriteFailedMessage(path, out.FailedStep(), error), DefaultCaption(), MessageIcon::Error);
-        return RangeCsvRun::Failed;
+        written.run = RangeCsvRun::Failed;
+        written.failure = OutputWriteFailedMessage(job.path, out.FailedStep(), error);
     }
-    output_ = path;
-    if (lines > 1000) {
-        messages_.Inform(RangeCsvManyLinesMessage(path, start, end), DefaultCaption());
+    return written;
+}
+
+RangeCsvRun RangeCsvController::Finish(const RangeCsvJob& job, const RangeCsvWritten& written) {
+    if (written.run == RangeCsvRun::Cancelled) return written.run;
+    if (written.run == RangeCsvRun::Failed) {
+        messages_.Inform(written.failure, DefaultCaption(), MessageIcon::Error);
+        return written.run;
+    }
+    output_ = job.path;
+    if (written.lines > 1000) {
+        messages_.Inform(RangeCsvManyLinesMessage(job.path, job.start, job.end), DefaultCaption());
         return RangeCsvRun::Message;
     }
     return RangeCsvRun::Viewer;

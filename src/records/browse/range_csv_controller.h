@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,20 @@ enum class RangeCsvRun {
 /// Called while the CSV is written with the lines written so far (control statements and
 /// heading included) and the records of the range, for a progress bar; false cancels.
 using RangeCsvProgress = std::function<bool(std::int64_t lines, std::int64_t expected)>;
+
+/// One output the questions have settled: what to read and where to write it.
+struct RangeCsvJob {
+    RangeCsvRequest request;
+    std::string path;  ///< the output file, CP932
+    std::int64_t start = 0, end = 0;
+};
+
+/// How the writing of a job ended.
+struct RangeCsvWritten {
+    RangeCsvRun run = RangeCsvRun::Viewer;  ///< Cancelled, Failed, or Viewer once written
+    std::int64_t lines = 0;
+    std::string failure;  ///< with Failed: the message naming the path and the reason
+};
 
 /// The logic of the record range CSV window: its boxes, their enabling, Execute with its
 /// questions and messages. The output streams into a replacing file, so a cancelled or failed
@@ -70,8 +85,16 @@ public:
     [[nodiscard]] bool BoxesEnabled() const { return !tofgen_; }
 
     /// "実行": normalises the boxes, asks for the file and confirms, writes, then shows the
-    /// message or hands the file to the viewer.
+    /// message or hands the file to the viewer (Prepare, Write and Finish in turn).
     [[nodiscard]] RangeCsvRun Execute(const RangeCsvProgress& progress = {});
+    /// The first step of "実行": the boxes normalised, the file asked for and confirmed;
+    /// nothing when the dialog or the question was cancelled.
+    [[nodiscard]] std::optional<RangeCsvJob> Prepare();
+    /// Writes `job` through a replacing file; any thread, no message (a window runs it on a
+    /// worker). A cancelled or failed write leaves the target as it was.
+    [[nodiscard]] static RangeCsvWritten Write(const RangeCsvJob& job, const RangeCsvProgress& progress);
+    /// The last step: the error, or the many-lines message, or the viewer's turn.
+    [[nodiscard]] RangeCsvRun Finish(const RangeCsvJob& job, const RangeCsvWritten& written);
     /// The file last written.
     [[nodiscard]] const std::string& OutputPath() const { return output_; }
     /// Caption of the viewer: "★出力しました。 ".

@@ -43,6 +43,8 @@ TFm_RecTable::TFm_RecTable(RecTableSetup setup, Settings& settings, MessageSink&
     setWindowTitle(QStringLiteral("Rekkan Record Browse"));
     setAccessibleName(windowTitle());
     setWindowFlag(Qt::WindowMaximizeButtonHint);
+    // Modal over the record editor only: the search window and the text viewer stay usable.
+    setWindowModality(Qt::WindowModal);
     QFont font(QStringLiteral("IPAGothic"));
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSize(9);

@@ -2,8 +2,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDateTime>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/app/background_job.h"
 #include "ui/app/qt_text.h"
-#include "ui/app/wait_cursor.h"
 #include "ui/text_viewer/browse_window.h"
 
 namespace rekkan::ui {
@@ -55,6 +53,7 @@ TFm_RecCsv::TFm_RecCsv(RangeCsvController::Setup setup, Settings& settings, Mess
     setObjectName(QStringLiteral("TFm_RecCsv"));
     setWindowTitle(QStringLiteral("Rekkan Print Csv  "));
     setAccessibleName(windowTitle());
+    setWindowModality(Qt::WindowModal);  // the text viewer stays usable
     auto* outer = new QVBoxLayout(this);
     auto* menu = new QMenuBar(this);
     outer->setMenuBar(menu);
@@ -105,7 +104,9 @@ TFm_RecCsv::TFm_RecCsv(RangeCsvController::Setup setup, Settings& settings, Mess
     connect(exit, &QAction::triggered, this, &QDialog::reject);
     connect(close_, &QPushButton::clicked, this, &QDialog::reject);
     connect(run_, &QPushButton::clicked, this, &TFm_RecCsv::Execute);
-    connect(cancel_, &QPushButton::clicked, this, [this] { cancelled_ = true; });
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        if (job_) job_->Cancel();
+    });
     connect(last_, &QCheckBox::clicked, this, [this](bool on) {
         controller_.SetLast(on);
         end_->setText(ToQ(controller_.EndText()));
@@ -118,7 +119,9 @@ TFm_RecCsv::TFm_RecCsv(RangeCsvController::Setup setup, Settings& settings, Mess
     });
 }
 
-TFm_RecCsv::~TFm_RecCsv() = default;
+TFm_RecCsv::~TFm_RecCsv() {
+    delete job_;  // cancels and waits for a running output before what it writes into goes
+}
 
 void TFm_RecCsv::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -134,38 +137,41 @@ void TFm_RecCsv::ShowBoxes() {
     end_->setText(ToQ(controller_.EndText()));
 }
 
-bool TFm_RecCsv::Progress(std::int64_t lines, std::int64_t expected) {
-    // The output is written on this thread; the window repaints and takes the cancel button
-    // at most ten times a second.
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (now - lastPaint_ >= 100) {
-        lastPaint_ = now;
-        if (!progress_->isVisible()) {
-            progress_->show();
-            cancel_->show();
-            run_->hide();
-        }
-        progress_->setValue(expected > 0 ? static_cast<int>(std::min<std::int64_t>(lines * 1000 / expected, 1000)) : 0);
-        QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
-    }
-    return !cancelled_;
+void TFm_RecCsv::SetRunning(bool on) {
+    progress_->setVisible(on);
+    progress_->setValue(0);
+    cancel_->setVisible(on);
+    run_->setVisible(!on);
+    close_->setEnabled(!on);
 }
 
 void TFm_RecCsv::Execute() {
-    if (running_) return;
+    if (job_) return;
     controller_.StartText() = FromQ(start_->text());
     controller_.EndText() = FromQ(end_->text());
-    running_ = true;
-    cancelled_ = false;
-    close_->setEnabled(false);
-    lastRun_ =
-        controller_.Execute([this](std::int64_t lines, std::int64_t expected) { return Progress(lines, expected); });
-    running_ = false;
-    progress_->hide();
-    cancel_->hide();
-    run_->show();
-    close_->setEnabled(true);
+    prepared_ = controller_.Prepare();
     ShowBoxes();
+    if (!prepared_) {
+        lastRun_ = RangeCsvRun::Abandoned;
+        return;
+    }
+    // The output is written on a worker thread; the window shows its progress and can cancel it.
+    job_ = new BackgroundJob(this);
+    connect(job_, &BackgroundJob::progressed, progress_, &QProgressBar::setValue);
+    connect(job_, &BackgroundJob::finished, this, &TFm_RecCsv::Written);
+    SetRunning(true);
+    const RangeCsvJob job = *prepared_;
+    job_->Start([this, job](const BackgroundJob::Progress& progress) {
+        written_ = RangeCsvController::Write(job, progress);
+        return written_.run == RangeCsvRun::Viewer;
+    });
+}
+
+void TFm_RecCsv::Written() {
+    job_->deleteLater();
+    job_ = nullptr;
+    SetRunning(false);
+    lastRun_ = controller_.Finish(*prepared_, written_);
     if (lastRun_ == RangeCsvRun::Viewer && viewer_) {
         (void)viewer_->ShowFile(nullptr, RangeCsvController::ViewerCaption(), true, controller_.OutputPath());
         viewer_->show();
@@ -174,8 +180,8 @@ void TFm_RecCsv::Execute() {
 }
 
 void TFm_RecCsv::closeEvent(QCloseEvent* event) {
-    if (running_) {  // a running output is cancelled first
-        cancelled_ = true;
+    if (job_) {  // a running output is cancelled first; the window closes on the next request
+        job_->Cancel();
         event->ignore();
         return;
     }

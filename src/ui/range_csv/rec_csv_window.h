@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace rekkan::ui {
 
+class BackgroundJob;
 class TFm_Browse;
 
 /// The record range CSV window: a range of Rec.Nos written as CSV through the controller,
@@ -30,6 +31,8 @@ public:
     [[nodiscard]] RangeCsvController& Controller() { return controller_; }
     /// How the last "実行" ended.
     [[nodiscard]] RangeCsvRun LastRun() const { return lastRun_; }
+    /// True while an output is written (on a worker thread).
+    [[nodiscard]] bool Running() const { return job_ != nullptr; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,8 +40,9 @@ protected:
 
 private:
     void Execute();
+    void Written();
     void ShowBoxes();
-    [[nodiscard]] bool Progress(std::int64_t lines, std::int64_t expected);
+    void SetRunning(bool on);
 
     RangeCsvController controller_;
     TFm_Browse* viewer_;
@@ -52,9 +56,9 @@ private:
     QPushButton* cancel_;
     QProgressBar* progress_;
     bool firstShow_ = true;
-    bool running_ = false;
-    bool cancelled_ = false;
-    qint64 lastPaint_ = 0;
+    BackgroundJob* job_ = nullptr;
+    std::optional<RangeCsvJob> prepared_;
+    RangeCsvWritten written_;  ///< filled by the worker, read once it has finished
     RangeCsvRun lastRun_ = RangeCsvRun::Abandoned;
 };
 

@@ -64,6 +64,7 @@ private slots:
         start->setText(QStringLiteral("10"));
         end->setText(QStringLiteral("3"));
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Btn_Execute")), Qt::LeftButton);
+        QTRY_VERIFY(!window.Running());  // written on a worker
         QCOMPARE(int(window.LastRun()), int(RangeCsvRun::Viewer));
         QCOMPARE(start->text(), QStringLiteral("3"));  // swapped
         QCOMPARE(end->text(), QStringLiteral("10"));
