@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <thread>
 
 #include "records/record_count.h"
 
@@ -73,12 +74,29 @@ bool MeasureGeometry(const DataFileBytes& file, const std::vector<JudgedField>& 
                      int length, std::int64_t base, std::int64_t sampleSize, LayoutFit& fit) {
     const std::int64_t count = RecordCountOf(file.Size(), base, length);
     const std::int64_t n = sampleSize <= 0 ? count : std::min(sampleSize, count);
-    FitCounter counter(fields, options, count);
     const auto window = static_cast<std::size_t>(std::max(length, FieldReach(fields)));
-    const bool ok = ForEachSpreadWindow(file, base, length, window, n, count,
-                                        [&](const std::uint8_t* w, std::int64_t index) { counter.Add(w, index); });
-    fit = counter.Result();
-    return ok;
+    // Large samples are judged in consecutive parts on as many threads as there are cores (up to
+    // four), each part counted on its own and the counts joined in order: the same result as one
+    // pass, since every count is a sum or the first or last of its kind.
+    constexpr std::int64_t kRecordsPerPart = 50'000;
+    const auto cores = static_cast<std::int64_t>(std::max(1u, std::thread::hardware_concurrency()));
+    const std::int64_t parts = std::clamp<std::int64_t>(n / kRecordsPerPart, 1, std::min<std::int64_t>(cores, 4));
+    std::vector<FitCounter> counters(static_cast<std::size_t>(parts), FitCounter(fields, options, count));
+    std::vector<char> ok(static_cast<std::size_t>(parts), 0);
+    const auto judge = [&](std::int64_t part) {
+        FitCounter& counter = counters[static_cast<std::size_t>(part)];
+        ok[static_cast<std::size_t>(part)] = ForEachSpreadWindow(
+            file, base, length, window, n, count,
+            [&](const std::uint8_t* w, std::int64_t index) { counter.Add(w, index); }, n * part / parts,
+            n * (part + 1) / parts);
+    };
+    std::vector<std::thread> threads;
+    for (std::int64_t part = 1; part < parts; ++part) threads.emplace_back(judge, part);
+    judge(0);
+    for (std::thread& t : threads) t.join();
+    for (std::size_t part = 1; part < counters.size(); ++part) counters.front().Append(counters[part]);
+    fit = counters.front().Result();
+    return std::all_of(ok.begin(), ok.end(), [](char good) { return good != 0; });
 }
 
 std::vector<GeometryFit> SearchGeometries(const DataFileBytes& file, const std::vector<JudgedField>& fields,

@@ -75,4 +75,49 @@ void FitCounter::Add(const std::uint8_t* record, std::int64_t index) {
     }
 }
 
+void FitCounter::Append(const FitCounter& later) {
+    LayoutFit& a = fit_;
+    const LayoutFit& b = later.fit_;
+    const auto sum = [](std::vector<std::uint32_t>& into, const std::vector<std::uint32_t>& from) {
+        for (std::size_t i = 0; i < into.size() && i < from.size(); ++i) into[i] += from[i];
+    };
+    const auto add = [](RecordScore& into, const RecordScore& from) {
+        into.validBytes += from.validBytes;
+        into.judgedBytes += from.judgedBytes;
+    };
+    for (std::size_t i = 0; i < a.fields.size() && i < b.fields.size(); ++i) {
+        FieldFit& f = a.fields[i];
+        const FieldFit& g = b.fields[i];
+        f.checked += g.checked;
+        f.valid += g.valid;
+        if (f.firstInvalid < 0 && g.firstInvalid >= 0) {
+            f.firstInvalid = g.firstInvalid;
+            f.firstInvalidBytes = g.firstInvalidBytes;
+        }
+        sum(f.heatValid, g.heatValid);
+    }
+    sum(a.heatChecked, b.heatChecked);
+    a.checked += b.checked;
+    a.validBytes += b.validBytes;
+    a.judgedBytes += b.judgedBytes;
+    a.misfits += b.misfits;
+    if (a.firstMisfit < 0) a.firstMisfit = b.firstMisfit;
+    // The leading run goes on into the later records while none of this one's fit; the
+    // trailing run reaches back into this one's while none of the later ones fit.
+    if (!sawFitting_) {
+        a.leadingMisfits += b.leadingMisfits;
+        add(a.leadingScore, b.leadingScore);
+    }
+    if (later.sawFitting_) {
+        a.trailingMisfits = b.trailingMisfits;
+        a.trailingScore = b.trailingScore;
+    } else {
+        a.trailingMisfits += b.trailingMisfits;
+        add(a.trailingScore, b.trailingScore);
+    }
+    if (a.firstFitting < 0) a.firstFitting = b.firstFitting;
+    if (b.lastFitting >= 0) a.lastFitting = b.lastFitting;
+    sawFitting_ = sawFitting_ || later.sawFitting_;
+}
+
 }  // namespace rekkan

@@ -77,6 +77,8 @@ public:
     /// Judges every field of the record with 0-based index `index`; `record` holds at least the
     /// bytes the fields reach.
     void Add(const std::uint8_t* record, std::int64_t index);
+    /// Takes in what `later` counted, as if its records had been added after this one's.
+    void Append(const FitCounter& later);
     [[nodiscard]] const LayoutFit& Result() const { return fit_; }
 
 private:

@@ -59,15 +59,17 @@ bool DataFileBytes::ReadAt(std::int64_t offset, std::size_t n, char* out) const 
 }
 
 bool ForEachSpreadWindow(const DataFileBytes& file, std::int64_t start, int length, std::size_t window, std::int64_t n,
-                         std::int64_t count, const std::function<void(const std::uint8_t*, std::int64_t)>& visit) {
+                         std::int64_t count, const std::function<void(const std::uint8_t*, std::int64_t)>& visit,
+                         std::int64_t first, std::int64_t last) {
     constexpr std::int64_t kBlockBytes = 4 << 20;
     n = std::min(n, count);
+    last = std::min(last, n);
     std::vector<char> block;
     const auto at = [&](std::int64_t k) { return start + SpreadIndex(k, n, count) * length; };
-    for (std::int64_t k = 0; k < n;) {
+    for (std::int64_t k = std::max<std::int64_t>(first, 0); k < last;) {
         const std::int64_t from = at(k);
         std::int64_t m = k + 1;
-        while (m < n && at(m) + static_cast<std::int64_t>(window) - from <= kBlockBytes) ++m;
+        while (m < last && at(m) + static_cast<std::int64_t>(window) - from <= kBlockBytes) ++m;
         const auto bytes = static_cast<std::size_t>(at(m - 1) - from) + window;
         if (block.size() < bytes) block.resize(bytes);
         if (!file.ReadAt(from, bytes, block.data())) return false;

@@ -45,9 +45,11 @@ private:
 
 /// Calls `visit(window, index)` for `n` records spread over `count` records (SpreadIndex): the
 /// window holds the `window` bytes from `start + index * length` on (zeros outside the file).
-/// Reads large blocks when the windows lie close together. False on a read error.
+/// Reads large blocks when the windows lie close together. False on a read error. With `first`
+/// and `last` only the records `first` to `last` - 1 of the `n` are visited.
 [[nodiscard]] bool ForEachSpreadWindow(const DataFileBytes& file, std::int64_t start, int length, std::size_t window,
                                        std::int64_t n, std::int64_t count,
-                                       const std::function<void(const std::uint8_t*, std::int64_t)>& visit);
+                                       const std::function<void(const std::uint8_t*, std::int64_t)>& visit,
+                                       std::int64_t first = 0, std::int64_t last = INT64_MAX);
 
 }  // namespace rekkan

@@ -126,6 +126,28 @@ TEST(LayoutCheck, HeatBarShowsWhereTheDataChangesKind) {
     EXPECT_NE(r.findings.find("the last 30 records do not fit"), std::string::npos) << r.findings;
 }
 
+TEST(LayoutCheck, ALargeFileIsCountedAsOnePassWould) {
+    // Large enough to be judged in parts (on several threads where there are several cores).
+    const std::string high(test::kOrderLength, '\xFF');
+    std::string data = high + high + OrderRecords(150000) + high;
+    data[19 * 120000 + 6] = 'x';  // a bad quantity far into the file
+    // Records that do not fit where a half or a third of the file ends.
+    for (const std::size_t at : {50000, 75000, 100001}) data.replace(19 * at, 19, high);
+    const Checked r = RunCheck(test::OrderItems(), data);
+    const LayoutFit& fit = r.check.fit;
+    EXPECT_EQ(fit.checked, 150003);
+    EXPECT_EQ(fit.fields[1].valid, 150000 - 4);
+    EXPECT_EQ(fit.misfits, 6);
+    EXPECT_EQ(fit.leadingMisfits, 2);
+    EXPECT_EQ(fit.trailingMisfits, 1);
+    EXPECT_EQ(fit.lastFitting, 150001);
+    EXPECT_EQ(r.check.header.records, 2);
+    EXPECT_EQ(r.check.trailer.records, 1);
+    std::int64_t heat = 0;
+    for (std::uint32_t c : fit.heatChecked) heat += c;
+    EXPECT_EQ(heat, fit.checked);
+}
+
 TEST(LayoutCheck, PercentIsRoundedDownSoOnlyAFullFitReadsHundred) {
     const std::pair<double, const char*> cases[] = {
         {1.0, "100.0"}, {0.99999, "99.9"}, {0.416, "41.6"}, {0.0, "0.0"}, {0.0005, "0.0"}};
