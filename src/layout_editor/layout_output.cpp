@@ -19,9 +19,13 @@ LayoutOutputRun RunLayoutOutput(const LayoutOutputRequest& request, const std::f
     if (messages.AskYesNo(question, DefaultCaption()) != Answer::Yes) return LayoutOutputRun::Abandoned;
     shell.SetBusy(true);
     const std::string text = makeText();
-    const bool written = WriteOutputFile(path, text, messages);
-    shell.SetBusy(false);
-    if (!written) return LayoutOutputRun::Failed;
+    std::string failure;
+    const bool written = WriteOutputFile(path, text, failure);
+    shell.SetBusy(false);  // before the error is shown
+    if (!written) {
+        messages.Inform(failure, DefaultCaption(), MessageIcon::Error);
+        return LayoutOutputRun::Failed;
+    }
     if (writtenPath) *writtenPath = path;
     shell.ShowFile(OutputDoneCaption(), path);
     return LayoutOutputRun::Written;

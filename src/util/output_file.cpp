@@ -27,6 +27,13 @@ std::string OutputWriteFailedMessage(std::string_view cp932Path, ReplacingFile::
 std::string OutputDoneCaption() { return sj("★出力しました。 "); }
 
 bool WriteOutputFile(const std::string& cp932Path, std::string_view bytes, MessageSink& messages) {
+    std::string failure;
+    if (WriteOutputFile(cp932Path, bytes, failure)) return true;
+    messages.Inform(failure, DefaultCaption(), MessageIcon::Error);
+    return false;
+}
+
+bool WriteOutputFile(const std::string& cp932Path, std::string_view bytes, std::string& failure) {
     ReplacingFile out;
     int error = 0;
     bool ok = out.Open(ToFsPath(cp932Path));
@@ -42,7 +49,7 @@ bool WriteOutputFile(const std::string& cp932Path, std::string_view bytes, Messa
     if (ok) return true;
     const ReplacingFile::Step step = out.FailedStep();
     out.Discard();
-    messages.Inform(OutputWriteFailedMessage(cp932Path, step, error), DefaultCaption(), MessageIcon::Error);
+    failure = OutputWriteFailedMessage(cp932Path, step, error);
     return false;
 }
 

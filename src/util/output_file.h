@@ -18,5 +18,7 @@ namespace rekkan {
 /// Replaces the file at `cp932Path` with `bytes` (aside, then renamed over it); when that
 /// fails, the target stays as it was and the error naming the path and the reason is shown.
 [[nodiscard]] bool WriteOutputFile(const std::string& cp932Path, std::string_view bytes, MessageSink& messages);
+/// The same, handing the error back in `failure` instead of showing it.
+[[nodiscard]] bool WriteOutputFile(const std::string& cp932Path, std::string_view bytes, std::string& failure);
 
 }  // namespace rekkan
