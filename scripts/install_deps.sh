@@ -10,6 +10,7 @@ packages=(
   gnucobol3
   fonts-ipafont-gothic
   xvfb xauth imagemagick
+  openbox at-spi2-core python3-pyatspi dbus
   poppler-utils
 )
 
