@@ -6,6 +6,8 @@ Opens the layout editor with "ﾚｲｱｳﾄの編集", presses "構造体取�
 with "終了"; then opens "Key" and "Memo" and finds their windows and lists by name.
 Run it beside a running rekkan with an accessibility bus (see scripts/atspi_layout_tools.sh).
 """
+import os
+import subprocess
 import sys
 import time
 
@@ -63,6 +65,9 @@ def main():
     press(kvel, "Memo")
     memo = wait_for([pyatspi.ROLE_FRAME], MEMO)
     print("window:", memo.name)
+    shot = os.environ.get("REKKAN_SHOT")
+    if shot:  # a picture of the screen with the windows open
+        subprocess.run(["import", "-window", "root", shot], check=False)
     print("done")
 
 
