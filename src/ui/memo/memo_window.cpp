@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "layout_editor/layout_editor_controller.h"
@@ -16,10 +17,15 @@
 
 namespace rekkan::ui {
 
-std::vector<std::string> MemoLines(const QString& text) {
+std::vector<std::string> MemoLines(const QString& text, bool* lossless) {
     std::vector<std::string> lines;
+    if (lossless) *lossless = true;
     if (text.isEmpty()) return lines;
-    for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(FromQ(line));
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        std::string cp932;
+        if (!ToCp932(line, cp932) && lossless) *lossless = false;
+        lines.push_back(std::move(cp932));
+    }
     return lines;
 }
 
@@ -69,8 +75,14 @@ bool TFm_Memo::event(QEvent* event) {
 
 void TFm_Memo::Store() {
     if (setting_) return;
-    shown_ = MemoLines(text_->toPlainText());
+    bool lossless = true;
+    shown_ = MemoLines(text_->toPlainText(), &lossless);
     editor_.StoreMemo(shown_);
+    // The layout file holds Shift-JIS: say so rather than lose a character silently.
+    if (lossless)
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(QStringLiteral("Shift-JIS (CP932) にない文字は「?」として保存されます。"));
     emit MemoChanged();
 }
 

@@ -44,7 +44,8 @@ private:
     bool setting_ = false;
 };
 
-/// The memo lines of an edited text (CP932), one per line.
-[[nodiscard]] std::vector<std::string> MemoLines(const QString& text);
+/// The memo lines of an edited text (CP932), one per line; `lossless` (when given) is set
+/// false when a character has no CP932 form (it becomes "?").
+[[nodiscard]] std::vector<std::string> MemoLines(const QString& text, bool* lossless = nullptr);
 
 }  // namespace rekkan::ui

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include "layout_editor/layout_editor_controller.h"
@@ -129,6 +130,12 @@ private slots:
         QTest::keyClicks(memo.Text(), QStringLiteral("2nd"));
         QVERIFY(s.c.Document().modified);
         QCOMPARE(s.c.Document().memoLines, (std::vector<std::string>{sj("受注の記録"), "2nd"}));
+        QVERIFY(memo.statusBar()->currentMessage().isEmpty());
+        memo.Text()->insertPlainText(QStringLiteral("\U0001F600"));  // no Shift-JIS form: the user is told
+        QVERIFY(!memo.statusBar()->currentMessage().isEmpty());
+        memo.Text()->textCursor().deletePreviousChar();
+        QCOMPARE(s.c.Document().memoLines, (std::vector<std::string>{sj("受注の記録"), "2nd"}));
+        QVERIFY(memo.statusBar()->currentMessage().isEmpty());
         Picture(memo, "memo");
         s.c.Document().path = s.dir.File("m.kvl");
         s.msgs.Script(Answer::Yes);
