@@ -1,4 +1,4 @@
-#!/ usr / bin / python3
+#!/usr/bin/python3
 """Drives the record editor through the desktop accessibility tree (AT-SPI).
 
 Finds the window by its caption, presses "次", types a record number into the box named
@@ -19,7 +19,7 @@ def find(node, role, name, depth=0):
     if node is None or depth > 40:
         return None
     try:
-    if node.getRole() == role and (name is None or node.name == name):
+        if node.getRole() == role and (name is None or node.name == name):
             return node
         for i in range(node.childCount):
             hit = find(node.getChildAtIndex(i), role, name, depth + 1)
@@ -75,7 +75,7 @@ def main():
     if "Rec.No [3]" not in message:
         sys.exit("the record number was not read")
 
-#A question is answered through its own window : "更新" asks, "いいえ" leaves the file alone.
+    # A question is answered through its own window: "更新" asks, "いいえ" leaves the file alone.
     press(frame, "更新")
     question = None
     for _ in range(25):
