@@ -70,6 +70,8 @@ WindowSet::WindowSet(RekkanApp& app) : app_(app), dialogs_(std::make_unique<QtEd
                   {app.settings(), app.messages(), *dialogs_, app.FolderPath(), browse_.get(), search_.get()});
     CreateToolWindows();
     resident_ = std::make_unique<TFm_ResidentMsg>();
+    TFm_ResidentMsg* resident = resident_.get();
+    kvel_->SetNoticeWindow([resident](const QString& text) { resident->ShowMessage(text, QColor(Qt::blue)); });
 }
 
 void WindowSet::CreateToolWindows() {

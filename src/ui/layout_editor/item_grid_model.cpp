@@ -99,6 +99,9 @@ QVariant ItemGridModel::Background(int row, int column) const {
     if (mark == RowMark::Confirmed) return QBrush(kBlue);
     if (mark == RowMark::DeleteQuestion) return QBrush(Qt::red);
     if (mark == RowMark::CopyQuestion || mark == RowMark::Restored) return QBrush(Qt::black);
+    // The cursor shows as a white cell while cells are edited in the cell editor.
+    if (editor_.Options().cellEdit != 0 && row == editor_.CursorRow() && column == editor_.CursorColumn())
+        return QBrush(Qt::white);
     const TRspec& spec = editor_.Shown().items[static_cast<std::size_t>(row)];
     if (settings_.Rbt_KinshiBackOn) {
         const char rule = column == kDigitsColumn     ? BytRule(spec.TYP)

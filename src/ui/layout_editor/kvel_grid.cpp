@@ -65,10 +65,8 @@ void TFm_Kvel::BuildGrid() {
         PlaceLevelButtons();
         if (refreshing_ || !current.isValid()) return;
         controller_->Model().SetCursor(current.row(), current.column());
-        if (marking_) {
-            controller_->Model().MarkTo(current.row());
-            grid_->Sync();
-        }
+        if (marking_) controller_->Model().MarkTo(current.row());
+        grid_->Sync();  // the cursor cell and the range are drawn from the editor's state
         RefreshControls();
     });
     connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {

@@ -200,6 +200,7 @@ std::string TFm_Kvel::AskSavePath(const FileDialogRequest& request) {
 }
 
 void TFm_Kvel::ShowNotice(const std::string& text) {
+    if (noticeWindow_) return noticeWindow_(ToQ(text));
     notice_ = ToQ(text);
     messageLine_->setText(notice_);
 }

@@ -61,6 +61,8 @@ public:
     void ConnectToolWindow(KvelTool tool, QWidget* window);
     /// The same for the tool whose menu item reads `menuText`.
     void ConnectToolWindow(const QString& menuText, QWidget* window);
+    /// Where notices go (the resident message window); without one they show under the grid.
+    void SetNoticeWindow(std::function<void(const QString&)> show) { noticeWindow_ = std::move(show); }
     /// "ﾚｲｱｳﾄの編集" of the record editor: its shown entry's layout is loaded and the window shown.
     bool EditFromRecordEditor();
     /// Runs a command of the buttons and menus (the header fields are stored first).
@@ -151,6 +153,7 @@ private:
     std::array<ToolControl, kKvelToolCount> tools_{};
     std::vector<QPointer<QWidget>> toolWindows_;
     QString notice_;
+    std::function<void(const QString&)> noticeWindow_;
     QTimer* saveTimer_ = nullptr;
     QTimer* autoScroll_ = nullptr;
     int autoScrollStep_ = 0;

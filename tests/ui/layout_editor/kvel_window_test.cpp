@@ -84,6 +84,7 @@ private slots:
         // The type list: S.COMP-3 chosen over the X the row took from the item above.
         LayoutEditorModel& model = w.Controller().Model();
         table->setCurrentIndex(grid->index(2, 6));
+        QCOMPARE(grid->data(grid->index(2, 6), Qt::BackgroundRole).value<QBrush>(), QBrush(Qt::white));  // the cursor
         QTest::keyClick(table, Qt::Key_A);  // swallowed in the type column
         QVERIFY(!table->findChild<QComboBox*>());
         QTest::keyClick(table, Qt::Key_Return);
