@@ -78,7 +78,7 @@ void TFm_Kvel::BuildMenus() {
     QMenu* about = bar->addMenu(QStringLiteral("About(&A)"));
     tool(about, QStringLiteral("このウィンドウについて(&A)"), KvelTool::About);
 
-    bar->addAction(ToQ(controller_->Model().MaxLinesText()));  // shows the limit; choosing it does nothing
+    maxLines_ = bar->addAction(ToQ(controller_->Model().MaxLinesText()));  // choosing it does nothing
 }
 
 QWidget* TFm_Kvel::BuildFunctionBar() {
@@ -208,6 +208,7 @@ void TFm_Kvel::RefreshControls() {
                                                               {levelDown_, EditorCommand::LevelDown},
                                                               {levelUp_, EditorCommand::LevelUp}};
     for (const auto& [b, command] : buttons) b->setEnabled(model.IsEnabled(command));
+    maxLines_->setText(ToQ(model.MaxLinesText()));  // the other definitions may change the limit
     undo_->setText(ToQ(model.UndoMenuText()));
     undo_->setEnabled(model.IsEnabled(EditorCommand::Undo));
     overwrite_->setEnabled(ordinary);

@@ -144,6 +144,7 @@ private:
     QPushButton* clear_ = nullptr;
     QPushButton* levelDown_ = nullptr;
     QPushButton* levelUp_ = nullptr;
+    QAction* maxLines_ = nullptr;
     QAction* undo_ = nullptr;
     QAction* overwrite_ = nullptr;
     QAction* saveAs_ = nullptr;
