@@ -37,7 +37,7 @@ struct CodecOptions {
     FillMode fillMode = FillMode::Null;
     std::uint8_t userFill = 0x00;  ///< fill byte of FillMode::User
     bool recordTail = false;       ///< Cmb_BtmChar == 1
-    std::string tailHex;           ///< Str_BtmChar: the record tail bytes as hexadecimal text
+    std::string tailHex{};         ///< Str_BtmChar: the record tail bytes as hexadecimal text
 
     [[nodiscard]] SignNibbles Zone() const { return NibblesOf(zoneSign); }
     [[nodiscard]] SignNibbles Pack() const { return NibblesOf(packSign); }

@@ -20,14 +20,14 @@ inline constexpr int kGridColumns = 11;
 
 /// Texts of the item cells of one grid row (columns 3 to 10), CP932.
 struct RowTexts {
-    std::string name;       ///< 3: indentation, two-digit level, blank, item name
-    std::string varName;    ///< 4
-    std::string redefines;  ///< 5
-    std::string type;       ///< 6: shown only; a type is chosen from the type list
-    std::string repeat;     ///< 7
-    std::string digits;     ///< 8
-    std::string decimals;   ///< 9
-    std::string remarks;    ///< 10
+    std::string name{};       ///< 3: indentation, two-digit level, blank, item name
+    std::string varName{};    ///< 4
+    std::string redefines{};  ///< 5
+    std::string type{};       ///< 6: shown only; a type is chosen from the type list
+    std::string repeat{};     ///< 7
+    std::string digits{};     ///< 8
+    std::string decimals{};   ///< 9
+    std::string remarks{};    ///< 10
 
     /// True when any of the eight cells holds more than blanks.
     [[nodiscard]] bool HasText() const;
