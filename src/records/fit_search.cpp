@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <system_error>
 #include <thread>
 
 #include "records/record_count.h"
@@ -91,8 +92,16 @@ bool MeasureGeometry(const DataFileBytes& file, const std::vector<JudgedField>& 
             n * (part + 1) / parts);
     };
     std::vector<std::thread> threads;
-    for (std::int64_t part = 1; part < parts; ++part) threads.emplace_back(judge, part);
+    std::int64_t started = 1;
+    for (; started < parts; ++started) {
+        try {
+            threads.emplace_back(judge, started);
+        } catch (const std::system_error&) {
+            break;  // the system gives no more threads: this one judges the rest
+        }
+    }
     judge(0);
+    for (std::int64_t part = started; part < parts; ++part) judge(part);
     for (std::thread& t : threads) t.join();
     for (std::size_t part = 1; part < counters.size(); ++part) counters.front().Append(counters[part]);
     fit = counters.front().Result();

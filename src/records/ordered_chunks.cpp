@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -64,7 +65,14 @@ std::int64_t RunOrderedChunks(std::int64_t count, int workers, const ChunkFormat
     };
     std::vector<std::thread> threads;
     threads.reserve(static_cast<std::size_t>(workers));
-    for (int w = 0; w < workers; ++w) threads.emplace_back(work, w);
+    for (int w = 0; w < workers; ++w) {
+        try {
+            threads.emplace_back(work, w);
+        } catch (const std::system_error&) {
+            break;  // the system gives no more threads: those started claim every chunk
+        }
+    }
+    if (threads.empty()) return RunOrderedChunks(count, 1, format, write);
 
     for (std::int64_t c = 0; c < count; ++c) {
         Slot& slot = slots[static_cast<std::size_t>(c % window)];
