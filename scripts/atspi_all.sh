@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs every accessibility-tree check in scripts/ one after another, each with its own virtual
+# screen and bus, and says which failed. Needs a build with the samples (./run.sh builds them).
+cd "$(dirname "$0")/.."
+failed=()
+for check in scripts/atspi_*.sh; do
+  [ "$check" = scripts/atspi_all.sh ] && continue
+  echo "== $check"
+  if ! timeout -k 5 180 "$check"; then
+    failed+=("$check")
+  fi
+done
+if [ ${#failed[@]} -ne 0 ]; then
+  echo "failed: ${failed[*]}"
+  exit 1
+fi
+echo "every accessibility check passed"

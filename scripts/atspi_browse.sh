@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs the record editor on a virtual screen with a window manager and an accessibility bus and
+# drives its browse table, search and range CSV windows with scripts/atspi_browse.py. Needs xvfb, openbox, at-spi2-core, python3-pyatspi
+# and a build with the samples (./run.sh builds them). Not part of ctest: it needs a bus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+exec xvfb-run -a -s "-screen 0 1400x900x24" dbus-run-session -- bash -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately &
+  sleep 1
+  openbox >/dev/null 2>&1 &
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 build/src/ui/rekkan build/samples/sample.LGP >/dev/null 2>&1 &
+  app=$!
+  sleep 3
+  /usr/bin/python3 scripts/atspi_browse.py
+  rc=$?
+  kill $app 2>/dev/null || true
+  exit $rc'
