@@ -1,5 +1,6 @@
 #include "layout_editor/editor_text_format.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -114,13 +115,15 @@ std::string NormaliseLineEnds(std::string_view text) {
     return out;
 }
 
-std::string ReadBackEditorText(std::string_view bytes) {
-    bool beyondAscii = false;
-    for (const char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) beyondAscii = true;
+std::string ReadBackEditorText(std::string_view bytes, bool* lossless) {
+    if (lossless) *lossless = true;
+    const bool beyondAscii =
+        std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (!beyondAscii || !IsUtf8(bytes)) return NormaliseLineEnds(bytes);
     std::string converted;
-    if (beyondAscii && Utf8ToCp932(bytes, converted)) return NormaliseLineEnds(converted);
-    return NormaliseLineEnds(bytes);
+    const bool clean = Utf8ToCp932(bytes, converted);
+    if (lossless) *lossless = clean;
+    return NormaliseLineEnds(converted);
 }
 
 std::vector<std::string> EditorCommandLine(const std::string& editorPath, const std::string& workFile) {

@@ -31,8 +31,9 @@ struct RemarkInsertion {
 /// Every line end (CR LF, CR, LF) as CR LF.
 [[nodiscard]] std::string NormaliseLineEnds(std::string_view text);
 /// A text read back from an external editor as CP932 with CR LF ends: valid UTF-8 holding
-/// characters beyond ASCII is converted from UTF-8 (the editors here save UTF-8).
-[[nodiscard]] std::string ReadBackEditorText(std::string_view bytes);
+/// characters beyond ASCII is converted from UTF-8 (the editors here save UTF-8), a character
+/// CP932 cannot hold becoming '?'; `lossless` (when given) says whether none did.
+[[nodiscard]] std::string ReadBackEditorText(std::string_view bytes, bool* lossless = nullptr);
 
 /// The program and arguments that open `workFile` in the editor `editorPath`: an existing
 /// file is the program itself; otherwise the text is split into words as a shell would

@@ -15,6 +15,13 @@ void TellNotWritten(MessageSink& messages, const std::string& path) {
                     MessageIcon::Error);
 }
 
+/// A text that lost characters to '?' is taken only when the user agrees.
+bool AcceptReplacedCharacters(MessageSink& messages) {
+    return messages.AskOkCancel(sj("Shift-JIS (CP932) にない文字があります。\r\n\r\n"
+                                   "その文字を「?」に置き換えて取り込みますか？"),
+                                DefaultCaption()) == Answer::Ok;
+}
+
 }  // namespace
 
 BuiltInEditSession::BuiltInEditSession(LayoutEditorController& editor, MessageSink& messages)
@@ -46,8 +53,9 @@ void BuiltInEditSession::RestoreSnapshot() {
     editor_.ReplaceDocument(std::move(doc));
 }
 
-bool BuiltInEditSession::Verify(const std::string& current, std::string& shown) {
+bool BuiltInEditSession::Verify(const std::string& current, std::string& shown, bool lossless) {
     if (verifying_) return false;
+    if (!lossless && !AcceptReplacedCharacters(messages_)) return false;
     if (!ImportText(current)) return false;
     edited_ = current;
     verifying_ = verifiedOnce_ = true;
@@ -70,13 +78,18 @@ bool BuiltInEditSession::InsertRemark(const std::string& current, int caretLine,
     return true;
 }
 
-bool BuiltInEditSession::Close(const std::string& current) {
+bool BuiltInEditSession::Close(const std::string& current, bool lossless) {
+    if (verifying_) {
+        // The text kept at "検証" is what gets saved, and it was accepted then.
+        lossless = true;
+    }
     const std::string text = verifying_ ? EndVerify() : current;
     if (modified_) {
         const Answer a =
             messages_.AskYesNoCancel(sj("内容が変更されています。\r\n\r\n保存しますか？"), DefaultCaption());
         if (a == Answer::Cancel) return false;
         if (a == Answer::Yes) {
+            if (!lossless && !AcceptReplacedCharacters(messages_)) return false;
             // The undo step holds the layout as it was at opening, not a verified state.
             if (verifiedOnce_) RestoreSnapshot();
             editor_.RecordWholeLayoutStep();
@@ -108,7 +121,9 @@ bool EditWithExternalEditor(LayoutEditorController& editor, MessageSink& message
     }
     std::string bytes;
     if (!ReadWholeFile(work, bytes)) bytes = written;
-    const std::string back = ReadBackEditorText(bytes);
+    bool lossless = true;
+    const std::string back = ReadBackEditorText(bytes, &lossless);
+    if (!lossless && !AcceptReplacedCharacters(messages)) return false;
     const bool changed = back != NormaliseLineEnds(written);
     if (changed) {
         editor.RecordWholeLayoutStep();

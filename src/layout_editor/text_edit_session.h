@@ -35,8 +35,10 @@ public:
     [[nodiscard]] bool Verifying() const { return verifying_; }
 
     /// "検証": keeps `current`, imports it into the layout and returns the layout's text as
-    /// the import read it. False (text unchanged) when the work file could not be written.
-    bool Verify(const std::string& current, std::string& shown);
+    /// the import read it. False (text unchanged) when the work file could not be written, or
+    /// when `current` lost characters CP932 cannot hold (`lossless` false: they read '?') and the
+    /// user would rather go on editing.
+    bool Verify(const std::string& current, std::string& shown, bool lossless = true);
     /// "検証中": the text kept when the verification started.
     [[nodiscard]] std::string EndVerify();
 
@@ -44,9 +46,10 @@ public:
     /// caret offset. False when the user said No.
     bool InsertRemark(const std::string& current, int caretLine, std::string& text, int& caret);
 
-    /// Closing with `current` shown (after EndVerify when verifying): asks when modified.
+    /// Closing with `current` shown (after EndVerify when verifying): asks when modified, and
+    /// before saving a text that lost characters (`lossless` false) whether '?' may stand for them.
     /// False when the window stays open (Cancel, or the work file could not be written).
-    bool Close(const std::string& current);
+    bool Close(const std::string& current, bool lossless = true);
 
 private:
     bool ImportText(const std::string& text);
@@ -76,8 +79,10 @@ inline constexpr long long kQuickEditorReturnMs = 2000;
 
 /// Edits the layout in the external editor of the settings: writes the work file, runs the
 /// editor, reads the file back (UTF-8 converted, line ends normalised) and imports it in
-/// editor mode; a changed text first records an undo step and marks the layout modified.
-/// False when the editor could not be started (the user is told) or the file not written.
+/// editor mode; a changed text first records an undo step and marks the layout modified. A
+/// UTF-8 text with characters CP932 cannot hold is imported with '?' for them only when the
+/// user agrees. False when the editor could not be started (the user is told), the file not
+/// written or the import declined.
 bool EditWithExternalEditor(LayoutEditorController& editor, MessageSink& messages, EditorRunner& runner);
 
 }  // namespace rekkan

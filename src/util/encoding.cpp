@@ -98,6 +98,30 @@ bool Utf8ToCp932(std::string_view utf8, std::string& out) {
     });
 }
 
+bool IsUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const std::size_t n = Utf8SequenceLength(b);
+        if (n == 1) {
+            if (b >= 0x80) return false;  // a continuation byte or 0xF8..0xFF where a character starts
+            ++i;
+            continue;
+        }
+        if (i + n > bytes.size()) return false;
+        char32_t code = b & (0x7F >> n);
+        for (std::size_t k = 1; k < n; ++k) {
+            const auto c = static_cast<unsigned char>(bytes[i + k]);
+            if ((c & 0xC0) != 0x80) return false;
+            code = (code << 6) | (c & 0x3F);
+        }
+        static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < kLeast[n] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        i += n;
+    }
+    return true;
+}
+
 std::string sj(std::string_view utf8) {
     std::string out;
     if (!Utf8ToCp932(utf8, out)) return std::string(utf8);

@@ -14,6 +14,10 @@ namespace rekkan {
 /// such a character, so a caller never writes back a text that silently lost a character.
 [[nodiscard]] bool Utf8ToCp932(std::string_view utf8, std::string& out);
 
+/// Whether `bytes` is well-formed UTF-8 (no overlong forms, surrogates or code points past
+/// U+10FFFF). Plain ASCII is.
+[[nodiscard]] bool IsUtf8(std::string_view bytes);
+
 /// CP932 form of a text written in UTF-8 in our own sources (messages, captions).
 /// Falls back to the bytes as given if the text cannot be converted.
 [[nodiscard]] std::string sj(std::string_view utf8);

@@ -152,6 +152,52 @@ TEST_F(TextEditTest, ExternalEditorRoundTrip) {
     EXPECT_EQ(Doc().items, before.items);
 }
 
+TEST_F(TextEditTest, CharactersShiftJisCannotHoldAreReplacedOnlyWhenTheUserAgrees) {
+    const LayoutDocument opened = Doc();
+    const auto asked = [&] {
+        return !messages.Log().empty() && messages.Log().back().kind == ScriptedMessages::Entry::Kind::OkCancel &&
+               messages.Log().back().text.find(sj("「?」に置き換えて")) != std::string::npos;
+    };
+    // The built-in editor: a name typed with an emoji reaches the session as '?' and not lossless.
+    std::string text = session.Open();
+    session.TextChanged();
+    const std::string typed = Renamed(text).replace(Renamed(text).find("KODE"), 4, "K?DE");
+    std::string shown;
+    messages.Script(Answer::Cancel);
+    EXPECT_FALSE(session.Verify(typed, shown, false));
+    EXPECT_TRUE(asked());
+    EXPECT_EQ(std::make_tuple(Doc().items, session.Verifying()), std::make_tuple(opened.items, false));
+    // Closing: Yes to saving, then Cancel keeps the window open with the layout untouched.
+    messages.Script(Answer::Yes);
+    messages.Script(Answer::Cancel);
+    EXPECT_FALSE(session.Close(typed, false));
+    EXPECT_TRUE(asked());
+    EXPECT_EQ(Doc().items, opened.items);
+    messages.Script(Answer::Yes);
+    messages.Script(Answer::Ok);
+    EXPECT_TRUE(session.Close(typed, false));
+    EXPECT_EQ(Doc().items[1].KOM, "K?DE");
+
+    // An external editor that saved UTF-8 with a character CP932 has no form for: the other
+    // Japanese names still read right, the one character becomes '?' once the user agrees.
+    settings.Edt_EditorPath = "code --wait";
+    controller.ReplaceDocument(opened);
+    FakeRunner runner;
+    runner.edit = [](std::string& b) {
+        b = Cp932ToUtf8(b);
+        b.replace(b.find("CODE"), 4, "C\xF0\x9F\x98\x80" "DE");
+        return true;
+    };
+    messages.Script(Answer::Cancel);
+    EXPECT_FALSE(EditWithExternalEditor(controller, messages, runner));
+    EXPECT_TRUE(asked());
+    EXPECT_EQ(std::make_tuple(Doc().items, Doc().modified), std::make_tuple(opened.items, false));
+    messages.Script(Answer::Ok);
+    EXPECT_TRUE(EditWithExternalEditor(controller, messages, runner));
+    EXPECT_EQ(std::make_tuple(Doc().items[1].KOM, Doc().items[2].KOM, Doc().RdfCmt),
+              std::make_tuple("C?DE", sj("番号#1"), sj("顧客マスタ")));
+}
+
 TEST_F(TextEditTest, WorkFileIsCreatedExclusivelyAndOnlyOursIsRemoved) {
     const std::string taken = controller.WorkFilePath();
     Put(taken, "another program's");

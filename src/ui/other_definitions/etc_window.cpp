@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -163,10 +164,8 @@ QWidget* TFm_Etc::EditorPage() {
         controller_.Choices().editorOther = on;
         RefreshEnabling();
     });
-    connect(path_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        std::string cp932;
-        if (ToCp932(text, cp932)) controller_.Choices().editorPath = cp932;
-    });
+    connect(path_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { TakeText(*path_, text, controller_.Choices().editorPath); });
     connect(browse_, &QPushButton::clicked, this, &TFm_Etc::Browse);
 
     auto* work = new QGroupBox(QStringLiteral(" 編集用 ﾜｰｸﾌｧｲﾙ名  拡張子 "), page);
@@ -180,16 +179,27 @@ QWidget* TFm_Etc::EditorPage() {
     workRow->addWidget(new QLabel(QStringLiteral("．"), work));
     workRow->addWidget(ext_, 1);
     layout->addWidget(work);
-    connect(ext_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        std::string cp932;
-        if (ToCp932(text, cp932)) controller_.Choices().workExt = cp932;
-    });
+    connect(ext_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { TakeText(*ext_, text, controller_.Choices().workExt); });
     layout->addWidget(new QLabel(QStringLiteral("編集用 ﾜｰｸﾌｧｲﾙの拡張子に「cpp」など他言語の\n"
                                                 "拡張子を指定すると ｴﾃﾞｨﾀによっては ﾃｷｽﾄ内の\n"
                                                 " ｺﾒﾝﾄを色付きで表示するのもあります。"),
                                  page));
     layout->addStretch();
     return page;
+}
+
+void TFm_Etc::TakeText(QLineEdit& box, const QString& text, std::string& choice) {
+    // The settings hold Shift-JIS: a text it cannot hold stays in the box, marked, and is not
+    // taken, and the user is told why.
+    std::string cp932;
+    const bool held = ToCp932(text, cp932);
+    if (held) choice = cp932;
+    box.setStyleSheet(held ? QString() : QStringLiteral("QLineEdit { color: red; }"));
+    if (held)
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(QStringLiteral("Shift-JIS (CP932) にない文字を含むため、この入力は使われません。"));
 }
 
 QWidget* TFm_Etc::TypeInputPageBuild() {

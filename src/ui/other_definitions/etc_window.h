@@ -55,6 +55,7 @@ private:
     void Update();
     void Browse();
     void RefreshEnabling();
+    void TakeText(QLineEdit& box, const QString& text, std::string& choice);
 
     Settings& settings_;
     OtherDefinitionsController controller_;

@@ -117,9 +117,10 @@ void TFm_Editor::resizeEvent(QResizeEvent* event) {
     PlaceRuler();
 }
 
-std::string TFm_Editor::CurrentText() const {
+std::string TFm_Editor::CurrentText(bool* lossless) const {
     std::string text;
-    (void)ToCp932(text_->toPlainText(), text);  // a character CP932 cannot hold becomes '?'
+    const bool clean = ToCp932(text_->toPlainText(), text);  // a character CP932 cannot hold becomes '?'
+    if (lossless) *lossless = clean;
     return NormaliseLineEnds(text);
 }
 
@@ -160,7 +161,9 @@ void TFm_Editor::InsertRemark() {
 void TFm_Editor::ToggleVerify() {
     if (!session_.Verifying()) {
         std::string shown;
-        if (!session_.Verify(CurrentText(), shown)) return;
+        bool lossless = true;
+        const std::string current = CurrentText(&lossless);
+        if (!session_.Verify(current, shown, lossless)) return;
         Show(shown);
         SetVerifyLook(true);
         return;
@@ -185,7 +188,9 @@ bool TFm_Editor::TryClose() {
         Show(session_.EndVerify());
         SetVerifyLook(false);
     }
-    if (!session_.Close(CurrentText())) return false;
+    bool lossless = true;
+    const std::string current = CurrentText(&lossless);
+    if (!session_.Close(current, lossless)) return false;
     closing_ = true;
     done(QDialog::Accepted);
     return true;

@@ -42,7 +42,7 @@ private:
     void ToggleVerify();
     void SetVerifyLook(bool verifying);
     void Print();
-    [[nodiscard]] std::string CurrentText() const;
+    [[nodiscard]] std::string CurrentText(bool* lossless = nullptr) const;
 
     LayoutEditorController& editor_;
     TFm_Browse& browse_;

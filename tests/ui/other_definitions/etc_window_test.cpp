@@ -1,8 +1,11 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -37,6 +40,12 @@ private slots:
         QVERIFY(!etc.EditorPath()->isEnabled());
         etc.EditorOther()->click();
         QVERIFY(etc.EditorPath()->isEnabled() && etc.BrowseButton()->isEnabled());
+        // A path Shift-JIS cannot hold is not taken, and the window says so.
+        QTest::keyClicks(etc.EditorPath(), QStringLiteral("/opt/ed"));
+        QVERIFY(etc.statusBar()->currentMessage().isEmpty());
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u00e9"));
+        QApplication::sendEvent(etc.EditorPath(), &typed);
+        QVERIFY(etc.statusBar()->currentMessage().contains(QStringLiteral("Shift-JIS")));
 
         etc.List(EtcList::EditLine)->setCurrentIndex(0);
         etc.List(EtcList::Long)->setCurrentIndex(3);
@@ -67,6 +76,7 @@ private slots:
         QCOMPARE(expected.Cmb_RedPlotType, 1);
         QVERIFY(expected.Rbt_EditorOther && !expected.Rbt_EditorSelf);
         QCOMPARE(expected.Edt_EditorWorkExt, std::string("cpp"));
+        QCOMPARE(expected.Edt_EditorPath, std::string("/opt/ed"));
     }
 
     // The check box of our own enters and leaves the redefinition view.
