@@ -57,6 +57,8 @@ struct CTypeEntry {
 
 /// False when a bracket of `code` holds a size the reader cannot evaluate (an undefined name).
 [[nodiscard]] bool DimensionsEvaluated(std::string_view code);
+/// True when a dimension of `code` computes to 0 or less (counted as 1).
+[[nodiscard]] bool DimensionBelowOne(std::string_view code);
 
 /// One line of an expanded structure: its code and its comment (the rows are built from these).
 struct CExpandedLine {

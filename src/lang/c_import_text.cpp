@@ -286,6 +286,14 @@ bool DimensionsEvaluated(std::string_view code) {
     return true;
 }
 
+bool DimensionBelowOne(std::string_view code) {
+    for (const std::string& content : BracketContents(code)) {
+        const auto v = ExpressionReader(Trim(content)).Read();
+        if (v && *v < 1) return true;
+    }
+    return false;
+}
+
 std::string RewriteVbBounds(std::string_view code) {
     const std::vector<std::string> contents = BracketContents(code);
     const bool keepLast = HasWord(code, "char");

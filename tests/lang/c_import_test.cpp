@@ -65,11 +65,11 @@ TEST(CImportExtract, ReportsDroppedAndGuessedMembers) {
     const Imported r = ImportC(
         "struct N {\n  char id[4];\n  UNKNOWN_T u;\n  char *p;\n  int bits : 3;\n"
         "  long long big;\n  char name[NAMELEN];\n  unsigned char data[];\n  enum { A, B } e;\n  FIELDS\n"
-        "  int ok;\n};\n",
+        "  int ok;\n  char neg[2 - 3];\n  char zero[2][1 - 1];\n};\n",
         Options(true, test::kLlp64));
     std::vector<int> lines;
     for (const ImportNote& n : r.session.notes) lines.push_back(n.line);
-    EXPECT_EQ(lines, (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(lines, (std::vector<int>{3, 4, 5, 6, 7, 8, 9, 10, 12, 13}));
     EXPECT_TRUE(ImportC("struct P { char id[4]; int n; };\n", Options(true, test::kLlp64)).session.notes.empty());
 }
 
