@@ -63,22 +63,26 @@ QVariant BrowseTableModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant BrowseTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) {
+QVariant BrowseHeaderData(const std::vector<std::array<std::string, 4>>& headers, int fixedColumns,
+                          const std::vector<TRdbObj>& fields, int section, Qt::Orientation orientation, int role) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= static_cast<int>(headers.size())) {
         return orientation == Qt::Vertical && role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
     }
-    const auto& lines = headers_[static_cast<std::size_t>(section)];
+    const auto& lines = headers[static_cast<std::size_t>(section)];
     if (role == Qt::DisplayRole) return ToQ(lines[3]).trimmed();
     if (role >= HeaderLineRole && role < HeaderLineRole + kBrowseHeaderLines)
         return ToQ(lines[static_cast<std::size_t>(role - HeaderLineRole)]);
     if (role == HeaderKindRole) {
-        if (section < 2) return int(HeaderKind::CentredFixed);
-        if (section == 2) return int(HeaderKind::LeftFixed);
-        return int(table_.Fields()[static_cast<std::size_t>(section - kBrowseFixedColumns)].IsGroup()
-                       ? HeaderKind::GroupItem
-                       : HeaderKind::Item);
+        if (section < fixedColumns - 1) return int(HeaderKind::CentredFixed);
+        if (section == fixedColumns - 1) return int(HeaderKind::LeftFixed);
+        return int(fields[static_cast<std::size_t>(section - fixedColumns)].IsGroup() ? HeaderKind::GroupItem
+                                                                                       : HeaderKind::Item);
     }
     return {};
+}
+
+QVariant BrowseTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    return BrowseHeaderData(headers_, kBrowseFixedColumns, table_.Fields(), section, orientation, role);
 }
 
 int BrowseTableModel::Refill(int dataRows) {

@@ -17,6 +17,13 @@ inline constexpr int kBrowseFixedColumns = 3;
 /// entries) with fixed item `fixedItem` (0 none), CP932.
 [[nodiscard]] std::vector<std::array<std::string, 4>> BrowseHeaders(const std::vector<TRdbObj>& fields, int fixedItem);
 
+/// Header data of column `section` of a browse-style grid: `headers` the four heading lines of
+/// every column, the first `fixedColumns` of them fixed (the last of those the fixed item), then
+/// one column per entry of `fields`.
+[[nodiscard]] QVariant BrowseHeaderData(const std::vector<std::array<std::string, 4>>& headers, int fixedColumns,
+                                        const std::vector<TRdbObj>& fields, int section,
+                                        Qt::Orientation orientation, int role);
+
 /// The data rows of the browse table over the core's table: one model row per data row on
 /// screen, columns Rec.No, position, fixed item, then one per field entry. The four heading
 /// lines of each column are its header data (HeaderLineRole + k). The model keeps no cell of

@@ -107,21 +107,9 @@ QVariant SearchResultModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant SearchResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) {
-        return orientation == Qt::Vertical && role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
-    }
-    const auto& lines = headers_[static_cast<std::size_t>(section)];
-    if (role == Qt::DisplayRole) return ToQ(lines[3]).trimmed();
-    if (role >= HeaderLineRole && role < HeaderLineRole + kBrowseHeaderLines)
-        return ToQ(lines[static_cast<std::size_t>(role - HeaderLineRole)]);
-    if (role == HeaderKindRole) {
-        if (section < 3) return int(HeaderKind::CentredFixed);
-        if (section == 3) return int(HeaderKind::LeftFixed);
-        return int((*request_.fields)[static_cast<std::size_t>(section - kResultFixedColumns)].IsGroup()
-                       ? HeaderKind::GroupItem
-                       : HeaderKind::Item);
-    }
-    return {};
+    static const std::vector<TRdbObj> kNoFields;
+    return BrowseHeaderData(headers_, kResultFixedColumns, request_.fields ? *request_.fields : kNoFields, section,
+                            orientation, role);
 }
 
 bool SearchResultModel::Walk(bool forward, int row, int column, int& foundRow, int& foundColumn) {

@@ -90,6 +90,15 @@ private slots:
         s.Run(QStringLiteral("APPLE 12"));  // both words: records 3, 13 and 23
         QCOMPARE(s.search->Results().rowCount(), 3);
         QCOMPARE(s.Find<QLineEdit>("Edt_Count")->text(), QStringLiteral("3 "));
+        // Headings: hit number, Rec.No and position centred, the fixed item from the left, then
+        // the group item REC apart from the items with values.
+        const QAbstractItemModel& results = s.search->Results();
+        const auto kind = [&](int c) { return results.headerData(c, Qt::Horizontal, ui::HeaderKindRole).toInt(); };
+        using K = ui::HeaderKind;
+        QCOMPARE((std::vector<int>{kind(0), kind(2), kind(3), kind(4), kind(kName)}),
+                 (std::vector<int>{int(K::CentredFixed), int(K::CentredFixed), int(K::LeftFixed), int(K::GroupItem),
+                                   int(K::Item)}));
+        QCOMPARE(results.headerData(0, Qt::Horizontal).toString(), QStringLiteral("SEQ"));
         QCOMPARE(s.Result(1, 0), QStringLiteral("2"));
         QCOMPARE(s.Result(1, 1), QStringLiteral("13"));
         QVERIFY(s.Marked(0, kName) && s.Marked(0, kQty));
