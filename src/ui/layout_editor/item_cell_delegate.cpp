@@ -8,13 +8,11 @@
 #include <algorithm>
 
 #include "ui/app/qt_text.h"
+#include "ui/layout_editor/item_grid_model.h"
 
 namespace rekkan::ui {
 namespace {
 
-constexpr int kRedefinesColumn = 5;
-constexpr int kTypeColumn = 6;
-constexpr int kRepeatColumn = 7;
 constexpr int kBoxRows = 3;
 
 [[nodiscard]] bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
@@ -29,7 +27,7 @@ QString WithoutLineBreaks(QString text) {
 
 QWidget* ItemCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                         const QModelIndex& index) const {
-    if (index.column() == kTypeColumn) {
+    if (index.column() == kGridTypeColumn) {
         auto* list = new QComboBox(parent);
         list->setObjectName(QStringLiteral("Cmb_Type"));
         list->setAccessibleName(QStringLiteral("型"));
@@ -101,8 +99,8 @@ bool ItemCellDelegate::eventFilter(QObject* watched, QEvent* event) {
     const int k = key->key();
     if (auto* list = qobject_cast<QComboBox*>(watched)) {
         int column = -1;
-        if (k == Qt::Key_Tab || k == Qt::Key_Right || IsEnter(k)) column = kRepeatColumn;
-        if (k == Qt::Key_Backtab || k == Qt::Key_Left) column = kRedefinesColumn;
+        if (k == Qt::Key_Tab || k == Qt::Key_Right || IsEnter(k)) column = kGridRepeatColumn;
+        if (k == Qt::Key_Backtab || k == Qt::Key_Left) column = kGridRedefinesColumn;
         if (column < 0) {
             const bool passes = k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Escape;
             return passes ? QStyledItemDelegate::eventFilter(watched, event) : true;

@@ -8,12 +8,6 @@
 namespace rekkan::ui {
 namespace {
 
-constexpr int kPosColumn = 1;
-constexpr int kTypeColumn = 6;
-constexpr int kRepeatColumn = 7;
-constexpr int kDigitsColumn = 8;
-constexpr int kDecimalsColumn = 9;
-
 const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kBlue(0x00, 0x00, 0xFF);
 const QColor kNoInputGrey(0xA5, 0xA5, 0xA5);
@@ -72,14 +66,14 @@ QVariant ItemGridModel::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
         if (!item) return QString();
         if (column == 0) return ToQ(SeqCellText(row));
-        if (column == kPosColumn) return ToQ(editor_.PositionOf(row));
+        if (column == kGridPosColumn) return ToQ(editor_.PositionOf(row));
         if (column == 2) return QString();
         {
             RowTexts cells = editor_.CellsOf(row);
             return ToQ(CellText(cells, column));
         }
     case Qt::TextAlignmentRole:
-        if (column <= kPosColumn) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        if (column <= kGridPosColumn) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole: return item ? Background(row, column) : QVariant();
     case Qt::ForegroundRole: return item ? Foreground(row, column) : QVariant();
@@ -104,8 +98,8 @@ QVariant ItemGridModel::Background(int row, int column) const {
         return QBrush(Qt::white);
     const TRspec& spec = editor_.Shown().items[static_cast<std::size_t>(row)];
     if (settings_.Rbt_KinshiBackOn) {
-        const char rule = column == kDigitsColumn     ? BytRule(spec.TYP)
-                          : column == kDecimalsColumn ? SyoRule(spec.TYP)
+        const char rule = column == kGridDigitsColumn     ? BytRule(spec.TYP)
+                          : column == kGridDecimalsColumn ? SyoRule(spec.TYP)
                                                       : '2';
         if (rule == '0' || rule == '1') return QBrush(kNoInputGrey);
     }
@@ -118,14 +112,14 @@ QVariant ItemGridModel::Foreground(int row, int column) const {
     if (editor_.MarkOf(row) != RowMark::None) return QBrush(Qt::white);
     const TRspec& spec = editor_.Shown().items[static_cast<std::size_t>(row)];
     if (RedefinitionRow(row)) return QBrush(kDarkRed);
-    if (spec.TYP == kGroup || column == kRepeatColumn) return QBrush(kBlue);
+    if (spec.TYP == kGroup || column == kGridRepeatColumn) return QBrush(kBlue);
     return {};
 }
 
 QVariant ItemGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= kGridColumns) return {};
     if (role == Qt::DisplayRole) {
-        if (section == kTypeColumn) return ToQ(editor_.TypeColumnHeader());
+        if (section == kGridTypeColumn) return ToQ(editor_.TypeColumnHeader());
         return ToQ(GridHeaders(editor_.Types().Priority())[static_cast<std::size_t>(section)]);
     }
     if (role == Qt::TextAlignmentRole) return QVariant(Qt::AlignCenter);
@@ -136,7 +130,7 @@ Qt::ItemFlags ItemGridModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     const bool ordinary = editor_.Mode() == EditMode::Ordinary;
-    if (ordinary && (index.column() == kTypeColumn || editor_.CellTakesInput(index.row(), index.column())))
+    if (ordinary && (index.column() == kGridTypeColumn || editor_.CellTakesInput(index.row(), index.column())))
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -145,8 +139,8 @@ bool ItemGridModel::setData(const QModelIndex& index, const QVariant& value, int
     if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
     const int row = index.row();
     bool changed = false;
-    if (index.column() == kTypeColumn) {
-        editor_.SetCursor(row, kTypeColumn);  // the type list works on the cursor row
+    if (index.column() == kGridTypeColumn) {
+        editor_.SetCursor(row, kGridTypeColumn);  // the type list works on the cursor row
         changed = editor_.ChooseType(value.toInt());
     } else {
         RowTexts cells = editor_.CellsOf(row);

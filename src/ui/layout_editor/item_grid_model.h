@@ -6,6 +6,17 @@
 
 namespace rekkan::ui {
 
+/// Columns of the layout editor's item grid.
+inline constexpr int kGridPosColumn = 1;
+inline constexpr int kGridLevelColumn = 2;
+inline constexpr int kGridFirstItemColumn = 3;  ///< the item name
+inline constexpr int kGridRedefinesColumn = 5;
+inline constexpr int kGridTypeColumn = 6;
+inline constexpr int kGridRepeatColumn = 7;
+inline constexpr int kGridDigitsColumn = 8;
+inline constexpr int kGridDecimalsColumn = 9;
+inline constexpr int kGridLastColumn = 10;  ///< the remark
+
 /// The layout editor's item grid over `LayoutEditorModel`: eleven columns (SEQ, POS, LVL and the
 /// eight item cells), one row per item row of the shown document and, outside the redefinition
 /// view, one empty row below the last item where typing appends an item. It stores nothing of

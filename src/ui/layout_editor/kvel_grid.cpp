@@ -18,11 +18,6 @@
 namespace rekkan::ui {
 namespace {
 
-constexpr int kPosColumn = 1;
-constexpr int kLevelColumn = 2;
-constexpr int kFirstItemColumn = 3;
-constexpr int kTypeColumn = 6;
-constexpr int kLastColumn = 10;
 constexpr int kAutoScrollMs = 25;
 const QString kCellViewName = QStringLiteral("Mem_CellView");
 
@@ -75,9 +70,9 @@ void TFm_Kvel::BuildGrid() {
     });
     connect(table_->horizontalHeader(), &QHeaderView::sectionResized, this, &TFm_Kvel::PlaceLevelButtons);
     connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
-        if (section != kPosColumn && section != kLevelColumn) return;
+        if (section != kGridPosColumn && section != kGridLevelColumn) return;
         const int a = fontMetrics().horizontalAdvance(QLatin1Char('A'));
-        table_->setColumnWidth(kPosColumn, table_->columnWidth(kPosColumn) > 0 ? 0 : 6 * a);
+        table_->setColumnWidth(kGridPosColumn, table_->columnWidth(kGridPosColumn) > 0 ? 0 : 6 * a);
     });
 
     // The level buttons stand in the LVL column of the current row.
@@ -119,7 +114,7 @@ void TFm_Kvel::PlaceCursor() {
 
 void TFm_Kvel::PlaceLevelButtons() {
     const QModelIndex current = table_->currentIndex();
-    const QRect cell = current.isValid() ? table_->visualRect(grid_->index(current.row(), kLevelColumn)) : QRect();
+    const QRect cell = current.isValid() ? table_->visualRect(grid_->index(current.row(), kGridLevelColumn)) : QRect();
     const bool item = current.isValid() && current.row() < controller_->Model().Shown().Count();
     levelButtons_->setVisible(item && cell.isValid() && cell.width() > 0);
     if (levelButtons_->isVisible()) levelButtons_->setGeometry(cell);
@@ -138,7 +133,7 @@ void TFm_Kvel::ShowContextMenuAt(const QPoint& viewportPoint) {
 }
 
 void TFm_Kvel::ShowReadOnlyCell(const QModelIndex& index) {
-    if (!index.isValid() || index.column() < kFirstItemColumn) return;
+    if (!index.isValid() || index.column() < kGridFirstItemColumn) return;
     auto* box = new QPlainTextEdit(index.data().toString(), table_->viewport());
     box->setObjectName(kCellViewName);
     box->setAccessibleName(grid_->headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString().trimmed());
@@ -199,7 +194,7 @@ bool TFm_Kvel::GridKey(QKeyEvent* key) {
     const bool enter = IsEnter(k);
     const bool view = controller_->Model().Mode() != EditMode::Ordinary;
     const bool printable = !key->text().isEmpty() && key->text().at(0).isPrint();
-    if (view && (printable || (enter && enterPresses_ == 0)) && current.column() >= kFirstItemColumn) {
+    if (view && (printable || (enter && enterPresses_ == 0)) && current.column() >= kGridFirstItemColumn) {
         ++enterPresses_;
         ShowReadOnlyCell(current);
         return true;
@@ -207,13 +202,13 @@ bool TFm_Kvel::GridKey(QKeyEvent* key) {
     if (!enter) {
         const bool moves = k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Up || k == Qt::Key_Down ||
                            k == Qt::Key_Left || k == Qt::Key_Right;
-        return current.column() == kTypeColumn && !moves;  // the type column takes only these
+        return current.column() == kGridTypeColumn && !moves;  // the type column takes only these
     }
     if (++enterPresses_ >= 2 || !(grid_->flags(current) & Qt::ItemIsEditable)) {
         // The second press moves on: the next column, or the name of the next row.
-        const bool last = current.column() >= kLastColumn;
+        const bool last = current.column() >= kGridLastColumn;
         const int row = last ? std::min(current.row() + 1, grid_->rowCount() - 1) : current.row();
-        table_->setCurrentIndex(grid_->index(row, last ? kFirstItemColumn : current.column() + 1));
+        table_->setCurrentIndex(grid_->index(row, last ? kGridFirstItemColumn : current.column() + 1));
         return true;
     }
     table_->edit(current);

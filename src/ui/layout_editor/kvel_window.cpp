@@ -22,7 +22,6 @@
 namespace rekkan::ui {
 namespace {
 
-constexpr int kLevelColumn = 2;
 constexpr int kDesignWidth = 1000;
 constexpr int kDesignHeight = 640;
 
@@ -212,7 +211,7 @@ void TFm_Kvel::PrintLayout() {
     PrintTable table;
     table.cells.emplace_back(grid.header.begin(), grid.header.end());
     for (const auto& row : grid.rows) table.cells.emplace_back(row.begin(), row.end());
-    for (int c = 0; c < kGridColumns; ++c) table.columnWidths.push_back(c == kLevelColumn ? 0 : table_->columnWidth(c));
+    for (int c = 0; c < kGridColumns; ++c) table.columnWidths.push_back(c == kGridLevelColumn ? 0 : table_->columnWidth(c));
     table.fixedRows = 1;
     table.defaultRowHeight = table_->verticalHeader()->defaultSectionSize();
     table.documentName = "Morvane";
