@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "ui/app/qt_editor_dialogs.h"
 #include "ui/app/qt_tool_shell.h"
@@ -98,6 +99,9 @@ void WindowSet::CreateToolWindows() {
 }
 
 WindowSet::~WindowSet() {
+    // A tool window still open at the end keeps the place it has now, as closing it would.
+    for (QWidget* tool : std::initializer_list<QWidget*>{xfm_.get(), csv_.get(), tfm_.get(), etc_.get()})
+        if (tool->isVisible()) tool->close();
     (void)kvel_->Shutdown();
     // The tool windows work on the layout editor's controller.
     sideWindows_.reset();
