@@ -216,8 +216,7 @@ int CImport::Extract(int index, const CExtractOptions& options, ImportSession& s
             if (!DimensionsEvaluated(line.code))
                 report(line,
                        sj("配列の大きさを計算できません（定義のない名前か、読めない式）。要素 1 つと推測しました。"));
-            if (DimensionBelowOne(line.code))
-                report(line, sj("配列の大きさが 0 以下です。要素 1 つと推測しました。"));
+            if (DimensionBelowOne(line.code)) report(line, sj("配列の大きさが 0 以下です。要素 1 つと推測しました。"));
         }
         if (type.stored) {
             ImportedRow row;

@@ -185,7 +185,9 @@ TEST_F(TextEditTest, CharactersShiftJisCannotHoldAreReplacedOnlyWhenTheUserAgree
     FakeRunner runner;
     runner.edit = [](std::string& b) {
         b = Cp932ToUtf8(b);
-        b.replace(b.find("CODE"), 4, "C\xF0\x9F\x98\x80" "DE");
+        b.replace(b.find("CODE"), 4,
+                  "C\xF0\x9F\x98\x80"
+                  "DE");
         return true;
     };
     messages.Script(Answer::Cancel);

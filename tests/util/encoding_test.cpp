@@ -57,7 +57,7 @@ TEST(Cp932Conversion, TellsUtf8FromShiftJis) {
     EXPECT_TRUE(IsUtf8("plain") && IsUtf8("\xe7\x95\xaa\xe5\x8f\xb7 \xF0\x9F\x98\x80"));
     // Shift-JIS text, a cut sequence, an overlong '/', a surrogate and a code point past U+10FFFF are not.
     for (const std::string& bad : {sj("番号"), std::string("x\xE7\x95"), std::string("\xC0\xAF"),
-                                  std::string("\xED\xA0\x80"), std::string("\xF4\x90\x80\x80")})
+                                   std::string("\xED\xA0\x80"), std::string("\xF4\x90\x80\x80")})
         EXPECT_FALSE(IsUtf8(bad)) << bad;
 }
 

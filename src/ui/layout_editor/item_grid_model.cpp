@@ -100,7 +100,7 @@ QVariant ItemGridModel::Background(int row, int column) const {
     if (settings_.Rbt_KinshiBackOn) {
         const char rule = column == kGridDigitsColumn     ? BytRule(spec.TYP)
                           : column == kGridDecimalsColumn ? SyoRule(spec.TYP)
-                                                      : '2';
+                                                          : '2';
         if (rule == '0' || rule == '1') return QBrush(kNoInputGrey);
     }
     if (RedefinitionRow(row) && settings_.Rbt_RedBackOn) return QBrush(kRedefinitionGrey);

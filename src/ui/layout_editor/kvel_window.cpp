@@ -211,7 +211,8 @@ void TFm_Kvel::PrintLayout() {
     PrintTable table;
     table.cells.emplace_back(grid.header.begin(), grid.header.end());
     for (const auto& row : grid.rows) table.cells.emplace_back(row.begin(), row.end());
-    for (int c = 0; c < kGridColumns; ++c) table.columnWidths.push_back(c == kGridLevelColumn ? 0 : table_->columnWidth(c));
+    for (int c = 0; c < kGridColumns; ++c)
+        table.columnWidths.push_back(c == kGridLevelColumn ? 0 : table_->columnWidth(c));
     table.fixedRows = 1;
     table.defaultRowHeight = table_->verticalHeader()->defaultSectionSize();
     table.documentName = "Morvane";

@@ -76,7 +76,7 @@ QVariant BrowseHeaderData(const std::vector<std::array<std::string, 4>>& headers
         if (section < fixedColumns - 1) return int(HeaderKind::CentredFixed);
         if (section == fixedColumns - 1) return int(HeaderKind::LeftFixed);
         return int(fields[static_cast<std::size_t>(section - fixedColumns)].IsGroup() ? HeaderKind::GroupItem
-                                                                                       : HeaderKind::Item);
+                                                                                      : HeaderKind::Item);
     }
     return {};
 }

@@ -21,8 +21,8 @@ inline constexpr int kBrowseFixedColumns = 3;
 /// every column, the first `fixedColumns` of them fixed (the last of those the fixed item), then
 /// one column per entry of `fields`.
 [[nodiscard]] QVariant BrowseHeaderData(const std::vector<std::array<std::string, 4>>& headers, int fixedColumns,
-                                        const std::vector<TRdbObj>& fields, int section,
-                                        Qt::Orientation orientation, int role);
+                                        const std::vector<TRdbObj>& fields, int section, Qt::Orientation orientation,
+                                        int role);
 
 /// The data rows of the browse table over the core's table: one model row per data row on
 /// screen, columns Rec.No, position, fixed item, then one per field entry. The four heading

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -235,6 +236,40 @@ private slots:
     }
 
     // A layout with a redefinition: its rows drawn apart, then the view with every edit closed.
+    // Dragging onto the last row shown marks on by itself while the button is held: the grid
+    // scrolls and the range follows the rows that come into view; letting go stops it.
+    void markingAtTheEdgeScrollsOn() {
+        test::TempDir dir;
+        LayoutDocument doc;
+        doc.RdfCmt = "LONG";
+        doc.items = MakeRows({{.name = "REC", .type = kGroup}});
+        for (int i = 1; i < 200; ++i)
+            doc.items.push_back(MakeRow({.level = 2, .name = "F" + std::to_string(i), .bytes = 1}));
+        test::WriteBytes(dir.Path() / "long.kvl", FormatLayoutFile(doc));
+        Settings settings;
+        ScriptedMessages msgs;
+        ui::TFm_Kvel w(settings, dir.Path(), msgs);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.Controller().OpenPath(dir.File("long.kvl")));
+        w.RefreshAll();
+        auto* table = w.findChild<QTableView*>(QStringLiteral("Grid_Items"));
+        const int lastShown = table->rowAt(table->viewport()->height() - 1);
+        QVERIFY(lastShown > 2 && lastShown < 150);
+        const QPoint from = table->visualRect(table->model()->index(1, 3)).center();
+        const QPoint edge = table->visualRect(table->model()->index(lastShown, 3)).center();
+        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(table->viewport(), edge);
+        const LayoutEditorModel& model = w.Controller().Model();
+        QTRY_VERIFY(model.Range().end > lastShown + 5);
+        QVERIFY(table->verticalScrollBar()->value() > 0);
+        QCOMPARE(model.Range().start, 1);
+        QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, edge);
+        const int end = model.Range().end;
+        QTest::qWait(150);
+        QCOMPARE(model.Range().end, end);
+    }
+
     void showsRedefinitionsAndTheirView() {
         test::TempDir dir;
         LayoutDocument doc;
