@@ -147,8 +147,10 @@ bool LayoutEditorController::ReadLayout(const std::string& cp932Path, bool legac
     doc_ = std::move(read);
     ShowTop();
     LayoutReplaced();
+    if (model_.Notice().empty() && !geometryNotice_.empty()) shell_.CloseNotice();
+    geometryNotice_ = model_.Notice();
     if (!notice.empty()) shell_.ShowNotice(notice);
-    if (!model_.Notice().empty()) shell_.ShowNotice(model_.Notice());
+    if (!geometryNotice_.empty()) shell_.ShowNotice(geometryNotice_);
     shell_.FocusGrid();
     return true;
 }
@@ -283,6 +285,17 @@ bool LayoutEditorController::SaveEnabled() const { return SaveButtonEnabled(mode
 const Geometry& LayoutEditorController::MeasuredGeometry() {
     model_.Recompute();
     return model_.ShownGeometry();
+}
+
+void LayoutEditorController::FollowGeometry() {
+    model_.Recompute();
+    const std::string& now = model_.Notice();
+    if (now == geometryNotice_) return;
+    if (now.empty())
+        shell_.CloseNotice();
+    else
+        shell_.ShowNotice(now);
+    geometryNotice_ = now;
 }
 
 std::string LayoutEditorController::LanguageText(OutputLanguage language) {

@@ -130,6 +130,10 @@ public:
     [[nodiscard]] bool SaveEnabled() const;
     /// Measures of the shown document, measured now (never those of an earlier edit).
     [[nodiscard]] const Geometry& MeasuredGeometry();
+    /// Measures the shown document after a change and keeps the resident message window in
+    /// step: a layout that can no longer be laid out (record too long) shows why, once; one that
+    /// can again closes the window.
+    void FollowGeometry();
     /// Record length of the shown document, measured now.
     [[nodiscard]] int RecordLength() { return MeasuredGeometry().recordLength; }
     /// "編集内容を 言語形式 で出力する": the shown document as C, VB or COBOL source, measured now,
@@ -177,6 +181,7 @@ private:
     std::string workFile_;                ///< the work file under the extension in force
     bool workFileClaimed_ = false;        ///< workFile_ was created by this program
     std::vector<std::string> workFiles_;  ///< every work file this program created, deleted at the end
+    std::string geometryNotice_;          ///< the failure of the laying out last shown, empty when none
 };
 
 }  // namespace rekkan

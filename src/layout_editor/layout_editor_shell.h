@@ -23,6 +23,8 @@ public:
     [[nodiscard]] virtual std::string AskSavePath(const FileDialogRequest& request) = 0;
     /// Shows `text` in blue in the resident message window.
     virtual void ShowNotice(const std::string& /*text*/) {}
+    /// Closes the resident message window if it is showing.
+    virtual void CloseNotice() {}
     /// Puts the focus on the item grid (after a layout was read).
     virtual void FocusGrid() {}
     /// Hides the type notation, other definitions, structure import, text/CSV output and

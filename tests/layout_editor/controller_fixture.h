@@ -25,7 +25,9 @@ struct ScriptedShell : LayoutEditorShell {
 
     std::string AskOpenPath(const FileDialogRequest& r) override { return Next(r, openAnswers); }
     std::string AskSavePath(const FileDialogRequest& r) override { return Next(r, saveAnswers); }
+    int closedNotices = 0;
     void ShowNotice(const std::string& text) override { notices.push_back(text); }
+    void CloseNotice() override { ++closedNotices; }
     void HideToolWindows() override { ++hidden; }
     std::string Next(const FileDialogRequest& r, std::deque<std::string>& answers) {
         asked.push_back(r);

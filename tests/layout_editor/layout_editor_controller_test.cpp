@@ -112,6 +112,31 @@ TEST_F(ControllerFixture, AFailedReadLeavesTheShownLayoutWhole) {
     EXPECT_EQ(std::make_tuple(shell.notices.size(), Doc().items[1].TYP), std::make_tuple(1u, kString));
 }
 
+TEST_F(ControllerFixture, ARecordTooLongIsToldOnceAndTakenBackWhenItFitsAgain) {
+    const auto rows = [](int repeat) {
+        return MakeRows({{.name = "REC", .type = kGroup}, {.level = 2, .name = "A", .bytes = 1000, .repeat = repeat}});
+    };
+    ASSERT_TRUE(controller.OpenPath(WriteLayout("fits.kvl", rows(1))));
+    controller.FollowGeometry();
+    EXPECT_TRUE(shell.notices.empty());
+    // 1000 times 1000 bytes: longer than the 999,999 bytes a record may have. The window
+    // refreshes after every change; the message comes once.
+    ASSERT_TRUE(Model().CommitRow(1, RowTexts{.name = "   02 A", .repeat = "1000", .digits = "1000"}));
+    controller.FollowGeometry();
+    controller.FollowGeometry();
+    EXPECT_EQ(shell.notices, std::vector<std::string>{RecordTooLongMessage()});
+    ASSERT_TRUE(Model().CommitRow(1, RowTexts{.name = "   02 A", .repeat = "", .digits = "1000"}));
+    controller.FollowGeometry();
+    EXPECT_EQ(std::make_tuple(shell.notices.size(), shell.closedNotices), std::make_tuple(1u, 1));
+
+    // Opening a layout too long tells at once; opening one that fits after it closes the window.
+    ASSERT_TRUE(controller.OpenPath(WriteLayout("long.kvl", rows(1000))));
+    EXPECT_EQ(std::make_tuple(shell.notices.size(), shell.notices.back()), std::make_tuple(2u, RecordTooLongMessage()));
+    ASSERT_TRUE(controller.OpenPath(WriteLayout("fits2.kvl", rows(2))));
+    controller.FollowGeometry();
+    EXPECT_EQ(std::make_tuple(shell.notices.size(), shell.closedNotices), std::make_tuple(2u, 2));
+}
+
 TEST_F(ControllerFixture, InitialiseForgetsRangeAndUndoOfTheOldTable) {
     Model().SetCursor(1, 3);
     ASSERT_TRUE(Model().Copy());

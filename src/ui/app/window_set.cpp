@@ -72,7 +72,8 @@ WindowSet::WindowSet(RekkanApp& app) : app_(app), dialogs_(std::make_unique<QtEd
     CreateToolWindows();
     resident_ = std::make_unique<TFm_ResidentMsg>();
     TFm_ResidentMsg* resident = resident_.get();
-    kvel_->SetNoticeWindow([resident](const QString& text) { resident->ShowMessage(text, QColor(Qt::blue)); });
+    kvel_->SetNoticeWindow([resident](const QString& text) { resident->ShowMessage(text, QColor(Qt::blue)); },
+                           [resident] { resident->hide(); });
 }
 
 void WindowSet::CreateToolWindows() {

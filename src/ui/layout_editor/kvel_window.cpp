@@ -150,7 +150,7 @@ void TFm_Kvel::RefreshAll() {
     if (refreshing_) return;
     refreshing_ = true;
     LayoutEditorModel& model = controller_->Model();
-    (void)controller_->MeasuredGeometry();
+    controller_->FollowGeometry();
     setWindowTitle(ToQ(model.WindowTitle()));
     lines_->setText(ToQ(model.LineCountText()));
     recordLength_->setText(ToQ(model.RecordLengthText()));
@@ -202,6 +202,12 @@ void TFm_Kvel::ShowNotice(const std::string& text) {
     if (noticeWindow_) return noticeWindow_(ToQ(text));
     notice_ = ToQ(text);
     messageLine_->setText(notice_);
+}
+
+void TFm_Kvel::CloseNotice() {
+    if (closeNoticeWindow_) return closeNoticeWindow_();
+    notice_.clear();
+    messageLine_->setText(ToQ(controller_->Model().MessageLine()));
 }
 
 void TFm_Kvel::FocusGrid() { table_->setFocus(); }

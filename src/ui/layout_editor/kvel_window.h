@@ -61,8 +61,12 @@ public:
     void ConnectToolWindow(KvelTool tool, QWidget* window);
     /// The same for the tool whose menu item reads `menuText`.
     void ConnectToolWindow(const QString& menuText, QWidget* window);
-    /// Where notices go (the resident message window); without one they show under the grid.
-    void SetNoticeWindow(std::function<void(const QString&)> show) { noticeWindow_ = std::move(show); }
+    /// Where notices go (the resident message window, shown and closed by these); without one
+    /// they show under the grid.
+    void SetNoticeWindow(std::function<void(const QString&)> show, std::function<void()> close) {
+        noticeWindow_ = std::move(show);
+        closeNoticeWindow_ = std::move(close);
+    }
     /// "ﾚｲｱｳﾄの編集" of the record editor: its shown entry's layout is loaded and the window shown.
     bool EditFromRecordEditor();
     /// Runs a command of the buttons and menus (the header fields are stored first).
@@ -81,6 +85,7 @@ public:
     [[nodiscard]] std::string AskOpenPath(const FileDialogRequest& request) override;
     [[nodiscard]] std::string AskSavePath(const FileDialogRequest& request) override;
     void ShowNotice(const std::string& text) override;
+    void CloseNotice() override;
     void FocusGrid() override;
     void HideToolWindows() override;
 
@@ -155,6 +160,7 @@ private:
     std::vector<QPointer<QWidget>> toolWindows_;
     QString notice_;
     std::function<void(const QString&)> noticeWindow_;
+    std::function<void()> closeNoticeWindow_;
     QTimer* saveTimer_ = nullptr;
     QTimer* autoScroll_ = nullptr;
     int autoScrollStep_ = 0;
