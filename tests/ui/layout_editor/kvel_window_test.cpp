@@ -4,17 +4,20 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include "layout_editor/save_button_rule.h"
 #include "model/layout_file.h"
@@ -236,6 +239,32 @@ private slots:
     }
 
     // A layout with a redefinition: its rows drawn apart, then the view with every edit closed.
+    // A layout file dropped from the desktop, its name in Japanese, is opened like "開く" would.
+    void opensADroppedLayoutFile() {
+        test::TempDir dir;
+        LayoutDocument doc;
+        doc.RdfCmt = "DROPPED";
+        doc.items = MakeRows({{.name = "REC", .type = kGroup}, {.level = 2, .name = "A", .bytes = 3}});
+        const std::filesystem::path file = dir.Path() / std::filesystem::u8path("表.kvl");
+        test::WriteBytes(file, FormatLayoutFile(doc));
+        Settings settings;
+        ScriptedMessages msgs;
+        ui::TFm_Kvel w(settings, dir.Path(), msgs);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QMimeData data;
+        const QString path = QString::fromStdString(file.string());
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w, &drop);  // Qt delivers a drop only where the drag entered
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Morvane for Rekkan  [ %1 ]").arg(path));
+        QCOMPARE(w.Controller().Document().RdfCmt, std::string("DROPPED"));
+    }
+
     // Dragging onto the last row shown marks on by itself while the button is held: the grid
     // scrolls and the range follows the rows that come into view; letting go stops it.
     void markingAtTheEdgeScrollsOn() {
