@@ -77,7 +77,12 @@ TFm_RecTable::TFm_RecTable(RecTableSetup setup, Settings& settings, MessageSink&
     Connect();
 }
 
-TFm_RecTable::~TFm_RecTable() = default;
+TFm_RecTable::~TFm_RecTable() {
+    // The grid reads the core table through its model, also while the dialog hides its children
+    // on the way out: it goes before the table does, telling this window nothing more.
+    disconnect(grid_, nullptr, this, nullptr);
+    delete grid_;
+}
 
 int TFm_RecTable::CharWidth() const { return QFontMetrics(grid_->font()).horizontalAdvance(QChar('A')); }
 

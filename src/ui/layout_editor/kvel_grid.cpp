@@ -177,7 +177,7 @@ bool TFm_Kvel::eventFilter(QObject* watched, QEvent* event) {
             UpdateGridWindow();
             PlaceLevelButtons();
         }
-        GridMouse(event);
+        if (const auto* mouse = dynamic_cast<QMouseEvent*>(event)) GridMouse(*mouse);
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -215,10 +215,10 @@ bool TFm_Kvel::GridKey(QKeyEvent* key) {
     return true;
 }
 
-void TFm_Kvel::GridMouse(QEvent* event) {
+void TFm_Kvel::GridMouse(const QMouseEvent& event) {
     LayoutEditorModel& model = controller_->Model();
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    const QMouseEvent* mouse = &event;
+    switch (event.type()) {
     case QEvent::MouseButtonPress:
         if (mouse->button() != Qt::LeftButton) return;
         model.MousePressed();

@@ -91,6 +91,9 @@ TFm_Kvel::TFm_Kvel(Settings& settings, std::filesystem::path programFolder, Mess
 
 TFm_Kvel::~TFm_Kvel() {
     controller_->Model().SetObserver(nullptr);
+    // The grid's events stop coming here before it goes: half-destroyed, it is no view any more.
+    table_->viewport()->removeEventFilter(this);
+    table_->removeEventFilter(this);
     delete table_;  // the grid and its editors go before the controller they show
     delete grid_;
 }

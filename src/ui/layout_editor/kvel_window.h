@@ -127,7 +127,7 @@ private:
     void ShowReadOnlyCell(const QModelIndex& index);
     void AutoScroll();
     [[nodiscard]] bool GridKey(QKeyEvent* key);
-    void GridMouse(QEvent* event);
+    void GridMouse(const QMouseEvent& event);
 
     Settings& settings_;
     QtClipboard clipboard_;
