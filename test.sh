@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
 #   1. the whole program and its tests (Release), window tests offscreen;
-#   2. the GUI-free core and its tests again under AddressSanitizer + UBSan;
+#   2. everything again under AddressSanitizer + UBSan, windows included;
 #   3. the fuzz targets with libFuzzer (clang), a few seconds each over the seed data.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -15,18 +15,18 @@ cmake --build build -j"$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
 
 # One more build serves both the sanitizer run and the fuzzing: clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer on the GUI-free core and its tests, with the fuzz targets linked
-# against libFuzzer. Without clang the same build is made with the default compiler and the
-# fuzz targets run over the seed data as ordinary tests.
+# UndefinedBehaviorSanitizer on the core, the windows and all their tests, with the fuzz targets
+# linked against libFuzzer. Without clang the same build is made with the default compiler and
+# the fuzz targets run over the seed data as ordinary tests.
 fuzz=OFF
 compiler=()
 if command -v clang++ >/dev/null 2>&1; then
   fuzz=ON
   compiler=(-DCMAKE_CXX_COMPILER=clang++)
 fi
-echo "== Sanitizer build (address, undefined) of the core and its tests; libFuzzer: $fuzz"
+echo "== Sanitizer build (address, undefined) of the core, the windows and their tests; libFuzzer: $fuzz"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug "${compiler[@]}" -DREKKAN_SANITIZE=ON \
-  -DREKKAN_FUZZ="$fuzz" -DREKKAN_BUILD_GUI=OFF -DREKKAN_BUILD_BENCH=OFF >/dev/null
+  -DREKKAN_FUZZ="$fuzz" -DREKKAN_BUILD_GUI=ON -DREKKAN_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs")
 
