@@ -1,11 +1,15 @@
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
+#include <QUrl>
 
 #include <deque>
 
@@ -134,6 +138,22 @@ private slots:
         recNo->setText(QStringLiteral("99999999999999999999999"));  // saturates, never wraps
         QTest::keyClick(recNo, Qt::Key_Return);
         QVERIFY(f.Message().endsWith(QStringLiteral("] のレコードは存在しません。")));
+    }
+
+    // A layout group dropped from the desktop onto the tree opens as the argument does.
+    void opensAGroupDroppedOnTheTree() {
+        Fixture f(ThreeOrders());
+        QWidget* target = f.Find<QTreeView>("TreeView1")->viewport();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(ui::ToQ(f.dir.File("g.LGP")))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QCOMPARE(f.Find<QTreeView>("TreeView1")->model()->rowCount(), 1);
+        QCOMPARE(f.Find<QLineEdit>("Edt_Records")->text(), QStringLiteral("3"));
+        QCOMPARE(f.Cell(kName, kContent).trimmed(), QStringLiteral("A"));
     }
 
     void editsACellAndWritesTheRecord() {
