@@ -2,6 +2,7 @@
 
 #include "ui/app/app_icon.h"
 #include "ui/app/japanese_buttons.h"
+#include "ui/app/japanese_font.h"
 #include "ui/app/rekkan_app.h"
 #include "ui/app/window_set.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Rekkan"));
     QApplication::setWindowIcon(rekkan::ui::AppIcon());  // every window of the set shows it
     (void)rekkan::ui::InstallJapaneseButtons(qapp);
+    rekkan::ui::UseJapaneseFallbackFont();
 
     rekkan::ui::RekkanApp app;
     app.LoadSettings();

@@ -1,7 +1,10 @@
+#include <QApplication>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextLayout>
 #include <QThread>
 
 #include <atomic>
@@ -9,6 +12,7 @@
 #include "ui/app/background_job.h"
 #include "ui/app/colours.h"
 #include "ui/app/file_filter.h"
+#include "ui/app/japanese_font.h"
 #include "ui/app/qt_text.h"
 #include "util/encoding.h"
 
@@ -71,6 +75,24 @@ private slots:
         QVERIFY(job.Start([](const ui::BackgroundJob::Progress& progress) { return progress(1, 1); }));
         QVERIFY(finished.wait());
         QCOMPARE(finished.at(1).at(0).toBool(), true);
+    }
+
+    // Lines of a message with the same leading blanks start at the same place, whatever
+    // follows the blanks: katakana, kanji or Latin letters.
+    void linesWithTheSameLeadingBlanksLineUp() {
+        const QString latin = QFontInfo(QApplication::font()).family();
+        ui::UseJapaneseFallbackFont();
+        QCOMPARE(QFontInfo(QApplication::font()).family(), latin);  // letters keep their face
+        const auto start = [](const QString& line) {
+            QTextLayout layout(line, QApplication::font());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            return layout.lineAt(0).cursorToX(4);
+        };
+        const qreal katakana = start(QStringLiteral("    レコード長が大き過ぎます。"));
+        QCOMPARE(start(QStringLiteral("    項目の繰り返し数か桁数を減らして下さい。")), katakana);
+        QCOMPARE(start(QStringLiteral("    Rec.No")), katakana);
     }
 };
 
