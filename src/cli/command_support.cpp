@@ -122,6 +122,10 @@ int ImportStructure(Context& ctx, SourceLanguage language, Settings& settings) {
     for (const ImportNote& note : pipeline.Session().notes)
         ctx.Error((note.line > 0 ? std::to_string(note.line) : std::string("-")) + ": " + note.text + "  -- " +
                   note.reason);
+    // A structure longer than a record may be is written as read (the layout editor can
+    // shorten it), but said, since no record command can use the layout as it is.
+    if (const Geometry geometry = MeasureLayout(doc); !geometry.Ok())
+        ctx.Error(GeometryFailureMessage(geometry.failure));
     return ctx.Emit(FormatLayoutFile(doc)) ? kExitOk : kExitFailure;
 }
 

@@ -250,6 +250,13 @@ TEST_F(BadInput, ALayoutIsUsedWholeAndWithTheSizesItWasMadeWith) {
         }
     }
 
+    // A structure longer than a record may be (1000 times 1000 bytes) is written, and said.
+    test::WriteBytes(std::filesystem::path(source), "struct BIG {\n  char a[1000][1000];\n};\n");
+    const CliRun big = Cli({"import", "c", source, "-o", out});
+    EXPECT_EQ(big.code, kExitOk);
+    EXPECT_NE(big.err.find(sj("レコード長が大き過ぎます。")), std::string::npos) << big.err;
+    EXPECT_NE(Cli({"info", out}).code, kExitOk);
+
     // An int stored with 4 bytes, read by a run whose int has 2: said, and no change made.
     test::WriteBytes(std::filesystem::path(layout), LayoutText({{2, 1, 2}, {2, 22, 4}}));
     test::WriteBytes(std::filesystem::path(data), std::string("ab\x01\x00\x00\x00"
