@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Runs every accessibility-tree check in scripts/ one after another, each with its own virtual
+# Runs every accessibility check in scripts/ one after another, each with its own virtual
 # screen and bus, and says which failed. Needs a build with the samples (./run.sh builds them).
 cd "$(dirname "$0")/.."
 failed=()
-for check in scripts/atspi_*.sh; do
-  [ "$check" = scripts/atspi_all.sh ] && continue
+for script in scripts/atspi_*.py; do
+  check=$(basename "$script" .py)
+  check=${check#atspi_}
+  [ "$check" = common ] && continue
   echo "== $check"
-  if ! timeout -k 5 180 "$check"; then
+  if ! timeout -k 5 180 scripts/atspi_run.sh "$check"; then
     failed+=("$check")
   fi
 done

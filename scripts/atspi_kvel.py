@@ -4,61 +4,23 @@
 From the record editor presses "ﾚｲｱｳﾄの編集", finds the layout editor by its caption, reads the
 line count and a cell of the item grid, presses "複写" and reads the line count again, then
 closes the window with "×" and answers its save question with "いいえ".
-Run it beside a running rekkan with an accessibility bus (see scripts/atspi_kvel.sh).
+Run it beside a running rekkan with an accessibility bus (see scripts/atspi_run.sh kvel).
 """
 import sys
-import time
 
 import pyatspi
 
-
-def find(node, role, name, depth=0):
-    """The first descendant with `role` and `name` (None: any name; "x*" a prefix, "*x" a suffix)."""
-    if node is None or depth > 40:
-        return None
-    try:
-        if node.getRole() == role and (name is None or node.name == name or
-                                       (name.endswith("*") and node.name.startswith(name[:-1])) or
-                                       (name.startswith("*") and node.name.endswith(name[1:]))):
-            return node
-        for i in range(node.childCount):
-            hit = find(node.getChildAtIndex(i), role, name, depth + 1)
-            if hit is not None:
-                return hit
-    except Exception:  # nodes may vanish while the tree is walked
-        return None
-    return None
-
-
-def frame_titled(title):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for _ in range(50):
-        for app in desktop:
-            if app is None:
-                continue
-            frame = find(app, pyatspi.ROLE_FRAME, title)
-            if frame is not None and frame.getState().contains(pyatspi.STATE_SHOWING):
-                return frame
-        time.sleep(0.2)
-    sys.exit("no window titled " + title)
-
-
-def press(frame, caption):
-    button = find(frame, pyatspi.ROLE_PUSH_BUTTON, caption)
-    if button is None:
-        sys.exit("no button " + caption)
-    button.queryAction().doAction(0)
-    time.sleep(0.5)
+from atspi_common import find, press, question, wait_for, walk
 
 
 def line_count(frame):
-    label = find(frame, pyatspi.ROLE_LABEL, "* Line")
+    label = walk(frame, lambda n: n.getRole() == pyatspi.ROLE_LABEL and n.name.endswith(" Line"))
     return label.name if label is not None else None
 
 
 def main():
-    press(frame_titled("Rekkan Ver 2.05"), "ﾚｲｱｳﾄの編集")
-    kvel = frame_titled("Morvane for Rekkan*")
+    press(wait_for([pyatspi.ROLE_FRAME], "Rekkan Ver 2.05", showing=True), "ﾚｲｱｳﾄの編集")
+    kvel = wait_for([pyatspi.ROLE_FRAME], prefix="Morvane for Rekkan", showing=True)
     print("window:", kvel.name)
     before = line_count(kvel)
     grid = find(kvel, pyatspi.ROLE_TABLE, "項目").queryTable()
@@ -70,17 +32,8 @@ def main():
     if before == after:
         sys.exit("複写 added no row")
     press(kvel, "閉じる")
-    question = None
-    for _ in range(25):
-        desktop = pyatspi.Registry.getDesktop(0)
-        question = find(desktop, pyatspi.ROLE_DIALOG, "確認") or find(desktop, pyatspi.ROLE_ALERT, "確認")
-        if question is not None:
-            break
-        time.sleep(0.2)
-    if question is None:
-        sys.exit("no save question titled 確認")
-    press(question, "いいえ(N)")
-    frame_titled("Rekkan Ver 2.05")
+    press(question(), "いいえ(N)")
+    wait_for([pyatspi.ROLE_FRAME], "Rekkan Ver 2.05", showing=True)
     print("closed: back in the record editor")
 
 

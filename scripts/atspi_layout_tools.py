@@ -4,7 +4,7 @@
 Opens the layout editor with "ﾚｲｱｳﾄの編集", presses "構造体取り込み", finds the window
 "Morvane for Rekkan 構造体の取り込み", reads the list labelled "行番号桁数" and closes the window
 with "終了"; then opens "Key" and "Memo" and finds their windows and lists by name.
-Run it beside a running rekkan with an accessibility bus (see scripts/atspi_layout_tools.sh).
+Run it beside a running rekkan with an accessibility bus (see scripts/atspi_run.sh layout_tools).
 """
 import os
 import subprocess
@@ -13,7 +13,7 @@ import time
 
 import pyatspi
 
-from atspi_rec_etc import find, find_prefix, labelled, press, wait_for
+from atspi_common import find, labelled, press, wait_for
 
 IMPORT = "Morvane for Rekkan 構造体の取り込み"
 KEYS = "Morvane キー項目の編集"
@@ -29,20 +29,10 @@ def gone(name):
     return False
 
 
-def frame_starting(prefix):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for _ in range(50):
-        frame = find_prefix(desktop, pyatspi.ROLE_FRAME, prefix)
-        if frame is not None:
-            return frame
-        time.sleep(0.2)
-    sys.exit("no window whose title begins with " + prefix)
-
-
 def main():
-    editor = frame_starting("Rekkan Ver")
+    editor = wait_for([pyatspi.ROLE_FRAME], prefix="Rekkan Ver")
     press(editor, "ﾚｲｱｳﾄの編集")
-    kvel = frame_starting("Morvane for Rekkan")
+    kvel = wait_for([pyatspi.ROLE_FRAME], prefix="Morvane for Rekkan")
     print("layout editor:", kvel.name)
     press(kvel, "構造体取り込み")
     window = wait_for([pyatspi.ROLE_FRAME], IMPORT)

@@ -4,7 +4,7 @@
 Opens the layout editor from the record editor ("ﾚｲｱｳﾄの編集"), opens each tool window from its
 menu item, finds it by its caption, reads a control by its accessible name and closes it with
 "終了"; on the other definitions window "更新" asks its question, answered "いいえ".
-Run it beside a running rekkan with an accessibility bus (see scripts/atspi_tool_windows.sh).
+Run it beside a running rekkan with an accessibility bus (see scripts/atspi_run.sh tool_windows).
 """
 import os
 import subprocess
@@ -13,21 +13,7 @@ import time
 
 import pyatspi
 
-
-def find(node, role, name, depth=0, prefix=False):
-    """The first descendant with `role` whose name is `name` (or starts with it)."""
-    if node is None or depth > 40:
-        return None
-    try:
-        if node.getRole() == role and (node.name == name or (prefix and node.name.startswith(name))):
-            return node
-        for i in range(node.childCount):
-            hit = find(node.getChildAtIndex(i), role, name, depth + 1, prefix)
-            if hit is not None:
-                return hit
-    except Exception:  # nodes may vanish while the tree is walked
-        return None
-    return None
+from atspi_common import find, find_prefix, question, wait_for
 
 
 def nodes(node, depth=0):
@@ -39,7 +25,7 @@ def nodes(node, depth=0):
         yield from nodes(node.getChildAtIndex(i), depth + 1)
 
 
-def labelled(window, role, label):
+def control_after_label(window, role, label):
     """A control of `role` named `label`, or the first one after the label `label` (a combo box
     is named by the text it shows; its label stands before it)."""
     seen = False
@@ -48,17 +34,6 @@ def labelled(window, role, label):
             return node
         seen = seen or (node.getRole() == pyatspi.ROLE_LABEL and node.name == label)
     return None
-
-
-def frame(title, prefix=False):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for _ in range(50):
-        for app in desktop:
-            hit = find(app, pyatspi.ROLE_FRAME, title, prefix=prefix) if app is not None else None
-            if hit is not None:
-                return hit
-        time.sleep(0.2)
-    sys.exit("no window titled " + title)
 
 
 def dump(node, depth=0):
@@ -78,8 +53,8 @@ def act(node, what):
 
 
 def main():
-    act(find(frame("Rekkan Ver 2.05"), pyatspi.ROLE_PUSH_BUTTON, "ﾚｲｱｳﾄの編集"), "ﾚｲｱｳﾄの編集")
-    kvel = frame("Morvane for Rekkan", prefix=True)
+    act(find(wait_for([pyatspi.ROLE_FRAME], "Rekkan Ver 2.05"), pyatspi.ROLE_PUSH_BUTTON, "ﾚｲｱｳﾄの編集"), "ﾚｲｱｳﾄの編集")
+    kvel = wait_for([pyatspi.ROLE_FRAME], prefix="Morvane for Rekkan")
     print("layout editor:", kvel.name)
     windows = [
         ("3. 編集内容を 言語形式 で出力する", "Morvane for Rekkan 言語形式への変換出力", pyatspi.ROLE_COMBO_BOX,
@@ -92,9 +67,9 @@ def main():
          "Morvane Text Editor"),
     ]
     for item, title, role, control in windows:
-        act(find(kvel, pyatspi.ROLE_MENU_ITEM, item, prefix=True), item)
-        window = frame(title)
-        found = labelled(window, role, control)
+        act(find_prefix(kvel, pyatspi.ROLE_MENU_ITEM, item), item)
+        window = wait_for([pyatspi.ROLE_FRAME], title)
+        found = control_after_label(window, role, control)
         if found is None:
             dump(window)
             sys.exit(title + ": no control named " + control)
@@ -105,16 +80,7 @@ def main():
             print(title, "->", control + ":", repr(found.name))
         if title.endswith("その他の定義"):
             act(find(window, pyatspi.ROLE_PUSH_BUTTON, "更新"), "更新")
-            question = None
-            for _ in range(25):
-                desktop = pyatspi.Registry.getDesktop(0)
-                question = find(desktop, pyatspi.ROLE_DIALOG, "確認") or find(desktop, pyatspi.ROLE_ALERT, "確認")
-                if question is not None:
-                    break
-                time.sleep(0.2)
-            if question is None:
-                sys.exit("no question titled 確認")
-            act(find(question, pyatspi.ROLE_PUSH_BUTTON, "いいえ(N)"), "いいえ(N)")
+            act(find(question(), pyatspi.ROLE_PUSH_BUTTON, "いいえ(N)"), "いいえ(N)")
             print(title, "-> 更新 asked, answered いいえ")
         if os.environ.get("REKKAN_SCREENSHOTS"):
             shot = os.path.join(os.environ["REKKAN_SCREENSHOTS"], "screen_" + str(windows.index((item, title, role, control))) + ".png")
