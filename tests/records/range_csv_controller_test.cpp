@@ -15,8 +15,8 @@ struct ScriptedSaveDialog : EditorDialogs {
     FileDialogSpec asked;
     std::optional<EnteredText> OpenFile(const FileDialogSpec&) override { return std::nullopt; }
     std::vector<EnteredText> OpenFiles(const FileDialogSpec&) override { return {}; }
-    std::optional<EnteredText> SaveFile(const FileDialogSpec& spec) override {
-        return asked = spec, answer ? std::optional(EnteredText{*answer, true}) : std::nullopt;
+    std::optional<EnteredText> SaveFile(const FileDialogSpec& request) override {
+        return asked = request, answer ? std::optional(EnteredText{*answer, true}) : std::nullopt;
     }
 };
 

@@ -26,11 +26,11 @@ class EditorDialogs {
 public:
     virtual ~EditorDialogs() = default;
     /// One existing file; nothing when cancelled.
-    [[nodiscard]] virtual std::optional<EnteredText> OpenFile(const FileDialogSpec& spec) = 0;
+    [[nodiscard]] virtual std::optional<EnteredText> OpenFile(const FileDialogSpec& request) = 0;
     /// Several existing files in the order the dialog lists them; empty when cancelled.
-    [[nodiscard]] virtual std::vector<EnteredText> OpenFiles(const FileDialogSpec& spec) = 0;
+    [[nodiscard]] virtual std::vector<EnteredText> OpenFiles(const FileDialogSpec& request) = 0;
     /// A file to write; nothing when cancelled.
-    [[nodiscard]] virtual std::optional<EnteredText> SaveFile(const FileDialogSpec& spec) = 0;
+    [[nodiscard]] virtual std::optional<EnteredText> SaveFile(const FileDialogSpec& request) = 0;
 };
 
 }  // namespace rekkan

@@ -31,9 +31,9 @@ bool RecordEditorSession::AskSaveModified(bool withCancel) {
 bool RecordEditorSession::SaveGroupTo(bool askName) {
     std::string path = group_.Path();
     if (askName || path.empty()) {
-        const FileDialogSpec spec{sj("指定のファイル名で ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟ を保存します。"), std::string(kGroupFilter),
-                                  ".LGP", path.empty() ? settings_.Path_LayoutGroup : path, false};
-        const std::optional<EnteredText> chosen = dialogs_.SaveFile(spec);
+        const FileDialogSpec request{sj("指定のファイル名で ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟ を保存します。"), std::string(kGroupFilter),
+                                     ".LGP", path.empty() ? settings_.Path_LayoutGroup : path, false};
+        const std::optional<EnteredText> chosen = dialogs_.SaveFile(request);
         if (!chosen || !EnsureLossless(*chosen) || chosen->cp932.empty()) return false;
         path = AbsolutePathOf(chosen->cp932);
     }
@@ -49,9 +49,9 @@ bool RecordEditorSession::OpenGroupCommand() {
     if (Rebuilding()) return false;
     if (!AskSaveModified(false)) return false;
     const std::string last = settings_.Path_LayoutGroup;
-    const FileDialogSpec spec{sj(" ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟ を選択して下さい。"), std::string(kGroupFilter), ".LGP",
-                              last.empty() ? std::string("*.LGP") : last, true};
-    const std::optional<EnteredText> chosen = dialogs_.OpenFile(spec);
+    const FileDialogSpec request{sj(" ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟ を選択して下さい。"), std::string(kGroupFilter), ".LGP",
+                                 last.empty() ? std::string("*.LGP") : last, true};
+    const std::optional<EnteredText> chosen = dialogs_.OpenFile(request);
     if (!chosen) return false;
     if (!EnsureLossless(*chosen)) return false;
     return LoadGroupFile(chosen->cp932);
@@ -67,10 +67,10 @@ bool RecordEditorSession::LoadGroupFile(const std::string& cp932Path) {
 }
 
 bool RecordEditorSession::AddLayoutsCommand() {
-    const FileDialogSpec spec{sj("ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟ に追加するレイアウトを選択して下さい。(複数選択可)"),
-                              "(*.kvl;*.lay)|*.kvl;*.lay|(*.kvl)|*.kvl|(*.lay)|*.lay|(*.*)|*.*", ".kvl",
-                              FolderOf(settings_.Path_Rdf), true};
-    return AddLayouts(dialogs_.OpenFiles(spec));
+    const FileDialogSpec request{sj("ﾚｲｱｳﾄ・ｸﾞﾙｰﾌﾟ に追加するレイアウトを選択して下さい。(複数選択可)"),
+                                 "(*.kvl;*.lay)|*.kvl;*.lay|(*.kvl)|*.kvl|(*.lay)|*.lay|(*.*)|*.*", ".kvl",
+                                 FolderOf(settings_.Path_Rdf), true};
+    return AddLayouts(dialogs_.OpenFiles(request));
 }
 
 bool RecordEditorSession::AddLayouts(const std::vector<EnteredText>& cp932Paths) {
@@ -182,9 +182,9 @@ bool RecordEditorSession::ChooseEditFileCommand() {
     const TLayoutListObj* e = ShownEntry();
     if (!e) return false;
     const std::string ext = DefaultDataExtension();
-    const FileDialogSpec spec{sj("表示中のレイアウトで編集を行うファイルを選択して下さい。"),
-                              "(*" + ext + ")|*" + ext + "|(*.*)|*.*", ext, e->editFilePath, false};
-    const std::optional<EnteredText> chosen = dialogs_.OpenFile(spec);
+    const FileDialogSpec request{sj("表示中のレイアウトで編集を行うファイルを選択して下さい。"),
+                                 "(*" + ext + ")|*" + ext + "|(*.*)|*.*", ext, e->editFilePath, false};
+    const std::optional<EnteredText> chosen = dialogs_.OpenFile(request);
     return chosen && SetEditFile(*chosen);
 }
 
@@ -250,9 +250,9 @@ bool RecordEditorSession::InitialiseEditFileCommand() {
         return false;
     }
     const std::string ext = DefaultDataExtension();
-    const FileDialogSpec spec{sj("指定のファイル名でファイルを初期化します。"), "(*" + ext + ")|*" + ext + "|(*.*)|*.*",
-                              ext, ShownEntry()->editFilePath, false};
-    const std::optional<EnteredText> chosen = dialogs_.SaveFile(spec);
+    const FileDialogSpec request{sj("指定のファイル名でファイルを初期化します。"),
+                                 "(*" + ext + ")|*" + ext + "|(*.*)|*.*", ext, ShownEntry()->editFilePath, false};
+    const std::optional<EnteredText> chosen = dialogs_.SaveFile(request);
     if (!chosen || !EnsureLossless(*chosen) || chosen->cp932.empty()) return false;
     const std::string path = AbsolutePathOf(AddDefaultExtension(chosen->cp932, ext));
     const std::string question = sj("編集するファイルを初期化します。 (空ファイルの作成)") + "\r\n\r\n" +

@@ -9,16 +9,16 @@
 namespace rekkan::ui {
 namespace {
 
-/// A dialog set up as `spec` says: title, filter, start folder and proposed name, suffix.
-void Prepare(QFileDialog& dialog, const FileDialogSpec& spec) {
+/// A dialog set up as `request` says: title, filter, start folder and proposed name, suffix.
+void Prepare(QFileDialog& dialog, const FileDialogSpec& request) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setWindowTitle(ToQ(spec.title));
-    dialog.setNameFilter(QtFilter(spec.filter));
-    QString suffix = ToQ(spec.defaultExtension);
+    dialog.setWindowTitle(ToQ(request.title));
+    dialog.setNameFilter(QtFilter(request.filter));
+    QString suffix = ToQ(request.defaultExtension);
     while (suffix.startsWith(QChar('*')) || suffix.startsWith(QChar('.'))) suffix.remove(0, 1);
     if (!suffix.isEmpty()) dialog.setDefaultSuffix(suffix);
-    const QFileInfo start(ToQ(spec.initialPath));
-    if (spec.initialPath.empty()) return;
+    const QFileInfo start(ToQ(request.initialPath));
+    if (request.initialPath.empty()) return;
     if (start.isDir()) {
         dialog.setDirectory(start.absoluteFilePath());
         return;
@@ -35,18 +35,18 @@ EnteredText Entered(const QString& path) {
 
 }  // namespace
 
-std::optional<EnteredText> QtEditorDialogs::OpenFile(const FileDialogSpec& spec) {
+std::optional<EnteredText> QtEditorDialogs::OpenFile(const FileDialogSpec& request) {
     QFileDialog dialog(parent_);
-    Prepare(dialog, spec);
+    Prepare(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(spec.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return Entered(dialog.selectedFiles().constFirst());
 }
 
-std::vector<EnteredText> QtEditorDialogs::OpenFiles(const FileDialogSpec& spec) {
+std::vector<EnteredText> QtEditorDialogs::OpenFiles(const FileDialogSpec& request) {
     QFileDialog dialog(parent_);
-    Prepare(dialog, spec);
+    Prepare(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     std::vector<EnteredText> out;
@@ -55,9 +55,9 @@ std::vector<EnteredText> QtEditorDialogs::OpenFiles(const FileDialogSpec& spec) 
     return out;
 }
 
-std::optional<EnteredText> QtEditorDialogs::SaveFile(const FileDialogSpec& spec) {
+std::optional<EnteredText> QtEditorDialogs::SaveFile(const FileDialogSpec& request) {
     QFileDialog dialog(parent_);
-    Prepare(dialog, spec);
+    Prepare(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -14,9 +14,9 @@ public:
     /// The window the dialogs belong to.
     void SetParent(QWidget* parent) { parent_ = parent; }
 
-    std::optional<EnteredText> OpenFile(const FileDialogSpec& spec) override;
-    std::vector<EnteredText> OpenFiles(const FileDialogSpec& spec) override;
-    std::optional<EnteredText> SaveFile(const FileDialogSpec& spec) override;
+    std::optional<EnteredText> OpenFile(const FileDialogSpec& request) override;
+    std::vector<EnteredText> OpenFiles(const FileDialogSpec& request) override;
+    std::optional<EnteredText> SaveFile(const FileDialogSpec& request) override;
 
 private:
     QWidget* parent_;

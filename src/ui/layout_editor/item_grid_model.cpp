@@ -96,10 +96,10 @@ QVariant ItemGridModel::Background(int row, int column) const {
     // The cursor shows as a white cell while cells are edited in the cell editor.
     if (editor_.Options().cellEdit != 0 && row == editor_.CursorRow() && column == editor_.CursorColumn())
         return QBrush(Qt::white);
-    const TRspec& spec = editor_.Shown().items[static_cast<std::size_t>(row)];
+    const TRspec& shown = editor_.Shown().items[static_cast<std::size_t>(row)];
     if (settings_.Rbt_KinshiBackOn) {
-        const char rule = column == kGridDigitsColumn     ? BytRule(spec.TYP)
-                          : column == kGridDecimalsColumn ? SyoRule(spec.TYP)
+        const char rule = column == kGridDigitsColumn     ? BytRule(shown.TYP)
+                          : column == kGridDecimalsColumn ? SyoRule(shown.TYP)
                                                           : '2';
         if (rule == '0' || rule == '1') return QBrush(kNoInputGrey);
     }
@@ -110,9 +110,9 @@ QVariant ItemGridModel::Background(int row, int column) const {
 QVariant ItemGridModel::Foreground(int row, int column) const {
     if (column < 3) return {};
     if (editor_.MarkOf(row) != RowMark::None) return QBrush(Qt::white);
-    const TRspec& spec = editor_.Shown().items[static_cast<std::size_t>(row)];
+    const TRspec& shown = editor_.Shown().items[static_cast<std::size_t>(row)];
     if (RedefinitionRow(row)) return QBrush(kDarkRed);
-    if (spec.TYP == kGroup || column == kGridRepeatColumn) return QBrush(kBlue);
+    if (shown.TYP == kGroup || column == kGridRepeatColumn) return QBrush(kBlue);
     return {};
 }
 

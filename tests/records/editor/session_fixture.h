@@ -21,16 +21,16 @@ struct ScriptedDialogs : EditorDialogs {
     std::deque<std::optional<std::string>> answers;
     std::vector<FileDialogSpec> asked;
 
-    std::optional<EnteredText> OpenFile(const FileDialogSpec& spec) override { return Next(spec); }
-    std::vector<EnteredText> OpenFiles(const FileDialogSpec& spec) override {
-        const auto one = Next(spec);
+    std::optional<EnteredText> OpenFile(const FileDialogSpec& request) override { return Next(request); }
+    std::vector<EnteredText> OpenFiles(const FileDialogSpec& request) override {
+        const auto one = Next(request);
         return one ? std::vector<EnteredText>{*one} : std::vector<EnteredText>{};
     }
-    std::optional<EnteredText> SaveFile(const FileDialogSpec& spec) override { return Next(spec); }
+    std::optional<EnteredText> SaveFile(const FileDialogSpec& request) override { return Next(request); }
 
 private:
-    std::optional<EnteredText> Next(const FileDialogSpec& spec) {
-        asked.push_back(spec);
+    std::optional<EnteredText> Next(const FileDialogSpec& request) {
+        asked.push_back(request);
         std::optional<std::string> a;
         if (!answers.empty()) a = answers.front(), answers.pop_front();
         return a ? std::optional<EnteredText>(EnteredText{*a, true}) : std::nullopt;
