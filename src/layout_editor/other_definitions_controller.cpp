@@ -89,6 +89,24 @@ OtherDefinitionsController::OtherDefinitionsController(LayoutEditorController& e
       shell_(shell),
       choices_(EtcChoices::FromSettings(settings_)) {}
 
+namespace {
+
+std::string TakeTyped(std::string& choice, const std::string& cp932, bool lossless) {
+    if (!lossless) return sj("Shift-JIS (CP932) にない文字は使えません。");
+    choice = cp932;
+    return {};
+}
+
+}  // namespace
+
+std::string OtherDefinitionsController::TypeEditorPath(const std::string& cp932, bool lossless) {
+    return TakeTyped(choices_.editorPath, cp932, lossless);
+}
+
+std::string OtherDefinitionsController::TypeWorkExtension(const std::string& cp932, bool lossless) {
+    return TakeTyped(choices_.workExt, cp932, lossless);
+}
+
 std::string OtherDefinitionsController::WorkFileName() const {
     const std::string name = FileNameOf(editor_.WorkFilePath());
     return name.substr(0, name.rfind('.'));

@@ -54,6 +54,12 @@ public:
     /// The read-only work file name: "KvelWk" + the layout editor's start time (HHMMSS).
     [[nodiscard]] std::string WorkFileName() const;
 
+    /// The editor path or work-file extension box was typed into (`cp932`; `lossless` false when
+    /// the text held characters Shift-JIS cannot). A text that lost characters is not taken: the
+    /// choice stays. Returns the line the window shows under its pages, empty when taken.
+    [[nodiscard]] std::string TypeEditorPath(const std::string& cp932, bool lossless);
+    [[nodiscard]] std::string TypeWorkExtension(const std::string& cp932, bool lossless);
+
     /// "更新". True when the settings were stored and applied.
     bool Update();
     /// "参照": the chosen program (trimmed) goes into the path box and the settings at once.

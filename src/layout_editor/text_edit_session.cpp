@@ -79,10 +79,7 @@ bool BuiltInEditSession::InsertRemark(const std::string& current, int caretLine,
 }
 
 bool BuiltInEditSession::Close(const std::string& current, bool lossless) {
-    if (verifying_) {
-        // The text kept at "検証" is what gets saved, and it was accepted then.
-        lossless = true;
-    }
+    lossless = lossless || verifying_;  // the text kept at "検証" was accepted then
     const std::string text = verifying_ ? EndVerify() : current;
     if (modified_) {
         const Answer a =

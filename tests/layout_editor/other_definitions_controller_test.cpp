@@ -117,6 +117,15 @@ TEST_F(OtherDefinitionsTest, AWorkFileExtensionNamingAnotherPlaceIsRefused) {
                  std::filesystem::exists(ToFsPath(controller.WorkFilePath())));
 }
 
+TEST_F(OtherDefinitionsTest, TypedTextShiftJisCannotHoldIsNotTaken) {
+    EXPECT_TRUE(etc.TypeEditorPath("/opt/ed", true).empty());
+    EXPECT_TRUE(etc.TypeWorkExtension("txt", true).empty());
+    // "é" typed after them: converted it reads '?', and neither box's choice takes it.
+    EXPECT_NE(etc.TypeEditorPath("/opt/ed?", false).find("Shift-JIS"), std::string::npos);
+    EXPECT_NE(etc.TypeWorkExtension("txt?", false).find("Shift-JIS"), std::string::npos);
+    EXPECT_EQ(std::make_tuple(etc.Choices().editorPath, etc.Choices().workExt), std::make_tuple("/opt/ed", "txt"));
+}
+
 TEST_F(OtherDefinitionsTest, UpdateInTheViewLeavesAppliesAndEntersAgain) {
     Doc().items = MakeRows({{.name = "R", .type = kGroup},
                             {.level = 2, .name = "A", .bytes = 4},

@@ -217,22 +217,21 @@ bool TFm_Kvel::GridKey(QKeyEvent* key) {
 
 void TFm_Kvel::GridMouse(const QMouseEvent& event) {
     LayoutEditorModel& model = controller_->Model();
-    const QMouseEvent* mouse = &event;
     switch (event.type()) {
     case QEvent::MouseButtonPress:
-        if (mouse->button() != Qt::LeftButton) return;
+        if (event.button() != Qt::LeftButton) return;
         model.MousePressed();
-        pressRow_ = table_->rowAt(mouse->position().toPoint().y());
+        pressRow_ = table_->rowAt(event.position().toPoint().y());
         marking_ = false;
         grid_->Sync();
         RefreshControls();
         return;
     case QEvent::MouseButtonDblClick:
-        if (model.Mode() != EditMode::Ordinary) ShowReadOnlyCell(table_->indexAt(mouse->position().toPoint()));
+        if (model.Mode() != EditMode::Ordinary) ShowReadOnlyCell(table_->indexAt(event.position().toPoint()));
         return;
     case QEvent::MouseMove: {
-        if (!(mouse->buttons() & Qt::LeftButton) || pressRow_ < 0) return;
-        const int y = mouse->position().toPoint().y();
+        if (!(event.buttons() & Qt::LeftButton) || pressRow_ < 0) return;
+        const int y = event.position().toPoint().y();
         const int height = table_->viewport()->height();
         const int row = table_->rowAt(std::clamp(y, 0, height - 1));
         if (row < 0 || row >= model.Shown().Count()) return;

@@ -48,6 +48,7 @@ TFm_Etc::TFm_Etc(LayoutEditorController& editor, MessageSink& messages, ToolShel
     setWindowTitle(QStringLiteral("Morvane for Rekkan その他の定義"));
     QMenu* file = menuBar()->addMenu(QStringLiteral("File(&F)"));
     connect(file->addAction(QStringLiteral("終了(&X)")), &QAction::triggered, this, &QWidget::close);
+    statusBar()->setAccessibleName(QStringLiteral("メッセージ"));  // says why a typed text is not taken
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -165,7 +166,7 @@ QWidget* TFm_Etc::EditorPage() {
         RefreshEnabling();
     });
     connect(path_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { TakeText(*path_, text, controller_.Choices().editorPath); });
+            [this](const QString& text) { Typed(*path_, text, &OtherDefinitionsController::TypeEditorPath); });
     connect(browse_, &QPushButton::clicked, this, &TFm_Etc::Browse);
 
     auto* work = new QGroupBox(QStringLiteral(" 編集用 ﾜｰｸﾌｧｲﾙ名  拡張子 "), page);
@@ -180,7 +181,7 @@ QWidget* TFm_Etc::EditorPage() {
     workRow->addWidget(ext_, 1);
     layout->addWidget(work);
     connect(ext_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { TakeText(*ext_, text, controller_.Choices().workExt); });
+            [this](const QString& text) { Typed(*ext_, text, &OtherDefinitionsController::TypeWorkExtension); });
     layout->addWidget(new QLabel(QStringLiteral("編集用 ﾜｰｸﾌｧｲﾙの拡張子に「cpp」など他言語の\n"
                                                 "拡張子を指定すると ｴﾃﾞｨﾀによっては ﾃｷｽﾄ内の\n"
                                                 " ｺﾒﾝﾄを色付きで表示するのもあります。"),
@@ -189,17 +190,14 @@ QWidget* TFm_Etc::EditorPage() {
     return page;
 }
 
-void TFm_Etc::TakeText(QLineEdit& box, const QString& text, std::string& choice) {
-    // The settings hold Shift-JIS: a text it cannot hold stays in the box, marked, and is not
-    // taken, and the user is told why.
+void TFm_Etc::Typed(QLineEdit& box, const QString& text,
+                    std::string (OtherDefinitionsController::*take)(const std::string&, bool)) {
     std::string cp932;
-    const bool held = ToCp932(text, cp932);
-    if (held) choice = cp932;
-    box.setStyleSheet(held ? QString() : QStringLiteral("QLineEdit { color: red; }"));
-    if (held)
-        statusBar()->clearMessage();
-    else
-        statusBar()->showMessage(QStringLiteral("Shift-JIS (CP932) にない文字を含むため、この入力は使われません。"));
+    const bool lossless = ToCp932(text, cp932);
+    const std::string notice = (controller_.*take)(cp932, lossless);
+    // A text not taken stays in the box, marked.
+    box.setStyleSheet(notice.empty() ? QString() : QStringLiteral("QLineEdit { color: red; }"));
+    statusBar()->showMessage(ToQ(notice));
 }
 
 QWidget* TFm_Etc::TypeInputPageBuild() {

@@ -55,7 +55,8 @@ private:
     void Update();
     void Browse();
     void RefreshEnabling();
-    void TakeText(QLineEdit& box, const QString& text, std::string& choice);
+    void Typed(QLineEdit& box, const QString& text,
+               std::string (OtherDefinitionsController::*take)(const std::string&, bool));
 
     Settings& settings_;
     OtherDefinitionsController controller_;

@@ -46,6 +46,8 @@ private slots:
         QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u00e9"));
         QApplication::sendEvent(etc.EditorPath(), &typed);
         QVERIFY(etc.statusBar()->currentMessage().contains(QStringLiteral("Shift-JIS")));
+        QCoreApplication::processEvents();
+        test::Picture(etc, "etc_editor_path_not_taken");
 
         etc.List(EtcList::EditLine)->setCurrentIndex(0);
         etc.List(EtcList::Long)->setCurrentIndex(3);
